@@ -1,0 +1,1 @@
+// Project data records.

@@ -1,0 +1,1 @@
+// Keeps the Qt backend library non-empty.
