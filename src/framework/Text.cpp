@@ -1,0 +1,1 @@
+// Locale-independent text helpers.
