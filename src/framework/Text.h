@@ -1,0 +1,77 @@
+#pragma once
+// Text helpers shared by every module: printf-style formatting and strict number
+// parsing that ignore the process locale, the Windows-1252 codec of the
+// program's files, and a writer of text files that end their lines with CR LF.
+//
+// Strings are UTF-8 inside the program. Files written for other programs hold
+// Windows-1252 bytes.
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace tervane {
+
+// printf-style formatting in the "C" locale, whatever the process locale is:
+// Format("%.2f", 1.5) is "1.50" on a German desktop too.
+std::string Format(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+std::string FormatV(const char* format, std::va_list args);
+
+// A double as an edit field shows it: 15 significant digits ("%.15g").
+std::string FormatDouble15(double value);
+
+// Strict parsing: the whole text (surrounding blanks allowed) must be one finite
+// decimal number. "", "abc", "1.5abc", "nan", "inf", "0x10" and "1e999" fail.
+// On failure `out` is left unchanged.
+bool ParseDouble(std::string_view text, double& out);
+// The whole text must be one decimal integer in the range of int.
+bool ParseInt(std::string_view text, int& out);
+
+// Windows-1252 codec. Decoding maps every byte to a character (the five bytes
+// the code page leaves undefined map to the C1 controls of the same value, so
+// any byte string survives a round trip). Encoding writes '?' for a character
+// that has no byte, and for malformed UTF-8.
+std::string Cp1252ToUtf8(std::string_view bytes);
+std::string Utf8ToCp1252(std::string_view utf8);
+// UTF-16 code units (little-endian pairs already combined) to UTF-8.
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
+// Number of characters (code points) in a UTF-8 text; the maximum lengths of
+// edit fields count characters, not bytes.
+std::size_t Utf8Length(std::string_view utf8);
+
+// Strips one trailing "\n" and then one trailing "\r" (flag and one-line files);
+// never drops a real character.
+std::string StripLineEnd(std::string_view line);
+
+// Writes a text file of the program's own: the file is created or truncated,
+// every line is encoded to Windows-1252 and ends with CR LF. Any failure (open,
+// write, close) is remembered and reported by Close().
+class TextFileWriter {
+ public:
+  TextFileWriter() = default;
+  ~TextFileWriter();
+  TextFileWriter(const TextFileWriter&) = delete;
+  TextFileWriter& operator=(const TextFileWriter&) = delete;
+
+  bool Open(const std::string& path);
+  bool IsOpen() const { return file_ != nullptr; }
+  // Writes the text (UTF-8) without a line end.
+  void Write(std::string_view text);
+  // Writes the text followed by CR LF.
+  void WriteLine(std::string_view text);
+  // True when every byte since Open was written and the file closed cleanly.
+  bool Close();
+  bool Failed() const { return failed_; }
+
+ private:
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
+};
+
+}  // namespace tervane
