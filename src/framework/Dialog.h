@@ -1,0 +1,158 @@
+#pragma once
+// The dialog base class: a window made from a template, run modally (DoModal
+// returns IDOK or IDCANCEL, or what EndDialog was given) or created modeless,
+// with handlers by control id, data exchange and keyboard routing.
+//
+// Keyboard rules:
+// - Enter clicks the push button that has the focus; with the focus anywhere
+//   else it clicks the default push button (IDOK when there is none), and a
+//   click on IDOK calls OnOK. OnOK may ask FocusedControl() which control had
+//   the focus.
+// - Esc and the close box call OnCancel.
+// - F1 calls OnHelpInfo.
+//
+// Change notifications of edit fields are not delivered while the dialog
+// itself writes into its controls (SetText, UpdateData(false), ...).
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/DialogBackend.h"
+#include "framework/DialogTemplate.h"
+#include "framework/Geometry.h"
+
+namespace tervane::fw {
+
+class DataExchange;
+class DeviceContext;
+
+class Dialog : private DialogEvents {
+ public:
+  // `owner` is the dialog that owns this one, or null for none.
+  explicit Dialog(DialogTemplate tmpl, Dialog* owner = nullptr);
+  ~Dialog() override;
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  // Runs the dialog modally; returns the value given to EndDialog (IDOK or
+  // IDCANCEL from the standard handlers), or -1 when no window could be made.
+  int DoModal();
+  // Creates the dialog as a modeless window and shows it (unless its template
+  // leaves out kVisible, then ShowWindow shows it). False on failure.
+  bool CreateModeless();
+  // Destroys the window of a modeless dialog (a modal one ends through EndDialog).
+  void DestroyWindow();
+  bool IsWindow() const;
+  bool IsModal() const { return modal_; }
+
+  // Ends a modal run with `result` once the current handler returns; a
+  // modeless dialog is hidden instead.
+  void EndDialog(int result);
+
+  // Moves data between the members and the controls through DoDataExchange:
+  // true reads and validates the controls, false shows the members. Returns
+  // false when a field was refused (the message was shown and the field has
+  // the focus).
+  bool UpdateData(bool saveAndValidate = true);
+
+  const DialogTemplate& Template() const { return template_; }
+
+  // The window.
+  void SetCaption(const std::string& caption);
+  std::string Caption() const;
+  void ShowWindow(bool visible);
+  bool IsWindowVisible() const;
+  IntSize ClientSize() const;
+  void InvalidateRect(const IntRect& rect, bool erase = true);
+  void Invalidate(bool erase = true);
+  void SetBackgroundColor(ColorRef color) { background_ = color; }
+  ColorRef BackgroundColor() const override { return background_; }
+
+  // Controls.
+  std::string GetText(int id) const;
+  void SetText(int id, std::string_view text);
+  int GetCheck(int id) const;
+  void SetCheck(int id, int state);
+  // Radio groups by their first button: the index of the checked button
+  // counted from the first, -1 when none is checked; setting -1 clears all.
+  int GetRadioIndex(int firstId) const;
+  void SetRadioIndex(int firstId, int index);
+  void SetTextLimit(int id, int maxCharacters);
+
+  // Combo boxes. Add inserts in sorted place (case-insensitive) when the
+  // combo box is sorted and returns the index it got.
+  void ComboClear(int id);
+  int ComboAdd(int id, std::string_view text);
+  std::vector<std::string> ComboItems(int id) const;
+  int ComboSelection(int id) const;
+  void SetComboSelection(int id, int index);
+  // Selects the first item that begins with `prefix` (ignoring ASCII case) and
+  // returns its index; -1 (selection unchanged) when none does.
+  int ComboSelectPrefix(int id, std::string_view prefix);
+
+  void ShowControl(int id, bool visible);
+  bool IsControlVisible(int id) const;
+  void EnableControl(int id, bool enabled);
+  bool IsControlEnabled(int id) const;
+
+  // Focus: the id of the control that has it (0 for none).
+  int FocusedControl() const;
+  void SetFocus(int id);
+  // The first visible, enabled tab stop in template order, 0 when none.
+  int FirstTabStop() const;
+
+  // Backend of the window while it exists (null otherwise).
+  DialogBackend* Backend() const { return backend_.get(); }
+
+ protected:
+  virtual bool OnInitDialog();  // default: UpdateData(false); return true
+  virtual void OnOK();          // default: UpdateData(true), then EndDialog(IDOK)
+  virtual void OnCancel();      // default: EndDialog(IDCANCEL)
+  virtual void DoDataExchange(DataExchange& dx);
+  virtual void OnPaint(DeviceContext& dc);
+  virtual bool OnHelpInfo();    // default: the help file's default page
+  virtual void OnDestroy();
+
+  // Handlers by control id, registered in the derived constructor.
+  void OnClicked(int id, std::function<void()> handler);
+  void OnEditChange(int id, std::function<void()> handler);
+  template <class Derived>
+  void OnClicked(int id, void (Derived::*method)()) {
+    OnClicked(id, [this, method] { (static_cast<Derived*>(this)->*method)(); });
+  }
+  template <class Derived>
+  void OnEditChange(int id, void (Derived::*method)()) {
+    OnEditChange(id, [this, method] { (static_cast<Derived*>(this)->*method)(); });
+  }
+
+ private:
+  friend class DataExchange;
+
+  bool MakeBackend();
+  void BackendInit() override;
+  void BackendClick(int id) override;
+  void BackendEditChange(int id) override;
+  void BackendEnter() override;
+  void BackendCancel() override;
+  void BackendHelp() override;
+  void BackendPaint(DeviceContext& dc) override;
+  void BackendDestroyed() override;
+
+  // Writes into controls without delivering change notifications.
+  class WritingScope;
+
+  DialogTemplate template_;
+  Dialog* owner_ = nullptr;
+  std::unique_ptr<DialogBackend> backend_;
+  ColorRef background_ = kDefaultDialogColor;
+  bool modal_ = false;
+  int writing_ = 0;
+  std::map<int, std::function<void()>> clickHandlers_;
+  std::map<int, std::function<void()>> changeHandlers_;
+};
+
+}  // namespace tervane::fw

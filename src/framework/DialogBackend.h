@@ -1,0 +1,127 @@
+#pragma once
+// The interface a window-system backend implements for one dialog window, the
+// events it delivers back to the dialog, and the global choice of backend
+// (the program installs the Qt one, tests the headless one).
+//
+// A backend knows nothing of data exchange, handlers or keyboard rules: it
+// creates the window and its controls from the template, reads and writes
+// control state on request, and reports what the user did. The dialog model
+// (Dialog) decides what each event means.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/DialogTemplate.h"
+#include "framework/Geometry.h"
+
+namespace tervane::fw {
+
+class DeviceContext;
+
+// What a backend reports to the dialog it serves. Implemented by Dialog.
+class DialogEvents {
+ public:
+  virtual ~DialogEvents() = default;
+  // The window and its controls exist but are not shown yet: the dialog
+  // initialises itself (OnInitDialog) and puts the focus.
+  virtual void BackendInit() = 0;
+  // A button, radio button or check box was clicked by the user (auto radio
+  // buttons and check boxes have already changed their check state).
+  virtual void BackendClick(int id) = 0;
+  // The user changed the text of an edit field or of an editable combo box.
+  // Backends may also report changes made through SetControlText; the dialog
+  // ignores those.
+  virtual void BackendEditChange(int id) = 0;
+  // Enter, Esc (or the close box), F1.
+  virtual void BackendEnter() = 0;
+  virtual void BackendCancel() = 0;
+  virtual void BackendHelp() = 0;
+  // Paint the client area. The backend has already erased the invalid part
+  // with BackgroundColor() where erasing was asked for.
+  virtual void BackendPaint(DeviceContext& dc) = 0;
+  // The window is going away (after the last event).
+  virtual void BackendDestroyed() = 0;
+  // Background of the dialog and its static controls; static text is black.
+  virtual ColorRef BackgroundColor() const = 0;
+};
+
+// One dialog window. Control ids address the first control of the template
+// with that id. Calls naming an id the template does not have do nothing
+// (getters return empty values).
+class DialogBackend {
+ public:
+  virtual ~DialogBackend() = default;
+
+  // Makes the window and its controls from the template (invisible). `owner`
+  // is the backend of the owner dialog, or null. Returns false on failure.
+  virtual bool Create(const DialogTemplate& tmpl, DialogEvents& events, DialogBackend* owner) = 0;
+  // Shows the window modally: delivers BackendInit, then events until
+  // EndModal is called; returns the value passed to EndModal.
+  virtual int RunModal() = 0;
+  // Shows the window without a modal loop: delivers BackendInit, then shows.
+  virtual bool ShowModeless() = 0;
+  // Ends the modal loop once the current event handler returns.
+  virtual void EndModal(int result) = 0;
+  // Destroys the window (BackendDestroyed is delivered). Safe to call twice.
+  virtual void Destroy() = 0;
+  virtual bool IsCreated() const = 0;
+
+  // The dialog window itself.
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual std::string Caption() const = 0;
+  virtual void ShowWindow(bool visible) = 0;
+  virtual bool IsWindowVisible() const = 0;
+  // Size of the client area in pixels.
+  virtual IntSize ClientSize() const = 0;
+  // Screen scale factor used for dialog units (1.0 at 96 dpi).
+  virtual double ScaleFactor() const = 0;
+  // Marks a rectangle of the client area for repainting, erased first with the
+  // background colour when `erase` is true.
+  virtual void InvalidateRect(const IntRect& rect, bool erase) = 0;
+  virtual void Invalidate(bool erase) = 0;
+
+  // Controls. Text is UTF-8; for a combo box it is the text of its edit part
+  // (or of the selected item of a drop-down list).
+  virtual std::string ControlText(int id) const = 0;
+  virtual void SetControlText(int id, const std::string& text) = 0;
+  // Check state of a check box or radio button: 0, 1 (checked), 2 (indeterminate).
+  virtual int CheckState(int id) const = 0;
+  virtual void SetCheckState(int id, int state) = 0;
+  // Typing limit of an edit field in characters (0: none). It limits what the
+  // user can type; SetControlText writes the whole text.
+  virtual void SetTextLimit(int id, int maxCharacters) = 0;
+
+  // Combo-box lists. Items are kept in the order inserted; sorting is done by
+  // the dialog model. Selection -1 means none; selecting an item also puts its
+  // text in the edit part.
+  virtual void ComboClear(int id) = 0;
+  virtual void ComboInsert(int id, int index, const std::string& text) = 0;
+  virtual std::vector<std::string> ComboItems(int id) const = 0;
+  virtual int ComboSelection(int id) const = 0;
+  virtual void SetComboSelection(int id, int index) = 0;
+
+  virtual void ShowControl(int id, bool visible) = 0;
+  virtual bool IsControlVisible(int id) const = 0;
+  virtual void EnableControl(int id, bool enabled) = 0;
+  virtual bool IsControlEnabled(int id) const = 0;
+
+  // Keyboard focus: the id of the control that has it, 0 when none does (an
+  // unnamed control that has it reports kStaticId).
+  virtual int FocusedControl() const = 0;
+  virtual void SetFocus(int id) = 0;
+};
+
+// Makes dialog backends. One factory is installed for the whole process.
+class BackendFactory {
+ public:
+  virtual ~BackendFactory() = default;
+  virtual std::unique_ptr<DialogBackend> CreateDialogBackend() = 0;
+};
+
+// Installs the factory (not owned; null restores the built-in headless one
+// that ends every modal run with IDCANCEL) and returns the previous one.
+BackendFactory* InstallBackendFactory(BackendFactory* factory);
+BackendFactory& CurrentBackendFactory();
+
+}  // namespace tervane::fw
