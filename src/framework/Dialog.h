@@ -23,12 +23,10 @@
 
 #include "framework/DialogBackend.h"
 #include "framework/DialogTemplate.h"
-#include "framework/Geometry.h"
 
 namespace tervane::fw {
 
 class DataExchange;
-class DeviceContext;
 
 class Dialog : private DialogEvents {
  public:
@@ -66,8 +64,8 @@ class Dialog : private DialogEvents {
   std::string Caption() const;
   void ShowWindow(bool visible);
   bool IsWindowVisible() const;
-  IntSize ClientSize() const;
-  void InvalidateRect(const IntRect& rect, bool erase = true);
+  Size ClientSize() const;
+  void InvalidateRect(const Rect& rect, bool erase = true);
   void Invalidate(bool erase = true);
   void SetBackgroundColor(ColorRef color) { background_ = color; }
   ColorRef BackgroundColor() const override { return background_; }

@@ -12,12 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/DeviceContext.h"
 #include "framework/DialogTemplate.h"
-#include "framework/Geometry.h"
 
 namespace tervane::fw {
 
-class DeviceContext;
+// Background of every dialog that does not choose its own colour.
+inline constexpr ColorRef kDefaultDialogColor = RGB(222, 222, 222);
 
 // What a backend reports to the dialog it serves. Implemented by Dialog.
 class DialogEvents {
@@ -73,12 +74,12 @@ class DialogBackend {
   virtual void ShowWindow(bool visible) = 0;
   virtual bool IsWindowVisible() const = 0;
   // Size of the client area in pixels.
-  virtual IntSize ClientSize() const = 0;
+  virtual Size ClientSize() const = 0;
   // Screen scale factor used for dialog units (1.0 at 96 dpi).
   virtual double ScaleFactor() const = 0;
   // Marks a rectangle of the client area for repainting, erased first with the
   // background colour when `erase` is true.
-  virtual void InvalidateRect(const IntRect& rect, bool erase) = 0;
+  virtual void InvalidateRect(const Rect& rect, bool erase) = 0;
   virtual void Invalidate(bool erase) = 0;
 
   // Controls. Text is UTF-8; for a combo box it is the text of its edit part

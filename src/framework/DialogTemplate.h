@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Geometry.h"
+#include "framework/DeviceContext.h"  // Rect, Size
 
 namespace tervane::fw {
 
@@ -125,11 +125,11 @@ std::vector<int> RadioGroupOf(const DialogTemplate& tmpl, int id);
 // per vertical unit; other point sizes in proportion; times the screen's scale
 // factor. Each edge is converted and cut toward minus infinity, so adjacent
 // controls stay adjacent. Never measured from an installed font.
-IntRect DialogUnitsToPixels(const DialogFont& font, double scaleFactor, int x, int y, int width,
+Rect DialogUnitsToPixels(const DialogFont& font, double scaleFactor, int x, int y, int width,
                             int height);
 // The client size in pixels of a dialog made from the template.
-IntSize DialogClientSize(const DialogTemplate& tmpl, double scaleFactor);
+Size DialogClientSize(const DialogTemplate& tmpl, double scaleFactor);
 // A control's rectangle in pixels.
-IntRect ControlRect(const DialogTemplate& tmpl, const ControlTemplate& control, double scaleFactor);
+Rect ControlRect(const DialogTemplate& tmpl, const ControlTemplate& control, double scaleFactor);
 
 }  // namespace tervane::fw
