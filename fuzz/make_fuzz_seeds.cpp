@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/ProjectFile.h"
 #include "framework/FileIo.h"
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
   ok = tervane::SaveProjectFile(dir + "/layers.NAT", *project, error) && ok;
 
   // Version 5: no newest blocks. Cut them out of the written file.
-  auto bytes = tervane::SaveProjectToBytes(*tervane::ProjectData());
+  auto bytes = tervane::SaveProjectToBytes(*std::make_unique<tervane::ProjectData>());
   const std::size_t record1 = 4415, v2 = 1305, v11 = 589, record2 = 260979, r2v2 = 1300;
   std::vector<std::uint8_t> old(bytes.begin(), bytes.begin() + record1 + v2);
   old.insert(old.end(), bytes.begin() + record1 + v2 + v11, bytes.begin() + record1 + v2 + v11 + record2 + r2v2);
