@@ -121,6 +121,7 @@ struct AnalysisState {
   double pulloutTraceY[kPulloutTracePoints] = {};
   double compoundRunningBest = 0.0;
   int compoundNoPenetration = 0;
+  double compoundSavedTiebackForce[kMaxLayers + 1] = {};  // forces set aside while a search runs
 
   // ---- Results ----
   double outermostTiebackSurfaceX[kSurfacePoints] = {};

@@ -1,0 +1,330 @@
+// Compound analysis: log-spiral surfaces through the toe and through the
+// layers, and the pullout lengths each surface asks of its layer.
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/AnalysisState.h"
+#include "analysis/EngineRoutines.h"
+#include "analysis/LogSpiral.h"
+
+namespace tervane::analysis {
+
+using logspiral::kDegree;
+using logspiral::kRightAngle;
+using logspiral::SpiralFit;
+
+namespace {
+
+// The pullout march ends at the latest after this many steps (20 slope
+// heights behind the slip surface); a layer that cannot be anchored within
+// that distance takes the whole march as its embedded length.
+constexpr int kMaxPulloutSteps = 20000;
+
+void AssignControllingModes(AnalysisState& s) {
+  const int n = s.layerCount;
+  for (int i = 1; i <= n; ++i) s.controllingMode[i] = 1;
+  double total = 0.0;
+  for (int i = 1; i <= n; ++i) total += s.tiebackTr[i];
+  if (!(total > 0.10000000149011612)) return;
+  double available = 0.0;
+  for (int i = 1; i <= n; ++i) {
+    const double layerAvailable = s.coverageRatio * s.layerStrength[i];
+    available += layerAvailable;
+    if (s.tiebackTr[i] <= layerAvailable) s.controllingMode[i] = 0;
+    if (available >= total) break;
+  }
+}
+
+// One surface fitted, traced and balanced by the start layer.
+double EvaluateSurface(AnalysisState& s, double a, double b, double phi, double tanPhi,
+                       double tanBackslope) {
+  SpiralFit fit;
+  logspiral::FitLogSpiral(s, a, b, phi, tanPhi, tanBackslope, fit);
+  s.lastCompoundStartAngle = fit.thetaStart;
+  s.lastCompoundEndAngle = fit.thetaEnd;
+  logspiral::TraceLogSpiral(s, fit);
+  return logspiral::ComputeTiebackForce(s, tanPhi, tanBackslope);
+}
+
+void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
+  const int n = s.layerCount;
+  const double h = s.slopeHeight;
+  const double rc = s.coverageRatio;
+  const double tanBackslope = std::tan(s.backslopeAngleRad);
+
+  if (throughToe) AssignControllingModes(s);
+
+  const double step = 0.20000000298023224 * kDegree;
+  const double phiR0 = s.reinforcedDesignPhi;
+  const double cohesionR0 = s.reinforcedDesignCohesion;
+  const double gammaR0 = s.reinforcedUnitWeight;
+  const double angleA0 = s.spiralAngleA;
+  const double angleB0 = s.spiralAngleB;
+  const double tanPhiR0 = std::tan(phiR0);
+  const double tanPhiBackfill = std::tan(s.backfillDesignPhi);
+
+  double capacity = rc * s.layerStrength[start];
+  if (s.controllingMode[start] == 1) capacity = std::max(capacity, s.layerTiebackForce[start]);
+  for (int i = start; i <= n; ++i) {
+    s.compoundSavedTiebackForce[i] = s.layerTiebackForce[i];
+    s.layerTiebackForce[i] = s.controllingMode[i] == 0 ? rc * s.layerStrength[i] : s.tiebackTr[i];
+  }
+
+  double thetaStartPrev = angleB0 - kRightAngle - phiR0;
+  double thetaEndPrev = angleA0 - phiR0;
+  s.lastCompoundStartAngle = thetaStartPrev;
+  s.lastCompoundEndAngle = thetaEndPrev;
+  double phi = phiR0;
+  double tanPhi = tanPhiR0;
+
+  const double z0 = throughToe ? 0.0 : s.layerElevation[start];
+  // Blend weights for the part of the surface in the backfill; the span is
+  // kept away from 0 as the engine does for every length it divides by.
+  double blendSpan = h - z0;
+  if (std::fabs(blendSpan) <= 1e-5) blendSpan = 1e-5;
+
+  const double fiveDegrees = 5 * kDegree;
+  const double entryFloor = 5.099999904632568 * kDegree;
+  const double entryStop = 5.010000228881836 * kDegree;
+
+  int k = n;
+  for (;;) {
+    if (k < start) break;
+    double gammaSurface = gammaR0;
+    if (k < n) {
+      const double zk = s.layerElevation[k];
+      const double below = throughToe ? zk / h : (zk - z0) / blendSpan;
+      const double above = throughToe ? (h - zk) / h : (h - zk) / blendSpan;
+      s.reinforcedDesignCohesion = cohesionR0 * below + s.backfillDesignCohesion * above;
+      gammaSurface = (s.backfillUnitWeight + gammaR0) * 0.5;
+      s.reinforcedUnitWeight = gammaSurface;
+      const int previous = s.lastCompoundLayer;
+      const bool previousCompound =
+          previous >= 1 && previous <= kMaxLayers && s.controllingMode[previous] == 0;
+      if (s.backfillDesignPhi <= phi && previousCompound) {
+        phi = std::atan(tanPhiR0 * below + tanPhiBackfill * above);
+        tanPhi = std::tan(phi);
+        s.reinforcedDesignPhi = phi;
+      }
+    }
+    s.compoundFrictionAngle = phi;
+    double aStart = thetaEndPrev + phi + step;
+    double bStart = thetaStartPrev + kRightAngle + phi + step;
+
+    while (k >= start && s.controllingMode[k] == 1 && s.tiebackTr[k] < 1e-10) --k;
+    if (k < start) break;
+    s.lastCompoundLayer = k;
+    s.layerTiebackForce[k] = 0.0;
+    // Through the toe, the surface of the bottom layer is moved until that
+    // layer alone needs almost nothing; the descent then takes a fixed value.
+    const bool bottomThroughToe = throughToe && k == 1;
+
+    for (;;) {
+      double a;
+      double b = bStart - step;
+      if (b <= fiveDegrees) {
+        s.spiralAngleB = b;
+        a = aStart;
+      } else {
+        if (s.penetrationForbidden == 0 || b > kRightAngle) {
+          s.spiralAngleB = b;
+          s.compoundNoPenetration = 0;
+          s.compoundRunningBest = -1e15;
+        } else {
+          b = b + step;
+          s.spiralAngleB = b;
+          s.compoundNoPenetration = 1;
+        }
+        a = aStart;
+        const double thetaS = b - kRightAngle - phi;
+        const double entryTerm = std::exp(-thetaS * tanPhi) * std::cos(thetaS);
+        for (;;) {
+          a = a - step;
+          if (phi >= a) break;
+          const double thetaE = a - phi;
+          if (std::exp(-thetaE * tanPhi) * std::cos(thetaE) < entryTerm) break;
+          s.spiralAngleA = a - b < 2 * step - kRightAngle ? b - kRightAngle + 2 * step : a;
+          // The replaced value needs no spiral: the final fit below fits,
+          // traces and balances afresh.
+          const double force =
+              bottomThroughToe
+                  ? 1e-5
+                  : EvaluateSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
+          if (force > s.compoundRunningBest) {
+            s.compoundRunningBest = force;
+            a = s.spiralAngleA;
+            continue;
+          }
+          a = s.spiralAngleA;
+          break;
+        }
+      }
+
+      // Final fit of this iteration.
+      s.spiralAngleA = a + step <= kRightAngle ? a + step : kRightAngle - step;
+      if (s.spiralAngleB <= entryFloor) s.spiralAngleB = fiveDegrees;
+      const double force =
+          EvaluateSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
+
+      const bool balanced = bottomThroughToe ? force < 1e-5 : force <= capacity;
+      if (s.spiralAngleB <= entryStop || balanced || s.compoundNoPenetration == 1) break;
+      aStart = s.spiralAngleA + step;
+      bStart = s.spiralAngleB;
+    }
+
+    // The surface is found: its pullout lengths with the reinforced soil's
+    // own values.
+    s.reinforcedDesignPhi = phiR0;
+    s.reinforcedDesignCohesion = cohesionR0;
+    s.reinforcedUnitWeight = gammaR0;
+    ComputePulloutLengths(s);
+    s.reinforcedDesignPhi = phi;
+    s.reinforcedDesignCohesion = cohesionR0;
+    s.reinforcedUnitWeight = gammaSurface;
+    const int row = throughToe ? k : start;
+    for (int p = 0; p < kSurfacePoints; ++p) {
+      if (throughToe) {
+        s.toeCompoundSurfaceX[row][p] = s.surfaceTraceX[p];
+        s.toeCompoundSurfaceY[row][p] = s.surfaceTraceY[p];
+      } else {
+        s.layerCompoundSurfaceX[row][p] = s.surfaceTraceX[p];
+        s.layerCompoundSurfaceY[row][p] = s.surfaceTraceY[p];
+      }
+    }
+    thetaStartPrev = s.lastCompoundStartAngle;
+    thetaEndPrev = s.lastCompoundEndAngle;
+    k = s.lastCompoundLayer - 1;
+  }
+
+  // Leave the soil values and the tieback angles as they were found; the
+  // cohesion too, which a search that ends while skipping layers would
+  // otherwise leave blended.
+  s.reinforcedDesignPhi = phiR0;
+  s.reinforcedDesignCohesion = cohesionR0;
+  s.reinforcedUnitWeight = gammaR0;
+  s.spiralAngleB = angleB0;
+  s.spiralAngleA = angleA0;
+  for (int i = start; i <= n; ++i) s.layerTiebackForce[i] = s.compoundSavedTiebackForce[i];
+}
+
+}  // namespace
+
+void FindCompoundSurfaceThroughToe(AnalysisState& s) {
+  s.currentFaceX = 0.0;
+  s.currentElevation = 0.0;
+  s.currentLayer = 1;
+  RunCompoundSearch(s, 1, true);
+}
+
+void FindCompoundSurfaceFromLayer(AnalysisState& s, int& compoundStartLayer) {
+  const int k0 = compoundStartLayer;
+  const double z0 = s.layerElevation[k0];
+  s.currentFaceX = z0 * s.cotSlopeAngle;
+  s.currentElevation = z0;
+  s.currentLayer = k0;
+  RunCompoundSearch(s, k0, false);
+}
+
+void ComputePulloutLengths(AnalysisState& s) {
+  const int k = s.lastCompoundLayer;
+  const double z = s.layerElevation[k];
+  const double xp = s.spiralPoleX;
+  const double yp = s.spiralPoleY;
+  const double r0 = s.spiralInitialRadius;
+  const double tanPhiC = std::tan(s.compoundFrictionAngle);
+
+  // 200 points of the spiral fitted last.
+  double* px = s.pulloutTraceX;
+  double* py = s.pulloutTraceY;
+  const double thetaStart = s.lastCompoundStartAngle;
+  const double delta = (s.lastCompoundEndAngle - thetaStart) / 199;
+  double theta = thetaStart;
+  for (int j = 0; j < kPulloutTracePoints; ++j) {
+    const double e = std::exp(-theta * tanPhiC);
+    px[j] = xp + r0 * e * std::sin(theta);
+    py[j] = yp - r0 * e * std::cos(theta);
+    theta = theta + delta;
+  }
+
+  // Where the layer's elevation crosses the trace: the last segment that
+  // spans it.
+  double crossing = px[0];
+  for (int j = kPulloutTracePoints - 1; j >= 1; --j) {
+    if (py[j - 1] <= z && z <= py[j]) {
+      const double rise = py[j] - py[j - 1];
+      const double run = px[j] - px[j - 1];
+      if (run == 0.0) {
+        crossing = px[j];  // a vertical segment crosses at its own x
+      } else {
+        const double m = rise / run;
+        crossing = std::fabs(m) > 1e-5 ? px[j - 1] + (z - py[j - 1]) / m : px[j];
+      }
+      break;
+    }
+  }
+  s.slipSurfaceCrossingX[k] = crossing;
+
+  const int mode = s.controllingMode[k];
+  if (mode == 1 && s.tiebackTr[k] < 1e-5) {
+    s.lengthToSlipSurface[k] = 0.0;
+    s.embeddedLength[k] = 0.0;
+    return;
+  }
+  s.lengthToSlipSurface[k] = crossing - s.layerFaceX[k];
+  const double rc = s.coverageRatio;
+  const double force = mode == 1 ? s.tiebackTr[k] : rc * s.layerStrength[k];
+  const double target = force / rc;
+
+  // March behind the surface, adding up the pullout resistance.
+  const double h = s.slopeHeight;
+  const double dx = 0.0010000000474974513 * h;
+  const double gamma = s.reinforcedUnitWeight;
+  const double tanPhiR = std::tan(s.reinforcedDesignPhi);
+  const double cohesionR = s.reinforcedDesignCohesion;
+  const double tanPhiF = std::tan(s.foundationDesignPhi);
+  const double cohesionF = s.foundationDesignCohesion;
+  const double ciR = s.designPulloutCoefficientReinforced;
+  const double ciF = s.designPulloutCoefficientFoundation;
+  const double verticalFactor = 1 + s.seismicKv;
+  const double ru = s.poreWaterCoefficient;
+  const double waterWeight = s.waterUnitWeight;
+  const bool water = s.phreaticSurfaceGiven == 1;
+  const bool toeLayer = k == 1 && z < 1e-5;
+  const double tanBackslope = std::tan(s.backslopeAngleRad);
+  // Beyond this x the ground, the surcharge and the water level no longer
+  // change, so every further step adds the same resistance.
+  double levelFrom =
+      h * s.cotSlopeAngle + std::fabs(s.crestLengthA) + std::fabs(s.crestLengthB) + h;
+  if (water) levelFrom = std::max(levelFrom, s.phreaticPointX[3] + h);
+
+  double x = crossing;
+  double resistance = 0.0;
+  int steps = 0;
+  for (;;) {
+    x = x + dx;
+    ++steps;
+    const double depth = logspiral::GroundAt(s, tanBackslope, x) - z;
+    const double q = logspiral::SurchargeAt(s, x);
+    const double uw = water ? std::max(0.0, (logspiral::WaterLevelAt(s, x) - z) * waterWeight) : 0.0;
+    const double ur = std::max(0.0, depth * ru * gamma);
+    const double sigma = q + gamma * depth * verticalFactor - uw - ur;
+    const double increment = toeLayer ? (sigma * tanPhiR + cohesionR) * ciR * dx +
+                                            (sigma * tanPhiF + cohesionF) * ciF * dx
+                                      : 2 * ciR * sigma * tanPhiR * dx;
+    resistance += increment;
+    if (target <= resistance * rc) break;
+    if (steps >= kMaxPulloutSteps) break;
+    if (!(increment > 0.0) && rc > 0.0 && x > levelFrom) {
+      // The resistance can grow no more: the march would only run on to its
+      // limit, so count the remaining steps without the soil.
+      while (steps < kMaxPulloutSteps) {
+        x = x + dx;
+        ++steps;
+      }
+      break;
+    }
+  }
+  s.embeddedLength[k] = x - crossing;
+}
+
+}  // namespace tervane::analysis

@@ -1,0 +1,120 @@
+#pragma once
+// The single entry of the analysis engine. One call stores the inputs in the
+// caller's AnalysisState, lays out (or checks) the reinforcement layers, runs
+// the tieback, compound, direct-sliding and deep-seated analyses, and writes
+// the results into the outputs. The engine allocates nothing.
+
+#include "analysis/AnalysisState.h"
+#include "analysis/EngineConstants.h"
+
+namespace tervane::analysis {
+
+// What the run hands to one engine call. Lengths in m, pressures in kPa,
+// strengths in kN/m, unit weights in kN/m^3, angles in radians except
+// slopeAngle, which is in degrees.
+struct EngineInputs {
+  double bottomSlopeAngleRad = 0.0;
+  double slopeHeight = 0.0;
+  double slopeAngle = 0.0;  // degrees
+  double crestLengthA = 0.0;
+  double crestLengthB = 0.0;
+  double backslopeAngleRad = 0.0;
+  double surchargeQ1 = 0.0;
+  double surchargeQ2 = 0.0;
+  double surchargeQ3 = 0.0;
+  int phreaticSurfaceGiven = 0;
+  double poreWaterCoefficient = 0.0;
+  double waterUnitWeight = 0.0;  // unit weight of water times (1 + Kv)
+  double phreaticX2 = 0.0;
+  double phreaticY2 = 0.0;
+  double phreaticX3 = 0.0;
+  double phreaticY3 = 0.0;
+  double phreaticX4 = 0.0;
+  double phreaticY4 = 0.0;
+  double reinforcedUnitWeight = 0.0;
+  double reinforcedDesignPhi = 0.0;
+  double reinforcedDesignCohesion = 0.0;
+  double backfillUnitWeight = 0.0;
+  double backfillDesignPhi = 0.0;
+  double backfillDesignCohesion = 0.0;
+  double foundationUnitWeight = 0.0;
+  double foundationDesignPhi = 0.0;
+  double foundationDesignCohesion = 0.0;
+  double interwedgeAngleRad = 0.0;
+  double designPulloutCoefficientReinforced = 0.0;
+  double designPulloutCoefficientFoundation = 0.0;
+  double slidingCoefficientReinforced = 0.0;
+  double slidingCoefficientFoundation = 0.0;
+  int lengthLayout = 0;
+  double seismicKv = 0.0;
+  double appliedSeismicKh = 0.0;
+  int seismicOnReinforcedMass = 0;
+  int penetrationForbidden = 0;
+  int runDeepSeated = 0;
+  double maxPenetrationDepth = 0.0;
+  double designStrength = 0.0;
+  double maxSpacingWithTolerance = 0.0;
+  double minSpacing = 0.0;
+  double bottomLayerHeight = 0.0;
+  double coverageRatio = 0.0;
+  double currentFsDirectSliding = 0.0;
+  int orientationMode = 0;
+  double orientationValue = 0.0;
+  int runMode = 0;
+  double spareOne = 1.0;   // carries no meaning
+  double spareZero = 0.0;  // carries no meaning
+  int layerCount = 0;
+  double layerElevation[kMaxLayers] = {};       // lowest layer first
+  double layerDesignStrength[kMaxLayers] = {};  // lowest layer first
+};
+
+// What one engine call writes. Arrays are indexed from 0 (element 0 = the
+// lowest layer; surface tables: row k-1 for layer k). When engineStatus is
+// set to kStatusTooManyLayers nothing else is written.
+struct EngineOutputs {
+  int engineStatus = 0;  // only ever set to kStatusTooManyLayers
+  double criticalCircleX = 0.0;
+  double criticalCircleY = 0.0;
+  double criticalCircleRadius = 0.0;
+  double requiredTiebackStrength[kMaxLayers] = {};
+  double resultLayerElevation[kMaxLayers] = {};
+  int resultLayerCount = 0;
+  int engineLayerCursor = 0;
+  double layerFaceX[kMaxLayers] = {};
+  double layerFrontX[kMaxLayers] = {};
+  double layerRearX[kMaxLayers] = {};
+  double requiredTiebackStrengthFloored[kMaxLayers] = {};
+  double outermostTiebackSurfaceX[kSurfacePoints] = {};
+  double outermostTiebackSurfaceY[kSurfacePoints] = {};
+  double availableCompoundStrength[kMaxLayers] = {};
+  int controllingMode[kMaxLayers] = {};
+  double tiebackTr[kMaxLayers] = {};
+  int lastCompoundLayer = 0;
+  double lastCompoundStartAngle = 0.0;
+  double lastCompoundEndAngle = 0.0;
+  double embeddedLength[kMaxLayers] = {};
+  double lengthToSlipSurface[kMaxLayers] = {};
+  double directSlidingLength = 0.0;
+  double maxTiebackCompoundLength = 0.0;
+  double deepSeatedFactor = 0.0;
+  double outermostCompoundSurfaceX[kSurfacePoints] = {};
+  double outermostCompoundSurfaceY[kSurfacePoints] = {};
+  double directSlidingWedgeX[3] = {};
+  double directSlidingWedgeY[3] = {};
+  double deepSeatedCircleX[kCirclePoints] = {};
+  double deepSeatedCircleY[kCirclePoints] = {};
+  double deepSeatedCutElevation = 0.0;
+  double tiebackSurfaceX[kMaxLayers][kSurfacePoints] = {};
+  double tiebackSurfaceY[kMaxLayers][kSurfacePoints] = {};
+  double toeCompoundSurfaceX[kMaxLayers][kSurfacePoints] = {};
+  double toeCompoundSurfaceY[kMaxLayers][kSurfacePoints] = {};
+  double layerCompoundSurfaceX[kMaxLayers][kSurfacePoints] = {};
+  double layerCompoundSurfaceY[kMaxLayers][kSurfacePoints] = {};
+};
+
+// One engine call. Results depend only on the inputs (and, for the
+// deep-seated results of a call that skips that analysis, on the last call
+// that ran it), never on other earlier calls.
+void RunSlopeAnalysis(AnalysisState& state, const EngineInputs& in, EngineOutputs& out);
+
+}  // namespace tervane::analysis

@@ -1,0 +1,241 @@
+// Fitting, tracing and balancing one log-spiral slip surface.
+#include "analysis/LogSpiral.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tervane::analysis::logspiral {
+
+namespace {
+
+// The spiral through the start point with the given angle terms, as a
+// function of the height y at which it leaves the ground.
+struct SpiralFamily {
+  double xs, ys, d, e1, c1, s1, e2, s2;
+  double Radius(double y) const { return (y - ys) / d; }
+  double PoleX(double r0) const { return xs - s1 * e1 * r0; }
+  double PoleY(double r0) const { return ys + e1 * r0 * c1; }
+  double ExitX(double y) const {
+    const double r0 = Radius(y);
+    return PoleX(r0) + e2 * r0 * s2;
+  }
+};
+
+}  // namespace
+
+void FitLogSpiral(AnalysisState& s, double a, double b, double phi, double tanPhi,
+                  double tanBackslope, SpiralFit& fit) {
+  const AngleTerms end = MakeAngleTerms(a - phi, tanPhi);
+  const AngleTerms start = MakeAngleTerms(b - kRightAngle - phi, tanPhi);
+  FitLogSpiral(s, start, end, tanPhi, tanBackslope, fit);
+}
+
+void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& end,
+                  double tanPhi, double tanBackslope, SpiralFit& fit) {
+  SpiralFamily f;
+  f.xs = s.currentFaceX;
+  f.ys = s.currentElevation;
+  f.e1 = start.expTerm;
+  f.c1 = start.cosTerm;
+  f.s1 = start.sinTerm;
+  f.e2 = end.expTerm;
+  f.s2 = end.sinTerm;
+  const double c2 = end.cosTerm;
+  double d = f.e1 * f.c1 - c2 * f.e2;
+  if (std::fabs(d) <= 1e-5) d = 1e-5;  // whatever the sign
+  f.d = d;
+
+  const double h = s.slopeHeight;
+  const double xc = h * s.cotSlopeAngle;
+  const double crestA = s.crestLengthA;
+  const double crestB = s.crestLengthB;
+  // The march only goes forward; a height that is not positive has no march.
+  const double step = h / 100;
+  const bool canMarch = step > 0.0;
+
+  double exitY = h;
+  double exitX = f.ExitX(h);
+  if (crestA < 1e-5 && crestB < 1e-5) {
+    // Level ground behind the crest: the exit is exact.
+  } else if (crestA >= 1e-5) {
+    double x = exitX;
+    double xm = x;
+    if (canMarch) {
+      const double upper = h + crestB * tanBackslope;
+      for (;;) {
+        x = x + step;
+        const double dd = x - xc;
+        if (dd <= crestA) {
+          xm = x;
+          break;
+        }
+        if (dd < crestA + crestB) {
+          const double xsp = f.ExitX(h + (dd - crestA) * tanBackslope);
+          if (xsp > x) continue;
+          xm = (x + xsp) / 2;
+          break;
+        }
+        // Beyond the backslope the ground is level, so the spiral's x at the
+        // ground no longer changes: march on by additions alone.
+        const double xsp = f.ExitX(upper);
+        while (xsp > x) x = x + step;
+        xm = (x + xsp) / 2;
+        break;
+      }
+    }
+    const double dm = xm - xc;
+    if (dm <= crestA) {
+      exitY = h;
+      exitX = f.ExitX(h);
+    } else if (dm < crestA + crestB) {
+      exitY = h + (dm - crestA) * tanBackslope;
+      exitX = xm;
+    } else {
+      exitY = h + crestB * tanBackslope;
+      exitX = xm;
+    }
+  } else {
+    double x = exitX;
+    double xm = x;
+    if (canMarch) {
+      for (;;) {
+        x = x + step;
+        const double dd = x - xc;
+        if (dd >= crestB) {
+          xm = x;
+          break;
+        }
+        const double xsp = f.ExitX(h + dd * tanBackslope);
+        if (xsp > x) continue;
+        xm = (x + xsp) / 2;
+        break;
+      }
+    }
+    const double dm = xm - xc;
+    if (dm < crestB) {
+      exitY = h + dm * tanBackslope;
+      exitX = xm;
+    } else {
+      exitY = h + crestB * tanBackslope;
+      exitX = f.ExitX(exitY);
+    }
+  }
+
+  const double r0 = f.Radius(exitY);
+  s.spiralInitialRadius = r0;
+  s.spiralPoleX = f.PoleX(r0);
+  s.spiralPoleY = f.PoleY(r0);
+
+  fit.tanPhi = tanPhi;
+  fit.thetaStart = start.theta;
+  fit.thetaEnd = end.theta;
+  fit.expStart = start.expTerm;
+  fit.sinStart = start.sinTerm;
+  fit.cosStart = start.cosTerm;
+  fit.exitX = exitX;
+  fit.exitY = exitY;
+}
+
+void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit) {
+  const double xp = s.spiralPoleX;
+  const double yp = s.spiralPoleY;
+  const double r0 = s.spiralInitialRadius;
+  const double tanPhi = fit.tanPhi;
+  const double delta = (fit.thetaEnd - fit.thetaStart) / 50;
+  double* tx = s.surfaceTraceX;
+  double* ty = s.surfaceTraceY;
+  // The first point lies at the start angle, whose terms the fit has.
+  tx[0] = xp + r0 * fit.expStart * fit.sinStart;
+  ty[0] = yp - r0 * fit.expStart * fit.cosStart;
+  double theta = fit.thetaStart;
+  for (int k = 1; k < kSurfacePoints; ++k) {
+    theta = theta + delta;
+    const double e = std::exp(-theta * tanPhi);
+    tx[k] = xp + r0 * e * std::sin(theta);
+    ty[k] = yp - r0 * e * std::cos(theta);
+  }
+}
+
+double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope) {
+  const double* tx = s.surfaceTraceX;
+  const double* ty = s.surfaceTraceY;
+  const double xp = s.spiralPoleX;
+  const double yp = s.spiralPoleY;
+  const double gamma = s.reinforcedUnitWeight;
+  const double cohesion = s.reinforcedDesignCohesion;
+  const double ru = s.poreWaterCoefficient;
+  const double kh = s.appliedSeismicKh;
+  const double verticalFactor = 1 + s.seismicKv;
+  const double waterWeight = s.waterUnitWeight;
+  const bool water = s.phreaticSurfaceGiven == 1;
+
+  double moment = 0.0;
+  for (int k = 0; k + 1 < kSurfacePoints; ++k) {
+    const double xm = (tx[k] + tx[k + 1]) / 2;
+    const double ym = (ty[k] + ty[k + 1]) / 2;
+    const double dx = tx[k + 1] - tx[k];
+    const double dy = ty[k + 1] - ty[k];
+    const double yg = GroundAt(s, tanBackslope, xm);
+    const double h = yg - ym;
+    const double q = SurchargeAt(s, xm);
+    const double w = gamma * h * dx;
+    const double uw = water ? std::max(0.0, (WaterLevelAt(s, xm) - ym) * waterWeight) : 0.0;
+    const double ur = ru * gamma * h;
+    moment += (w + q * dx) * verticalFactor * (xm - xp) + kh * w * (yp - (ym + yg) / 2) +
+              kh * q * dx * (yp - yg) + (uw + ur) * (dy * (yp - ym) - dx * (xm - xp)) -
+              cohesion * (dx * (yp - ym) + dy * (xm - xp));
+  }
+
+  // Inclination of a layer force crossing the spiral at x, elevation z. With a
+  // relative orientation of exactly 0 every force is horizontal (the angle is
+  // a signed zero, which changes no sum), so the arc tangents are skipped.
+  const bool relative = s.orientationMode == 1;
+  const double ov = s.orientationValue;
+  const bool horizontal = relative && ov == 0.0;
+  double fixedSin = 0.0;
+  double fixedCos = 1.0;
+  double frictionTerm = 0.0;
+  if (!relative) {
+    fixedSin = std::sin(ov);
+    fixedCos = std::cos(ov);
+  } else if (!horizontal) {
+    frictionTerm = std::atan(tanPhi);
+  }
+  auto arm = [&](double x, double z) {
+    double sa = fixedSin;
+    double ca = fixedCos;
+    if (relative && !horizontal) {
+      double d = yp - z;
+      if (std::fabs(d) < 0.0010000000474974513) d = 0.0010000000474974513;
+      const double angle = ov * (std::atan((x - xp) / d) + frictionTerm);
+      sa = std::sin(angle);
+      ca = std::cos(angle);
+    }
+    return (x - xp) * sa + (yp - z) * ca;
+  };
+
+  const int c = s.currentLayer;
+  double momentAbove = 0.0;
+  for (int j = s.layerCount; j > c; --j) {
+    const double zj = s.layerElevation[j];
+    int seg = kSurfacePoints - 2;
+    for (int k = 0; k + 2 < kSurfacePoints; ++k) {
+      if (ty[k] <= zj && zj < ty[k + 1]) {
+        seg = k;
+        break;
+      }
+    }
+    const double xj = (tx[seg] + tx[seg + 1]) / 2;
+    momentAbove += s.layerTiebackForce[j] * arm(xj, zj);
+  }
+
+  const double den = arm(s.layerFaceX[c], s.layerElevation[c]);
+  // A force with no moment about the pole (the pole at the layer's level
+  // with a horizontal force, or a spiral shrunk to its start point) can hold
+  // nothing: such a spiral asks no force of the layer.
+  const double force = std::fabs(den) < 1e-10 ? 0.0 : (moment - momentAbove) / den;
+  s.layerTiebackForce[c] = force;
+  return force;
+}
+
+}  // namespace tervane::analysis::logspiral
