@@ -39,8 +39,7 @@ class Dialog : private DialogEvents {
   // Runs the dialog modally; returns the value given to EndDialog (IDOK or
   // IDCANCEL from the standard handlers), or -1 when no window could be made.
   int DoModal();
-  // Creates the dialog as a modeless window and shows it (unless its template
-  // leaves out kVisible, then ShowWindow shows it). False on failure.
+  // Creates the dialog as a modeless window and shows it. False on failure.
   bool CreateModeless();
   // Destroys the window of a modeless dialog (a modal one ends through EndDialog).
   void DestroyWindow();
@@ -148,6 +147,7 @@ class Dialog : private DialogEvents {
   std::unique_ptr<DialogBackend> backend_;
   ColorRef background_ = kDefaultDialogColor;
   bool modal_ = false;
+  bool destroying_ = false;
   int writing_ = 0;
   std::map<int, std::function<void()>> clickHandlers_;
   std::map<int, std::function<void()>> changeHandlers_;

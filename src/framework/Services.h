@@ -3,8 +3,8 @@
 // tested without a person, a printer or a display. The program installs the
 // real ones once at start-up; tests install fakes (FakeServices.h). A service
 // left unset behaves as a user who cancels: message boxes answer IDOK for OK
-// boxes and IDCANCEL otherwise, file and print dialogs are cancelled, the shell
-// and help report failure, the clock reads the system time.
+// boxes, IDNO for Yes/No and IDCANCEL otherwise, file and print dialogs are
+// cancelled, the shell and help report failure, the clock reads the system time.
 
 #include <memory>
 #include <optional>

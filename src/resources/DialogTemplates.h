@@ -18,6 +18,18 @@
 
 namespace tervane {
 
+// The small label that shows a dialog's resource name; hidden at
+// initialisation when the application's hideDialogIdLabels is 1.
+inline constexpr int kDialogIdLabel = 1244;
+
+// Controls of the message dialogs.
+inline constexpr int kMessageTextId = 1490;
+inline constexpr int kMessageText2Id = 1491;
+inline constexpr int kErrorNumberTextId = 1757;
+inline constexpr int kContinueButtonId = 1183;
+// Picture of the interwedge-angle rule shown by IDD_POLICING2.
+inline constexpr int kInterwedgeRulePicture = 233;
+
 // The template of that name or number, or null when there is none.
 const fw::DialogTemplate* FindDialogTemplate(std::string_view name);
 const fw::DialogTemplate* FindDialogTemplateByNumber(int number);

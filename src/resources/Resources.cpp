@@ -1,1 +1,0 @@
-// Keeps the resource library non-empty until templates arrive.
