@@ -1,0 +1,191 @@
+#include "framework/qt/QtPrint.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QString>
+
+#include <algorithm>
+
+namespace tervane::fw {
+
+namespace {
+
+Size PrintableSize(QPrinter& printer) {
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  return Size{area.width(), area.height()};
+}
+
+void CopySettings(const QPrinter& from, QPrinter& to) {
+  if (from.outputFormat() == QPrinter::PdfFormat) {
+    to.setOutputFormat(QPrinter::PdfFormat);
+    to.setOutputFileName(from.outputFileName());
+  } else {
+    to.setPrinterName(from.printerName());
+  }
+  to.setResolution(from.resolution());
+  to.setPageLayout(from.pageLayout());
+  to.setCopyCount(from.copyCount());
+  to.setColorMode(from.colorMode());
+  to.setDuplex(from.duplex());
+  to.setFromTo(from.fromPage(), from.toPage());
+  to.setPrintRange(from.printRange());
+}
+
+}  // namespace
+
+QtPrinterDC::QtPrinterDC(std::unique_ptr<QPrinter> printer)
+    : QtPainterDC(*printer, printer->resolution(), printer->resolution(), PrintableSize(*printer)),
+      printer_(std::move(printer)) {}
+
+QtPrinterDC::~QtPrinterDC() {
+  if (inDoc_) AbortDoc();
+}
+
+bool QtPrinterDC::StartDoc(std::string_view documentName) {
+  if (inDoc_) return false;
+  printer_->setDocName(QString::fromUtf8(documentName.data(), static_cast<qsizetype>(documentName.size())));
+  inDoc_ = true;
+  pagesPrinted_ = 0;
+  return true;
+}
+
+bool QtPrinterDC::StartPage() {
+  if (!inDoc_ || inPage_) return false;
+  if (!Painter().isActive()) {
+    // The painter opens the job with its first page.
+    if (!Painter().begin(printer_.get())) {
+      AbortDoc();
+      return false;
+    }
+    PreparePainter();
+  } else if (!printer_->newPage()) {
+    AbortDoc();
+    return false;
+  }
+  inPage_ = true;
+  return true;
+}
+
+bool QtPrinterDC::EndPage() {
+  if (!inPage_) return false;
+  inPage_ = false;
+  ++pagesPrinted_;
+  return printer_->printerState() != QPrinter::Error;
+}
+
+bool QtPrinterDC::EndDoc() {
+  if (!inDoc_ || inPage_) return false;
+  inDoc_ = false;
+  if (Painter().isActive()) Painter().end();
+  return printer_->printerState() != QPrinter::Error && printer_->printerState() != QPrinter::Aborted;
+}
+
+void QtPrinterDC::AbortDoc() {
+  const bool started = Painter().isActive();
+  if (started) {
+    printer_->abort();
+    Painter().end();
+  }
+  inDoc_ = false;
+  inPage_ = false;
+  // A PDF of a broken job would pass for a good one: remove it.
+  if (started && printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+    QFile::remove(printer_->outputFileName());
+  }
+}
+
+std::unique_ptr<QtPrinterDC> MakePdfPrinterDC(const std::string& path, const PdfPrinterOptions& options) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(QString::fromStdString(path));
+  printer->setResolution(options.dpi > 0 ? options.dpi : 600);
+  const double margin = options.marginMillimetres >= 0 ? options.marginMillimetres : 0;
+  printer->setPageLayout(QPageLayout(QPageSize(options.pageSize),
+                                     options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
+  return std::make_unique<QtPrinterDC>(std::move(printer));
+}
+
+PrintPageInfo DescribePrinter(QPrinter& printer) {
+  PrintPageInfo info;
+  info.printerName = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName().toStdString()
+                                                                    : printer.printerName().toStdString();
+  const Size size = PrintableSize(printer);
+  info.pageWidth = size.cx;
+  info.pageHeight = size.cy;
+  info.dpiX = printer.resolution();
+  info.dpiY = printer.resolution();
+  info.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+  info.copies = printer.copyCount();
+  if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+    info.fromPage = printer.fromPage();
+    info.toPage = printer.toPage();
+  }
+  return info;
+}
+
+QtPrintService::QtPrintService(QWidget* parent)
+    : parent_(parent), settings_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+QtPrintService::~QtPrintService() = default;
+
+PrinterSelection QtPrintService::Selection() {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  CopySettings(*settings_, *printer);
+  PrinterSelection selection;
+  selection.page = DescribePrinter(*printer);
+  selection.dc = std::make_unique<QtPrinterDC>(std::move(printer));
+  return selection;
+}
+
+PrinterSelection QtPrintService::PrintSetup() {
+  QPrintDialog dialog(settings_.get(), parent_);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  settings_->setPrintRange(QPrinter::AllPages);
+  return Selection();
+}
+
+PrinterSelection QtPrintService::Print(const PrintDialogOptions& options) {
+  const int minPage = options.minPage > 0 ? options.minPage : 1;
+  const int maxPage = options.maxPage >= minPage ? options.maxPage : minPage;
+  settings_->setPrintRange(QPrinter::AllPages);
+  QPrintDialog dialog(settings_.get(), parent_);
+  dialog.setMinMax(minPage, maxPage);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, options.allowPageRange);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  PrinterSelection selection = Selection();
+  if (settings_->printRange() != QPrinter::PageRange || settings_->fromPage() < 1) {
+    selection.page.fromPage = minPage;
+    selection.page.toPage = maxPage;
+  } else {
+    selection.page.fromPage = std::max(minPage, settings_->fromPage());
+    selection.page.toPage = std::min(maxPage, std::max(selection.page.fromPage, settings_->toPage()));
+  }
+  return selection;
+}
+
+PdfFilePrintService::PdfFilePrintService(std::string path, PdfPrinterOptions options)
+    : path_(std::move(path)), options_(options) {}
+
+PrinterSelection PdfFilePrintService::PrintSetup() {
+  PrinterSelection selection;
+  auto dc = MakePdfPrinterDC(path_, options_);
+  selection.page = DescribePrinter(dc->Printer());
+  selection.dc = std::move(dc);
+  return selection;
+}
+
+PrinterSelection PdfFilePrintService::Print(const PrintDialogOptions& options) {
+  PrinterSelection selection = PrintSetup();
+  selection.page.fromPage = options.minPage > 0 ? options.minPage : 1;
+  selection.page.toPage = std::max(selection.page.fromPage, options.maxPage);
+  return selection;
+}
+
+}  // namespace tervane::fw

@@ -1,0 +1,148 @@
+#include "resources/Pictures.h"
+
+#include <array>
+#include <string>
+
+// This library sits below the framework: it uses only the device context's
+// virtual operations and inline helpers, never a function defined in the
+// framework library.
+
+namespace tervane::res {
+
+namespace {
+
+using fw::DeviceContext;
+using fw::Font;
+
+// Everything a picture changes, put back when it ends.
+class SavedState {
+ public:
+  explicit SavedState(DeviceContext& dc) : dc_(dc) { dc_.Save(); }
+  ~SavedState() { dc_.Restore(); }
+  SavedState(const SavedState&) = delete;
+  SavedState& operator=(const SavedState&) = delete;
+
+ private:
+  DeviceContext& dc_;
+};
+
+Font MakeFont(const char* face, int characterHeight, bool italic = false) {
+  Font font;
+  font.face = face;
+  font.height = -characterHeight;
+  font.italic = italic;
+  return font;
+}
+
+// A piece of a formula line: a text in one font, raised or lowered from the
+// line's baseline (positive: lower).
+struct Run {
+  std::string text;
+  Font font;
+  int drop = 0;
+};
+
+template <std::size_t N>
+int RunsWidth(DeviceContext& dc, const std::array<Run, N>& runs) {
+  int width = 0;
+  for (const Run& run : runs) {
+    dc.SelectFont(run.font);
+    width += dc.GetTextExtent(run.text).cx;
+  }
+  return width;
+}
+
+// Draws the runs on the baseline y from x on (the text align is left/baseline).
+template <std::size_t N>
+void DrawRuns(DeviceContext& dc, const std::array<Run, N>& runs, int x, int y) {
+  for (const Run& run : runs) {
+    dc.SelectFont(run.font);
+    dc.TextOut(x, y + run.drop, run.text);
+    x += dc.GetTextExtent(run.text).cx;
+  }
+}
+
+// tan(δ) <= tan(φ reinforced) / Fs  or  tan(φ retained) / Fs, the two
+// fractions side by side, on the red of the conflict message.
+void DrawInterwedgeRule(DeviceContext& dc, int width, int height) {
+  const SavedState saved(dc);
+  const fw::ColorRef background = fw::RGB(255, 80, 80);
+  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(background));
+  dc.SetBkMode(fw::BkMode::Transparent);
+  dc.SetTextColor(fw::kBlack);
+  dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
+  dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
+
+  // The largest letters for which the formula fits, with a few pixels to spare.
+  int size = 17;
+  for (;; --size) {
+    const int sub = size * 6 / 10;
+    const Font text = MakeFont("Times New Roman", size);
+    const Font greek = MakeFont("Symbol", size);
+    const Font italic = MakeFont("Times New Roman", size, true);
+    const Font small = MakeFont("Arial", sub);
+    const int subDrop = size * 3 / 10;
+    const std::array<Run, 4> left = {Run{"tan(", text}, Run{"d", greek}, Run{")", text}, Run{"  ≤  ", text}};
+    const std::array<Run, 4> first = {Run{"tan(", text}, Run{"f", greek}, Run{"reinforced", small, subDrop},
+                                      Run{")", text}};
+    const std::array<Run, 4> second = {Run{"tan(", text}, Run{"f", greek}, Run{"retained", small, subDrop},
+                                       Run{")", text}};
+    const std::array<Run, 2> below = {Run{"F", italic}, Run{"s", small, subDrop}};
+    const std::array<Run, 1> word = {Run{"  or  ", text}};
+
+    const int leftWidth = RunsWidth(dc, left);
+    const int firstWidth = RunsWidth(dc, first);
+    const int secondWidth = RunsWidth(dc, second);
+    const int belowWidth = RunsWidth(dc, below);
+    const int wordWidth = RunsWidth(dc, word);
+    const int total = leftWidth + firstWidth + wordWidth + secondWidth;
+    if (total > width - 6 && size > 8) continue;
+
+    // The fraction bars lie on the middle of the picture; the lone texts sit
+    // on a baseline a third of a letter below, so they centre on the bars.
+    const int bar = height / 2;
+    const int lineBaseline = bar + size * 3 / 10;
+    const int numeratorBaseline = bar - size * 4 / 10 - subDrop / 2;
+    const int denominatorBaseline = bar + size + 1;
+
+    int x = (width - total) / 2;
+    DrawRuns(dc, left, x, lineBaseline);
+    x += leftWidth;
+    DrawRuns(dc, first, x, numeratorBaseline);
+    dc.MoveTo(x, bar);
+    dc.LineTo(x + firstWidth, bar);
+    DrawRuns(dc, below, x + (firstWidth - belowWidth) / 2, denominatorBaseline);
+    x += firstWidth;
+    DrawRuns(dc, word, x, lineBaseline);
+    x += wordWidth;
+    DrawRuns(dc, second, x, numeratorBaseline);
+    dc.MoveTo(x, bar);
+    dc.LineTo(x + secondWidth, bar);
+    DrawRuns(dc, below, x + (secondWidth - belowWidth) / 2, denominatorBaseline);
+    break;
+  }
+}
+
+constexpr std::array<Picture, 1> kPictures = {
+    Picture{kPictureInterwedgeRule, "INTERWEDGE_RULE", 238, 69, fw::RGB(255, 80, 80), &DrawInterwedgeRule},
+};
+
+}  // namespace
+
+const Picture* FindPicture(int id) {
+  for (const Picture& picture : kPictures) {
+    if (picture.id == id) return &picture;
+  }
+  return nullptr;
+}
+
+const Picture* FindPicture(std::string_view name) {
+  for (const Picture& picture : kPictures) {
+    if (picture.name == name) return &picture;
+  }
+  return nullptr;
+}
+
+std::span<const Picture> AllPictures() { return kPictures; }
+
+}  // namespace tervane::res

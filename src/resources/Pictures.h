@@ -1,0 +1,38 @@
+#pragma once
+// The program's pictures (formula pictures, banners, button faces), by
+// resource number and name. They are our own artwork, drawn in code: each
+// picture is a drawing function that paints it through a device context at its
+// fixed size, with its top-left corner at logical (0, 0) in the text mapping.
+// The toolkit backend renders them into images for picture controls
+// (RenderPicture in framework/qt/QtImage.h); tests record them.
+//
+// A drawing function fills the whole picture with its background first and
+// leaves the device context as it found it (Save ... Restore).
+
+#include <span>
+#include <string_view>
+
+#include "framework/DeviceContext.h"
+
+namespace tervane::res {
+
+using PictureDrawFunction = void (*)(fw::DeviceContext& dc, int width, int height);
+
+struct Picture {
+  int id;                  // resource number
+  std::string_view name;   // resource name
+  int width;               // pixels
+  int height;
+  fw::ColorRef background;
+  PictureDrawFunction draw;
+};
+
+// Resource numbers.
+inline constexpr int kPictureInterwedgeRule = 233;
+
+// Null when the program has no such picture. Names compare exactly.
+const Picture* FindPicture(int id);
+const Picture* FindPicture(std::string_view name);
+std::span<const Picture> AllPictures();
+
+}  // namespace tervane::res
