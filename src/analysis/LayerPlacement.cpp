@@ -35,12 +35,16 @@ void PlaceLayersOptimized(AnalysisState& s) {
   enum class Stage { kNormal, kBottom, kExtra };
   const double h = s.slopeHeight;
   const double dmin = s.minSpacing;
+  if (!(dmin > 0.0)) {
+    // Without a positive minimum spacing the layout cannot advance down the
+    // slope: it would need more layers than any table holds.
+    s.layerCount = kMaxLayers + 1;
+    s.layerLimitExceeded = 1;
+    return;
+  }
   const double dbottom = s.bottomLayerHeight;
   const double allowable = s.allowableLayerForce;
   const double closeToBottom = dmin / 20;
-  // Spacings widen only by a positive minimum spacing; otherwise the layout
-  // could not advance.
-  const bool canWiden = dmin > 0.0;
   double reference = h;
   double spacing = dmin;
   Stage stage = Stage::kNormal;
@@ -75,7 +79,7 @@ void PlaceLayersOptimized(AnalysisState& s) {
         fix = true;
       }
     } else if (force <= allowable) {
-      if (canWiden && spacing + dmin <= s.maxSpacingWithTolerance) {
+      if (spacing + dmin <= s.maxSpacingWithTolerance) {
         spacing = spacing + dmin;
         continue;
       }

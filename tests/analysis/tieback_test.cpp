@@ -1,0 +1,136 @@
+// Tieback forces checked against hand results: Rankine thrust on a vertical
+// face, and the critical height of a vertical cut in purely cohesive soil.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "analysis/Engine.h"
+#include "engine_fixtures.h"
+
+namespace tervane::analysis {
+namespace {
+
+using testing::DefaultProjectInputs;
+using testing::NewOutputs;
+using testing::NewState;
+
+constexpr double kPhi = 0.4786157706929478;  // design friction angle (34 deg / 1.3)
+
+// One user layer at the toe of a vertical face with level ground behind it,
+// no cohesion, water, surcharge or seismic coefficient.
+EngineInputs VerticalFaceOneToeLayer(double height) {
+  EngineInputs in = DefaultProjectInputs(0);
+  in.slopeAngle = 90.0;
+  in.slopeHeight = height;
+  in.crestLengthA = 0.0;
+  in.crestLengthB = 0.0;
+  in.reinforcedUnitWeight = in.backfillUnitWeight = in.foundationUnitWeight = 20.0;
+  in.reinforcedDesignPhi = in.backfillDesignPhi = in.foundationDesignPhi = kPhi;
+  in.layerCount = 1;
+  in.layerElevation[0] = 0.0;
+  in.layerDesignStrength[0] = 1000.0;
+  return in;
+}
+
+struct RankineCase {
+  const char* name;
+  double crestLengthA;
+  double surchargeQ1;
+  double expected;  // Ka (gamma H^2 / 2 + q H)
+};
+
+class RankineTest : public ::testing::TestWithParam<RankineCase> {};
+
+TEST_P(RankineTest, ToeLayerCarriesTheActiveThrust) {
+  const RankineCase& c = GetParam();
+  // Hand check of the expected value: Ka = tan^2(45 deg - phi/2).
+  const double ka = std::pow(std::tan(M_PI / 4 - kPhi / 2), 2);
+  EXPECT_NEAR(ka * (0.5 * 20 * 36 + c.surchargeQ1 * 6), c.expected, 0.01);
+
+  EngineInputs in = VerticalFaceOneToeLayer(6.0);
+  in.crestLengthA = c.crestLengthA;
+  in.surchargeQ1 = c.surchargeQ1;
+  auto s = NewState();
+  auto out = NewOutputs();
+  RunSlopeAnalysis(*s, in, *out);
+  ASSERT_EQ(out->resultLayerCount, 1);
+  EXPECT_NEAR(out->requiredTiebackStrength[0], c.expected, 0.01 * c.expected);
+  // The critical surface leaves the ground near 45 deg + phi/2.
+  EXPECT_NEAR(s->spiralAngleA, M_PI / 4 + kPhi / 2, 2 * M_PI / 180);
+}
+
+INSTANTIATE_TEST_SUITE_P(VerticalFace, RankineTest,
+                         ::testing::Values(RankineCase{"NoSurcharge", 0.0, 0.0, 132.96},
+                                           RankineCase{"SurchargeOnLongCrest", 100.0, 10.0, 155.13}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// With phi = 0 the spiral is a circle; a vertical cut stands unreinforced up
+// to about 3.83 c / gamma. Below that height the force that would be needed
+// is negative and the layer is given none.
+TEST(TiebackCohesiveCut, ForceCrossesZeroAtTheCriticalHeight) {
+  const double cohesion = 10.0;
+  const double gamma = 20.0;
+  const double critical = 3.83 * cohesion / gamma;
+  auto s = NewState();
+  auto out = NewOutputs();
+  auto force = [&](double height) {
+    EngineInputs in = VerticalFaceOneToeLayer(height);
+    in.reinforcedDesignPhi = 0.0;
+    in.reinforcedDesignCohesion = cohesion;
+    RunSlopeAnalysis(*s, in, *out);
+    return out->requiredTiebackStrength[0];
+  };
+  EXPECT_EQ(force(0.98 * critical), 0.0);
+  EXPECT_EQ(out->requiredTiebackStrengthFloored[0], 1e-10);
+  EXPECT_EQ(out->tiebackTr[0], 1e-10);
+  EXPECT_GT(force(1.02 * critical), 0.0);
+  EXPECT_GT(force(1.2 * critical), force(1.1 * critical));
+}
+
+// A layer at the crest level of a flat crest: its spiral shrinks to its own
+// point, where the force has no moment. The layer is given no force, and
+// nothing becomes undefined.
+TEST(TiebackMomentArm, LayerAtCrestLevelGetsNoForceAndEverythingStaysFinite) {
+  EngineInputs in = DefaultProjectInputs(0);
+  in.layerCount = 3;
+  in.layerElevation[0] = 0.0;
+  in.layerElevation[1] = 3.0;
+  in.layerElevation[2] = in.slopeHeight;
+  for (int i = 0; i < 3; ++i) in.layerDesignStrength[i] = 50.0;
+  auto s = NewState();
+  auto out = NewOutputs();
+  RunSlopeAnalysis(*s, in, *out);
+  EXPECT_EQ(out->requiredTiebackStrength[2], 0.0);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_TRUE(std::isfinite(out->requiredTiebackStrength[k])) << k;
+    EXPECT_TRUE(std::isfinite(out->lengthToSlipSurface[k])) << k;
+    EXPECT_TRUE(std::isfinite(out->embeddedLength[k])) << k;
+    EXPECT_TRUE(std::isfinite(out->layerRearX[k])) << k;
+  }
+  EXPECT_GT(out->requiredTiebackStrength[0], 0.0);
+}
+
+// With penetration of the foundation forbidden, neither the tieback nor the
+// compound surface through the toe dips below the toe level; allowed, the
+// compound surface of the default project does.
+TEST(TiebackPenetration, ForbiddenSurfacesStayAboveTheToeLevel) {
+  EngineInputs in = DefaultProjectInputs(1);
+  auto s = NewState();
+  auto out = NewOutputs();
+  auto lowest = [](const double* y) { return *std::min_element(y, y + kSurfacePoints); };
+
+  in.penetrationForbidden = 1;
+  RunSlopeAnalysis(*s, in, *out);
+  ASSERT_GT(out->resultLayerCount, 1);
+  EXPECT_GE(lowest(out->outermostTiebackSurfaceY), -1e-9);
+  EXPECT_GE(lowest(out->outermostCompoundSurfaceY), -1e-9);
+
+  in.penetrationForbidden = 0;
+  RunSlopeAnalysis(*s, in, *out);
+  EXPECT_LT(lowest(out->outermostCompoundSurfaceY), -1e-3);
+}
+
+}  // namespace
+}  // namespace tervane::analysis
