@@ -1,5 +1,6 @@
 #include "resources/Pictures.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -73,28 +74,31 @@ void DrawInterwedgeRule(DeviceContext& dc, int width, int height) {
   dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
   dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
 
-  // The largest letters for which the formula fits, with a few pixels to spare.
-  int size = 17;
-  for (;; --size) {
-    const int sub = size * 6 / 10;
+  // The largest letters for which the formula fits, with a few pixels to
+  // spare; the subscripts stay large enough to read.
+  for (int size = 17;; --size) {
+    const int sub = std::max(10, size * 2 / 3);
+    const int subDrop = size * 3 / 10;
+    const int gap = size / 3;
     const Font text = MakeFont("Times New Roman", size);
     const Font greek = MakeFont("Symbol", size);
     const Font italic = MakeFont("Times New Roman", size, true);
     const Font small = MakeFont("Arial", sub);
-    const int subDrop = size * 3 / 10;
-    const std::array<Run, 4> left = {Run{"tan(", text}, Run{"d", greek}, Run{")", text}, Run{"  ≤  ", text}};
+    const Font relation = MakeFont("Times New Roman", size + 3);
+    const std::array<Run, 4> left = {Run{"tan(", text}, Run{"d", greek}, Run{")", text}, Run{"≤", relation}};
     const std::array<Run, 4> first = {Run{"tan(", text}, Run{"f", greek}, Run{"reinforced", small, subDrop},
                                       Run{")", text}};
     const std::array<Run, 4> second = {Run{"tan(", text}, Run{"f", greek}, Run{"retained", small, subDrop},
                                        Run{")", text}};
     const std::array<Run, 2> below = {Run{"F", italic}, Run{"s", small, subDrop}};
-    const std::array<Run, 1> word = {Run{"  or  ", text}};
+    const std::array<Run, 1> word = {Run{"or", text}};
+    const std::array<Run, 3> tan = {Run{"tan(", text}, Run{"d", greek}, Run{")", text}};
 
-    const int leftWidth = RunsWidth(dc, left);
+    const int leftWidth = RunsWidth(dc, left) + 3 * gap;  // tan(δ) ≤ with blanks around ≤
     const int firstWidth = RunsWidth(dc, first);
     const int secondWidth = RunsWidth(dc, second);
     const int belowWidth = RunsWidth(dc, below);
-    const int wordWidth = RunsWidth(dc, word);
+    const int wordWidth = RunsWidth(dc, word) + 2 * gap;
     const int total = leftWidth + firstWidth + wordWidth + secondWidth;
     if (total > width - 6 && size > 8) continue;
 
@@ -106,14 +110,15 @@ void DrawInterwedgeRule(DeviceContext& dc, int width, int height) {
     const int denominatorBaseline = bar + size + 1;
 
     int x = (width - total) / 2;
-    DrawRuns(dc, left, x, lineBaseline);
+    DrawRuns(dc, tan, x, lineBaseline);
+    DrawRuns(dc, std::array<Run, 1>{Run{"≤", relation}}, x + RunsWidth(dc, tan) + gap * 3 / 2, lineBaseline);
     x += leftWidth;
     DrawRuns(dc, first, x, numeratorBaseline);
     dc.MoveTo(x, bar);
     dc.LineTo(x + firstWidth, bar);
     DrawRuns(dc, below, x + (firstWidth - belowWidth) / 2, denominatorBaseline);
     x += firstWidth;
-    DrawRuns(dc, word, x, lineBaseline);
+    DrawRuns(dc, word, x + gap, lineBaseline);
     x += wordWidth;
     DrawRuns(dc, second, x, numeratorBaseline);
     dc.MoveTo(x, bar);

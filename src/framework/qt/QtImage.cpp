@@ -62,4 +62,9 @@ Image RenderToImage(int width, int height, ColorRef background,
   return FromQImage(canvas);
 }
 
+Image RenderPicture(const res::Picture& picture) {
+  return RenderToImage(picture.width, picture.height, picture.background,
+                       [&](DeviceContext& dc) { picture.draw(dc, picture.width, picture.height); });
+}
+
 }  // namespace tervane::fw

@@ -8,6 +8,7 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/Image.h"
+#include "resources/Pictures.h"
 
 namespace tervane::fw {
 
@@ -21,5 +22,8 @@ Image FromQImage(const QImage& image);
 // image and paints nothing.
 Image RenderToImage(int width, int height, ColorRef background,
                     const std::function<void(DeviceContext&)>& paint);
+
+// One of the program's pictures at its own size.
+Image RenderPicture(const res::Picture& picture);
 
 }  // namespace tervane::fw
