@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <utility>
 
@@ -96,6 +97,13 @@ std::string MapSymbolText(std::string_view utf8) {
     }
   }
   return out;
+}
+
+int PointFontHeight(const DeviceContext& dc, int tenthsOfPoint) {
+  const int pixels = MulDiv(tenthsOfPoint < 0 ? -tenthsOfPoint : tenthsOfPoint, dc.PixelsPerInchY(), 720);
+  if (pixels <= 0) return 0;
+  const int logical = std::abs(dc.DeviceToLogical(Point{0, pixels}).y - dc.DeviceToLogical(Point{0, 0}).y);
+  return -std::max(1, logical);
 }
 
 // ---------------------------------------------------------------------------

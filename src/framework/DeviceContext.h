@@ -271,6 +271,11 @@ class DeviceContext {
   void TextOut(int x, int y, std::string_view utf8) { TextOut(Point{x, y}, utf8); }
 };
 
+// The Font::height of a font of the given size in tenths of a point on this
+// device, in its current mapping (a character height, so negative): 80 tenths
+// on a 96-dpi screen give -11, on a 600-dpi printer -67 (-161 in twips there).
+int PointFontHeight(const DeviceContext& dc, int tenthsOfPoint);
+
 // ---------------------------------------------------------------------------
 // Shared state of the implementations: objects, attributes, mapping, current
 // position and the save stack, with the mapping arithmetic. An implementation

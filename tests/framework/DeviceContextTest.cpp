@@ -193,6 +193,20 @@ TEST(DeviceContextBaseTest, DefaultFontIsEightPointsAndBadResolutionIsScreen) {
   EXPECT_EQ(dc.FontHeightDevice(Font{}), -11);
 }
 
+TEST(DeviceContextBaseTest, PointFontsFollowTheDevice) {
+  RecordingDC screen;
+  EXPECT_EQ(PointFontHeight(screen, 80), -11);  // 10.67 pixels
+  RecordingDC::Options options;
+  options.dpiY = 600;
+  RecordingDC printer(options);
+  EXPECT_EQ(PointFontHeight(printer, 80), -67);
+  EXPECT_EQ(PointFontHeight(printer, 140), -117);
+  printer.SetMapMode(MapMode::Twips);
+  EXPECT_EQ(PointFontHeight(printer, 80), -161);  // 67 pixels are 160.8 twips
+  EXPECT_EQ(PointFontHeight(printer, 0), 0);
+  EXPECT_EQ(PointFontHeight(printer, 1), -2);  // the smallest visible font
+}
+
 TEST(DeviceContextBaseTest, ExtremeCoordinatesMapWithoutOverflow) {
   RecordingDC::Options options;
   options.dpiX = 2400;
