@@ -83,7 +83,8 @@ class DialogBackend {
   virtual void Invalidate(bool erase) = 0;
 
   // Controls. Text is UTF-8; for a combo box it is the text of its edit part
-  // (or of the selected item of a drop-down list).
+  // (or of the selected item of a drop-down list). Setting the text of an
+  // editable combo box clears its selection; a drop-down list ignores it.
   virtual std::string ControlText(int id) const = 0;
   virtual void SetControlText(int id, const std::string& text) = 0;
   // Check state of a check box or radio button: 0, 1 (checked), 2 (indeterminate).
@@ -95,7 +96,7 @@ class DialogBackend {
 
   // Combo-box lists. Items are kept in the order inserted; sorting is done by
   // the dialog model. Selection -1 means none; selecting an item also puts its
-  // text in the edit part.
+  // text in the edit part, selecting none (or an index out of range) empties it.
   virtual void ComboClear(int id) = 0;
   virtual void ComboInsert(int id, int index, const std::string& text) = 0;
   virtual std::vector<std::string> ComboItems(int id) const = 0;
