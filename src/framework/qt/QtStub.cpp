@@ -1,1 +1,0 @@
-// Keeps the Qt backend library non-empty.
