@@ -60,6 +60,11 @@ QtPainterDC::QtPainterDC(QPainter& painter)
                         painter.device() ? Size{painter.device()->width(), painter.device()->height()} : Size{}),
       device_(painter.device()),
       painter_(&painter) {
+  // The painter goes back to its owner as it came.
+  if (Active()) {
+    painter_->save();
+    borrowedSaved_ = true;
+  }
   PreparePainter();
 }
 
@@ -77,6 +82,7 @@ QtPainterDC::QtPainterDC(QPaintDevice& device, int dpiX, int dpiY, Size deviceSi
 }
 
 QtPainterDC::~QtPainterDC() {
+  if (borrowedSaved_ && painter_->isActive()) painter_->restore();
   if (ownPainter_ && ownPainter_->isActive()) ownPainter_->end();
 }
 

@@ -20,7 +20,8 @@ namespace tervane::fw {
 class QtPainterDC : public DeviceContextBase {
  public:
   // Paints with a painter that is already active (a widget's paint event);
-  // the painter stays the caller's. Resolution and size come from its device.
+  // the painter stays the caller's and gets its state back when this object
+  // goes away. Resolution and size come from its device.
   explicit QtPainterDC(QPainter& painter);
   // Opens its own painter on the device (a QImage, a QPixmap) for the life of
   // the object.
@@ -64,6 +65,7 @@ class QtPainterDC : public DeviceContextBase {
   QPaintDevice* device_ = nullptr;
   QPainter* painter_ = nullptr;
   std::unique_ptr<QPainter> ownPainter_;
+  bool borrowedSaved_ = false;
 };
 
 }  // namespace tervane::fw

@@ -285,6 +285,24 @@ TEST_F(QtPainterDCTest, ExtremeCoordinatesDrawOnlyWhatIsVisibleAndQuickly) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
+TEST_F(QtPainterDCTest, BorrowedPainterGetsItsStateBack) {
+  QImage image = Canvas(20, 20);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(QPen(Qt::green, 4));
+  {
+    QtPainterDC dc(painter);
+    EXPECT_EQ(dc.DeviceSize(), (Size{20, 20}));
+    dc.SelectPen(Pen::Solid(1, RGB(255, 0, 0)));
+    dc.Rectangle(0, 0, 5, 5);
+  }
+  EXPECT_TRUE(painter.renderHints() & QPainter::Antialiasing);
+  EXPECT_EQ(painter.pen().color(), QColor(Qt::green));
+  EXPECT_EQ(painter.pen().width(), 4);
+  painter.end();
+  EXPECT_EQ(image.pixel(4, 4) | 0xFF000000, qRgb(255, 0, 0));
+}
+
 TEST_F(QtPainterDCTest, ImageConversionsKeepPixels) {
   Image picture(3, 2, RGB(10, 20, 30));
   picture.SetPixel(2, 1, RGB(200, 100, 0));
