@@ -215,16 +215,11 @@ double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope)
   };
 
   const int c = s.currentLayer;
+  const SegmentFinder finder(ty);
   double momentAbove = 0.0;
   for (int j = s.layerCount; j > c; --j) {
     const double zj = s.layerElevation[j];
-    int seg = kSurfacePoints - 2;
-    for (int k = 0; k + 2 < kSurfacePoints; ++k) {
-      if (ty[k] <= zj && zj < ty[k + 1]) {
-        seg = k;
-        break;
-      }
-    }
+    const int seg = finder.Find(zj);
     const double xj = (tx[seg] + tx[seg + 1]) / 2;
     momentAbove += s.layerTiebackForce[j] * arm(xj, zj);
   }

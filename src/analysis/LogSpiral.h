@@ -83,6 +83,55 @@ inline AngleTerms MakeAngleTerms(double theta, double tanPhi) {
   return t;
 }
 
+// The trace segment at whose height a layer meets the spiral: the first of
+// segments 0..48 with y(k) <= z < y(k+1), else the last segment (49).
+// A spiral normally falls and then rises strictly; its rising part is then
+// searched by halving, with the same answer as a scan from the start.
+class SegmentFinder {
+ public:
+  explicit SegmentFinder(const double* y) : y_(y) {
+    constexpr int last = kSurfacePoints - 1;
+    int r = last;
+    while (r > 0 && y_[r - 1] < y_[r]) --r;
+    bool fallsFirst = true;
+    for (int k = 0; k < r; ++k) {
+      if (!(y_[k] >= y_[k + 1])) {
+        fallsFirst = false;
+        break;
+      }
+    }
+    risingFrom_ = fallsFirst ? r : -1;
+  }
+
+  int Find(double z) const {
+    constexpr int kLastSearched = kSurfacePoints - 3;  // segment 48
+    constexpr int kNone = kSurfacePoints - 2;          // segment 49
+    if (risingFrom_ < 0) {
+      for (int k = 0; k <= kLastSearched; ++k) {
+        if (y_[k] <= z && z < y_[k + 1]) return k;
+      }
+      return kNone;
+    }
+    // Only rising segments can hold z; from risingFrom_ on they are ordered.
+    int lo = risingFrom_;
+    if (lo > kLastSearched || !(y_[lo] <= z)) return kNone;
+    int hi = kLastSearched;  // largest k in [lo, hi] with y(k) <= z
+    while (lo < hi) {
+      const int mid = (lo + hi + 1) / 2;
+      if (y_[mid] <= z) {
+        lo = mid;
+      } else {
+        hi = mid - 1;
+      }
+    }
+    return z < y_[lo + 1] ? lo : kNone;
+  }
+
+ private:
+  const double* y_;
+  int risingFrom_;
+};
+
 // Fits the spiral through the start point (currentFaceX, currentElevation)
 // with exit angle a and entry angle b for friction angle phi (tanPhi =
 // tan(phi), tanBackslope = tan(backslopeAngleRad)). Stores the pole and the

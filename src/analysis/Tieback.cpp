@@ -46,38 +46,84 @@ class AngleCache {
   int next_ = 0;
 };
 
-struct TiebackSearch {
-  AnalysisState& s;
-  double tanPhi;
-  double tanBackslope;
-  double crestX;
-  AngleCache exitAngles;
-  AngleCache entryAngles;
+// The spirals of one search, fitted and balanced. Within a search the force
+// of a spiral depends on its two angles alone, and the pattern search comes
+// back to the same pairs of angles often, so the last few are remembered.
+class TiebackSearch {
+ public:
+  TiebackSearch(AnalysisState& s, double phi)
+      : s_(s),
+        tanPhi_(std::tan(phi)),
+        tanBackslope_(std::tan(s.backslopeAngleRad)),
+        crestX_(s.cotSlopeAngle * s.slopeHeight),
+        exitAngles_(phi, tanPhi_, false),
+        entryAngles_(phi, tanPhi_, true) {}
 
-  // Fits the spiral (a, b); true when it leaves through the face.
-  bool Fit(double a, double b, SpiralFit& fit) {
-    ++s.tiebackSpiralsEvaluated;
-    logspiral::FitLogSpiral(s, entryAngles.Get(b), exitAngles.Get(a), tanPhi, tanBackslope, fit);
-    return fit.exitX < crestX;
+  // The force of spiral (a, b); faceExit when it leaves through the face
+  // (then no force is computed).
+  double Evaluate(double a, double b, bool& faceExit) {
+    for (const Entry& e : entries_) {
+      if (e.used && e.a == a && e.b == b) {
+        faceExit = e.faceExit;
+        return e.force;
+      }
+    }
+    Entry& e = entries_[next_];
+    next_ = (next_ + 1) % kEntries;
+    e.used = true;
+    e.a = a;
+    e.b = b;
+    e.faceExit = !Fit(a, b);
+    e.force = e.faceExit ? 0.0 : Balance();
+    faceExit = e.faceExit;
+    return e.force;
   }
-  double Force(const SpiralFit& fit) {
-    logspiral::TraceLogSpiral(s, fit);
-    return logspiral::ComputeTiebackForce(s, tanPhi, tanBackslope);
+
+  // The spiral (a, b) fitted, traced and balanced, whatever its exit.
+  double Final(double a, double b) {
+    Fit(a, b);
+    return Balance();
   }
+
+ private:
+  static constexpr int kEntries = 16;
+  struct Entry {
+    bool used = false;
+    bool faceExit = false;
+    double a = 0.0;
+    double b = 0.0;
+    double force = 0.0;
+  };
+
+  // True when the spiral leaves on the ground behind the crest.
+  bool Fit(double a, double b) {
+    ++s_.tiebackSpiralsEvaluated;
+    logspiral::FitLogSpiral(s_, entryAngles_.Get(b), exitAngles_.Get(a), tanPhi_, tanBackslope_,
+                            fit_);
+    return !(fit_.exitX < crestX_);
+  }
+  double Balance() {
+    logspiral::TraceLogSpiral(s_, fit_);
+    return logspiral::ComputeTiebackForce(s_, tanPhi_, tanBackslope_);
+  }
+
+  AnalysisState& s_;
+  double tanPhi_;
+  double tanBackslope_;
+  double crestX_;
+  AngleCache exitAngles_;
+  AngleCache entryAngles_;
+  SpiralFit fit_;
+  Entry entries_[kEntries];
+  int next_ = 0;
 };
 
 }  // namespace
 
 void FindCriticalTiebackSpiral(AnalysisState& s) {
   const double phi = s.reinforcedDesignPhi;
-  const double tanPhi = std::tan(phi);
   const double slopeRad = s.slopeAngle * kDegree;
-  TiebackSearch search{s,
-                       tanPhi,
-                       std::tan(s.backslopeAngleRad),
-                       s.cotSlopeAngle * s.slopeHeight,
-                       AngleCache(phi, tanPhi, false),
-                       AngleCache(phi, tanPhi, true)};
+  TiebackSearch search(s, phi);
   const double admissibleOffset = 89.9000015258789 * kDegree;
 
   double step = 4 * kDegree;
@@ -98,14 +144,6 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
     b = a + phi;
   }
 
-  // The spiral of the neighbour moved to; the next centre is that spiral,
-  // so its force need not be computed again.
-  bool memoValid = false;
-  double memoA = 0.0;
-  double memoB = 0.0;
-  double memoForce = 0.0;
-
-  SpiralFit fit;
   for (;;) {
     if (iteration == 501) break;
     const double aPlus = a + step;
@@ -114,41 +152,34 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
     const double bPlus = b + step;
     const double bMinus = b - step;
 
+    // Centre: a spiral leaving through the face raises the exit angle by one
+    // degree, and the neighbours are tried only once it exceeds 90 degrees.
+    bool faceExit = false;
+    double t0 = search.Evaluate(a, b, faceExit);
     bool endIteration = false;
-    bool realCentre = true;
-    double t0;
-    if (memoValid && memoA == a && memoB == b) {
-      t0 = memoForce;
-    } else if (search.Fit(a, b, fit)) {
-      realCentre = false;
+    if (faceExit) {
       if (halvings == 2) restartFlag = true;
       a = a + kDegree;
       if (a <= kRightAngle) endIteration = true;
       t0 = -9e10;
-    } else {
-      t0 = search.Force(fit);
     }
-    memoValid = false;
 
     if (!endIteration) {
-      // Neighbours: value when not admissible, value when leaving through
-      // the face, otherwise the force.
+      // Neighbours: a fixed value when not admissible or when leaving
+      // through the face, otherwise the force.
       auto neighbour = [&](bool admissible, double na, double nb, double notAdmissible,
-                           double throughFace, bool& real) {
-        real = false;
+                           double throughFace) {
         if (!admissible) return notAdmissible;
-        if (search.Fit(na, nb, fit)) {
-          if (halvings == 2) restartFlag = true;
-          return throughFace;
-        }
-        real = true;
-        return search.Force(fit);
+        bool exits = false;
+        const double force = search.Evaluate(na, nb, exits);
+        if (!exits) return force;
+        if (halvings == 2) restartFlag = true;
+        return throughFace;
       };
-      bool real1, real2, real3, real4;
-      const double t1 = neighbour(bPlus - admissibleOffset <= a, a, bPlus, -5e10, -6e10, real1);
-      const double t2 = neighbour(b - admissibleOffset <= aMinus, aMinus, b, -3e10, -4e10, real2);
-      const double t3 = neighbour(aPlus <= kRightAngle, aPlus, b, -1e11, -2e11, real3);
-      const double t4 = neighbour(bMinus > 0, a, bMinus, -7e10, -8e10, real4);
+      const double t1 = neighbour(bPlus - admissibleOffset <= a, a, bPlus, -5e10, -6e10);
+      const double t2 = neighbour(b - admissibleOffset <= aMinus, aMinus, b, -3e10, -4e10);
+      const double t3 = neighbour(aPlus <= kRightAngle, aPlus, b, -1e11, -2e11);
+      const double t4 = neighbour(bMinus > 0, a, bMinus, -7e10, -8e10);
 
       double best = t0;
       if (t1 > best) best = t1;
@@ -158,27 +189,15 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
       // A neighbour within 1e-7 of the best value is taken, in the order
       // T3, T2, T1, T4, even when the centre is as good.
       auto near = [best](double t) { return std::fabs(t - best) < 1e-7; };
-      auto remember = [&](bool real, double t) {
-        memoValid = real;
-        memoA = a;
-        memoB = b;
-        memoForce = t;
-      };
       if (near(t3)) {
         a = aPlus;
-        remember(real3, t3);
       } else if (near(t2)) {
         a = aMinus;
-        remember(real2, t2);
       } else if (near(t1)) {
         b = bPlus;
-        remember(real1, t1);
       } else if (near(t4)) {
         b = bMinus;
-        remember(real4, t4);
       } else {
-        // No move: the centre stays, only the step changes.
-        remember(realCentre, t0);
         ++halvings;
         if (halvings == 6) break;
         if (restartFlag) {
@@ -189,7 +208,6 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
           warm = false;
           iteration = 1;
           restartUsed = true;
-          memoValid = false;
           continue;
         }
         step = step * 0.5;
@@ -202,13 +220,11 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
       b = a + phi;
       warm = false;
       iteration = 52;
-      memoValid = false;
     }
   }
 
   // The critical spiral once more, without the exit test.
-  search.Fit(a, b, fit);
-  const double force = search.Force(fit);
+  const double force = search.Final(a, b);
   const int c = s.currentLayer;
   const int row = s.runMode == 1 ? s.layerCount : c;
   if (row >= 1 && row <= kMaxLayers) {

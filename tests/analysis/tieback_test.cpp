@@ -2,11 +2,13 @@
 // face, and the critical height of a vertical cut in purely cohesive soil.
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "analysis/Engine.h"
+#include "analysis/LogSpiral.h"
 #include "engine_fixtures.h"
 
 namespace tervane::analysis {
@@ -130,6 +132,45 @@ TEST(TiebackPenetration, ForbiddenSurfacesStayAboveTheToeLevel) {
   in.penetrationForbidden = 0;
   RunSlopeAnalysis(*s, in, *out);
   EXPECT_LT(lowest(out->outermostCompoundSurfaceY), -1e-3);
+}
+
+
+// Where a layer meets a traced spiral: the first segment of 1..49 (from the
+// start) whose rise spans its elevation, else the last. The search by
+// halving must give exactly the answer of a scan from the start, whatever
+// the shape of the trace.
+TEST(TiebackLayerCrossing, SegmentSearchAgreesWithAScanFromTheStart) {
+  auto scan = [](const double* y, double z) {
+    for (int k = 0; k + 2 < kSurfacePoints; ++k) {
+      if (y[k] <= z && z < y[k + 1]) return k;
+    }
+    return kSurfacePoints - 2;
+  };
+  std::mt19937 random(12345);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  double y[kSurfacePoints];
+  for (int shape = 0; shape < 6; ++shape) {
+    for (int trial = 0; trial < 200; ++trial) {
+      const int bottom = static_cast<int>(unit(random) * kSurfacePoints);
+      for (int k = 0; k < kSurfacePoints; ++k) {
+        const double d = k - bottom;
+        switch (shape) {
+          case 0: y[k] = 0.1 * k; break;                                  // rising
+          case 1: y[k] = 0.01 * d * d - 1.0; break;                       // falls, then rises
+          case 2: y[k] = 0.01 * d * d + (unit(random) - 0.5) * 0.05; break;  // noisy
+          case 3: y[k] = std::floor(0.2 * k) * 0.5; break;                // plateaus
+          case 4: y[k] = -0.1 * k; break;                                 // falling only
+          default: y[k] = k == bottom ? std::nan("") : 0.1 * k; break;    // a hole
+        }
+      }
+      const logspiral::SegmentFinder finder(y);
+      for (int q = 0; q < 60; ++q) {
+        double z = (unit(random) - 0.3) * 8.0;
+        if (q < kSurfacePoints) z = y[q];  // exactly at a point
+        ASSERT_EQ(finder.Find(z), scan(y, z)) << "shape " << shape << " z " << z;
+      }
+    }
+  }
 }
 
 }  // namespace
