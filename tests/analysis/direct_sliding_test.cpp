@@ -1,0 +1,318 @@
+// Direct sliding checked against the two-part wedge worked by hand: a vertical
+// face with level ground, where the active wedge is a Coulomb wedge and the
+// block's resistance is linear in its length.
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <numbers>
+#include <ostream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "analysis/AnalysisState.h"
+#include "analysis/EngineRoutines.h"
+
+namespace tervane::analysis {
+namespace {
+
+constexpr double kEngineDegree = 0.01745329238474369;
+constexpr double kDegree = std::numbers::pi / 180.0;
+
+// The direct-sliding inputs of a vertical face of height 6 m with level ground
+// (A = B = 0), one soil (phi 30 deg, gamma 20, c 0) in all three zones, no
+// water, surcharge or seismic load, sliding coefficients 1 and one layer at
+// the toe with no pullout length, so the first trial is H / 10.
+std::unique_ptr<AnalysisState> VerticalFace() {
+  auto s = std::make_unique<AnalysisState>();
+  s->degreeToRadian = kEngineDegree;
+  s->slopeHeight = 6.0;
+  s->slopeAngle = 90.0;
+  s->cotSlopeAngle = 1.0 / std::tan(90.0 * kEngineDegree);
+  s->reinforcedUnitWeight = s->backfillUnitWeight = s->foundationUnitWeight = 20.0;
+  s->reinforcedDesignPhi = s->backfillDesignPhi = s->foundationDesignPhi = 30.0 * kDegree;
+  s->waterUnitWeight = 9.81;
+  s->effectiveSlidingCoefficientReinforced = 1.0;
+  s->effectiveSlidingCoefficientFoundation = 1.0;
+  s->seismicOnReinforcedMass = 1;
+  s->layerCount = 1;
+  s->layerElevation[1] = 0.0;
+  s->currentFsDirectSliding = 1.5;
+  return s;
+}
+
+// Loads of the hand case: uniform surcharge q on the level ground, pore
+// pressure ratio ru, a level water table hw above the toe, seismic Kh and Kv on
+// the wedge and, when onMass, on the block.
+struct HandCase {
+  const char* name;
+  double factor = 1.5;
+  double q = 0.0;
+  bool qOnCrest = false;  // as Q1 on a long crest, else as Q3 beyond A = B = 0
+  double kh = 0.0;
+  double kv = 0.0;
+  bool onMass = true;
+  double deltaDeg = 0.0;
+  double ru = 0.0;
+  double hw = 0.0;
+};
+
+void PrintTo(const HandCase& c, std::ostream* os) { *os << c.name; }
+
+// The length of the hand case, with the wedge thrust maximised over a fine
+// continuous scan of the wedge angle:
+//   P(t) = [(1+Kv) W sin(t-phi) + (Kh W - Pw - Pru) cos(t-phi) + (Uw + Uru) sin(phi)]
+//          / cos(delta + phi - t)
+//   W = (g H^2 / 2 + q H) cot t, Uru = ru g H^2 cot t / (2 cos t),
+//   Uw = gw hw^2 cot t / (2 cos t), Pw = gw hw^2 / 2, Pru = ru g H^2 / 2,
+// and the block of length L on the base resisting with
+//   [(N + P sin delta - gw hw L - ru g H L) tan phi - Hs - Pw - Pru] = F P cos delta,
+//   N = (1+Kvb)(g H + q) L, Hs = Khb (g H + q) L.
+double HandLength(const HandCase& c) {
+  const double g = 20.0;
+  const double h = 6.0;
+  const double gw = 9.81;
+  const double phi = 30.0 * kDegree;
+  const double delta = c.deltaDeg * kDegree;
+  const double pw = 0.5 * gw * c.hw * c.hw;
+  const double pru = 0.5 * c.ru * g * h * h;
+  double best = -std::numeric_limits<double>::infinity();
+  for (int i = 1; i < 890000; ++i) {
+    const double t = i * 1e-4 * kDegree;
+    const double cot = 1.0 / std::tan(t);
+    const double w = (0.5 * g * h * h + c.q * h) * cot;
+    const double uplift = (c.ru * 0.5 * g * h * h + 0.5 * gw * c.hw * c.hw) * cot / std::cos(t);
+    const double p = ((1.0 + c.kv) * w * std::sin(t - phi) + (c.kh * w - pw - pru) * std::cos(t - phi) +
+                      uplift * std::sin(phi)) /
+                     std::cos(delta + phi - t);
+    best = std::max(best, p);
+  }
+  const double kvb = c.onMass ? c.kv : 0.0;
+  const double khb = c.onMass ? c.kh : 0.0;
+  const double perLength =
+      ((1.0 + kvb) * (g * h + c.q) - gw * c.hw - c.ru * g * h) * std::tan(phi) - khb * (g * h + c.q);
+  return (c.factor * best * std::cos(delta) - best * std::sin(delta) * std::tan(phi) + pw + pru) /
+         perLength;
+}
+
+void Apply(const HandCase& c, AnalysisState& s) {
+  s.currentFsDirectSliding = c.factor;
+  if (c.qOnCrest) {
+    s.crestLengthA = 20.0;
+    s.surchargeQ1 = c.q;
+  } else {
+    s.surchargeQ3 = c.q;
+  }
+  s.appliedSeismicKh = c.kh;
+  s.seismicKv = c.kv;
+  s.seismicOnReinforcedMass = c.onMass ? 1 : 0;
+  s.interwedgeAngleRad = c.deltaDeg * kDegree;
+  s.poreWaterCoefficient = c.ru;
+  if (c.hw > 0.0) {
+    // Every phreatic point at the toe line: the water stands at hw behind the face.
+    s.phreaticSurfaceGiven = 1;
+    for (int k = 1; k < 4; ++k) s.phreaticPointY[k] = c.hw;
+  }
+}
+
+class DirectSlidingHand : public ::testing::TestWithParam<HandCase> {};
+
+TEST_P(DirectSlidingHand, LengthMatchesTheHandWedge) {
+  const HandCase& c = GetParam();
+  auto s = VerticalFace();
+  Apply(c, *s);
+  AnalyzeDirectSliding(*s);
+  const double expected = HandLength(c);
+  EXPECT_NEAR(s->directSlidingLength, expected, 0.01 * expected) << c.name;
+  EXPECT_EQ(s->directSlidingWork.exit, DirectSlidingExit::kConverged);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VerticalFaceLevelGround, DirectSlidingHand,
+    ::testing::Values(HandCase{"plain"}, HandCase{"factor 1.0", 1.0}, HandCase{"factor 2.0", 2.0},
+                      HandCase{"surcharge beyond the crest", 1.5, 20.0},
+                      HandCase{"surcharge on a long crest", 1.5, 20.0, true},
+                      HandCase{"Kh on wedge and block", 1.5, 0.0, false, 0.1},
+                      HandCase{"Kh on the wedge only", 1.5, 0.0, false, 0.1, 0.0, false},
+                      HandCase{"Kh and Kv", 1.5, 0.0, false, 0.1, 0.1},
+                      HandCase{"Kv on the wedge only", 1.5, 0.0, false, 0.0, -0.2, false},
+                      HandCase{"interwedge angle 15", 1.5, 0.0, false, 0.0, 0.0, true, 15.0},
+                      HandCase{"pore pressure ratio", 1.5, 0.0, false, 0.0, 0.0, true, 0.0, 0.2},
+                      HandCase{"water table", 1.5, 0.0, false, 0.0, 0.0, true, 0.0, 0.0, 3.0}),
+    [](const ::testing::TestParamInfo<HandCase>& info) {
+      std::string name = info.param.name;
+      for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      }
+      return name;
+    });
+
+TEST(DirectSliding, PlainCaseIsTheTextbookLength) {
+  // Fs * (g H^2 Ka / 2) / (g H tan phi) with Ka = 1/3: 1.5 * 120 / (120 * 0.57735).
+  auto s = VerticalFace();
+  AnalyzeDirectSliding(*s);
+  EXPECT_NEAR(s->directSlidingLength, 2.598, 0.01 * 2.598);
+}
+
+TEST(DirectSliding, LengthGrowsInProportionToTheFactor) {
+  double perUnit[3] = {};
+  const double factors[3] = {1.0, 1.5, 2.5};
+  for (int i = 0; i < 3; ++i) {
+    auto s = VerticalFace();
+    s->currentFsDirectSliding = factors[i];
+    AnalyzeDirectSliding(*s);
+    perUnit[i] = s->directSlidingLength / factors[i];
+  }
+  EXPECT_NEAR(perUnit[1], perUnit[0], 0.005 * perUnit[0]);
+  EXPECT_NEAR(perUnit[2], perUnit[0], 0.005 * perUnit[0]);
+}
+
+TEST(DirectSliding, WedgeRunsFromToeToHeelToTheCoulombLine) {
+  auto s = VerticalFace();
+  AnalyzeDirectSliding(*s);
+  const double length = s->directSlidingLength;
+  EXPECT_EQ(s->directSlidingWedgeX[0], 0.0);
+  EXPECT_EQ(s->directSlidingWedgeY[0], 0.0);
+  EXPECT_EQ(s->directSlidingWedgeX[1], length);
+  EXPECT_EQ(s->directSlidingWedgeY[1], 0.0);
+  // The critical back line of a Coulomb wedge rises at 45 + phi/2 = 60 deg and
+  // meets the ground at H; point 3 lies within one march step of H/50 of it.
+  EXPECT_NEAR(s->directSlidingWork.criticalAngle, 60.0 * kDegree, 1e-7);
+  EXPECT_NEAR(s->directSlidingWedgeX[2], length + 6.0 / std::tan(60.0 * kDegree), 6.0 / 50.0);
+  EXPECT_NEAR(s->directSlidingWedgeY[2], 6.0, 6.0 / 50.0 * std::tan(60.0 * kDegree));
+}
+
+TEST(DirectSliding, PurelyCohesiveSoilNeedsTheCohesionLength) {
+  // phi = 0, c = 20 in all zones: the wedge thrust is g H^2 / 2 - 2 c H = 120 at
+  // 45 deg and the base resists c L, so L = Fs * 120 / 20 = 9.
+  auto s = VerticalFace();
+  s->reinforcedDesignPhi = s->backfillDesignPhi = s->foundationDesignPhi = 0.0;
+  s->reinforcedDesignCohesion = s->backfillDesignCohesion = s->foundationDesignCohesion = 20.0;
+  AnalyzeDirectSliding(*s);
+  EXPECT_NEAR(s->directSlidingLength, 9.0, 0.01 * 9.0);
+}
+
+TEST(DirectSliding, PhreaticPointsCountOnlyWithAPhreaticSurface) {
+  auto dry = VerticalFace();
+  AnalyzeDirectSliding(*dry);
+  auto ignored = VerticalFace();
+  for (int k = 1; k < 4; ++k) {
+    ignored->phreaticPointX[k] = k;
+    ignored->phreaticPointY[k] = 2.0 * k;
+  }
+  ignored->phreaticSegmentSlope[0] = 2.0;
+  ignored->phreaticSurfaceGiven = 0;
+  AnalyzeDirectSliding(*ignored);
+  EXPECT_EQ(ignored->directSlidingLength, dry->directSlidingLength);
+  EXPECT_EQ(ignored->directSlidingWork.interfaceWaterForce, 0.0);
+  EXPECT_EQ(ignored->directSlidingWork.baseWaterForce, 0.0);
+}
+
+// The foundation coefficient: with layer 1 on the base the block slides on the
+// reinforcement over the foundation (its coefficient counts); with layer 1
+// above the base, soil slides on soil (coefficient 1). Only layer 1's
+// elevation decides: the bottom-layer height of an optimised layout is not
+// looked at in a run of user-specified layers.
+struct FoundationCase {
+  const char* name;
+  double layerOneElevation;
+  double bottomLayerHeight;
+  double expectedCoefficient;
+  double lengthRatio;  // to the plain case
+};
+
+void PrintTo(const FoundationCase& c, std::ostream* os) { *os << c.name; }
+
+class DirectSlidingFoundation : public ::testing::TestWithParam<FoundationCase> {};
+
+TEST_P(DirectSlidingFoundation, CoefficientFollowsTheLowestLayer) {
+  const FoundationCase& c = GetParam();
+  auto plain = VerticalFace();
+  AnalyzeDirectSliding(*plain);
+  auto s = VerticalFace();
+  s->runMode = 0;
+  s->effectiveSlidingCoefficientFoundation = 0.5;
+  s->layerElevation[1] = c.layerOneElevation;
+  s->bottomLayerHeight = c.bottomLayerHeight;
+  AnalyzeDirectSliding(*s);
+  EXPECT_EQ(s->effectiveSlidingCoefficientFoundation, c.expectedCoefficient) << c.name;
+  EXPECT_NEAR(s->directSlidingLength, c.lengthRatio * plain->directSlidingLength,
+              0.01 * c.lengthRatio * plain->directSlidingLength)
+      << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LowestLayer, DirectSlidingFoundation,
+    ::testing::Values(
+        // tan(atan(0.5 tan phi)) halves the foundation's resistance: twice the length.
+        FoundationCase{"on the base", 0.0, 0.0, 0.5, 2.0},
+        FoundationCase{"on the base with a stale bottom-layer height", 0.0, 0.5, 0.5, 2.0},
+        FoundationCase{"above the base", 0.5, 0.0, 1.0, 1.0},
+        FoundationCase{"above the base, optimised height", 0.5, 0.5, 1.0, 1.0}));
+
+TEST(DirectSliding, ResultDoesNotDependOnEarlierCalls) {
+  auto fresh = VerticalFace();
+  AnalyzeDirectSliding(*fresh);
+
+  // The same state after a call that ran into the trial limit, with its
+  // working values left in a different shape.
+  auto reused = VerticalFace();
+  reused->appliedSeismicKh = 0.7;
+  AnalyzeDirectSliding(*reused);
+  ASSERT_EQ(reused->directSlidingWork.exit, DirectSlidingExit::kTrialLimit);
+  reused->appliedSeismicKh = 0.0;
+  AnalyzeDirectSliding(*reused);
+  EXPECT_EQ(reused->directSlidingLength, fresh->directSlidingLength);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(reused->directSlidingWedgeX[k], fresh->directSlidingWedgeX[k]);
+    EXPECT_EQ(reused->directSlidingWedgeY[k], fresh->directSlidingWedgeY[k]);
+  }
+  EXPECT_EQ(reused->directSlidingWork.trialCount, fresh->directSlidingWork.trialCount);
+
+  AnalyzeDirectSliding(*reused);
+  EXPECT_EQ(reused->directSlidingLength, fresh->directSlidingLength);
+}
+
+TEST(DirectSliding, BlockThatAlwaysSlidesEndsAtTheTrialLimit) {
+  // Kh = 0.7 on the block exceeds tan(30 deg): the base can never hold it, so
+  // every trial fails. The analysis ends after the trial limit with the longest
+  // length tried, a finite answer.
+  auto s = VerticalFace();
+  s->appliedSeismicKh = 0.7;
+  const auto start = std::chrono::steady_clock::now();
+  AnalyzeDirectSliding(*s);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_EQ(s->directSlidingWork.exit, DirectSlidingExit::kTrialLimit);
+  EXPECT_EQ(s->directSlidingWork.trialCount, kMaxDirectSlidingTrials);
+  EXPECT_EQ(s->directSlidingWork.anyPassed, 0);
+  EXPECT_TRUE(std::isfinite(s->directSlidingLength));
+  EXPECT_NEAR(s->directSlidingLength, 0.6 * kMaxDirectSlidingTrials, 1e-6 * kMaxDirectSlidingTrials);
+  EXPECT_TRUE(std::isfinite(s->directSlidingWedgeX[2]));
+  EXPECT_TRUE(std::isfinite(s->directSlidingWedgeY[2]));
+  EXPECT_LT(seconds, 10.0);
+}
+
+TEST(DirectSliding, LengthThatPassesDownToZeroFromTheCrestEdgeStaysPositive) {
+  // A 45 deg face (crest edge 6 m out) in strongly cohesive soil: the wedge
+  // pushes nothing and every shortening from the crest edge passes. The answer
+  // is the shortest length tried, which passed.
+  auto s = VerticalFace();
+  s->slopeAngle = 45.0;
+  s->cotSlopeAngle = 1.0 / std::tan(45.0 * kEngineDegree);
+  s->reinforcedDesignCohesion = s->backfillDesignCohesion = s->foundationDesignCohesion = 200.0;
+  AnalyzeDirectSliding(*s);
+  const DirectSlidingWork& w = s->directSlidingWork;
+  EXPECT_EQ(w.exit, DirectSlidingExit::kShortenedToZero);
+  EXPECT_GT(s->directSlidingLength, 0.0);
+  EXPECT_LE(s->directSlidingLength, w.step + 1e-12);
+  EXPECT_EQ(s->directSlidingLength, w.shortestPassingLength);
+  EXPECT_TRUE(std::isfinite(s->directSlidingWedgeX[2]));
+  EXPECT_GE(s->directSlidingWedgeX[2], s->directSlidingLength);
+}
+
+}  // namespace
+}  // namespace tervane::analysis
