@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextCursor>
@@ -196,6 +197,8 @@ struct QtDialogBackend::Impl {
     int limit = 0;            // typing limit of edit fields
     int committedLength = 0;  // characters in the field after the last change
     std::vector<std::size_t> group;  // radio buttons: the indexes of its group
+    QString accepted;                // multi-line edits: the text within the limit
+    int acceptedCursor = 0;
   };
 
   DialogTemplate tmpl;
@@ -467,7 +470,8 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
       e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       e->setVerticalScrollBarPolicy((ct.flags & kVScroll) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
       e->setPlainText(MultiLineToQt(ct.text));
-      c.committedLength = CodePoints(e->toPlainText());
+      c.accepted = e->toPlainText();
+      c.committedLength = CodePoints(c.accepted);
       DialogWindow* win = window;
       QObject::connect(e, &QPlainTextEdit::textChanged, win, [win, index] {
         if (auto* impl = win->Owner()) impl->MultiLineChanged(index);
@@ -706,17 +710,24 @@ void QtDialogBackend::Impl::MultiLineChanged(std::size_t index) {
   const int n = CodePoints(now);
   if (writing > 0) {
     c.committedLength = n;
+    c.accepted = now;
+    c.acceptedCursor = e->textCursor().position();
     return;
   }
   if (c.limit > 0 && n > c.limit && n > c.committedLength) {
-    // Over the limit: take the typing back.
+    // Over the limit: the text goes back to what it was before this change.
     ++writing;
-    e->undo();
+    const QSignalBlocker blocker(e);
+    e->setPlainText(c.accepted);
+    QTextCursor cursor = e->textCursor();
+    cursor.setPosition(std::min(c.acceptedCursor, static_cast<int>(c.accepted.size())));
+    e->setTextCursor(cursor);
     --writing;
-    c.committedLength = CodePoints(e->toPlainText());
     return;
   }
   c.committedLength = n;
+  c.accepted = now;
+  c.acceptedCursor = e->textCursor().position();
   TextEdited(index);
 }
 
@@ -911,11 +922,11 @@ void QtDialogBackend::SetControlText(int id, const std::string& text) {
   } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
     e->setPlainText(MultiLineToQt(text));
   } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
+    // The edit part takes the text and no item stays selected; a drop-down
+    // list has no edit part and keeps its selection.
     if (cb->isEditable()) {
+      cb->setCurrentIndex(-1);
       cb->setEditText(q);
-    } else {
-      const int found = cb->findText(q, Qt::MatchFixedString);
-      if (found >= 0) cb->setCurrentIndex(found);
     }
   } else {
     c->text = text;
