@@ -97,7 +97,8 @@ void LaySlices(AnalysisState& s, const BishopSetting& st, double x1, double yc, 
     const double b = xRight - xLeft;
     const double xm = xLeft + b / 2.0;
     const double alpha = std::asin((xm - xc) / r);
-    const double yb = yc - r * std::cos(alpha);
+    const double cosAlpha = std::cos(alpha);
+    const double yb = yc - r * cosAlpha;
     const GroundPoint g = st.ground.At(xm);
     xLeft = xRight;
     if (yb > g.y) {
@@ -148,7 +149,6 @@ void LaySlices(AnalysisState& s, const BishopSetting& st, double x1, double yc, 
     }
     const double ym = (yb + g.y) / 2.0;
     const double sinAlpha = std::sin(alpha);
-    const double cosAlpha = std::cos(alpha);
     const int j = w.sliceCount++;
     w.sliceResisting[j] = cohesion * b +
         b * ((unitWeight * st.onePlusKv * h - poreRu - poreWater) + st.onePlusKv * g.q) * tanPhi;

@@ -14,7 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "analysis/AnalysisState.h"
+#include "analysis/Engine.h"
 #include "analysis/EngineRoutines.h"
+#include "engine_fixtures.h"
 
 namespace tervane::analysis {
 namespace {
@@ -155,6 +157,28 @@ TEST(DirectSliding, PlainCaseIsTheTextbookLength) {
   auto s = VerticalFace();
   AnalyzeDirectSliding(*s);
   EXPECT_NEAR(s->directSlidingLength, 2.598, 0.01 * 2.598);
+}
+
+TEST(DirectSliding, FullEngineGivesTheTextbookLength) {
+  // The same slope through the whole engine: one strong user layer at the toe,
+  // the soils as the run hands them over.
+  EngineInputs in = testing::DefaultProjectInputs(0);
+  in.slopeAngle = 90.0;
+  in.crestLengthA = in.crestLengthB = 0.0;
+  in.backslopeAngleRad = 0.0;
+  in.reinforcedUnitWeight = in.backfillUnitWeight = in.foundationUnitWeight = 20.0;
+  in.reinforcedDesignPhi = in.backfillDesignPhi = in.foundationDesignPhi =
+      30.0 * testing::kRunDegree;
+  in.interwedgeAngleRad = 0.0;
+  in.currentFsDirectSliding = 1.5;
+  in.layerCount = 1;
+  in.layerElevation[0] = 0.0;
+  in.layerDesignStrength[0] = 1000.0;
+  auto s = testing::NewState();
+  auto out = testing::NewOutputs();
+  RunSlopeAnalysis(*s, in, *out);
+  EXPECT_NEAR(out->directSlidingLength, 2.598, 0.01 * 2.598);
+  EXPECT_EQ(out->directSlidingWedgeX[1], out->directSlidingLength);
 }
 
 TEST(DirectSliding, LengthGrowsInProportionToTheFactor) {
