@@ -113,9 +113,11 @@ struct AnalysisState {
   int depthLimitReached = 0;  // the deep-seated search sets it
 
   // Compound search: friction angle of the current surface, the 200-point
-  // trace used for pullout lengths, and the running best force and
-  // no-penetration flag that live from one iteration to the next. The running
-  // best and the flag start afresh at every engine call.
+  // trace used for pullout lengths (worked out from the exit down to the
+  // segment where the layer crosses it; complete when no segment spans the
+  // layer), and the running best force and no-penetration flag that live
+  // from one iteration to the next. The running best and the flag start
+  // afresh at every engine call.
   double compoundFrictionAngle = 0.0;
   double pulloutTraceX[kPulloutTracePoints] = {};
   double pulloutTraceY[kPulloutTracePoints] = {};
@@ -162,7 +164,7 @@ struct AnalysisState {
   DeepSeatedWork deepSeatedWork;
 
   // ---- Work counters, reset by every engine call ----
-  std::int64_t tiebackSpiralsEvaluated = 0;  // tieback search evaluations
+  std::int64_t tiebackSpiralsEvaluated = 0;  // spirals fitted by the tieback searches
   // Circles evaluated; the deep-seated search increments it.
   std::int64_t bishopCirclesEvaluated = 0;
 };

@@ -233,23 +233,27 @@ void ComputePulloutLengths(AnalysisState& s) {
   const double r0 = s.spiralInitialRadius;
   const double tanPhiC = std::tan(s.compoundFrictionAngle);
 
-  // 200 points of the spiral fitted last.
+  // 200 points of the spiral fitted last, in equal steps of the polar angle
+  // (accumulated). The crossing wanted is the highest segment that spans the
+  // layer's elevation, so the points are worked out from the exit down, only
+  // as far as that segment.
   double* px = s.pulloutTraceX;
   double* py = s.pulloutTraceY;
-  const double thetaStart = s.lastCompoundStartAngle;
-  const double delta = (s.lastCompoundEndAngle - thetaStart) / 199;
-  double theta = thetaStart;
-  for (int j = 0; j < kPulloutTracePoints; ++j) {
-    const double e = std::exp(-theta * tanPhiC);
-    px[j] = xp + r0 * e * std::sin(theta);
-    py[j] = yp - r0 * e * std::cos(theta);
-    theta = theta + delta;
-  }
+  double theta[kPulloutTracePoints];
+  theta[0] = s.lastCompoundStartAngle;
+  const double delta = (s.lastCompoundEndAngle - theta[0]) / 199;
+  for (int j = 1; j < kPulloutTracePoints; ++j) theta[j] = theta[j - 1] + delta;
+  auto point = [&](int j) {
+    const double e = std::exp(-theta[j] * tanPhiC);
+    px[j] = xp + r0 * e * std::sin(theta[j]);
+    py[j] = yp - r0 * e * std::cos(theta[j]);
+  };
 
-  // Where the layer's elevation crosses the trace: the last segment that
-  // spans it.
-  double crossing = px[0];
+  point(kPulloutTracePoints - 1);
+  bool spanned = false;
+  double crossing = 0.0;
   for (int j = kPulloutTracePoints - 1; j >= 1; --j) {
+    point(j - 1);
     if (py[j - 1] <= z && z <= py[j]) {
       const double rise = py[j] - py[j - 1];
       const double run = px[j] - px[j - 1];
@@ -259,9 +263,12 @@ void ComputePulloutLengths(AnalysisState& s) {
         const double m = rise / run;
         crossing = std::fabs(m) > 1e-5 ? px[j - 1] + (z - py[j - 1]) / m : px[j];
       }
+      spanned = true;
       break;
     }
   }
+  // No segment spans it: the start point (by then every point is known).
+  if (!spanned) crossing = px[0];
   s.slipSurfaceCrossingX[k] = crossing;
 
   const int mode = s.controllingMode[k];

@@ -232,41 +232,41 @@ TEST(EngineLayerEnds, LinearAndMinimumLayouts) {
 
 // ---- Results depend on the inputs alone ----
 
-EngineInputs WithoutDeepSeated(EngineInputs in) {
-  in.runDeepSeated = 0;
-  return in;
-}
-
 TEST(EngineIndependence, RepeatedAndInterleavedCallsGiveTheFreshResults) {
-  // A project whose compound search carries its running best from one
-  // surface to the next (penetration forbidden), and one with more layers.
-  EngineInputs a = WithoutDeepSeated(DefaultProjectInputs(1));
-  a.penetrationForbidden = 1;
-  EngineInputs b = WithoutDeepSeated(DefaultProjectInputs(1));
-  b.slopeHeight = 9.0;
-  b.penetrationForbidden = 1;
-  b.reinforcedDesignCohesion = 3.0;
-  EngineInputs c = WithoutDeepSeated(ThreeUserLayers());
+  for (int deepSeated : {0, 1}) {
+    // A project whose compound search carries its running best from one
+    // surface to the next (penetration forbidden), and two others: one with
+    // more layers, one with user layers.
+    EngineInputs a = DefaultProjectInputs(1);
+    a.penetrationForbidden = 1;
+    EngineInputs b = DefaultProjectInputs(1);
+    b.slopeHeight = 9.0;
+    b.penetrationForbidden = 1;
+    b.reinforcedDesignCohesion = 3.0;
+    EngineInputs c = ThreeUserLayers();
+    for (EngineInputs* in : {&a, &b, &c}) in->runDeepSeated = deepSeated;
 
-  auto fresh = NewOutputs();
-  RunSlopeAnalysis(*NewState(), a, *fresh);
+    auto fresh = NewOutputs();
+    RunSlopeAnalysis(*NewState(), a, *fresh);
 
-  auto s = NewState();
-  auto out = NewOutputs();
-  RunSlopeAnalysis(*s, a, *out);
-  EXPECT_TRUE(SameOutputs(*out, *fresh));
-  RunSlopeAnalysis(*s, a, *out);
-  EXPECT_TRUE(SameOutputs(*out, *fresh));
+    auto s = NewState();
+    auto out = NewOutputs();
+    RunSlopeAnalysis(*s, a, *out);
+    EXPECT_TRUE(SameOutputs(*out, *fresh)) << deepSeated;
+    RunSlopeAnalysis(*s, a, *out);
+    EXPECT_TRUE(SameOutputs(*out, *fresh)) << deepSeated;
 
-  for (const EngineInputs* before : {&b, &c}) {
-    auto other = NewOutputs();
-    RunSlopeAnalysis(*s, *before, *other);
-    ASSERT_NE(other->resultLayerCount, 0);
-    auto again = NewOutputs();
-    RunSlopeAnalysis(*s, a, *again);
-    EXPECT_TRUE(SameOutputs(*again, *fresh));
-    EXPECT_EQ(again->resultLayerCount, fresh->resultLayerCount);
-    EXPECT_EQ(again->lengthToSlipSurface[6], fresh->lengthToSlipSurface[6]);
+    for (const EngineInputs* before : {&b, &c}) {
+      auto other = NewOutputs();
+      RunSlopeAnalysis(*s, *before, *other);
+      ASSERT_NE(other->resultLayerCount, 0);
+      auto again = NewOutputs();
+      RunSlopeAnalysis(*s, a, *again);
+      EXPECT_TRUE(SameOutputs(*again, *fresh)) << deepSeated;
+      EXPECT_EQ(again->resultLayerCount, fresh->resultLayerCount);
+      EXPECT_EQ(again->lengthToSlipSurface[6], fresh->lengthToSlipSurface[6]);
+      EXPECT_EQ(again->deepSeatedFactor, fresh->deepSeatedFactor);
+    }
   }
 }
 
@@ -302,7 +302,9 @@ TEST(EngineIndependence, SkippedDeepSeatedAnalysisKeepsTheLastResults) {
   s->deepSeatedCircleX[7] = 3.5;
   s->deepSeatedCutElevation = 0.75;
   auto out = NewOutputs();
-  RunSlopeAnalysis(*s, WithoutDeepSeated(DefaultProjectInputs(1)), *out);
+  EngineInputs in = DefaultProjectInputs(1);
+  in.runDeepSeated = 0;
+  RunSlopeAnalysis(*s, in, *out);
   EXPECT_EQ(out->deepSeatedFactor, 1.25);
   EXPECT_EQ(out->criticalCircleRadius, 9.5);
   EXPECT_EQ(out->deepSeatedCircleX[7], 3.5);
