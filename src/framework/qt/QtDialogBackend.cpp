@@ -74,6 +74,24 @@ int MnemonicFlags(const QWidget* w) {
                                                                          : Qt::TextHideMnemonic;
 }
 
+// The font to draw a caption with inside `area`: the widget's own, or, where
+// the caption does not fit (the dialog's metrics are those of a narrower
+// font), the same font a little condensed, so that no text is clipped.
+QFont FittingFont(const QFont& base, const QRect& area, int flags, const QString& text) {
+  if (text.isEmpty() || area.isEmpty()) return base;
+  auto fits = [&](const QFont& f) {
+    const QRect needed = QFontMetrics(f).boundingRect(area, flags, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
+  };
+  if (fits(base)) return base;
+  QFont condensed = base;
+  for (int stretch = 96; stretch >= 84; stretch -= 4) {
+    condensed.setStretch(stretch);
+    if (fits(condensed)) break;
+  }
+  return condensed;
+}
+
 // Push buttons whose caption wraps at word boundaries when one line does not
 // fit, as captions of two or three lines do.
 class WrappingPushButton : public QPushButton {
@@ -94,6 +112,7 @@ class WrappingPushButton : public QPushButton {
                          style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
     }
     const int flags = Qt::AlignCenter | Qt::TextWordWrap | MnemonicFlags(this);
+    p.setFont(FittingFont(font(), contents, flags, caption));
     style()->drawItemText(&p, contents, flags, opt.palette, isEnabled(), caption, QPalette::ButtonText);
   }
 };
@@ -116,6 +135,7 @@ class WrappingIndicatorButton : public Base {
     opt.text = caption;
     const QRect contents = this->style()->subElementRect(kContents, &opt, this);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | MnemonicFlags(this);
+    p.setFont(FittingFont(this->font(), contents, flags, caption));
     this->style()->drawItemText(&p, contents, flags, opt.palette, this->isEnabled(), caption,
                                 QPalette::WindowText);
   }
@@ -249,6 +269,11 @@ struct QtDialogBackend::Impl {
   bool MakeWindow(DialogBackend* owner);
   QWidget* MakeControl(Control& c, std::size_t index);
   void ApplyBackground();
+  // Condenses a static text's font where its text would be clipped.
+  void FitLabel(QLabel* label) {
+    const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
+    label->setFont(FittingFont(label->parentWidget()->font(), label->contentsRect(), flags, label->text()));
+  }
   void Teardown();
 
   // Events from the window.
@@ -605,6 +630,7 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
   }
   if (w == nullptr) return nullptr;
   w->setGeometry(geometry);
+  if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && ct.kind != ControlKind::Picture) FitLabel(l);
   if (ct.flags & kDisabled) w->setEnabled(false);
   if (ct.flags & kHidden) w->hide();
   return w;
@@ -931,7 +957,10 @@ void QtDialogBackend::SetControlText(int id, const std::string& text) {
   } else {
     c->text = text;
     if (auto* l = qobject_cast<QLabel*>(w)) {
-      if (c->tmpl.kind != ControlKind::Picture) l->setText(WithoutMnemonics(q));
+      if (c->tmpl.kind != ControlKind::Picture) {
+        l->setText(WithoutMnemonics(q));
+        d.FitLabel(l);
+      }
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
       g->setTitle(q);
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -117,6 +119,8 @@ DialogTemplate EveryKind() {
   return t;
 }
 
+QImage Grab(QtDialogBackend& b) { return b.Window()->grab().toImage(); }
+
 // Records what the dialog model was asked to do.
 class EveryKindDialog : public Dialog {
  public:
@@ -208,8 +212,6 @@ class QtDialogBackendTest : public ::testing::Test {
   ScopedFakeServices fakes_;
 };
 
-QImage Grab(QtDialogBackend& b) { return b.Window()->grab().toImage(); }
-
 QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 
 QRgb Rgb(ColorRef c) { return qRgb(c.r, c.g, c.b) & 0xFFFFFFu; }
@@ -291,6 +293,11 @@ TEST_F(QtDialogBackendTest, EveryKindGetsAWidgetAtItsPlace) {
     EXPECT_EQ(qobject_cast<QFrame*>(b.ControlWidget(kFrameEtched))->frameShape(), QFrame::Box);
     EXPECT_EQ(qobject_cast<QFrame*>(b.ControlWidget(kFrameSunken))->frameShadow(), QFrame::Sunken);
     EXPECT_EQ(qobject_cast<QFrame*>(b.ControlWidget(kFrameBlack))->frameShadow(), QFrame::Plain);
+    // To look at: TERVANE_SHOTS_DIR=/tmp/shots saves the window there.
+    if (const char* dir = std::getenv("TERVANE_SHOTS_DIR"); dir != nullptr && *dir != '\0') {
+      QDir().mkpath(QString::fromUtf8(dir));
+      EXPECT_TRUE(Grab(b).save(QString::fromUtf8(dir) + QStringLiteral("/every_kind.png")));
+    }
     b.EndModal(IDOK);
   });
 }

@@ -4,6 +4,7 @@
 // no test ever waits for a person.
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
