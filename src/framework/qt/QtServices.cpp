@@ -78,7 +78,8 @@ bool HasScheme(const QString& s) {
 QString FindInFolder(const QString& folder, const QString& name) {
   if (name.isEmpty()) return {};
   const QDir dir(folder);
-  const QString exact = dir.filePath(name);
+  const QString exact = QDir::cleanPath(dir.filePath(name));
+  if (!exact.startsWith(QDir::cleanPath(dir.absolutePath()) + QLatin1Char('/'))) return {};  // outside
   if (QFileInfo(exact).isFile()) return exact;
   if (name.contains(QLatin1Char('/'))) return {};
   for (const QString& entry : dir.entryList(QDir::Files))
