@@ -332,7 +332,8 @@ class DialogWindow final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* e) override {
     if (impl_ == nullptr) return false;
     auto* w = qobject_cast<QWidget*>(watched);
-    if (w == nullptr || w == this) return false;
+    // Pop-ups (a combo box's open list) keep their own keys.
+    if (w == nullptr || w == this || w->window() != this) return false;
     switch (e->type()) {
       case QEvent::KeyPress:
         return impl_->Key(static_cast<QKeyEvent*>(e), w);

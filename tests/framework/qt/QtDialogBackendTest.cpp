@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -609,11 +610,18 @@ TEST_F(QtDialogBackendTest, ShowEnableAndFocusByIdHoldWhileTheWindowIsHidden) {
 // Keyboard
 
 TEST_F(QtDialogBackendTest, EnterInAnEditFieldReachesOnOK) {
-  EveryKindDialog dialog;
+  // The focus put at initialisation is where the shown window has it.
+  struct FocusOnEdit : EveryKindDialog {
+    bool OnInitDialog() override {
+      EveryKindDialog::OnInitDialog();
+      SetFocus(kEdit);
+      return false;
+    }
+  } dialog;
   dialog.exchange = false;
   const int result = RunModal(dialog, [&](QtDialogBackend& b) {
-    b.SetFocus(kEdit);
-    Key(b.ControlWidget(kEdit), Qt::Key_Return);
+    EXPECT_EQ(b.FocusedControl(), kEdit);
+    KeyAtFocus(b, Qt::Key_Return);
   });
   EXPECT_EQ(result, IDOK);
   EXPECT_EQ(dialog.oks, 1);
@@ -645,6 +653,26 @@ TEST_F(QtDialogBackendTest, EnterGoesToTheDialogWhereverTheFocusIs) {
     EXPECT_EQ(dialog.otherClicks, c.otherClicks) << c.focus;
     EXPECT_EQ(dialog.multiLine, "first line\r\nsecond line");
   }
+}
+
+TEST_F(QtDialogBackendTest, OpenComboListKeepsEnterAndEscForItself) {
+  EveryKindDialog dialog;
+  dialog.exchange = false;
+  RunModal(dialog, [&](QtDialogBackend& b) {
+    auto* combo = qobject_cast<QComboBox*>(b.ControlWidget(kDropDown));
+    b.SetComboSelection(kDropDown, 0);
+    combo->showPopup();
+    QWidget* list = combo->view();
+    ASSERT_NE(list->window(), b.Window());
+    Key(list, Qt::Key_Down);
+    Key(list, Qt::Key_Return);
+    EXPECT_EQ(b.ComboSelection(kDropDown), 1);
+    combo->showPopup();
+    Key(combo->view(), Qt::Key_Escape);
+    EXPECT_EQ(dialog.oks, 0);
+    EXPECT_EQ(dialog.cancels, 0);
+    b.EndModal(IDOK);
+  });
 }
 
 TEST_F(QtDialogBackendTest, EscAndTheCloseBoxReachOnCancelAndNeverCloseByThemselves) {
