@@ -26,6 +26,7 @@
 
 #include "framework/DialogTemplate.h"
 #include "framework/qt/QtApplication.h"
+#include "framework/qt/QtDialogBackend.h"
 #include "framework/qt/QtServices.h"
 
 namespace tervane::fw {
@@ -229,6 +230,12 @@ TEST_F(QtFileDialogTest, OpenReturnsTheChosenFileAndNothingWhenCancelled) {
 // ---------------------------------------------------------------------------
 // Desktop, programs, help
 
+class FakePrinting : public PrintService {
+ public:
+  PrinterSelection PrintSetup() override { return {}; }
+  PrinterSelection Print(const PrintDialogOptions&) override { return {}; }
+};
+
 struct RecordingOpener {
   std::vector<QUrl> urls;
   bool succeed = true;
@@ -343,6 +350,31 @@ TEST_F(QtHelpTest, ASingleHelpFileIsShownWhole) {
   QtHelpService none("", opener_.Get());
   EXPECT_FALSE(none.ShowDefault());
   EXPECT_FALSE(none.ShowTopic("::/modify_soil.htm"));
+}
+
+TEST_F(QtServicesTest, FrameworkInstallsTheQtBackendAndServicesForItsLife) {
+  FakePrinting printing;
+  Services before;
+  before.printing = &printing;
+  before.applicationTitle = "Tervane";
+  const Services outer = InstallServices(before);
+  BackendFactory* factoryBefore = &CurrentBackendFactory();
+  {
+    QtFramework framework("/no/help.chm");
+    EXPECT_NE(dynamic_cast<QtBackendFactory*>(&CurrentBackendFactory()), nullptr);
+    const Services& now = CurrentServices();
+    EXPECT_NE(dynamic_cast<QtMessageBoxService*>(now.messageBox), nullptr);
+    EXPECT_NE(dynamic_cast<QtFileDialogService*>(now.fileDialogs), nullptr);
+    EXPECT_NE(dynamic_cast<QtShellService*>(now.shell), nullptr);
+    EXPECT_NE(dynamic_cast<QtHelpService*>(now.help), nullptr);
+    EXPECT_NE(dynamic_cast<const QtClockService*>(now.clock), nullptr);
+    EXPECT_EQ(now.printing, &printing);  // printing is left as it was installed
+    EXPECT_FALSE(Help().ShowDefault());  // no such help file
+  }
+  EXPECT_EQ(&CurrentBackendFactory(), factoryBefore);
+  EXPECT_EQ(CurrentServices().messageBox, nullptr);
+  EXPECT_EQ(CurrentServices().printing, &printing);
+  InstallServices(outer);
 }
 
 // ---------------------------------------------------------------------------
