@@ -20,6 +20,10 @@ namespace {
 // that distance takes the whole march as its embedded length.
 constexpr int kMaxPulloutSteps = 20000;
 
+// Tieback control for every layer, unless the tieback forces add up to more
+// than 0.1: then, from the bottom up until the available forces add up to
+// the tieback total, a layer whose tieback force does not exceed its own
+// available force Rc x strength acts with that available force (mode 0).
 void AssignControllingModes(AnalysisState& s) {
   const int n = s.layerCount;
   for (int i = 1; i <= n; ++i) s.controllingMode[i] = 1;
@@ -304,6 +308,8 @@ void ComputePulloutLengths(AnalysisState& s) {
       h * s.cotSlopeAngle + std::fabs(s.crestLengthA) + std::fabs(s.crestLengthB) + h;
   if (water) levelFrom = std::max(levelFrom, s.phreaticPointX[3] + h);
 
+  // Each step's resistance (for the toe layer both faces summed first) is
+  // added to the running total. The toe layer is layer 1 lying below 1e-5.
   double x = crossing;
   double resistance = 0.0;
   int steps = 0;

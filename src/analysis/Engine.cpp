@@ -175,9 +175,9 @@ double FloorTiny(double value) { return std::fabs(value) <= 1e-5 ? 1e-5 : value;
 void SetLayerEnds(AnalysisState& s, double length) {
   const int n = s.layerCount;
   const double h = s.slopeHeight;
-  // Elevations, their rise above layer 1 and the span of the layout, each
-  // kept away from 0; the rises and the span are taken from the kept
-  // elevations.
+  // Elevations, their rise above layer 1, the span of the layout and the
+  // height above layer 1, each kept 1e-5 away from 0; the rises, the span
+  // and the height are taken from the kept elevations.
   const double z1 = FloorTiny(s.layerElevation[1]);
   const double span = FloorTiny(FloorTiny(s.layerElevation[n]) - z1);
   const double heightAbove = FloorTiny(h - z1);

@@ -11,6 +11,7 @@ using logspiral::kDegree;
 
 namespace {
 
+// The cotangent as the reciprocal of the tangent.
 double Cotangent(double angle) { return 1.0 / std::tan(angle); }
 
 // Analyses layer 1 at elevation z (its point on the face) and returns its

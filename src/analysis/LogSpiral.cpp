@@ -169,6 +169,8 @@ double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope)
   const double waterWeight = s.waterUnitWeight;
   const bool water = s.phreaticSurfaceGiven == 1;
 
+  // Each slice's moment (the five terms summed in order) is added to the
+  // running total.
   double moment = 0.0;
   for (int k = 0; k + 1 < kSurfacePoints; ++k) {
     const double xm = (tx[k] + tx[k + 1]) / 2;

@@ -186,7 +186,7 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
       if (t2 > best) best = t2;
       if (t3 > best) best = t3;
       if (t4 > best) best = t4;
-      // A neighbour within 1e-7 of the best value is taken, in the order
+      // A neighbour less than 1e-7 from the best value is taken, in the order
       // T3, T2, T1, T4, even when the centre is as good.
       auto near = [best](double t) { return std::fabs(t - best) < 1e-7; };
       if (near(t3)) {
