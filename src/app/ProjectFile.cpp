@@ -32,8 +32,17 @@ void ReservedTexts(Archive& ar, int count) {
   }
 }
 
-// Rows 8 to 60 of record 1 (and 9 to 61 of record 2): geometry to the factors
-// of safety. `versionSlot` is the int written in place of row 44.
+// The currency and the five project texts, in the order both records hold them.
+void ProjectTexts(Archive& ar, ProjectInput& p) {
+  ar.Exchange(p.currencyUnit);
+  ar.Exchange(p.projectTitle);
+  ar.Exchange(p.projectNumber);
+  ar.Exchange(p.projectDate);
+  ar.Exchange(p.projectDescription);
+  ar.Exchange(p.designerName);
+}
+
+// Geometry to the factors of safety, the same run of fields in both records. `versionSlot` is the int written in place of row 44.
 void GeometryToFactors(Archive& ar, ProjectInput& p, std::int32_t& versionSlot) {
   ar.Exchange(p.slopeHeight);
   ar.Exchange(p.slopeAngle);
@@ -112,12 +121,7 @@ void TracePair(Archive& ar, SurfaceTrace& x, SurfaceTrace& y) {
 std::int32_t Record1Base(Archive& ar, ProjectData& d) {
   ProjectInput& p = d.input;
   ar.Exchange(p.unitSystem);
-  ar.Exchange(p.currencyUnit);
-  ar.Exchange(p.projectTitle);
-  ar.Exchange(p.projectNumber);
-  ar.Exchange(p.projectDate);
-  ar.Exchange(p.projectDescription);
-  ar.Exchange(p.designerName);
+  ProjectTexts(ar, p);
   std::int32_t version = kProjectFormatVersion;
   GeometryToFactors(ar, p, version);
   ar.Exchange(p.layerCount);
@@ -165,12 +169,7 @@ void Record2Base(Archive& ar, ProjectData& d) {
   AnalysisResults& r = d.results;
   ar.Exchange(p.unitSystem);
   ar.Exchange(p.runMode);
-  ar.Exchange(p.currencyUnit);
-  ar.Exchange(p.projectTitle);
-  ar.Exchange(p.projectNumber);
-  ar.Exchange(p.projectDate);
-  ar.Exchange(p.projectDescription);
-  ar.Exchange(p.designerName);
+  ProjectTexts(ar, p);
   std::int32_t unusedVersion = 0;  // written 0, read and dropped
   GeometryToFactors(ar, p, unusedVersion);
   LayerTable(ar, p);

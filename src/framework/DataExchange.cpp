@@ -32,15 +32,19 @@ void DataExchange::Double(int id, double& value) {
   }
 }
 
+void DataExchange::ReadLimitedText(int id, std::string& value, int maxCharacters) {
+  std::string text = dialog_.GetText(id);
+  if (maxCharacters > 0 && Utf8Length(text) > static_cast<std::size_t>(maxCharacters)) {
+    Fail(id, MessageTooManyCharacters(maxCharacters));
+    return;
+  }
+  value = std::move(text);
+}
+
 void DataExchange::Text(int id, std::string& value, int maxCharacters) {
   if (failed_) return;
   if (saving_) {
-    std::string text = dialog_.GetText(id);
-    if (maxCharacters > 0 && Utf8Length(text) > static_cast<std::size_t>(maxCharacters)) {
-      Fail(id, MessageTooManyCharacters(maxCharacters));
-      return;
-    }
-    value = std::move(text);
+    ReadLimitedText(id, value, maxCharacters);
   } else {
     if (maxCharacters > 0) dialog_.SetTextLimit(id, maxCharacters);
     dialog_.SetText(id, value);
@@ -72,12 +76,7 @@ void DataExchange::Check(int id, bool& checked) {
 void DataExchange::ComboText(int id, std::string& value, int maxCharacters) {
   if (failed_) return;
   if (saving_) {
-    std::string text = dialog_.GetText(id);
-    if (maxCharacters > 0 && Utf8Length(text) > static_cast<std::size_t>(maxCharacters)) {
-      Fail(id, MessageTooManyCharacters(maxCharacters));
-      return;
-    }
-    value = std::move(text);
+    ReadLimitedText(id, value, maxCharacters);
   } else {
     if (maxCharacters > 0) dialog_.SetTextLimit(id, maxCharacters);
     // A text that begins no item stays as it is in the edit part (a drop-down

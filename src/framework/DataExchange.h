@@ -52,6 +52,8 @@ class DataExchange {
  private:
   // Reports a refused field and stops the exchange.
   void Fail(int id, const std::string& message);
+  // Reads a field's text into `value` unless it is longer than allowed.
+  void ReadLimitedText(int id, std::string& value, int maxCharacters);
 
   Dialog& dialog_;
   bool saving_;

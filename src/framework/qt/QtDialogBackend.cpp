@@ -281,6 +281,7 @@ struct QtDialogBackend::Impl {
   bool Key(QKeyEvent* e, QWidget* target);
   void Clicked(std::size_t index);
   void TextEdited(std::size_t index);
+  void AttachLineEdit(QLineEdit* e, Control& c, std::size_t index, const QString& text);
   void MultiLineChanged(std::size_t index);
   void Paint(QPainter& painter, const QRegion& region);
   void Help() {
@@ -439,6 +440,21 @@ bool QtDialogBackend::Impl::MakeWindow(DialogBackend* owner) {
   return true;
 }
 
+// Puts the template text in a line edit (an edit field or the edit part of a
+// combo box), holds typing to the control's limit and reports the user's edits.
+void QtDialogBackend::Impl::AttachLineEdit(QLineEdit* e, Control& c, std::size_t index, const QString& text) {
+  e->setText(text);
+  c.committedLength = CodePoints(e->text());
+  e->setValidator(new LimitValidator(e, c.limit > 0 ? c.limit : INT32_MAX, &c.committedLength));
+  DialogWindow* win = window;
+  QObject::connect(e, &QLineEdit::textChanged, win, [win, index](const QString& t) {
+    if (auto* impl = win->Owner()) impl->controls[index].committedLength = CodePoints(t);
+  });
+  QObject::connect(e, &QLineEdit::textEdited, win, [win, index] {
+    if (auto* impl = win->Owner()) impl->TextEdited(index);
+  });
+}
+
 QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
   const ControlTemplate& ct = c.tmpl;
   QRect geometry = ToQRect(ControlRect(tmpl, ct, 1.0));
@@ -475,16 +491,7 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
       auto* e = new QLineEdit(window);
       e->setFocusPolicy(clickable);
       e->setReadOnly((ct.flags & kReadOnly) != 0);
-      e->setText(text);
-      c.committedLength = CodePoints(e->text());
-      e->setValidator(new LimitValidator(e, c.limit > 0 ? c.limit : INT32_MAX, &c.committedLength));
-      DialogWindow* win = window;
-      QObject::connect(e, &QLineEdit::textChanged, win, [win, index](const QString& t) {
-        if (auto* impl = win->Owner()) impl->controls[index].committedLength = CodePoints(t);
-      });
-      QObject::connect(e, &QLineEdit::textEdited, win, [win, index] {
-        if (auto* impl = win->Owner()) impl->TextEdited(index);
-      });
+      AttachLineEdit(e, c, index, text);
       w = e;
       break;
     }
@@ -568,17 +575,7 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
       if (ct.flags & kComboEditable) {
         cb->setEditable(true);
         cb->setCompleter(nullptr);
-        QLineEdit* e = cb->lineEdit();
-        e->setText(text);
-        c.committedLength = CodePoints(e->text());
-        e->setValidator(new LimitValidator(e, c.limit > 0 ? c.limit : INT32_MAX, &c.committedLength));
-        DialogWindow* win = window;
-        QObject::connect(e, &QLineEdit::textChanged, win, [win, index](const QString& t) {
-          if (auto* impl = win->Owner()) impl->controls[index].committedLength = CodePoints(t);
-        });
-        QObject::connect(e, &QLineEdit::textEdited, win, [win, index] {
-          if (auto* impl = win->Owner()) impl->TextEdited(index);
-        });
+        AttachLineEdit(cb->lineEdit(), c, index, text);
       }
       w = cb;
       break;
