@@ -232,6 +232,17 @@ void AnalyzeDirectSliding(AnalysisState& s) {
     length = crestX;
     w.faceStart = 1;
   }
+  if (!std::isfinite(length)) {
+    // A face without inclination puts the crest edge at infinity: there is no
+    // slope to retain, so no block slides and no length is needed. (Marching
+    // wedges from an infinite length would only run every strip limit out.)
+    s.directSlidingLength = 1e-5;
+    for (int k = 0; k < 3; ++k) {
+      s.directSlidingWedgeX[k] = 1e-5;
+      s.directSlidingWedgeY[k] = 1e-5;
+    }
+    return;
+  }
   w.step = 0.10000000149011612 * height;
 
   // A failing trial steps forward by the current step; a passing one halves the

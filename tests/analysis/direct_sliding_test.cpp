@@ -320,6 +320,35 @@ TEST(DirectSliding, BlockThatAlwaysSlidesEndsAtTheTrialLimit) {
   EXPECT_LT(seconds, 10.0);
 }
 
+TEST(DirectSliding, FaceWithoutInclinationEndsAtOnce) {
+  // A slope angle of 0 (only a damaged project file can hold one) puts the
+  // crest edge at infinity. There is nothing to slide: the analysis answers
+  // the no-length value at once instead of marching wedges from infinity.
+  auto s = VerticalFace();
+  s->slopeAngle = 0.0;
+  s->cotSlopeAngle = 1.0 / std::tan(0.0);
+  const auto start = std::chrono::steady_clock::now();
+  AnalyzeDirectSliding(*s);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_EQ(s->directSlidingLength, 1e-5);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(s->directSlidingWedgeX[k], 1e-5);
+    EXPECT_EQ(s->directSlidingWedgeY[k], 1e-5);
+  }
+  EXPECT_LT(seconds, 1.0);
+
+  // The same through the whole engine.
+  auto state = std::make_unique<AnalysisState>();
+  auto out = std::make_unique<EngineOutputs>();
+  EngineInputs in = testing::DefaultProjectInputs(1);
+  in.slopeAngle = 0.0;
+  const auto engineStart = std::chrono::steady_clock::now();
+  RunSlopeAnalysis(*state, in, *out);
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - engineStart).count(), 2.0);
+  EXPECT_EQ(out->directSlidingLength, 1e-5);
+}
+
 TEST(DirectSliding, LengthThatPassesDownToZeroFromTheCrestEdgeStaysPositive) {
   // A 45 deg face (crest edge 6 m out) in strongly cohesive soil: the wedge
   // pushes nothing and every shortening from the crest edge passes. The answer
