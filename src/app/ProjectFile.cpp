@@ -241,11 +241,17 @@ void Record2Version11(Archive& ar, ProjectData& d) {
   for (int i = 0; i < kMaxLayers; ++i) ar.Exchange(r.layerLongTermStrength[i]);
 }
 
-// The counts every reader indexes the tables by.
+// The counts and type numbers every reader indexes the tables by. The type
+// count reaches one more than the table holds when the last layer table needed
+// too many geosynthetics; a layer's type number always names an entry.
 bool CountsInRange(const ProjectData& d) {
-  return d.input.layerCount >= 0 && d.input.layerCount <= kMaxLayers &&
-         d.results.resultLayerCount >= 0 && d.results.resultLayerCount <= kMaxLayers &&
-         d.geosyntheticTypes.typeCount >= 0 && d.geosyntheticTypes.typeCount <= kMaxGeosyntheticTypes + 1;
+  if (d.input.layerCount < 0 || d.input.layerCount > kMaxLayers) return false;
+  if (d.results.resultLayerCount < 0 || d.results.resultLayerCount > kMaxLayers) return false;
+  const GeosyntheticTypeTable& t = d.geosyntheticTypes;
+  if (t.typeCount < 0 || t.typeCount > kMaxGeosyntheticTypes + 1) return false;
+  for (int type : t.layerType)
+    if (type < 1 || type > kMaxGeosyntheticTypes) return false;
+  return true;
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ class Filler {
     for (auto* a : {&d.geosyntheticTypes.typeUltimateStrength, &d.geosyntheticTypes.typeRfInstallation,
                     &d.geosyntheticTypes.typeRfDurability, &d.geosyntheticTypes.typeRfCreep})
       for (double& v : *a) v = D();
-    for (int& t : d.geosyntheticTypes.layerType) t = I();
+    for (int& t : d.geosyntheticTypes.layerType) t = 1 + I() % kMaxGeosyntheticTypes;
   }
 
  private:
@@ -334,6 +334,17 @@ TEST(ProjectFile, CountsAtTheirLimitsAreAccepted) {
   source->geosyntheticTypes.typeCount = 7;
   const Bytes tooMany = SaveProjectToBytes(*source);
   EXPECT_FALSE(LoadProjectFromBytes(tooMany.data(), tooMany.size(), *loaded, error));
+
+  // Every layer's type number names an entry of the type table.
+  source->geosyntheticTypes.typeCount = 5;
+  source->geosyntheticTypes.layerType[99] = kMaxGeosyntheticTypes;
+  const Bytes lastType = SaveProjectToBytes(*source);
+  EXPECT_TRUE(LoadProjectFromBytes(lastType.data(), lastType.size(), *loaded, error));
+  for (int bad : {0, kMaxGeosyntheticTypes + 1, -4}) {
+    source->geosyntheticTypes.layerType[42] = bad;
+    const Bytes b = SaveProjectToBytes(*source);
+    EXPECT_FALSE(LoadProjectFromBytes(b.data(), b.size(), *loaded, error)) << bad;
+  }
 }
 
 TEST(ProjectFile, LongTextsUseTheEscapedPrefix) {
