@@ -95,7 +95,7 @@ double WedgeThrust(const SlidingSetting& st, DirectSlidingWork& w, double length
       const double term = (w.ground.PhreaticAt(x) - yb) * st.waterWeight * dx / cosTheta;
       if (term > 0.0) water += term;
     }
-    if (k == 1) w.interfacePoreForce = 0.5 * st.poreCoefficient * st.backfillWeight * g.y * g.y;
+    if (k == 1) w.interfacePoreForce = 0.5 * st.poreCoefficient * st.backfillWeight * (g.y * g.y);
   }
   return (vertical * w.sinLessPhi[j] +
           (horizontal - w.interfaceWaterForce - w.interfacePoreForce) * w.cosLessPhi[j] +
@@ -109,7 +109,7 @@ void EvaluateTrial(const SlidingSetting& st, DirectSlidingWork& w, double length
   w.interfaceWaterForce = 0.0;
   if (st.phreaticGiven != 0) {
     const double level = w.ground.PhreaticAt(length);
-    if (level >= 0.0) w.interfaceWaterForce = 0.5 * st.waterWeight * level * level;
+    if (level >= 0.0) w.interfaceWaterForce = 0.5 * st.waterWeight * (level * level);
   }
 
   // The scan keeps the largest thrust: it stops at the first angle whose thrust

@@ -9,6 +9,7 @@
 #include <memory>
 #include <numbers>
 #include <ostream>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -365,6 +366,404 @@ TEST(DirectSliding, LengthThatPassesDownToZeroFromTheCrestEdgeStaysPositive) {
   EXPECT_EQ(s->directSlidingLength, w.shortestPassingLength);
   EXPECT_TRUE(std::isfinite(s->directSlidingWedgeX[2]));
   EXPECT_GE(s->directSlidingWedgeX[2], s->directSlidingLength);
+}
+
+
+// ---- The analysis written out step by step ----
+//
+// A literal rendering of the algorithm, recomputing every tangent, sine and
+// cosine where the algorithm uses it and the ground from scratch at every
+// point, with the analysis's own bounds and exits. The engine precomputes the
+// ground and the angle terms; it must agree with this to the last bit.
+
+struct LiteralGround {
+  double y;
+  double q;
+};
+
+// Ground and surcharge at x, the face by tangent.
+LiteralGround LiteralGroundAt(const AnalysisState& s, double x) {
+  const double h = s.slopeHeight;
+  const double xc = h * s.cotSlopeAngle;
+  if (x < 0.0) return {x * std::tan(s.bottomSlopeAngleRad), 0.0};
+  if (x <= xc) {
+    return {x * std::tan(s.slopeAngle * s.degreeToRadian), x == xc ? s.surchargeQ1 : 0.0};
+  }
+  const double d = x - xc;
+  const double a = s.crestLengthA;
+  const double b = s.crestLengthB;
+  double y = 0.0;
+  if (a < 1e-5 && b < 1e-5) {
+    y = h;
+  } else {
+    const double flat = a <= 1e-5 ? 0.0 : a;
+    if (d <= flat) {
+      y = h;
+    } else if (d < flat + b) {
+      y = h + (d - flat) * std::tan(s.backslopeAngleRad);
+    } else {
+      y = h + b * std::tan(s.backslopeAngleRad);
+    }
+  }
+  double q = s.surchargeQ3;
+  if (x <= xc + a) {
+    q = s.surchargeQ1;
+  } else if (x <= xc + a + b) {
+    q = s.surchargeQ2;
+  }
+  return {y, q};
+}
+
+double LiteralWaterAt(const AnalysisState& s, double x) {
+  if (x >= s.phreaticPointX[3]) return s.phreaticPointY[3];
+  int k = 0;
+  for (int j = 2; j >= 0; --j) {
+    if (x >= s.phreaticPointX[j]) {
+      k = j;
+      break;
+    }
+  }
+  return s.phreaticPointY[k] + (x - s.phreaticPointX[k]) * s.phreaticSegmentSlope[k];
+}
+
+struct LiteralSlidingResult {
+  double length = 0.0;
+  double wedgeX[3] = {};
+  double wedgeY[3] = {};
+  double coefficientFoundation = 0.0;
+  int trials = 0;
+  // The last trial.
+  double interfaceWaterForce = 0.0;
+  double interfacePoreForce = 0.0;
+  double activeThrust = 0.0;
+  double criticalAngle = 0.0;
+  double factorReinforced = 0.0;
+  double factorFoundation = 0.0;
+};
+
+LiteralSlidingResult LiteralDirectSliding(const AnalysisState& s) {
+  LiteralSlidingResult out;
+  const double deg = s.degreeToRadian;
+  const double h = s.slopeHeight;
+  const double xc = h * s.cotSlopeAngle;
+  const double gw = s.waterUnitWeight;
+  const double ru = s.poreWaterCoefficient;
+  const double gb = s.backfillUnitWeight;
+  const double gr = s.reinforcedUnitWeight;
+  const double phib = s.backfillDesignPhi;
+  const double cb = s.backfillDesignCohesion;
+  const double delta = s.interwedgeAngleRad;
+  const double kh = s.appliedSeismicKh;
+  const double kv = s.seismicKv;
+  // 1.
+  const double dxw = h / 50;
+  const double khb = s.seismicOnReinforcedMass == 1 ? kh : 0.0;
+  const double kvb = s.seismicOnReinforcedMass == 1 ? kv : 0.0;
+  double step = 0.10000000149011612 * h;
+  int n = 0;
+  // 2.
+  double length = (s.lengthToSlipSurface[1] + s.embeddedLength[1]) / 10;
+  if (std::fabs(length) < h / 10) length = h / 10;
+  int faceStart = 0;
+  if (std::fabs(length) < xc) {
+    length = xc;
+    faceStart = 1;
+  }
+  // 7. (fixed over the trials)
+  const double cr = s.effectiveSlidingCoefficientReinforced;
+  const double cf = s.layerElevation[1] > 1e-5 ? 1.0 : s.effectiveSlidingCoefficientFoundation;
+  out.coefficientFoundation = cf;
+  const double tr = std::tan(std::atan(cr * std::tan(s.reinforcedDesignPhi)));
+  const double tf = std::tan(std::atan(cf * std::tan(s.foundationDesignPhi)));
+  if (!std::isfinite(length)) {
+    out.length = 1e-5;
+    for (int k = 0; k < 3; ++k) out.wedgeX[k] = out.wedgeY[k] = 1e-5;
+    return out;
+  }
+
+  double result = 0.0;
+  double resultAngle = 0.0;
+  bool anyPassed = false;
+  double shortest = 0.0;
+  double shortestAngle = 0.0;
+  for (;;) {
+    ++out.trials;
+    // 3.
+    double pw = 0.0;
+    if (s.phreaticSurfaceGiven != 0) {
+      const double w = LiteralWaterAt(s, length);
+      if (!(w < 0.0)) pw = 0.5 * gw * (w * w);
+    }
+    // 4.
+    double previous = -1e15;
+    double p = 0.0;
+    double pru = 0.0;
+    double critical = 0.0;
+    double theta = phib * 0.5 + 50 * deg - deg;
+    for (;;) {
+      double wv = 0.0, wh = 0.0, uw = 0.0, uru = 0.0, c = 0.0;
+      pru = 0.0;
+      const double x0 = std::max(0.0, length - h / 100);
+      for (int k = 1; k <= kMaxWedgeStrips; ++k) {
+        const double x = x0 + k * dxw;
+        const LiteralGround g = LiteralGroundAt(s, x);
+        const double yb = (x - length) * std::tan(theta);
+        if (g.y <= yb) break;
+        const double hh = g.y - yb;
+        const double weight = gb * hh * dxw + g.q * dxw;
+        wv += (1 + kv) * weight;
+        wh += kh * weight;
+        uru += ru * gb * hh * dxw / std::cos(theta);
+        c += cb * dxw / std::cos(theta);
+        if (s.phreaticSurfaceGiven != 0) {
+          const double term = (LiteralWaterAt(s, x) - yb) * gw * dxw / std::cos(theta);
+          uw += term < 0.0 ? 0.0 : term;
+        }
+        if (k == 1) pru = 0.5 * ru * gb * (g.y * g.y);
+      }
+      const double pTheta = (wv * std::sin(theta - phib) + (wh - pw - pru) * std::cos(theta - phib) +
+                             (uw + uru) * std::sin(phib) - c * std::cos(phib)) /
+                            std::cos(delta + phib - theta);
+      if (pTheta <= previous + 1e-5) {
+        p = previous;
+        critical = theta + deg;
+        break;
+      }
+      previous = pTheta;
+      const double evaluated = theta;
+      theta = theta - deg;
+      if (theta <= 2 * deg) {
+        p = pTheta;
+        critical = evaluated;
+        break;
+      }
+    }
+    if (p < 0.0) p = 1e-5;
+    // 5.
+    const double dxb = length / 50;
+    double nn = 0.0, hs = 0.0, uwb = 0.0, urub = 0.0, crl = 0.0, cfl = 0.0;
+    for (int k = 1; k <= 50; ++k) {
+      const double x = (k - 0.5) * dxb;
+      const LiteralGround g = LiteralGroundAt(s, x);
+      const double ws = gr * g.y * dxb;
+      const double qs = g.q * dxb;
+      nn += (1 + kvb) * (ws + qs);
+      hs += khb * (ws + qs);
+      urub += ru * gr * g.y * dxb;
+      if (s.phreaticSurfaceGiven != 0) uwb += gw * std::max(0.0, LiteralWaterAt(s, x)) * dxb;
+      crl += s.reinforcedDesignCohesion * dxb;
+      cfl += s.foundationDesignCohesion * dxb;
+    }
+    // 6.
+    const double nt = nn + p * std::sin(delta);
+    double ph = p * std::cos(delta);
+    if (std::fabs(ph) < 1e-5) ph = 1e-5;
+    // 8.
+    const double fr = (cr * crl + (nt - uwb - urub) * tr - hs - pw - pru) / ph;
+    const double ff = (cf * cfl + (nt - uwb - urub) * tf - hs - pw - pru) / ph;
+    const double f = std::min(fr, ff);
+    out.interfaceWaterForce = pw;
+    out.interfacePoreForce = pru;
+    out.activeThrust = p;
+    out.criticalAngle = critical;
+    out.factorReinforced = fr;
+    out.factorFoundation = ff;
+    // 9.
+    const bool passes = !(f < s.currentFsDirectSliding);
+    if (passes && (!anyPassed || length < shortest)) {
+      anyPassed = true;
+      shortest = length;
+      shortestAngle = critical;
+    }
+    double next = length;
+    if (!passes) {
+      next = length + step;
+      faceStart = 0;
+    } else if (faceStart != 0) {
+      next = length - step;
+      if (!(next > 0.0)) {
+        result = length;
+        resultAngle = critical;
+        break;
+      }
+    } else {
+      n = n + 1;
+      if (n > 10) {
+        result = length + step / 2;
+        resultAngle = critical;
+        break;
+      }
+      step = step / 2;
+      next = length - step;
+      if (next <= 0.0) next = std::fabs(step / 100);
+    }
+    if (out.trials >= kMaxDirectSlidingTrials) {
+      result = anyPassed ? shortest : length;
+      resultAngle = anyPassed ? shortestAngle : critical;
+      break;
+    }
+    length = next;
+  }
+  // 10.-11.
+  double xPrev = result;
+  double yPrev = 0.0;
+  double xTop = result;
+  double yTop = 0.0;
+  for (int k = 1; k <= kMaxWedgeStrips; ++k) {
+    const double x = result + k * h / 50;
+    const double y = (x - result) * std::tan(resultAngle);
+    xTop = x;
+    yTop = y;
+    if (LiteralGroundAt(s, x).y < y) {
+      xTop = (xPrev + x) / 2;
+      yTop = (yPrev + y) / 2;
+      break;
+    }
+    xPrev = x;
+    yPrev = y;
+  }
+  out.length = result;
+  out.wedgeX[1] = result;
+  out.wedgeX[2] = xTop;
+  out.wedgeY[2] = yTop;
+  return out;
+}
+
+
+// A slope drawn at random from the ranges the input dialogs accept, with the
+// pullout length of layer 1 and its elevation as the compound analysis and the
+// layout might leave them.
+std::unique_ptr<AnalysisState> RandomSlope(std::mt19937_64& random) {
+  auto uniform = [&random](double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(random);
+  };
+  auto chance = [&random](double p) { return std::bernoulli_distribution(p)(random); };
+  auto s = std::make_unique<AnalysisState>();
+  s->degreeToRadian = kEngineDegree;
+  s->slopeHeight = uniform(1.0, 30.0);
+  s->slopeAngle = chance(0.1) ? 90.0 : uniform(10.0, 90.0);
+  s->cotSlopeAngle = 1.0 / std::tan(s->slopeAngle * kEngineDegree);
+  s->bottomSlopeAngleRad = uniform(0.0, 20.0) * testing::kRunDegree;
+  s->crestLengthA = chance(0.2) ? (chance(0.5) ? 0.0 : 1e-5) : uniform(0.0, 20.0);
+  s->crestLengthB = chance(0.2) ? 0.0 : uniform(0.0, 20.0);
+  s->backslopeAngleRad = uniform(0.0, 45.0) * testing::kRunDegree;
+  s->surchargeQ1 = uniform(0.0, 50.0);
+  s->surchargeQ2 = uniform(0.0, 50.0);
+  s->surchargeQ3 = uniform(0.0, 50.0);
+  const double fsSoil = uniform(1.0, 1.5);
+  const double phiR = testing::DesignPhi(uniform(10.0, 45.0), fsSoil);
+  const double phiB = testing::DesignPhi(uniform(10.0, 45.0), fsSoil);
+  s->reinforcedDesignPhi = phiR;
+  s->backfillDesignPhi = phiB;
+  s->foundationDesignPhi = testing::DesignPhi(uniform(10.0, 45.0), fsSoil);
+  s->reinforcedDesignCohesion = uniform(0.0, 50.0) / fsSoil;
+  s->backfillDesignCohesion = chance(0.5) ? 0.0 : uniform(0.0, 50.0) / fsSoil;
+  s->foundationDesignCohesion = uniform(0.0, 50.0) / fsSoil;
+  s->reinforcedUnitWeight = uniform(15.0, 22.0);
+  s->backfillUnitWeight = uniform(15.0, 22.0);
+  s->foundationUnitWeight = uniform(15.0, 22.0);
+  s->interwedgeAngleRad = uniform(0.0, std::min(phiR, phiB));
+  const double rc = uniform(0.5, 1.0);
+  s->effectiveSlidingCoefficientReinforced = (uniform(0.5, 1.0) * rc + 1.0) - rc;
+  s->effectiveSlidingCoefficientFoundation = (uniform(0.5, 1.0) * rc + 1.0) - rc;
+  s->seismicKv = chance(0.5) ? 0.0 : uniform(0.0, 0.2);
+  s->appliedSeismicKh = chance(0.5) ? 0.0 : uniform(0.0, 0.3);
+  s->seismicOnReinforcedMass = chance(0.5) ? 1 : 0;
+  s->waterUnitWeight = (1 + s->seismicKv) * 9.81;
+  const int water = std::uniform_int_distribution<int>(0, 2)(random);
+  s->poreWaterCoefficient = water == 1 ? uniform(0.0, 0.5) : 0.0;
+  s->phreaticSurfaceGiven = water == 0 ? 1 : 0;
+  double x = 0.0;
+  for (int k = 1; k < 4; ++k) {
+    x += uniform(0.0, s->slopeHeight);
+    s->phreaticPointX[k] = x;
+    s->phreaticPointY[k] = uniform(0.0, s->slopeHeight);
+  }
+  for (int k = 0; k < 3; ++k) {
+    double dx = s->phreaticPointX[k + 1] - s->phreaticPointX[k];
+    if (dx < 0.0010000000474974513) dx = 0.0010000000474974513;
+    s->phreaticSegmentSlope[k] =
+        s->phreaticSurfaceGiven == 0 ? 0.0 : (s->phreaticPointY[k + 1] - s->phreaticPointY[k]) / dx;
+  }
+  s->layerCount = 1;
+  s->layerElevation[1] = chance(0.5) ? 0.0 : uniform(0.0, 1.0);
+  s->lengthToSlipSurface[1] = uniform(0.0, s->slopeHeight);
+  s->embeddedLength[1] = uniform(0.0, s->slopeHeight);
+  s->currentFsDirectSliding = uniform(1.0, 2.5);
+  return s;
+}
+
+// The interface water force 0.5 gw w(L)^2 and the interface pore-pressure
+// force 0.5 ru gb yg^2 take the square first: on these values the product
+// taken factor by factor differs in the last bit.
+struct InterfaceForceCase {
+  const char* name;
+  double waterLevel;  // level water table behind the face, 0 for none
+  double ru;
+  double backfillUnitWeight;
+  double waterForce;
+  double poreForce;
+};
+
+void PrintTo(const InterfaceForceCase& c, std::ostream* os) { *os << c.name; }
+
+class DirectSlidingInterfaceForces : public ::testing::TestWithParam<InterfaceForceCase> {};
+
+TEST_P(DirectSlidingInterfaceForces, SquareIsTakenFirst) {
+  const InterfaceForceCase& c = GetParam();
+  auto s = VerticalFace();
+  s->backfillUnitWeight = c.backfillUnitWeight;
+  s->poreWaterCoefficient = c.ru;
+  if (c.waterLevel > 0.0) {
+    s->phreaticSurfaceGiven = 1;
+    for (int k = 1; k < 4; ++k) s->phreaticPointY[k] = c.waterLevel;
+  }
+  AnalyzeDirectSliding(*s);
+  const DirectSlidingWork& w = s->directSlidingWork;
+  // Level ground at H = 6 m from the first wedge strip on.
+  EXPECT_EQ(w.interfaceWaterForce, c.waterForce) << c.name;
+  EXPECT_EQ(w.interfacePoreForce, c.poreForce) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VerticalFace, DirectSlidingInterfaceForces,
+    ::testing::Values(
+        // 0.5 * 9.81 * (3.3 * 3.3); factor by factor 53.41544999999999.
+        InterfaceForceCase{"water table 3.3 m", 3.3, 0.0, 20.0, 53.41545, 0.0},
+        // 0.5 * 9.81 * (4.1 * 4.1); factor by factor 82.45304999999999.
+        InterfaceForceCase{"water table 4.1 m", 4.1, 0.0, 20.0, 82.45305, 0.0},
+        // 0.5 * 0.3 * 21.3 * (6 * 6); factor by factor 115.01999999999998.
+        InterfaceForceCase{"pore ratio 0.3", 0.0, 0.3, 21.3, 0.0, 115.02},
+        // 0.5 * 0.25 * 19 * (6 * 6) = 85.5 either way; with water as well.
+        InterfaceForceCase{"pore ratio and water", 3.3, 0.25, 19.0, 53.41545, 85.5}),
+    [](const ::testing::TestParamInfo<InterfaceForceCase>& info) {
+      return std::to_string(info.index);
+    });
+
+TEST(DirectSliding, AgreesBitForBitWithTheStepByStepAnalysis) {
+  std::mt19937_64 random(20261210);
+  int converged = 0;
+  for (int i = 0; i < 300; ++i) {
+    auto s = RandomSlope(random);
+    const LiteralSlidingResult expected = LiteralDirectSliding(*s);
+    AnalyzeDirectSliding(*s);
+    ASSERT_EQ(s->directSlidingLength, expected.length) << "case " << i;
+    for (int k = 0; k < 3; ++k) {
+      ASSERT_EQ(s->directSlidingWedgeX[k], expected.wedgeX[k]) << "case " << i << " point " << k;
+      ASSERT_EQ(s->directSlidingWedgeY[k], expected.wedgeY[k]) << "case " << i << " point " << k;
+    }
+    ASSERT_EQ(s->directSlidingWork.trialCount, expected.trials) << "case " << i;
+    ASSERT_EQ(s->effectiveSlidingCoefficientFoundation, expected.coefficientFoundation);
+    const DirectSlidingWork& w = s->directSlidingWork;
+    ASSERT_EQ(w.interfaceWaterForce, expected.interfaceWaterForce) << "case " << i;
+    ASSERT_EQ(w.interfacePoreForce, expected.interfacePoreForce) << "case " << i;
+    ASSERT_EQ(w.activeThrust, expected.activeThrust) << "case " << i;
+    ASSERT_EQ(w.criticalAngle, expected.criticalAngle) << "case " << i;
+    ASSERT_EQ(w.factorReinforced, expected.factorReinforced) << "case " << i;
+    ASSERT_EQ(w.factorFoundation, expected.factorFoundation) << "case " << i;
+    if (s->directSlidingWork.exit == DirectSlidingExit::kConverged) ++converged;
+  }
+  EXPECT_GT(converged, 200);
 }
 
 }  // namespace
