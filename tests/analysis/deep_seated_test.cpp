@@ -7,7 +7,9 @@
 #include <memory>
 #include <numbers>
 #include <ostream>
+#include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -219,6 +221,85 @@ INSTANTIATE_TEST_SUITE_P(Shapes, DepthLimitedCircle,
                          ::testing::Values(DepthCase{"long chord", -10.0, 30.0, 3.0, false},
                                            DepthCase{"short chord", -5.0, 15.0, 12.0, true}));
 
+// A slice base exactly on the depth limit takes the depth-limit strength
+// behind the toe (x_m >= 0: base at or below -D) but not in front of it (base
+// strictly below -D). D is set to the depth of the deepest slice base, worked
+// out as the evaluation lays its 50 slices; the flag and the factor then
+// change when D moves by one unit in the last place.
+struct DepthBoundaryCase {
+  const char* name;
+  double x1;
+  double x2;
+  bool deepestBehindToe;
+};
+
+void PrintTo(const DepthBoundaryCase& c, std::ostream* os) { *os << c.name; }
+
+class DepthLimitBoundary : public ::testing::TestWithParam<DepthBoundaryCase> {};
+
+TEST_P(DepthLimitBoundary, BaseOnTheLimit) {
+  const DepthBoundaryCase& c = GetParam();
+  const double yc = 6.0;
+  // The slice bases of the circle, as the evaluation lays them.
+  const double xc = (c.x1 + c.x2) / 2.0;
+  const double chord = c.x2 - c.x1;
+  const double theta = std::atan(chord / (2.0 * yc));
+  const double r = chord / (2.0 * std::sin(theta));
+  const double end = std::acos((yc - 6.0) / r);
+  const double step = (end - -theta) / 50.0;
+  double deepest = 0.0;
+  double deepestX = 0.0;
+  double xLeft = c.x1;
+  for (int k = 1; k <= 50; ++k) {
+    const double xRight = xc + r * std::sin(-theta + k * step);
+    const double xm = xLeft + (xRight - xLeft) / 2.0;
+    const double yb = yc - r * std::cos(std::asin((xm - xc) / r));
+    if (yb < deepest) {
+      deepest = yb;
+      deepestX = xm;
+    }
+    xLeft = xRight;
+  }
+  ASSERT_EQ(deepestX >= 0.0, c.deepestBehindToe);
+
+  auto evaluate = [&](double depth, int& flag) {
+    auto s = DefaultSlope();
+    s->maxPenetrationDepth = depth;
+    double y = yc;
+    double x = 0.0;
+    double radius = 0.0;
+    double f = 0.0;
+    int mode = kBishopModeFirst;
+    EvaluateBishopCircle(*s, c.x1, c.x2, y, x, radius, f, mode);
+    flag = s->depthLimitReached;
+    return f;
+  };
+  int onLimit = -1;
+  int beside = -1;
+  const double depth = -deepest;
+  const double fOnLimit = evaluate(depth, onLimit);
+  if (c.deepestBehindToe) {
+    // A hair deeper limit leaves the base above it.
+    const double fAbove = evaluate(std::nextafter(depth, 1e9), beside);
+    EXPECT_EQ(onLimit, 50);
+    EXPECT_EQ(beside, 0);
+    EXPECT_GT(fOnLimit, fAbove);
+  } else {
+    // A hair shallower limit puts the base below it.
+    const double fBelow = evaluate(std::nextafter(depth, 0.0), beside);
+    EXPECT_EQ(onLimit, 0);
+    EXPECT_EQ(beside, 50);
+    EXPECT_LT(fOnLimit, fBelow);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(DeepestSlice, DepthLimitBoundary,
+                         ::testing::Values(DepthBoundaryCase{"behind the toe", -2.0, 14.0, true},
+                                           DepthBoundaryCase{"in front of the toe", -14.0, 2.0, false}),
+                         [](const ::testing::TestParamInfo<DepthBoundaryCase>& info) {
+                           return std::to_string(info.index);
+                         });
+
 TEST(BishopCircle, EachEvaluationIsCounted) {
   auto s = DefaultSlope();
   double yc = 6.0;
@@ -376,6 +457,404 @@ TEST(DeepSeatedSearch, SoilLighterThanWaterEndsAtTheBounds) {
   EXPECT_GE(searchLimits, 1);
   EXPECT_GE(iterationLimits, 1);
   EXPECT_LT(seconds, 30.0);
+}
+
+
+// ---- The analysis written out step by step ----
+//
+// A literal rendering of the ground, the evaluation of a circle and the
+// search, recomputing every tangent and the whole slice geometry in every
+// iteration, with the search's own bounds (iteration and cycle limits,
+// inadmissible circles, the depth-limited circle through both crossings, no
+// such circle without depth). The engine lays the slices once per circle and
+// keeps the ground precomputed; it must agree with this to the last bit.
+
+GroundPoint LiteralGroundAt(const AnalysisState& s, double x) {
+  const double h = s.slopeHeight;
+  const double xc = h * s.cotSlopeAngle;
+  if (x < 0.0) return {x * std::tan(s.bottomSlopeAngleRad), 0.0};
+  if (x <= xc) return {x / s.cotSlopeAngle, x == xc ? s.surchargeQ1 : 0.0};
+  const double d = x - xc;
+  const double a = s.crestLengthA;
+  const double b = s.crestLengthB;
+  double y = 0.0;
+  if (a < 1e-5 && b < 1e-5) {
+    y = h;
+  } else {
+    const double flat = a <= 1e-5 ? 0.0 : a;
+    if (d <= flat) {
+      y = h;
+    } else if (d < flat + b) {
+      y = h + (d - flat) * std::tan(s.backslopeAngleRad);
+    } else {
+      y = h + b * std::tan(s.backslopeAngleRad);
+    }
+  }
+  double q = s.surchargeQ3;
+  if (x <= xc + a) {
+    q = s.surchargeQ1;
+  } else if (x <= xc + a + b) {
+    q = s.surchargeQ2;
+  }
+  return {y, q};
+}
+
+double LiteralWaterAt(const AnalysisState& s, double x) {
+  if (x >= s.phreaticPointX[3]) return s.phreaticPointY[3];
+  int k = 0;
+  for (int j = 2; j >= 0; --j) {
+    if (x >= s.phreaticPointX[j]) {
+      k = j;
+      break;
+    }
+  }
+  return s.phreaticPointY[k] + (x - s.phreaticPointX[k]) * s.phreaticSegmentSlope[k];
+}
+
+struct LiteralCircle {
+  double x1 = 0.0;
+  double x2 = 0.0;
+  double yc = 0.0;
+  double xc = 0.0;
+  double radius = 0.0;
+  double factor = 0.0;
+  double startAngle = 0.0;
+  double endAngle = 0.0;
+  double cut = 0.0;
+  bool admissible = false;
+};
+
+struct LiteralSearch {
+  double lastFactor = 1.0;
+  LiteralCircle best;
+  long evaluations = 0;
+};
+
+bool LiteralAdmissible(double f) { return std::isfinite(f) && f > 0.0; }
+
+LiteralCircle LiteralEvaluate(AnalysisState& s, LiteralSearch& search, double x1, double x2,
+                              double yc, int& mode) {
+  ++search.evaluations;
+  const double h = s.slopeHeight;
+  const double depth = s.maxPenetrationDepth;
+  LiteralCircle c;
+  c.x1 = x1;
+  c.x2 = x2;
+  // 1.
+  c.xc = (x1 + x2) / 2;
+  const double chord = x2 - x1;
+  const double theta = std::atan(chord / (2 * yc));
+  double as = -theta;
+  double r = chord / (2 * std::sin(theta));
+  double f = mode == 100 ? 1.0 : search.lastFactor;
+  if (mode != 50) mode = 0;
+  // 2.
+  if (s.depthLimitReached == 50 && mode == 50 && depth > 0.0) {
+    f = 1.0;
+    const double psi = 2 * std::atan(2 * depth / chord);
+    r = chord / (2 * std::sin(psi));
+    const double ycDepth = r * std::cos(psi);
+    as = -psi;
+    if (ycDepth >= h) {
+      yc = ycDepth;
+    } else {
+      yc = h;
+      r = depth + h;
+      as = -std::acos(h / (depth + h));
+    }
+  }
+  // 3.
+  const double ae = std::acos((yc - h) / r);
+  const double step = (ae - as) / 50;
+  // 4.-5.
+  const double gd = s.reinforcedUnitWeight;
+  const double kv = s.seismicKv;
+  const double kh = s.appliedSeismicKh;
+  for (int iteration = 1;; ++iteration) {
+    double sn = 0.0;
+    double sd = 0.0;
+    c.cut = 0.0;
+    double xLeft = x1;
+    for (int k = 1; k <= 50; ++k) {
+      const double a = as + k * step;
+      const double xRight = c.xc + r * std::sin(a);
+      const double b = xRight - xLeft;
+      const double xm = xLeft + b / 2;
+      const double alpha = std::asin((xm - c.xc) / r);
+      const double yb = yc - r * std::cos(alpha);
+      const GroundPoint g = LiteralGroundAt(s, xm);
+      xLeft = xRight;
+      if (yb > g.y) {
+        c.cut = yb;
+        continue;
+      }
+      const double hh = g.y - yb;
+      const double uru = std::max(0.0, s.poreWaterCoefficient * gd * hh);
+      double gs = 0.0;
+      double coh = 0.0;
+      double phi = 0.0;
+      double uw = 0.0;
+      if (xm < 0.0) {
+        gs = s.foundationUnitWeight;
+        if (yb < -depth) {
+          coh = 100 * gd * h;
+          phi = 60 * s.degreeToRadian;
+          s.depthLimitReached = 50;
+        } else {
+          coh = s.foundationDesignCohesion;
+          phi = s.foundationDesignPhi;
+        }
+        if (s.phreaticSurfaceGiven != 0) uw = s.waterUnitWeight * hh;
+      } else {
+        if (yb >= 0.0) {
+          gs = gd;
+          coh = s.backfillDesignCohesion;
+          phi = s.reinforcedDesignPhi;
+        } else {
+          gs = (gd * g.y - s.foundationUnitWeight * yb) / hh;
+          if (yb <= -depth) {
+            coh = 100 * gd * h;
+            phi = 60 * s.degreeToRadian;
+            s.depthLimitReached = 50;
+          } else {
+            coh = s.foundationDesignCohesion;
+            phi = s.foundationDesignPhi;
+          }
+        }
+        if (s.phreaticSurfaceGiven != 0) {
+          uw = s.waterUnitWeight * std::max(0.0, LiteralWaterAt(s, xm) - yb);
+        }
+      }
+      const double ym = (yb + g.y) / 2;
+      const double n = coh * b + b * ((gs * (1 + kv) * hh - uru - uw) + (1 + kv) * g.q) * std::tan(phi);
+      const double m = std::cos(alpha) + std::tan(phi) * std::sin(alpha) / f;
+      if (!(m < 0.10000000149011612)) sn += n / m;
+      sd += b * (1 + kv) * (gs * hh + g.q) * (std::sin(alpha) + kh * (yc - ym) / r);
+    }
+    const double fNew = sn / sd;
+    if (std::fabs(fNew - f) <= fNew / 100) {
+      f = (fNew + f) / 2;
+      break;
+    }
+    f = (fNew + f) / 2;
+    if (!std::isfinite(f) || iteration >= kMaxBishopIterations) break;
+    s.depthLimitReached = 0;
+  }
+  c.yc = yc;
+  c.radius = r;
+  c.factor = f;
+  c.startAngle = as;
+  c.endAngle = ae;
+  c.admissible = LiteralAdmissible(f);
+  if (c.admissible) search.lastFactor = f;
+  if (c.admissible && (!search.best.admissible || f < search.best.factor)) search.best = c;
+  return c;
+}
+
+struct LiteralResult {
+  double factor = 0.0;
+  double xc = 0.0;
+  double yc = 0.0;
+  double radius = 0.0;
+  double cut = 0.0;
+  double traceX[kCirclePoints] = {};
+  double traceY[kCirclePoints] = {};
+  long evaluations = 0;
+};
+
+LiteralResult LiteralFindCriticalCircle(AnalysisState& s) {
+  const double inputWeight = s.reinforcedUnitWeight;
+  const double inputPhi = s.reinforcedDesignPhi;
+  s.depthLimitReached = 0;
+  // 1.
+  s.reinforcedUnitWeight = (s.reinforcedUnitWeight + s.backfillUnitWeight) * 0.5;
+  s.reinforcedDesignPhi = s.backfillDesignPhi;
+  const double h = s.slopeHeight;
+  const double start = s.bishopSearchStartX;
+  double x1 = 0.0;
+  double x2 = start;
+  double yc = h;
+  double s1 = h;
+  double s2 = h;
+  double s3 = h;
+  int mode = 100;
+  LiteralSearch search;
+  LiteralCircle current;
+  int cycles = 0;
+  int still = 0;
+  for (;;) {
+    // 2.
+    current = LiteralEvaluate(s, search, x1, x2, yc, mode);
+    if (++cycles >= kMaxBishopSearchCycles) break;
+    const double f0 = current.admissible ? current.factor : HUGE_VAL;
+    const double point[6][3] = {{x1 + s1, x2, yc}, {x1 - s1, x2, yc}, {x1, x2 - s2, yc},
+                                {x1, x2 + s2, yc}, {x1, x2, yc - s3}, {x1, x2, yc + s3}};
+    double value[6];
+    bool evaluated[6] = {};
+    for (int j = 0; j < 6; ++j) {
+      if (j == 0 && x1 + s1 > 0) {
+        value[j] = 1e14;
+      } else if (j == 2 && x2 - s2 < start) {
+        value[j] = 2e14;
+      } else if (j == 4 && yc - s3 < h) {
+        value[j] = 3e14;
+      } else {
+        const LiteralCircle n = LiteralEvaluate(s, search, point[j][0], point[j][1], point[j][2], mode);
+        evaluated[j] = n.admissible;
+        value[j] = n.admissible ? n.factor : HUGE_VAL;
+      }
+    }
+    // 3.
+    double fMin = f0;
+    for (double v : value) fMin = std::min(fMin, v);
+    int chosen = -1;
+    for (int j = 0; j < 6 && chosen < 0; ++j) {
+      if (evaluated[j] && std::fabs(value[j] - fMin) <= 1e-7 &&
+          (!current.admissible || std::fabs(value[j] - f0) > f0 / 100)) {
+        chosen = j;
+      }
+    }
+    if (chosen >= 0) {
+      x1 = point[chosen][0];
+      x2 = point[chosen][1];
+      yc = point[chosen][2];
+      continue;
+    }
+    // 4.
+    if (++still == 5) break;
+    s1 = s1 / 2;
+    s2 = s2 / 2;
+    s3 = s3 / 2;
+  }
+  // 5.
+  if (s.depthLimitReached == 50 && s.maxPenetrationDepth > 0.0) {
+    int limitedMode = 50;
+    const LiteralCircle limited = LiteralEvaluate(s, search, current.x1, current.x2, current.yc, limitedMode);
+    if (limited.admissible) current = limited;
+  }
+  // 6.
+  LiteralCircle c = current.admissible ? current : search.best.admissible ? search.best : LiteralCircle{};
+  LiteralResult out;
+  out.factor = c.factor;
+  out.xc = c.xc;
+  out.yc = c.yc;
+  out.radius = c.radius;
+  out.cut = c.cut;
+  for (int k = 1; k <= 99; ++k) {
+    const double a = c.startAngle + (k - 1) * (c.endAngle - c.startAngle) / 98;
+    out.traceX[k - 1] = c.xc + c.radius * std::sin(a);
+    out.traceY[k - 1] = c.yc - c.radius * std::cos(a);
+  }
+  out.traceX[99] = out.traceX[98];
+  out.traceY[99] = LiteralGroundAt(s, out.traceX[98]).y;
+  out.evaluations = search.evaluations;
+  // 7.
+  s.reinforcedUnitWeight = inputWeight;
+  s.reinforcedDesignPhi = inputPhi;
+  return out;
+}
+
+// A slope drawn at random from the ranges the input dialogs accept, with the
+// rear end of the lowest layer somewhere behind the toe.
+std::unique_ptr<AnalysisState> RandomSlope(std::mt19937_64& random) {
+  auto uniform = [&random](double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(random);
+  };
+  auto chance = [&random](double p) { return std::bernoulli_distribution(p)(random); };
+  auto designPhi = [](double degrees, double fs) { return std::atan(std::tan(kRunDegree * degrees) / fs); };
+  auto s = std::make_unique<AnalysisState>();
+  s->degreeToRadian = kEngineDegree;
+  s->slopeHeight = uniform(1.0, 30.0);
+  s->slopeAngle = chance(0.1) ? 90.0 : uniform(10.0, 90.0);
+  s->cotSlopeAngle = 1.0 / std::tan(s->slopeAngle * kEngineDegree);
+  s->bottomSlopeAngleRad = uniform(0.0, 20.0) * kRunDegree;
+  s->crestLengthA = chance(0.2) ? (chance(0.5) ? 0.0 : 1e-5) : uniform(0.0, 20.0);
+  s->crestLengthB = chance(0.2) ? 0.0 : uniform(0.0, 20.0);
+  s->backslopeAngleRad = uniform(0.0, 45.0) * kRunDegree;
+  s->surchargeQ1 = uniform(0.0, 50.0);
+  s->surchargeQ2 = uniform(0.0, 50.0);
+  s->surchargeQ3 = uniform(0.0, 50.0);
+  const double fsSoil = uniform(1.0, 1.5);
+  s->reinforcedDesignPhi = designPhi(uniform(10.0, 45.0), fsSoil);
+  s->backfillDesignPhi = designPhi(uniform(10.0, 45.0), fsSoil);
+  s->foundationDesignPhi = designPhi(uniform(10.0, 45.0), fsSoil);
+  s->backfillDesignCohesion = chance(0.3) ? 0.0 : uniform(0.0, 50.0) / fsSoil;
+  s->foundationDesignCohesion = chance(0.3) ? 0.0 : uniform(0.0, 50.0) / fsSoil;
+  s->reinforcedUnitWeight = uniform(15.0, 22.0);
+  s->backfillUnitWeight = uniform(15.0, 22.0);
+  s->foundationUnitWeight = uniform(15.0, 22.0);
+  s->seismicKv = chance(0.5) ? 0.0 : uniform(0.0, 0.2);
+  s->appliedSeismicKh = chance(0.5) ? 0.0 : uniform(0.0, 0.3);
+  s->waterUnitWeight = (1 + s->seismicKv) * 9.81;
+  const int water = std::uniform_int_distribution<int>(0, 2)(random);
+  s->poreWaterCoefficient = water == 1 ? uniform(0.0, 0.5) : 0.0;
+  s->phreaticSurfaceGiven = water == 0 ? 1 : 0;
+  double x = 0.0;
+  for (int k = 1; k < 4; ++k) {
+    x += uniform(0.0, s->slopeHeight);
+    s->phreaticPointX[k] = x;
+    // The run accepts phreatic points inside the slope only.
+    const double face = x * std::tan(kRunDegree * std::min(s->slopeAngle, 89.99999));
+    s->phreaticPointY[k] = uniform(0.0, std::min(s->slopeHeight, face));
+  }
+  for (int k = 0; k < 3; ++k) {
+    double dx = s->phreaticPointX[k + 1] - s->phreaticPointX[k];
+    if (dx < 0.0010000000474974513) dx = 0.0010000000474974513;
+    s->phreaticSegmentSlope[k] =
+        s->phreaticSurfaceGiven == 0 ? 0.0 : (s->phreaticPointY[k + 1] - s->phreaticPointY[k]) / dx;
+  }
+  s->maxPenetrationDepth = chance(0.1) ? 0.0 : chance(0.5) ? uniform(0.0, 2.0) : uniform(0.0, 20.0);
+  s->bishopSearchStartX = uniform(0.2, 2.0) * s->slopeHeight;
+  return s;
+}
+
+TEST(GroundSurface, PrecomputedProfileAgreesBitForBitWithTheStepByStepGround) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 200; ++i) {
+    auto s = RandomSlope(random);
+    const GroundProfile ground(*s, GroundProfile::Face::kByCotangent);
+    const double xc = s->slopeHeight * s->cotSlopeAngle;
+    const double a = s->crestLengthA;
+    const double b = s->crestLengthB;
+    // The zone ends exactly, and points all over the ground.
+    std::vector<double> xs = {-3.0, 0.0, xc, xc + a, xc + a + b, std::nextafter(xc, 1e9),
+                              std::nextafter(xc + a, 1e9), std::nextafter(xc + a + b, 1e9)};
+    for (int k = 0; k < 50; ++k) xs.push_back(-5.0 + k * (xc + a + b + 10.0) / 49.0);
+    for (double x : xs) {
+      const GroundPoint expected = LiteralGroundAt(*s, x);
+      const GroundPoint got = ground.At(x);
+      ASSERT_EQ(got.y, expected.y) << "case " << i << " x " << x;
+      ASSERT_EQ(got.q, expected.q) << "case " << i << " x " << x;
+      ASSERT_EQ(ground.PhreaticAt(x), LiteralWaterAt(*s, x)) << "case " << i << " x " << x;
+    }
+  }
+}
+
+TEST(DeepSeatedSearch, AgreesBitForBitWithTheStepByStepSearch) {
+  std::mt19937_64 random(20261210);
+  int limited = 0;
+  for (int i = 0; i < 600; ++i) {
+    auto s = RandomSlope(random);
+    auto literal = std::make_unique<AnalysisState>(*s);
+    const LiteralResult expected = LiteralFindCriticalCircle(*literal);
+    const double factor = FindCriticalBishopCircle(*s);
+    ASSERT_EQ(factor, expected.factor) << "case " << i;
+    ASSERT_EQ(s->deepSeatedFactor, expected.factor) << "case " << i;
+    ASSERT_EQ(s->criticalCircleX, expected.xc) << "case " << i;
+    ASSERT_EQ(s->criticalCircleY, expected.yc) << "case " << i;
+    ASSERT_EQ(s->criticalCircleRadius, expected.radius) << "case " << i;
+    ASSERT_EQ(s->deepSeatedCutElevation, expected.cut) << "case " << i;
+    for (int k = 0; k < kCirclePoints; ++k) {
+      ASSERT_EQ(s->deepSeatedCircleX[k], expected.traceX[k]) << "case " << i << " point " << k;
+      ASSERT_EQ(s->deepSeatedCircleY[k], expected.traceY[k]) << "case " << i << " point " << k;
+    }
+    ASSERT_EQ(s->bishopCirclesEvaluated, expected.evaluations) << "case " << i;
+    ASSERT_EQ(s->depthLimitReached, literal->depthLimitReached) << "case " << i;
+    EXPECT_EQ(s->reinforcedUnitWeight, literal->reinforcedUnitWeight);
+    EXPECT_EQ(s->reinforcedDesignPhi, literal->reinforcedDesignPhi);
+    limited += s->deepSeatedWork.depthLimitedCircleUsed;
+  }
+  EXPECT_GE(limited, 15);
 }
 
 }  // namespace

@@ -432,6 +432,7 @@ struct LiteralSlidingResult {
   double wedgeY[3] = {};
   double coefficientFoundation = 0.0;
   int trials = 0;
+  double firstFactor = 0.0;  // F of the first trial
   // The last trial.
   double interfaceWaterForce = 0.0;
   double interfacePoreForce = 0.0;
@@ -562,6 +563,7 @@ LiteralSlidingResult LiteralDirectSliding(const AnalysisState& s) {
     const double fr = (cr * crl + (nt - uwb - urub) * tr - hs - pw - pru) / ph;
     const double ff = (cf * cfl + (nt - uwb - urub) * tf - hs - pw - pru) / ph;
     const double f = std::min(fr, ff);
+    if (out.trials == 1) out.firstFactor = f;
     out.interfaceWaterForce = pw;
     out.interfacePoreForce = pru;
     out.activeThrust = p;
@@ -677,7 +679,9 @@ std::unique_ptr<AnalysisState> RandomSlope(std::mt19937_64& random) {
   for (int k = 1; k < 4; ++k) {
     x += uniform(0.0, s->slopeHeight);
     s->phreaticPointX[k] = x;
-    s->phreaticPointY[k] = uniform(0.0, s->slopeHeight);
+    // The run accepts phreatic points inside the slope only.
+    const double face = x * std::tan(testing::kRunDegree * std::min(s->slopeAngle, 89.99999));
+    s->phreaticPointY[k] = uniform(0.0, std::min(s->slopeHeight, face));
   }
   for (int k = 0; k < 3; ++k) {
     double dx = s->phreaticPointX[k + 1] - s->phreaticPointX[k];
@@ -739,6 +743,37 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<InterfaceForceCase>& info) {
       return std::to_string(info.index);
     });
+
+TEST(DirectSliding, TrialWhoseFactorEqualsTheTargetPasses) {
+  // The first trial (L = 1.2 m, from the pullout length of layer 1) with the
+  // target set to its own factor: it passes, so the search halves its step and
+  // shortens; a target one unit in the last place higher makes it fail and
+  // lengthen, and the search ends elsewhere.
+  auto probe = VerticalFace();
+  probe->lengthToSlipSurface[1] = 8.0;
+  probe->embeddedLength[1] = 4.0;
+  const double first = LiteralDirectSliding(*probe).firstFactor;
+  ASSERT_GT(first, 0.0);
+
+  struct Run {
+    double length;
+    int trials;
+  };
+  auto run = [](double target) {
+    auto s = VerticalFace();
+    s->lengthToSlipSurface[1] = 8.0;
+    s->embeddedLength[1] = 4.0;
+    s->currentFsDirectSliding = target;
+    const LiteralSlidingResult expected = LiteralDirectSliding(*s);
+    AnalyzeDirectSliding(*s);
+    EXPECT_EQ(s->directSlidingLength, expected.length) << target;
+    EXPECT_EQ(s->directSlidingWork.trialCount, expected.trials) << target;
+    return Run{s->directSlidingLength, s->directSlidingWork.trialCount};
+  };
+  const Run equal = run(first);
+  const Run above = run(std::nextafter(first, 1e9));
+  EXPECT_NE(equal.length, above.length);
+}
 
 TEST(DirectSliding, AgreesBitForBitWithTheStepByStepAnalysis) {
   std::mt19937_64 random(20261210);
