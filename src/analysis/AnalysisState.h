@@ -115,14 +115,18 @@ struct AnalysisState {
   // Compound search: friction angle of the current surface, the 200-point
   // trace used for pullout lengths (worked out from the exit down to the
   // segment where the layer crosses it; complete when no segment spans the
-  // layer), and the running best force and no-penetration flag that live
-  // from one iteration to the next. The running best and the flag start
-  // afresh at every engine call.
+  // layer), and what each of the two searches (through the toe, from a
+  // layer) keeps for itself from one iteration to the next: its running best
+  // force and its no-penetration flag. Both start afresh at every engine call.
   double compoundFrictionAngle = 0.0;
   double pulloutTraceX[kPulloutTracePoints] = {};
   double pulloutTraceY[kPulloutTracePoints] = {};
-  double compoundRunningBest = 0.0;
-  int compoundNoPenetration = 0;
+  struct CompoundSearchMemory {
+    double runningBest = 0.0;
+    int noPenetration = 0;
+  };
+  CompoundSearchMemory toeSearchMemory;
+  CompoundSearchMemory layerSearchMemory;
   double compoundSavedTiebackForce[kMaxLayers + 1] = {};  // forces set aside while a search runs
 
   // ---- Results ----

@@ -57,6 +57,8 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
   const double tanBackslope = std::tan(s.backslopeAngleRad);
 
   if (throughToe) AssignControllingModes(s);
+  AnalysisState::CompoundSearchMemory& memory =
+      throughToe ? s.toeSearchMemory : s.layerSearchMemory;
 
   const double step = 0.20000000298023224 * kDegree;
   const double phiR0 = s.reinforcedDesignPhi;
@@ -132,12 +134,12 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
       } else {
         if (s.penetrationForbidden == 0 || b > kRightAngle) {
           s.spiralAngleB = b;
-          s.compoundNoPenetration = 0;
-          s.compoundRunningBest = -1e15;
+          memory.noPenetration = 0;
+          memory.runningBest = -1e15;
         } else {
           b = b + step;
           s.spiralAngleB = b;
-          s.compoundNoPenetration = 1;
+          memory.noPenetration = 1;
         }
         a = aStart;
         const double thetaS = b - kRightAngle - phi;
@@ -154,8 +156,8 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
               bottomThroughToe
                   ? 1e-5
                   : EvaluateSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
-          if (force > s.compoundRunningBest) {
-            s.compoundRunningBest = force;
+          if (force > memory.runningBest) {
+            memory.runningBest = force;
             a = s.spiralAngleA;
             continue;
           }
@@ -171,7 +173,7 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
           EvaluateSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
 
       const bool balanced = bottomThroughToe ? force < 1e-5 : force <= capacity;
-      if (s.spiralAngleB <= entryStop || balanced || s.compoundNoPenetration == 1) break;
+      if (s.spiralAngleB <= entryStop || balanced || memory.noPenetration == 1) break;
       aStart = s.spiralAngleA + step;
       bStart = s.spiralAngleB;
     }

@@ -58,8 +58,8 @@ void ResetCallState(AnalysisState& s) {
   s.compoundFrictionAngle = 0.0;
   Clear(s.pulloutTraceX);
   Clear(s.pulloutTraceY);
-  s.compoundRunningBest = 0.0;
-  s.compoundNoPenetration = 0;
+  s.toeSearchMemory = {};
+  s.layerSearchMemory = {};
   Clear(s.compoundSavedTiebackForce);
 
   Clear(s.outermostTiebackSurfaceX);

@@ -2,6 +2,7 @@
 // modes, the soil blend behind the reinforced zone, and the search leaving
 // the soil values as it found them.
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -223,6 +224,48 @@ TEST(CompoundSearch, LeavesTheSoilValuesAsItFoundThem) {
   EXPECT_EQ(s->spiralAngleB, entryB);
   EXPECT_EQ(s->layerTiebackForce[1], force1);
   EXPECT_EQ(s->layerTiebackForce[2], force2);
+}
+
+// Each of the two searches keeps its own running best from one iteration to
+// the next. With penetration forbidden and an entry angle of 40 degrees every
+// surface starts in the branch that keeps the running best, so a search from
+// a layer would pick up whatever a search through the toe left there.
+TEST(CompoundSearch, SearchFromALayerKeepsItsOwnRunningBest) {
+  EngineInputs in = DefaultProjectInputs(0);
+  in.layerCount = 5;
+  for (int k = 0; k < 5; ++k) {
+    in.layerElevation[k] = 1.2 * k;
+    in.layerDesignStrength[k] = 60.0;
+  }
+  in.orientationMode = 0;
+  in.orientationValue = 0.5;
+  in.penetrationForbidden = 1;
+  in.runDeepSeated = 0;
+  auto s = NewState();
+  auto out = NewOutputs();
+  RunSlopeAnalysis(*s, in, *out);
+  s->spiralAngleB = 40 * kDeg;
+  int start = 2;
+  FindCompoundSurfaceFromLayer(*s, start);
+
+  auto alone = NewState();
+  *alone = *s;
+  auto afterToe = NewState();
+  *afterToe = *s;
+  FindCompoundSurfaceThroughToe(*afterToe);
+  ASSERT_EQ(0, std::memcmp(alone->controllingMode, afterToe->controllingMode,
+                           sizeof alone->controllingMode));
+  start = 2;
+  FindCompoundSurfaceFromLayer(*alone, start);
+  start = 2;
+  FindCompoundSurfaceFromLayer(*afterToe, start);
+  for (int k = 2; k <= 5; ++k) {
+    EXPECT_EQ(afterToe->lengthToSlipSurface[k], alone->lengthToSlipSurface[k]) << k;
+    EXPECT_EQ(afterToe->embeddedLength[k], alone->embeddedLength[k]) << k;
+    EXPECT_EQ(afterToe->slipSurfaceCrossingX[k], alone->slipSurfaceCrossingX[k]) << k;
+  }
+  EXPECT_EQ(0, std::memcmp(afterToe->layerCompoundSurfaceX[2], alone->layerCompoundSurfaceX[2],
+                           sizeof alone->layerCompoundSurfaceX[2]));
 }
 
 // When the forces of all layers together are negligible every layer keeps
