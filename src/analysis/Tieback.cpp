@@ -5,6 +5,7 @@
 #include "analysis/AnalysisState.h"
 #include "analysis/EngineRoutines.h"
 #include "analysis/LogSpiral.h"
+#include "analysis/TiebackMove.h"
 
 namespace tervane::analysis {
 
@@ -181,21 +182,14 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
       const double t3 = neighbour(aPlus <= kRightAngle, aPlus, b, -1e11, -2e11);
       const double t4 = neighbour(bMinus > 0, a, bMinus, -7e10, -8e10);
 
-      double best = t0;
-      if (t1 > best) best = t1;
-      if (t2 > best) best = t2;
-      if (t3 > best) best = t3;
-      if (t4 > best) best = t4;
-      // A neighbour less than 1e-7 from the best value is taken, in the order
-      // T3, T2, T1, T4, even when the centre is as good.
-      auto near = [best](double t) { return std::fabs(t - best) < 1e-7; };
-      if (near(t3)) {
+      const TiebackMove move = ChooseTiebackMove(t0, t1, t2, t3, t4);
+      if (move == TiebackMove::kRaiseExit) {
         a = aPlus;
-      } else if (near(t2)) {
+      } else if (move == TiebackMove::kLowerExit) {
         a = aMinus;
-      } else if (near(t1)) {
+      } else if (move == TiebackMove::kRaiseEntry) {
         b = bPlus;
-      } else if (near(t4)) {
+      } else if (move == TiebackMove::kLowerEntry) {
         b = bMinus;
       } else {
         ++halvings;

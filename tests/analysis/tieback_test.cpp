@@ -9,6 +9,7 @@
 
 #include "analysis/Engine.h"
 #include "analysis/LogSpiral.h"
+#include "analysis/TiebackMove.h"
 #include "engine_fixtures.h"
 
 namespace tervane::analysis {
@@ -134,6 +135,31 @@ TEST(TiebackPenetration, ForbiddenSurfacesStayAboveTheToeLevel) {
   EXPECT_LT(lowest(out->outermostCompoundSurfaceY), -1e-3);
 }
 
+
+// The move of one pattern-search iteration: the first neighbour in the order
+// T3, T2, T1, T4 within 1e-7 of the best of the five values (a distance of
+// exactly 1e-7 included), even when the centre is as good; else none.
+TEST(TiebackPatternSearch, MoveGoesToTheFirstNeighbourWithinTheTolerance) {
+  struct Case {
+    const char* name;
+    double t0, t1, t2, t3, t4;
+    TiebackMove expected;
+  };
+  const Case cases[] = {
+      {"ExitRaisedFirst", 5.0, 5.0, 5.0, 5.0, 5.0, TiebackMove::kRaiseExit},
+      {"CentreAsGoodStillMoves", 7.0, 1.0, 7.0, 2.0, 7.0, TiebackMove::kLowerExit},
+      {"EntryRaisedBeforeLowered", 1.0, 3.0, 2.0, 2.0, 3.0, TiebackMove::kRaiseEntry},
+      {"EntryLowered", 1.0, 2.0, 2.0, 2.0, 3.0, TiebackMove::kLowerEntry},
+      {"CentreAloneBest", 4.0, 3.0, 3.0, 3.0, 3.0, TiebackMove::kNone},
+      {"JustBelowTheTolerance", 1.0, 0.0, 0.0, 1.0 - 0.99e-7, 0.0, TiebackMove::kRaiseExit},
+      {"ExactlyAtTheTolerance", 0.0, -1.0, -1.0, -1e-7, -1.0, TiebackMove::kRaiseExit},
+      {"JustBeyondTheTolerance", 0.0, -1.0, -1.0, -1.01e-7, -1.0, TiebackMove::kNone},
+      {"FixedValuesOfTheTable", -9e10, -5e10, -3e10, -1e11, -7e10, TiebackMove::kLowerExit},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChooseTiebackMove(c.t0, c.t1, c.t2, c.t3, c.t4), c.expected) << c.name;
+  }
+}
 
 // Where a layer meets a traced spiral: the first segment of 1..49 (from the
 // start) whose rise spans its elevation, else the last. The search by
