@@ -17,6 +17,7 @@
 #include "analysis/DeepSeatedBishop.h"
 #include "analysis/DeepSeatedGround.h"
 #include "analysis/EngineRoutines.h"
+#include "literal_ground.h"
 
 namespace tervane::analysis {
 namespace {
@@ -470,46 +471,9 @@ TEST(DeepSeatedSearch, SoilLighterThanWaterEndsAtTheBounds) {
 // keeps the ground precomputed; it must agree with this to the last bit.
 
 GroundPoint LiteralGroundAt(const AnalysisState& s, double x) {
-  const double h = s.slopeHeight;
-  const double xc = h * s.cotSlopeAngle;
-  if (x < 0.0) return {x * std::tan(s.bottomSlopeAngleRad), 0.0};
-  if (x <= xc) return {x / s.cotSlopeAngle, x == xc ? s.surchargeQ1 : 0.0};
-  const double d = x - xc;
-  const double a = s.crestLengthA;
-  const double b = s.crestLengthB;
-  double y = 0.0;
-  if (a < 1e-5 && b < 1e-5) {
-    y = h;
-  } else {
-    const double flat = a <= 1e-5 ? 0.0 : a;
-    if (d <= flat) {
-      y = h;
-    } else if (d < flat + b) {
-      y = h + (d - flat) * std::tan(s.backslopeAngleRad);
-    } else {
-      y = h + b * std::tan(s.backslopeAngleRad);
-    }
-  }
-  double q = s.surchargeQ3;
-  if (x <= xc + a) {
-    q = s.surchargeQ1;
-  } else if (x <= xc + a + b) {
-    q = s.surchargeQ2;
-  }
-  return {y, q};
+  return testing::LiteralGroundAt(s, x, testing::LiteralFace::kByCotangent);
 }
-
-double LiteralWaterAt(const AnalysisState& s, double x) {
-  if (x >= s.phreaticPointX[3]) return s.phreaticPointY[3];
-  int k = 0;
-  for (int j = 2; j >= 0; --j) {
-    if (x >= s.phreaticPointX[j]) {
-      k = j;
-      break;
-    }
-  }
-  return s.phreaticPointY[k] + (x - s.phreaticPointX[k]) * s.phreaticSegmentSlope[k];
-}
+using testing::LiteralWaterAt;
 
 struct LiteralCircle {
   double x1 = 0.0;

@@ -18,6 +18,7 @@
 #include "analysis/Engine.h"
 #include "analysis/EngineRoutines.h"
 #include "engine_fixtures.h"
+#include "literal_ground.h"
 
 namespace tervane::analysis {
 namespace {
@@ -376,55 +377,10 @@ TEST(DirectSliding, LengthThatPassesDownToZeroFromTheCrestEdgeStaysPositive) {
 // point, with the analysis's own bounds and exits. The engine precomputes the
 // ground and the angle terms; it must agree with this to the last bit.
 
-struct LiteralGround {
-  double y;
-  double q;
-};
-
-// Ground and surcharge at x, the face by tangent.
-LiteralGround LiteralGroundAt(const AnalysisState& s, double x) {
-  const double h = s.slopeHeight;
-  const double xc = h * s.cotSlopeAngle;
-  if (x < 0.0) return {x * std::tan(s.bottomSlopeAngleRad), 0.0};
-  if (x <= xc) {
-    return {x * std::tan(s.slopeAngle * s.degreeToRadian), x == xc ? s.surchargeQ1 : 0.0};
-  }
-  const double d = x - xc;
-  const double a = s.crestLengthA;
-  const double b = s.crestLengthB;
-  double y = 0.0;
-  if (a < 1e-5 && b < 1e-5) {
-    y = h;
-  } else {
-    const double flat = a <= 1e-5 ? 0.0 : a;
-    if (d <= flat) {
-      y = h;
-    } else if (d < flat + b) {
-      y = h + (d - flat) * std::tan(s.backslopeAngleRad);
-    } else {
-      y = h + b * std::tan(s.backslopeAngleRad);
-    }
-  }
-  double q = s.surchargeQ3;
-  if (x <= xc + a) {
-    q = s.surchargeQ1;
-  } else if (x <= xc + a + b) {
-    q = s.surchargeQ2;
-  }
-  return {y, q};
+GroundPoint LiteralGroundAt(const AnalysisState& s, double x) {
+  return testing::LiteralGroundAt(s, x, testing::LiteralFace::kByTangent);
 }
-
-double LiteralWaterAt(const AnalysisState& s, double x) {
-  if (x >= s.phreaticPointX[3]) return s.phreaticPointY[3];
-  int k = 0;
-  for (int j = 2; j >= 0; --j) {
-    if (x >= s.phreaticPointX[j]) {
-      k = j;
-      break;
-    }
-  }
-  return s.phreaticPointY[k] + (x - s.phreaticPointX[k]) * s.phreaticSegmentSlope[k];
-}
+using testing::LiteralWaterAt;
 
 struct LiteralSlidingResult {
   double length = 0.0;
@@ -507,7 +463,7 @@ LiteralSlidingResult LiteralDirectSliding(const AnalysisState& s) {
       const double x0 = std::max(0.0, length - h / 100);
       for (int k = 1; k <= kMaxWedgeStrips; ++k) {
         const double x = x0 + k * dxw;
-        const LiteralGround g = LiteralGroundAt(s, x);
+        const GroundPoint g = LiteralGroundAt(s, x);
         const double yb = (x - length) * std::tan(theta);
         if (g.y <= yb) break;
         const double hh = g.y - yb;
@@ -545,7 +501,7 @@ LiteralSlidingResult LiteralDirectSliding(const AnalysisState& s) {
     double nn = 0.0, hs = 0.0, uwb = 0.0, urub = 0.0, crl = 0.0, cfl = 0.0;
     for (int k = 1; k <= 50; ++k) {
       const double x = (k - 0.5) * dxb;
-      const LiteralGround g = LiteralGroundAt(s, x);
+      const GroundPoint g = LiteralGroundAt(s, x);
       const double ws = gr * g.y * dxb;
       const double qs = g.q * dxb;
       nn += (1 + kvb) * (ws + qs);
