@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/TervaneApp.h"
 #include "framework/DataExchange.h"
 #include "resources/DialogTemplates.h"
 
@@ -22,7 +23,7 @@ std::function<int()>& HideLabelsSource() {
 
 int AppFlags::HideDialogIdLabels() {
   const std::function<int()>& source = HideLabelsSource();
-  return source ? source() : 1;
+  return source ? source() : App().hideDialogIdLabels;
 }
 
 void AppFlags::SetHideDialogIdLabelsSource(std::function<int()> source) {

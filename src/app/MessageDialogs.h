@@ -16,11 +16,11 @@
 namespace tervane {
 
 // Where dialogs read the application's hideDialogIdLabels (1 hides the label
-// 1244 that shows a dialog's resource name). Until the application binds its
-// own value the flag reads 1.
+// 1244 that shows a dialog's resource name): the application object's value,
+// unless a test binds another source.
 struct AppFlags {
   static int HideDialogIdLabels();
-  // Binds the flag to a source (null restores the default of 1).
+  // Binds the flag to a source (null restores the application object's value).
   static void SetHideDialogIdLabelsSource(std::function<int()> source);
 };
 

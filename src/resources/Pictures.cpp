@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 // This library sits below the framework: it uses only the device context's
 // virtual operations and inline helpers, never a function defined in the
@@ -128,26 +129,39 @@ void DrawInterwedgeRule(DeviceContext& dc, int width, int height) {
   }
 }
 
-constexpr std::array<Picture, 1> kPictures = {
+const PictureRegistration registration({
     Picture{kPictureInterwedgeRule, "INTERWEDGE_RULE", 238, 69, fw::RGB(255, 80, 80), &DrawInterwedgeRule},
-};
+});
 
 }  // namespace
 
+static std::vector<Picture>& PictureRegistry() {
+  static std::vector<Picture> registry;
+  return registry;
+}
+
+PictureRegistration::PictureRegistration(std::initializer_list<Picture> pictures) {
+  for (const Picture& picture : pictures) {
+    // A number or name that is already taken keeps its first picture.
+    if (FindPicture(picture.id) != nullptr || FindPicture(picture.name) != nullptr) continue;
+    PictureRegistry().push_back(picture);
+  }
+}
+
 const Picture* FindPicture(int id) {
-  for (const Picture& picture : kPictures) {
+  for (const Picture& picture : PictureRegistry()) {
     if (picture.id == id) return &picture;
   }
   return nullptr;
 }
 
 const Picture* FindPicture(std::string_view name) {
-  for (const Picture& picture : kPictures) {
+  for (const Picture& picture : PictureRegistry()) {
     if (picture.name == name) return &picture;
   }
   return nullptr;
 }
 
-std::span<const Picture> AllPictures() { return kPictures; }
+std::span<const Picture> AllPictures() { return PictureRegistry(); }
 
 }  // namespace tervane::res

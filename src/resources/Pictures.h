@@ -6,9 +6,13 @@
 // The toolkit backend renders them into images for picture controls
 // (RenderPicture in framework/qt/QtImage.h); tests record them.
 //
+// Each picture file registers its pictures at start-up with a
+// PictureRegistration object at namespace scope (like the dialog templates).
+//
 // A drawing function fills the whole picture with its background first and
 // leaves the device context as it found it (Save ... Restore).
 
+#include <initializer_list>
 #include <span>
 #include <string_view>
 
@@ -33,6 +37,12 @@ inline constexpr int kPictureInterwedgeRule = 233;
 // Null when the program has no such picture. Names compare exactly.
 const Picture* FindPicture(int id);
 const Picture* FindPicture(std::string_view name);
+// Every registered picture, in registration order.
 std::span<const Picture> AllPictures();
+
+class PictureRegistration {
+ public:
+  explicit PictureRegistration(std::initializer_list<Picture> pictures);
+};
 
 }  // namespace tervane::res
