@@ -1,0 +1,7 @@
+#include "app/SlopeSketch.h"
+
+namespace tervane {
+
+void PaintMainMenuSketch(fw::DeviceContext&, const ProjectInput&, int, int) {}
+
+}  // namespace tervane

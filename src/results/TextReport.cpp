@@ -1,0 +1,7 @@
+#include "results/TextReport.h"
+
+namespace tervane {
+
+void SaveResultsAsTextFile() {}
+
+}  // namespace tervane
