@@ -1,6 +1,7 @@
 // Templates of the four message dialogs that report a conflict in the data.
 
 #include "resources/DialogTemplates.h"
+#include "resources/TemplateBuilders.h"
 
 namespace tervane {
 
@@ -13,32 +14,11 @@ using fw::DialogTemplate;
 constexpr const char* kConflictCaption = "Conflict -- before running . . .";
 
 DialogTemplate MessageDialog(const char* name, int number, int width, int height) {
-  DialogTemplate t;
-  t.name = name;
-  t.number = number;
-  t.caption = kConflictCaption;
-  t.width = width;
-  t.height = height;
-  t.font = fw::DialogFont{"MS Sans Serif", 8};
-  t.styles = fw::kSystemMenu | fw::kModalFrame;
-  return t;
+  return res::Dialog(name, number, kConflictCaption, width, height);
 }
 
-ControlTemplate Control(int id, ControlKind kind, const char* text, int x, int y, int w, int h,
-                        unsigned flags = 0) {
-  ControlTemplate c;
-  c.id = id;
-  c.kind = kind;
-  c.text = text;
-  c.x = x;
-  c.y = y;
-  c.width = w;
-  c.height = h;
-  c.flags = flags;
-  return c;
-}
-
-constexpr unsigned kButton = fw::kTabStop | fw::kGroup;
+using res::Control;
+using res::kButton;
 
 std::vector<DialogTemplate> MakeTemplates() {
   std::vector<DialogTemplate> all;
