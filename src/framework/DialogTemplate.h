@@ -57,6 +57,8 @@ enum ControlFlags : unsigned {
   kComboSorted = 1u << 5,
   kReadOnly = 1u << 6,
   kVScroll = 1u << 7,
+  // Check boxes: the text stands left of the box.
+  kLeftText = 1u << 8,
 };
 
 struct ControlTemplate {

@@ -135,7 +135,12 @@ class WrappingIndicatorButton : public Base {
     p.drawControl(kElement, opt);
     opt.text = caption;
     const QRect contents = this->style()->subElementRect(kContents, &opt, this);
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | MnemonicFlags(this);
+    int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | MnemonicFlags(this);
+    // Text left of the box (a mirrored button): the caption still reads from left to right.
+    if (this->layoutDirection() == Qt::RightToLeft) {
+      p.setLayoutDirection(Qt::LeftToRight);
+      flags |= Qt::AlignAbsolute;
+    }
     p.setFont(FittingFont(this->font(), contents, flags, caption));
     this->style()->drawItemText(&p, contents, flags, opt.palette, this->isEnabled(), caption,
                                 QPalette::WindowText);
@@ -557,6 +562,7 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
     }
     case ControlKind::CheckBox: {
       auto* b = new CheckBox(text, window);
+      if (ct.flags & kLeftText) b->setLayoutDirection(Qt::RightToLeft);
       b->setFocusPolicy(clickable);
       connectClick(b);
       w = b;

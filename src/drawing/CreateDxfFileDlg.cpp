@@ -1,0 +1,118 @@
+#include "drawing/CreateDxfFileDlg.h"
+
+#include "app/MessageDialogs.h"
+#include "app/TervaneApp.h"
+#include "drawing/DxfPreview.h"
+#include "framework/DataExchange.h"
+#include "framework/Services.h"
+#include "resources/DialogTemplates.h"
+#include "resources/DxfExportResources.h"
+
+namespace tervane {
+
+namespace {
+
+constexpr int kChecks[] = {
+    res::kDxfGeometryCheck,     res::kDxfReinforcementCheck, res::kDxfCriticalSurfacesCheck,
+    res::kDxfLengthsCheck,      res::kDxfAllTiebackCheck,    res::kDxfToeCompoundCheck,
+    res::kDxfLayerCompoundCheck,
+};
+
+}  // namespace
+
+CCreateDxfFileDlg::CCreateDxfFileDlg()
+    : fw::Dialog(DialogTemplateNamed("IDD_CREATE_DXF_FILE")),
+      dxfLayerCount(App().results.resultLayerCount) {
+  SetBackgroundColor(fw::kDefaultDialogColor);
+  for (int id : kChecks) OnClicked(id, &CCreateDxfFileDlg::OnSelectionChanged);
+}
+
+bool CCreateDxfFileDlg::OnInitDialog() {
+  fw::Dialog::OnInitDialog();
+  unitSystem = App().input.unitSystem;
+  const bool english = unitSystem == 1;
+  lengthUnitFactor = english ? kFeetPerMetre : 1.0;
+  strengthCheck_.strengthUnitFactor = english ? kLbPerFtPerKnPerM : 1.0;
+  ApplyDialogIdLabelRule(*this);
+  UpdateData(false);
+  return true;
+}
+
+void CCreateDxfFileDlg::DoDataExchange(fw::DataExchange& dx) {
+  dx.Check(res::kDxfGeometryCheck, exportGeometry);
+  dx.Check(res::kDxfReinforcementCheck, exportReinforcement);
+  dx.Check(res::kDxfCriticalSurfacesCheck, exportCriticalSurfaces);
+  dx.Check(res::kDxfLengthsCheck, exportLengths);
+  dx.Check(res::kDxfAllTiebackCheck, exportAllTiebackSurfaces);
+  dx.Check(res::kDxfToeCompoundCheck, exportToeCompoundSurfaces);
+  dx.Check(res::kDxfLayerCompoundCheck, exportLayerCompoundSurfaces);
+}
+
+DxfSelection CCreateDxfFileDlg::Selection() const {
+  DxfSelection s;
+  s.exportGeometry = exportGeometry;
+  s.exportReinforcement = exportReinforcement;
+  s.exportCriticalSurfaces = exportCriticalSurfaces;
+  s.exportLengths = exportLengths;
+  s.exportAllTiebackSurfaces = exportAllTiebackSurfaces;
+  s.exportToeCompoundSurfaces = exportToeCompoundSurfaces;
+  s.exportLayerCompoundSurfaces = exportLayerCompoundSurfaces;
+  return s;
+}
+
+// Every click stores all seven boxes and repaints the preview at once.
+void CCreateDxfFileDlg::OnSelectionChanged() {
+  UpdateData(true);
+  fw::Size area{clientWidth_, clientHeight_};
+  if (area.cx <= 0 || area.cy <= 0) area = ClientSize();  // not painted yet
+  InvalidateRect(fw::Rect{0, 0, area.cx, area.cy}, true);
+}
+
+void CCreateDxfFileDlg::WriteDxf(const std::string& path) {
+  dxfStream.Open(path);
+  WriteDxfPrologue(dxfStream);
+  const CTervaneApp& app = App();
+  WriteDxfEntities(dxfStream, Selection(), DxfScene{app.runInput, app.results, lengthUnitFactor, dxfLayerCount});
+}
+
+bool CCreateDxfFileDlg::FinishDxf(std::string& error) {
+  if (!dxfStream.IsOpen()) {
+    error = "No drawing was started.";
+    return false;
+  }
+  WriteDxfEpilogue(dxfStream);
+  return dxfStream.Close(error);
+}
+
+void CCreateDxfFileDlg::OnOK() {
+  fw::FileDialogOptions options;
+  options.proposedName = "*.DXF";
+  options.defaultExtension = "DXF";
+  options.askOverwrite = true;
+  const std::optional<std::string> path = fw::FileDialogs().SaveFile(options);
+  if (!path) return;  // cancelled: the choices stay as they are
+
+  // The flags hold what the last click stored.
+  WriteDxf(*path);
+  std::string error;
+  if (!FinishDxf(error)) {
+    // Nothing was written (or the old file was kept): say so and stay open,
+    // so the user can choose another place.
+    fw::ShowMessage("The DXF file could not be written.\n\n" + error, fw::MessageButtons::Ok,
+                    fw::MessageIcon::Warning);
+    return;
+  }
+  fw::Dialog::OnOK();
+}
+
+void CCreateDxfFileDlg::OnPaint(fw::DeviceContext& dc) {
+  const fw::Size client = ClientSize();
+  clientWidth_ = client.cx;
+  clientHeight_ = client.cy;
+  const CTervaneApp& app = App();
+  const DxfPreviewScene scene{app.runInput, app.results, dxfLayerCount, lengthUnitFactor, unitSystem,
+                              app.settings.screenColorMode};
+  PaintDxfPreview(dc, client, Selection(), scene, strengthCheck_);
+}
+
+}  // namespace tervane

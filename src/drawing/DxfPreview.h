@@ -1,0 +1,29 @@
+#pragma once
+// The preview of the DXF export: the chosen elements of the last run drawn to
+// scale over the whole client area of the export dialog, in pixels with y
+// downwards. The scale follows the client height only.
+
+#include "app/StrengthFunctions.h"
+#include "drawing/DxfDrawing.h"
+#include "framework/DeviceContext.h"
+
+namespace tervane {
+
+struct DxfPreviewScene {
+  const ProjectInput& runInput;
+  const AnalysisResults& results;
+  int layerCount = 0;
+  // Feet per metre for the H label (1.0 in SI) and the label's unit system.
+  double lengthUnitFactor = 1.0;
+  int unitSystem = 0;
+  // 0 colour, 1 black and white.
+  int colorMode = 0;
+};
+
+// Paints the preview into a client area of the given size. `check` colours
+// the layers (its check values are left as the last layer set them). The
+// font, pen and brush selected before are selected again at the end.
+void PaintDxfPreview(fw::DeviceContext& dc, fw::Size client, const DxfSelection& selection,
+                     const DxfPreviewScene& scene, LayerStrengthCheck& check);
+
+}  // namespace tervane

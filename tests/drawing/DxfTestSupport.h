@@ -1,0 +1,327 @@
+#pragma once
+// Helpers of the DXF tests: the records of a run computed by the engine, a
+// reader of DXF groups and entities, and the fixture projects.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "analysis/AnalysisState.h"
+#include "analysis/Engine.h"
+#include "app/ProjectData.h"
+#include "app/StrengthFunctions.h"
+
+namespace tervane::dxftest {
+
+// ---- a run of the engine ------------------------------------------------------
+
+// Degrees to radians as the run hands angles to the engine.
+inline constexpr double kRunDegree = 0.017453292519944444;
+
+// The engine inputs of the first call of a run, formed from the project input
+// the way the engine tests form them.
+inline analysis::EngineInputs EngineInputsOf(const ProjectInput& in) {
+  const double fsSoil = in.fsSoilStrength;
+  auto designPhi = [&](double phi) { return std::atan(std::tan(kRunDegree * phi) / fsSoil); };
+  analysis::EngineInputs e;
+  e.bottomSlopeAngleRad = kRunDegree * in.bottomSlopeAngle;
+  e.slopeHeight = in.slopeHeight;
+  e.slopeAngle = in.slopeAngle;
+  e.crestLengthA = in.crestLengthA;
+  e.crestLengthB = in.crestLengthB;
+  e.backslopeAngleRad = kRunDegree * in.backslopeAngle;
+  e.surchargeQ1 = in.surchargeQ1;
+  e.surchargeQ2 = in.surchargeQ2;
+  e.surchargeQ3 = in.surchargeQ3;
+  e.phreaticSurfaceGiven = in.waterMode == 0 ? 1 : 0;
+  e.poreWaterCoefficient = in.waterMode == 1 ? in.poreWaterCoefficient : 0.0;
+  e.waterUnitWeight = (1 + in.seismicKv) * 9.81;
+  e.phreaticX2 = in.phreaticX2;
+  e.phreaticY2 = in.phreaticY2;
+  e.phreaticX3 = in.phreaticX3;
+  e.phreaticY3 = in.phreaticY3;
+  e.phreaticX4 = in.phreaticX4;
+  e.phreaticY4 = in.phreaticY4;
+  e.reinforcedUnitWeight = in.reinforcedUnitWeight;
+  e.reinforcedDesignPhi = designPhi(in.reinforcedPhi);
+  e.reinforcedDesignCohesion = in.reinforcedCohesion / fsSoil;
+  e.backfillUnitWeight = in.backfillUnitWeight;
+  e.backfillDesignPhi = designPhi(in.backfillPhi);
+  e.backfillDesignCohesion = in.backfillCohesion / fsSoil;
+  e.foundationUnitWeight = in.foundationUnitWeight;
+  e.foundationDesignPhi = designPhi(in.foundationPhi);
+  e.foundationDesignCohesion = in.foundationCohesion / fsSoil;
+  e.interwedgeAngleRad = kRunDegree * in.interwedgeAngle;
+  e.designPulloutCoefficientReinforced = in.pulloutCoefficientReinforced / in.fsPullout;
+  e.designPulloutCoefficientFoundation = in.pulloutCoefficientFoundation / in.fsPullout;
+  e.slidingCoefficientReinforced = in.slidingCoefficientReinforced;
+  e.slidingCoefficientFoundation = in.slidingCoefficientFoundation;
+  e.lengthLayout = in.lengthLayout;
+  e.seismicKv = in.seismicKv;
+  e.appliedSeismicKh = in.khHalved == 1 ? in.seismicKh / 2 : in.seismicKh;
+  e.seismicOnReinforcedMass = in.seismicOnReinforcedMass;
+  e.penetrationForbidden = in.penetrationForbidden;
+  e.runDeepSeated = 1;
+  e.maxPenetrationDepth = in.maxPenetrationDepth;
+  e.designStrength = ApplyReductionFactors(in, in.ultimateStrength, 1) / in.fsGeosyntheticStrength;
+  e.maxSpacingWithTolerance = in.maxSpacing + 0.003;
+  e.minSpacing = in.minSpacing;
+  e.bottomLayerHeight = in.bottomLayerHeight;
+  e.coverageRatio = in.coverageRatio;
+  e.currentFsDirectSliding = in.fsDirectSliding;
+  e.orientationMode = in.orientationMode;
+  e.orientationValue = in.orientationMode == 1 ? in.rorValue : in.aorAngle;
+  e.runMode = in.runMode;
+  e.layerCount = in.layerCount;
+  for (int k = 0; k < kMaxLayers; ++k) {
+    e.layerElevation[k] = in.layerElevation[k];
+    e.layerDesignStrength[k] =
+        ApplyLayerReductionFactors(in, in.layerUltimateStrength[k], k, 1) / in.fsGeosyntheticStrength;
+  }
+  return e;
+}
+
+template <std::size_t N, class T>
+void CopyArray(std::array<T, N>& to, const T (&from)[N]) {
+  std::copy(std::begin(from), std::end(from), to.begin());
+}
+
+template <std::size_t R, std::size_t C>
+void CopyTable(std::array<std::array<double, C>, R>& to, const double (&from)[R][C]) {
+  for (std::size_t r = 0; r < R; ++r) CopyArray(to[r], from[r]);
+}
+
+// One engine call for `input`, stored the way a run stores it: the results,
+// the layout of an optimised run written back into the input, and the input
+// copied into the run snapshot.
+inline void RunProject(ProjectData& data) {
+  auto state = std::make_unique<analysis::AnalysisState>();
+  auto in = std::make_unique<analysis::EngineInputs>(EngineInputsOf(data.input));
+  auto out = std::make_unique<analysis::EngineOutputs>();
+  analysis::RunSlopeAnalysis(*state, *in, *out);
+
+  AnalysisResults& r = data.results;
+  r.criticalCircleX = out->criticalCircleX;
+  r.criticalCircleY = out->criticalCircleY;
+  r.criticalCircleRadius = out->criticalCircleRadius;
+  CopyArray(r.requiredTiebackStrength, out->requiredTiebackStrength);
+  CopyArray(r.resultLayerElevation, out->resultLayerElevation);
+  r.resultLayerCount = out->resultLayerCount;
+  r.engineLayerCursor = out->engineLayerCursor;
+  CopyArray(r.layerFaceX, out->layerFaceX);
+  CopyArray(r.layerFrontX, out->layerFrontX);
+  CopyArray(r.layerRearX, out->layerRearX);
+  CopyArray(r.requiredTiebackStrengthFloored, out->requiredTiebackStrengthFloored);
+  CopyArray(r.outermostTiebackSurfaceX, out->outermostTiebackSurfaceX);
+  CopyArray(r.outermostTiebackSurfaceY, out->outermostTiebackSurfaceY);
+  CopyArray(r.availableCompoundStrength, out->availableCompoundStrength);
+  CopyArray(r.controllingMode, out->controllingMode);
+  CopyArray(r.tiebackTr, out->tiebackTr);
+  r.lastCompoundLayer = out->lastCompoundLayer;
+  r.lastCompoundStartAngle = out->lastCompoundStartAngle;
+  r.lastCompoundEndAngle = out->lastCompoundEndAngle;
+  CopyArray(r.embeddedLength, out->embeddedLength);
+  CopyArray(r.lengthToSlipSurface, out->lengthToSlipSurface);
+  r.directSlidingLength = out->directSlidingLength;
+  r.maxTiebackCompoundLength = out->maxTiebackCompoundLength;
+  r.deepSeatedFactor = out->deepSeatedFactor;
+  CopyArray(r.outermostCompoundSurfaceX, out->outermostCompoundSurfaceX);
+  CopyArray(r.outermostCompoundSurfaceY, out->outermostCompoundSurfaceY);
+  CopyArray(r.directSlidingWedgeX, out->directSlidingWedgeX);
+  CopyArray(r.directSlidingWedgeY, out->directSlidingWedgeY);
+  CopyArray(r.deepSeatedCircleX, out->deepSeatedCircleX);
+  CopyArray(r.deepSeatedCircleY, out->deepSeatedCircleY);
+  r.deepSeatedCutElevation = out->deepSeatedCutElevation;
+  CopyTable(r.tiebackSurfaceX, out->tiebackSurfaceX);
+  CopyTable(r.tiebackSurfaceY, out->tiebackSurfaceY);
+  CopyTable(r.toeCompoundSurfaceX, out->toeCompoundSurfaceX);
+  CopyTable(r.toeCompoundSurfaceY, out->toeCompoundSurfaceY);
+  CopyTable(r.layerCompoundSurfaceX, out->layerCompoundSurfaceX);
+  CopyTable(r.layerCompoundSurfaceY, out->layerCompoundSurfaceY);
+  r.runFsSoilStrength = data.input.fsSoilStrength;
+  r.finalFsDirectSliding = data.input.fsDirectSliding;
+  r.runCallCount = 1;
+  r.deepSeatedNotConducted = 0;
+
+  ProjectInput& input = data.input;
+  if (input.runMode == 1) {
+    // An optimised run writes its layout back into the input, every layer
+    // with the run's geosynthetic.
+    input.layerCount = r.resultLayerCount;
+    for (int k = 0; k < kMaxLayers; ++k) {
+      input.layerElevation[k] = k < r.resultLayerCount ? r.resultLayerElevation[k] : 0.0;
+      input.layerUltimateStrength[k] = input.ultimateStrength;
+      input.layerRfInstallation[k] = input.rfInstallation;
+      input.layerRfDurability[k] = input.rfDurability;
+      input.layerRfCreep[k] = input.rfCreep;
+    }
+  }
+  CopyInputToRunSnapshot(input, input.targetFsDeepSeated, data.runInput, data.results);
+}
+
+// The SI fixture: the default slope with a phreatic surface, three
+// surcharges and ground falling away in front of the toe.
+inline void SetUpSiFixture(ProjectInput& in) {
+  in.unitSystem = 0;
+  in.waterMode = 0;
+  in.surchargeQ1 = 10.0;
+  in.surchargeQ2 = 5.0;
+  in.surchargeQ3 = 20.0;
+  in.bottomSlopeAngle = 5.0;
+  in.maxPenetrationDepth = 6.0;
+}
+
+// The second fixture: a steeper slope of 4.5 m without backslope, one
+// surcharge over the crest, no water; shown in English units.
+inline void SetUpEnglishFixture(ProjectInput& in) {
+  in.unitSystem = 1;
+  in.slopeHeight = 4.5;
+  in.slopeAngle = 60.0;
+  in.crestLengthA = 3.0;
+  in.crestLengthB = 0.0;
+  in.backslopeAngle = 0.0;
+  in.surchargeQ1 = 12.0;
+  in.waterMode = 2;
+  in.maxPenetrationDepth = 5.0;
+}
+
+// ---- reading a DXF file back ------------------------------------------------------
+
+struct Group {
+  int code = 0;
+  std::string value;
+};
+
+// The groups of a DXF text; every line must end with CR LF. Sets `ok` false
+// on a malformed text.
+inline std::vector<Group> ParseGroups(std::string_view bytes, bool& ok) {
+  ok = true;
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    const std::size_t end = bytes.find("\r\n", at);
+    if (end == std::string_view::npos) {
+      ok = false;
+      break;
+    }
+    lines.emplace_back(bytes.substr(at, end - at));
+    at = end + 2;
+  }
+  std::vector<Group> groups;
+  if (lines.size() % 2 != 0) ok = false;
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+    char* rest = nullptr;
+    const long code = std::strtol(lines[i].c_str(), &rest, 10);
+    if (lines[i].empty() || *rest != '\0') ok = false;
+    groups.push_back(Group{static_cast<int>(code), lines[i + 1]});
+  }
+  return groups;
+}
+
+struct Vertex {
+  double x = 0;
+  double y = 0;
+  friend bool operator==(const Vertex&, const Vertex&) = default;
+};
+
+// One entity of the ENTITIES section: a LINE (two points) or a POLYLINE with
+// its vertices (as written, six significant digits).
+struct Entity {
+  std::string type;
+  std::string layer;
+  std::vector<Vertex> points;
+  std::vector<double> widths;  // polylines: header width, then start and end width per vertex
+};
+
+inline double Num(const std::string& s) { return std::strtod(s.c_str(), nullptr); }
+
+inline std::vector<Entity> ParseEntities(std::string_view bytes) {
+  bool ok = true;
+  const std::vector<Group> groups = ParseGroups(bytes, ok);
+  std::vector<Entity> entities;
+  std::size_t i = 0;
+  while (i < groups.size() && !(groups[i].code == 2 && groups[i].value == "ENTITIES")) ++i;
+  ++i;
+  while (i < groups.size()) {
+    const Group& g = groups[i];
+    if (g.code == 0 && g.value == "ENDSEC") break;
+    if (g.code == 0 && (g.value == "LINE" || g.value == "POLYLINE")) {
+      Entity e;
+      e.type = g.value;
+      entities.push_back(e);
+      ++i;
+      Vertex a, b;
+      bool polyline = g.value == "POLYLINE";
+      while (i < groups.size() && groups[i].code != 0) {
+        const Group& h = groups[i];
+        if (h.code == 8) entities.back().layer = h.value;
+        if (!polyline) {
+          if (h.code == 10) a.x = Num(h.value);
+          if (h.code == 20) a.y = Num(h.value);
+          if (h.code == 11) b.x = Num(h.value);
+          if (h.code == 21) b.y = Num(h.value);
+        } else if (h.code == 40) {
+          entities.back().widths.push_back(Num(h.value));
+        }
+        ++i;
+      }
+      if (!polyline) entities.back().points = {a, b};
+      continue;
+    }
+    if (g.code == 0 && g.value == "VERTEX") {
+      Vertex v;
+      ++i;
+      while (i < groups.size() && groups[i].code != 0) {
+        const Group& h = groups[i];
+        if (h.code == 10) v.x = Num(h.value);
+        if (h.code == 20) v.y = Num(h.value);
+        if (h.code == 40 || h.code == 41) entities.back().widths.push_back(Num(h.value));
+        ++i;
+      }
+      entities.back().points.push_back(v);
+      continue;
+    }
+    ++i;
+  }
+  return entities;
+}
+
+// The entities on one layer and of one type.
+inline std::vector<Entity> OnLayer(const std::vector<Entity>& all, const std::string& type,
+                                   const std::string& layer) {
+  std::vector<Entity> out;
+  for (const Entity& e : all)
+    if (e.type == type && e.layer == layer) out.push_back(e);
+  return out;
+}
+
+// ---- files ------------------------------------------------------------------------
+
+// A fresh directory for one test, removed at the end.
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tervane-dxf-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace tervane::dxftest

@@ -1,0 +1,190 @@
+// The DXF drawing file: how numbers are written, the fixed start of every
+// file, the end, and how the file reaches the disk.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <string>
+
+#include "../framework/GoldenFile.h"
+#include "DxfTestSupport.h"
+#include "drawing/DxfDrawing.h"
+#include "drawing/DxfStream.h"
+
+namespace tervane {
+namespace {
+
+using dxftest::TempDir;
+
+constexpr std::string_view kEntitiesOpen = "2\r\nENTITIES\r\n";
+constexpr std::string_view kEnd = "0\r\nENDSEC\r\n0\r\nEOF\r\n";
+
+std::string ReadBytes(const std::string& path) { return fw::golden::ReadFile(path); }
+
+TEST(DxfStreamTest, NumbersAreWrittenInTheGFormWithSixDigits) {
+  struct Case {
+    double value;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0.0, "0"},
+      {-0.0, "0"},  // -50 x tan(0) is a negative zero
+      {15, "15"},
+      {-3, "-3"},
+      {0.1, "0.1"},
+      {-0.3, "-0.3"},
+      {19.68504, "19.685"},
+      {6 * 3.28084, "19.685"},
+      {1e-5, "1e-05"},
+      {-1e-7, "-1e-07"},
+      {0.0001, "0.0001"},
+      {0.00009999, "9.999e-05"},
+      {123456, "123456"},
+      {1234567, "1.23457e+06"},
+      {2.0 / 3.0, "0.666667"},
+      {-50 * std::tan(0.0), "0"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DxfStream::Number(c.value), c.text) << c.value;
+}
+
+TEST(DxfStreamTest, EmittersWriteTheirGroupsWithCrLf) {
+  DxfStream dxf;
+  dxf.Open("unused");
+  dxf.DxfLine(1.5, -2, 0, 3, 4.25, 0, "LINES_R");
+  dxf.DxfBeginPolyline("POLY1", 10);
+  dxf.DxfVertex(0.5, 1e-05, 0, 0.1, 0.01, "POLY1");
+  dxf.DxfEndSequence();
+  EXPECT_EQ(dxf.Bytes(),
+            "0\r\nLINE\r\n8\r\nLINES_R\r\n10\r\n1.5\r\n20\r\n-2\r\n30\r\n0\r\n11\r\n3\r\n21\r\n4.25\r\n31\r\n0\r\n"
+            "0\r\nPOLYLINE\r\n8\r\nPOLY1\r\n40\r\n10\r\n41\r\n10\r\n66\r\n1\r\n"
+            "0\r\nVERTEX\r\n8\r\nPOLY1\r\n10\r\n0.5\r\n20\r\n1e-05\r\n30\r\n0\r\n40\r\n0.1\r\n41\r\n0.01\r\n"
+            "0\r\nSEQEND\r\n");
+}
+
+// The start of every file up to the opening of its entities: 2,031 bytes,
+// whatever the project and the units.
+TEST(DxfFileTest, EveryFileStartsWithTheSameFixedSections) {
+  DxfStream dxf;
+  dxf.Open("unused");
+  WriteDxfPrologue(dxf);
+  const std::string prologue = dxf.Bytes();
+  EXPECT_EQ(prologue.size(), 2031u);
+  ASSERT_GE(prologue.size(), kEntitiesOpen.size());
+  EXPECT_EQ(prologue.substr(prologue.size() - kEntitiesOpen.size()), kEntitiesOpen);
+  EXPECT_EQ(prologue.find(kEntitiesOpen), prologue.size() - kEntitiesOpen.size());
+  fw::golden::ExpectGolden(prologue, "dxf_prologue.dxf");
+
+  // Any project, any units, any choice: the same bytes before the entities.
+  ProjectData data;
+  dxftest::SetUpEnglishFixture(data.input);
+  dxftest::RunProject(data);
+  for (double L : {1.0, 3.28084}) {
+    DxfStream full;
+    full.Open("unused");
+    WriteDxfPrologue(full);
+    WriteDxfEntities(full, DxfSelection{}, DxfScene{data.runInput, data.results, L, data.results.resultLayerCount});
+    EXPECT_EQ(full.Bytes().substr(0, prologue.size()), prologue);
+    EXPECT_GT(full.Bytes().size(), prologue.size());
+  }
+}
+
+// Nothing chosen: the HEADER, TABLES and BLOCKS sections, an ENTITIES
+// section without entities and the end of the file.
+TEST(DxfFileTest, NothingChosenGivesAFileWithoutEntities) {
+  ProjectData data;
+  dxftest::RunProject(data);
+  DxfStream dxf;
+  dxf.Open("unused");
+  WriteDxfPrologue(dxf);
+  const std::string prologue = dxf.Bytes();
+  WriteDxfEntities(dxf, DxfSelection{0, 0, 0, 0, 0, 0, 0},
+                   DxfScene{data.runInput, data.results, 1.0, data.results.resultLayerCount});
+  WriteDxfEpilogue(dxf);
+  EXPECT_EQ(dxf.Bytes(), prologue + std::string(kEnd));
+}
+
+TEST(DxfFileTest, CloseWritesTheWholeFileAndReplacesAnOldOne) {
+  TempDir dir;
+  const std::string path = dir.File("slope.DXF");
+  std::ofstream(path, std::ios::binary) << "an older, longer drawing that must not survive in part";
+
+  DxfStream dxf;
+  dxf.Open(path);
+  WriteDxfPrologue(dxf);
+  WriteDxfEpilogue(dxf);
+  std::string error;
+  ASSERT_TRUE(dxf.Close(error)) << error;
+  EXPECT_FALSE(dxf.IsOpen());
+  EXPECT_EQ(ReadBytes(path), dxf.Bytes());
+  // Nothing is left beside it.
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, 1);
+}
+
+TEST(DxfFileTest, AFileThatCannotBeWrittenIsReportedAndTheOldFileKept) {
+  TempDir dir;
+  {
+    DxfStream dxf;
+    dxf.Open(dir.File("no such folder/slope.DXF"));
+    WriteDxfPrologue(dxf);
+    std::string error;
+    EXPECT_FALSE(dxf.Close(error));
+    EXPECT_NE(error.find("no such folder/slope.DXF"), std::string::npos) << error;
+  }
+  {
+    // A number that is not finite would make a file no reader accepts.
+    const std::string path = dir.File("old.DXF");
+    std::ofstream(path, std::ios::binary) << "old";
+    DxfStream dxf;
+    dxf.Open(path);
+    dxf.DxfLine(0, std::numeric_limits<double>::quiet_NaN(), 0, 1, 1, 0, "LINES");
+    std::string error;
+    EXPECT_FALSE(dxf.Close(error));
+    EXPECT_EQ(error, "The drawing holds a number that is not finite.");
+    EXPECT_EQ(ReadBytes(path), "old");
+  }
+  {
+    DxfStream dxf;
+    std::string error;
+    EXPECT_FALSE(dxf.Close(error));  // never opened
+  }
+}
+
+// The two fixture runs, byte for byte: SI with every element chosen, and the
+// second project in feet with a few elements.
+TEST(DxfFileTest, FixtureRunsMatchTheirGoldenFiles) {
+  {
+    ProjectData data;
+    dxftest::SetUpSiFixture(data.input);
+    dxftest::RunProject(data);
+    DxfStream dxf;
+    dxf.Open("unused");
+    WriteDxfPrologue(dxf);
+    WriteDxfEntities(dxf, DxfSelection{}, DxfScene{data.runInput, data.results, 1.0, data.results.resultLayerCount});
+    WriteDxfEpilogue(dxf);
+    fw::golden::ExpectGolden(dxf.Bytes(), "dxf_si_all.dxf");
+  }
+  {
+    ProjectData data;
+    dxftest::SetUpEnglishFixture(data.input);
+    dxftest::RunProject(data);
+    DxfSelection some{0, 0, 0, 0, 0, 0, 0};
+    some.exportGeometry = 1;
+    some.exportReinforcement = 1;
+    some.exportLengths = 1;
+    some.exportToeCompoundSurfaces = 1;
+    DxfStream dxf;
+    dxf.Open("unused");
+    WriteDxfPrologue(dxf);
+    WriteDxfEntities(dxf, some, DxfScene{data.runInput, data.results, 3.28084, data.results.resultLayerCount});
+    WriteDxfEpilogue(dxf);
+    fw::golden::ExpectGolden(dxf.Bytes(), "dxf_english_some.dxf");
+  }
+}
+
+}  // namespace
+}  // namespace tervane
