@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -17,6 +18,8 @@
 #include "analysis/Engine.h"
 #include "app/ProjectData.h"
 #include "app/StrengthFunctions.h"
+
+#include <sys/wait.h>
 
 namespace tervane::dxftest {
 
@@ -301,6 +304,37 @@ inline std::vector<Entity> OnLayer(const std::vector<Entity>& all, const std::st
     if (e.type == type && e.layer == layer) out.push_back(e);
   return out;
 }
+
+// ---- the strict reader of python3-ezdxf -------------------------------------------
+
+#if defined(TERVANE_PYTHON3) && defined(TERVANE_DXF_CHECK_SCRIPT)
+
+// What tests/drawing/check_dxf.py prints for the files (see there), with its
+// exit status: 0 when the reader took every file.
+inline std::string EzdxfSummary(const std::vector<std::string>& paths, int& status) {
+  status = -1;
+  const std::string python = TERVANE_PYTHON3;
+  if (python.empty() || python.find("NOTFOUND") != std::string::npos) return "no python3 found";
+  std::string command = "'" + python + "' '" TERVANE_DXF_CHECK_SCRIPT "'";
+  for (const std::string& p : paths) command += " '" + p + "'";
+  command += " 2>&1";
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return "cannot start " + command;
+  std::string out;
+  char buffer[4096];
+  std::size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+  const int rc = ::pclose(pipe);
+  status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  return out;
+}
+#endif
+
+// The layer table as the reader lists it: the fourteen of the file, then the
+// two a reader always adds.
+inline constexpr const char* kEzdxfLayers =
+    "LAYERS LINES TEXT ARC SOLID POLY1 POLY2 POLY3 POLY4 POLY5 LINES_W LINES_R POLY7 POLY_W BACKGROUND 0 "
+    "Defpoints\n";
 
 // ---- files ------------------------------------------------------------------------
 

@@ -119,6 +119,9 @@ TEST(DxfFileTest, CloseWritesTheWholeFileAndReplacesAnOldOne) {
   ASSERT_TRUE(dxf.Close(error)) << error;
   EXPECT_FALSE(dxf.IsOpen());
   EXPECT_EQ(ReadBytes(path), dxf.Bytes());
+  int status = 0;
+  EXPECT_EQ(dxftest::EzdxfSummary({path}, status), "FILE slope.DXF\n" + std::string(dxftest::kEzdxfLayers));
+  EXPECT_EQ(status, 0);
   // Nothing is left beside it.
   int files = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;

@@ -1,0 +1,124 @@
+// The DXF files as another program reads them: Debian's python3-ezdxf with
+// its strict reader (ezdxf.readfile) takes every file the export writes, with
+// the expected entities on the expected layers, and refuses a cut file.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "../framework/GoldenFile.h"
+#include "DxfTestSupport.h"
+#include "drawing/DxfDrawing.h"
+#include "drawing/DxfStream.h"
+
+namespace tervane {
+namespace {
+
+using dxftest::kEzdxfLayers;
+
+std::string Write(const std::string& path, const ProjectData& data, const DxfSelection& selection, double L) {
+  DxfStream dxf;
+  dxf.Open(path);
+  WriteDxfPrologue(dxf);
+  WriteDxfEntities(dxf, selection, DxfScene{data.runInput, data.results, L, data.results.resultLayerCount});
+  WriteDxfEpilogue(dxf);
+  const std::string bytes = dxf.Bytes();
+  std::string error;
+  EXPECT_TRUE(dxf.Close(error)) << error;
+  return bytes;
+}
+
+std::string Count(int n) { return std::to_string(n); }
+
+TEST(DxfEzdxfTest, TheReaderTakesEveryFileWithItsEntitiesPerLayer) {
+  dxftest::TempDir dir;
+  const std::string data = TERVANE_TEST_DATA;
+
+  ProjectData si;
+  dxftest::SetUpSiFixture(si.input);
+  dxftest::RunProject(si);
+  const int n = si.results.resultLayerCount;
+  ASSERT_GT(n, 2);
+  const ClippedCircle circle = ClipDeepSeatedCircle(si.runInput, si.results, 1.0);
+  ASSERT_TRUE(circle.drawn);
+  const int circleVertices = 2 + (circle.endIndex - circle.entryIndex - 1) + (circle.leftThroughFace ? 0 : 2);
+
+  ProjectData english;
+  dxftest::SetUpEnglishFixture(english.input);
+  dxftest::RunProject(english);
+  const int m = english.results.resultLayerCount;
+
+  // Nothing chosen; and a run without layers whose deep-seated analysis was
+  // not conducted, every element chosen, with a backslope beyond the edge.
+  Write(dir.File("nothing.DXF"), si, DxfSelection{0, 0, 0, 0, 0, 0, 0}, 1.0);
+  ProjectData bare;
+  bare.runInput.crestLengthB = 80;
+  bare.runInput.surchargeQ2 = 10;
+  bare.results.deepSeatedNotConducted = 1;
+  Write(dir.File("bare.DXF"), bare, DxfSelection{}, 1.0);
+
+  int status = 0;
+  const std::string summary = dxftest::EzdxfSummary(
+      {data + "/dxf_si_all.dxf", data + "/dxf_english_some.dxf", dir.File("nothing.DXF"), dir.File("bare.DXF")},
+      status);
+  EXPECT_EQ(status, 0) << summary;
+  // SI: 10 arrows over A, 10 over B and 240 over the 48 m beyond B.
+  const std::string expected =
+      "FILE dxf_si_all.dxf\n" + std::string(kEzdxfLayers) +
+      "POLYLINE POLY1 1 9\n"
+      "LINE LINES 780\n"
+      "POLYLINE POLY_W 1 9\n"
+      "POLYLINE POLY2 " + Count(1 + n) + " " + Count(51 * (1 + n)) + "\n"
+      "POLYLINE POLY3 " + Count(1 + n) + " " + Count(51 * (1 + n)) + "\n"
+      "POLYLINE POLY4 " + Count(2 + n) + " " + Count(3 + 51 * (1 + n)) + "\n"
+      "POLYLINE POLY5 1 " + Count(circleVertices) + "\n"
+      "LINE LINES_W " + Count(2 * n) + "\n"
+      "LINE LINES_R " + Count(n) + "\n"
+      // Feet: 50 arrows along the 9.84 ft of A.
+      "FILE dxf_english_some.dxf\n" + kEzdxfLayers +
+      "POLYLINE POLY1 1 9\n"
+      "LINE LINES 150\n"
+      "LINE LINES_W " + Count(2 * m) + "\n"
+      "LINE LINES_R " + Count(m) + "\n"
+      "POLYLINE POLY3 " + Count(m) + " " + Count(51 * m) + "\n"
+      "FILE nothing.DXF\n" + kEzdxfLayers +
+      // Q2 arrows along the 50 m of backslope that stand inside the edge.
+      "FILE bare.DXF\n" + kEzdxfLayers +
+      "POLYLINE POLY1 1 9\n"
+      "LINE LINES 750\n"
+      "POLYLINE POLY2 1 51\n"
+      "POLYLINE POLY3 1 51\n"
+      "POLYLINE POLY4 2 54\n";
+  EXPECT_EQ(summary, expected);
+}
+
+// The check can fail: a file cut short anywhere is refused by the reader.
+TEST(DxfEzdxfTest, TheReaderRefusesACutFile) {
+  dxftest::TempDir dir;
+  const std::string whole = fw::golden::ReadFile(std::string(TERVANE_TEST_DATA) + "/dxf_si_all.dxf");
+  ASSERT_GT(whole.size(), 10000u);
+  struct Cut {
+    const char* name;
+    std::size_t size;
+  };
+  const Cut cuts[] = {
+      {"no_eof.DXF", whole.size() - 8},        // without 0 EOF
+      {"half.DXF", whole.size() / 2},          // inside the entities
+      {"prologue.DXF", 2031},                  // at the opening of the entities
+  };
+  std::vector<std::string> paths;
+  std::string expected;
+  for (const Cut& c : cuts) {
+    std::ofstream(dir.File(c.name), std::ios::binary) << whole.substr(0, c.size);
+    paths.push_back(dir.File(c.name));
+    expected += std::string("REFUSED ") + c.name + " DXFStructureError\n";
+  }
+  int status = 0;
+  EXPECT_EQ(dxftest::EzdxfSummary(paths, status), expected);
+  EXPECT_EQ(status, 1);
+}
+
+}  // namespace
+}  // namespace tervane
