@@ -76,11 +76,7 @@ void CCreateDxfFileDlg::WriteDxf(const std::string& path) {
 }
 
 bool CCreateDxfFileDlg::FinishDxf(std::string& error) {
-  if (!dxfStream.IsOpen()) {
-    error = "No drawing was started.";
-    return false;
-  }
-  WriteDxfEpilogue(dxfStream);
+  if (dxfStream.IsOpen()) WriteDxfEpilogue(dxfStream);
   return dxfStream.Close(error);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the DXF tests: the records of a run computed by the engine, a
-// reader of DXF groups and entities, and the fixture projects.
+// Helpers of the DXF tests: the records of a run computed by the engine, the
+// fixture projects, a reader of DXF groups and entities, the strict reader of
+// python3-ezdxf, and temporary folders.
 
 #include <algorithm>
 #include <array>
@@ -14,12 +15,15 @@
 #include <utility>
 #include <vector>
 
+#include <stdlib.h>
+#include <sys/wait.h>
+
 #include "analysis/AnalysisState.h"
 #include "analysis/Engine.h"
 #include "app/ProjectData.h"
 #include "app/StrengthFunctions.h"
-
-#include <sys/wait.h>
+#include "drawing/DxfDrawing.h"
+#include "drawing/DxfStream.h"
 
 namespace tervane::dxftest {
 
@@ -193,6 +197,31 @@ inline void SetUpEnglishFixture(ProjectInput& in) {
   in.surchargeQ1 = 12.0;
   in.waterMode = 2;
   in.maxPenetrationDepth = 5.0;
+}
+
+// ---- the drawing as the export writes it ------------------------------------------
+
+// The bytes of every file before its entities.
+inline std::string PrologueBytes() {
+  DxfStream dxf;
+  dxf.Open("unused");
+  WriteDxfPrologue(dxf);
+  return dxf.Bytes();
+}
+
+// The whole file of the chosen elements of a run, in drawing units of L.
+inline std::string DrawingBytes(const ProjectInput& runInput, const AnalysisResults& results,
+                                const DxfSelection& selection, double L, int layerCount) {
+  DxfStream dxf;
+  dxf.Open("unused");
+  WriteDxfPrologue(dxf);
+  WriteDxfEntities(dxf, selection, DxfScene{runInput, results, L, layerCount});
+  WriteDxfEpilogue(dxf);
+  return dxf.Bytes();
+}
+
+inline std::string DrawingBytes(const ProjectData& data, const DxfSelection& selection, double L) {
+  return DrawingBytes(data.runInput, data.results, selection, L, data.results.resultLayerCount);
 }
 
 // ---- reading a DXF file back ------------------------------------------------------

@@ -57,13 +57,7 @@ void ExpectReadByEzdxf(const std::string& path) {
 }
 
 std::string ExpectedFile(const DxfSelection& selection, double L) {
-  const CTervaneApp& app = App();
-  DxfStream dxf;
-  dxf.Open("unused");
-  WriteDxfPrologue(dxf);
-  WriteDxfEntities(dxf, selection, DxfScene{app.runInput, app.results, L, app.results.resultLayerCount});
-  WriteDxfEpilogue(dxf);
-  return dxf.Bytes();
+  return dxftest::DrawingBytes(App(), selection, L);
 }
 
 class CreateDxfFileDlgTest : public ::testing::Test {
@@ -175,14 +169,7 @@ TEST_F(CreateDxfFileDlgTest, ClearingEveryBoxLeavesOnlyTheFrameOfTheFigure) {
       "SelectPen solid 0 RGB(0,0,0)",
   };
   EXPECT_EQ(r->lastPaint, expected);
-  std::string prologue;
-  {
-    DxfStream dxf;
-    dxf.Open("unused");
-    WriteDxfPrologue(dxf);
-    prologue = dxf.Bytes();
-  }
-  EXPECT_EQ(FileBytes(path), prologue + "0\r\nENDSEC\r\n0\r\nEOF\r\n");
+  EXPECT_EQ(FileBytes(path), dxftest::PrologueBytes() + "0\r\nENDSEC\r\n0\r\nEOF\r\n");
   ExpectReadByEzdxf(path);
 }
 

@@ -42,12 +42,7 @@ struct HandRun {
   }
 
   std::vector<Entity> Write(const DxfSelection& selection, double L = 1.0, int layers = -2) const {
-    DxfStream dxf;
-    dxf.Open("unused");
-    WriteDxfPrologue(dxf);
-    WriteDxfEntities(dxf, selection, DxfScene{in, res, L, layers == -2 ? res.resultLayerCount : layers});
-    WriteDxfEpilogue(dxf);
-    return ParseEntities(dxf.Bytes());
+    return ParseEntities(dxftest::DrawingBytes(in, res, selection, L, layers == -2 ? res.resultLayerCount : layers));
   }
 };
 

@@ -18,16 +18,8 @@ namespace {
 
 using dxftest::kEzdxfLayers;
 
-std::string Write(const std::string& path, const ProjectData& data, const DxfSelection& selection, double L) {
-  DxfStream dxf;
-  dxf.Open(path);
-  WriteDxfPrologue(dxf);
-  WriteDxfEntities(dxf, selection, DxfScene{data.runInput, data.results, L, data.results.resultLayerCount});
-  WriteDxfEpilogue(dxf);
-  const std::string bytes = dxf.Bytes();
-  std::string error;
-  EXPECT_TRUE(dxf.Close(error)) << error;
-  return bytes;
+void Write(const std::string& path, const ProjectData& data, const DxfSelection& selection) {
+  std::ofstream(path, std::ios::binary) << dxftest::DrawingBytes(data, selection, 1.0);
 }
 
 std::string Count(int n) { return std::to_string(n); }
@@ -52,12 +44,12 @@ TEST(DxfEzdxfTest, TheReaderTakesEveryFileWithItsEntitiesPerLayer) {
 
   // Nothing chosen; and a run without layers whose deep-seated analysis was
   // not conducted, every element chosen, with a backslope beyond the edge.
-  Write(dir.File("nothing.DXF"), si, DxfSelection{0, 0, 0, 0, 0, 0, 0}, 1.0);
+  Write(dir.File("nothing.DXF"), si, DxfSelection{0, 0, 0, 0, 0, 0, 0});
   ProjectData bare;
   bare.runInput.crestLengthB = 80;
   bare.runInput.surchargeQ2 = 10;
   bare.results.deepSeatedNotConducted = 1;
-  Write(dir.File("bare.DXF"), bare, DxfSelection{}, 1.0);
+  Write(dir.File("bare.DXF"), bare, DxfSelection{});
 
   int status = 0;
   const std::string summary = dxftest::EzdxfSummary(

@@ -96,14 +96,8 @@ TEST(DxfFileTest, EveryFileStartsWithTheSameFixedSections) {
 TEST(DxfFileTest, NothingChosenGivesAFileWithoutEntities) {
   ProjectData data;
   dxftest::RunProject(data);
-  DxfStream dxf;
-  dxf.Open("unused");
-  WriteDxfPrologue(dxf);
-  const std::string prologue = dxf.Bytes();
-  WriteDxfEntities(dxf, DxfSelection{0, 0, 0, 0, 0, 0, 0},
-                   DxfScene{data.runInput, data.results, 1.0, data.results.resultLayerCount});
-  WriteDxfEpilogue(dxf);
-  EXPECT_EQ(dxf.Bytes(), prologue + std::string(kEnd));
+  EXPECT_EQ(dxftest::DrawingBytes(data, DxfSelection{0, 0, 0, 0, 0, 0, 0}, 1.0),
+            dxftest::PrologueBytes() + std::string(kEnd));
 }
 
 TEST(DxfFileTest, CloseWritesTheWholeFileAndReplacesAnOldOne) {
@@ -164,12 +158,7 @@ TEST(DxfFileTest, FixtureRunsMatchTheirGoldenFiles) {
     ProjectData data;
     dxftest::SetUpSiFixture(data.input);
     dxftest::RunProject(data);
-    DxfStream dxf;
-    dxf.Open("unused");
-    WriteDxfPrologue(dxf);
-    WriteDxfEntities(dxf, DxfSelection{}, DxfScene{data.runInput, data.results, 1.0, data.results.resultLayerCount});
-    WriteDxfEpilogue(dxf);
-    fw::golden::ExpectGolden(dxf.Bytes(), "dxf_si_all.dxf");
+    fw::golden::ExpectGolden(dxftest::DrawingBytes(data, DxfSelection{}, 1.0), "dxf_si_all.dxf");
   }
   {
     ProjectData data;
@@ -180,12 +169,7 @@ TEST(DxfFileTest, FixtureRunsMatchTheirGoldenFiles) {
     some.exportReinforcement = 1;
     some.exportLengths = 1;
     some.exportToeCompoundSurfaces = 1;
-    DxfStream dxf;
-    dxf.Open("unused");
-    WriteDxfPrologue(dxf);
-    WriteDxfEntities(dxf, some, DxfScene{data.runInput, data.results, 3.28084, data.results.resultLayerCount});
-    WriteDxfEpilogue(dxf);
-    fw::golden::ExpectGolden(dxf.Bytes(), "dxf_english_some.dxf");
+    fw::golden::ExpectGolden(dxftest::DrawingBytes(data, some, 3.28084), "dxf_english_some.dxf");
   }
 }
 
