@@ -57,6 +57,7 @@ enum ControlFlags : unsigned {
   kComboSorted = 1u << 5,
   kReadOnly = 1u << 6,
   kVScroll = 1u << 7,
+  kTextRight = 1u << 8,  // edit fields: the text is right-aligned
 };
 
 struct ControlTemplate {
