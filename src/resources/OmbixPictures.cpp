@@ -75,7 +75,6 @@ void Axes(DeviceContext& dc, int top, const char* title, int front, int rear, in
   dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
   Line(dc, front, base, rear + 6, base);  // the layer
   Line(dc, front, base, front, top + 16);  // strength
-  dc.TextOut(front + 3, top + 22, "T");
 }
 
 // Picture 266: "In Tervane" the strength is T-ltds from the front end to point
