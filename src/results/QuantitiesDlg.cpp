@@ -80,7 +80,8 @@ bool OnlyDigitsAndPoints(std::string_view text) {
 // printouts takes the place of this one.
 void PreparePrinterDC(fw::DeviceContext& dc) {
   dc.SetMapMode(fw::MapMode::Text);
-  dc.SetViewportOrg(fw::Point{fw::MulDiv(100, dc.PixelsPerInchX(), 600), fw::MulDiv(100, dc.PixelsPerInchY(), 600)});
+  dc.SetViewportOrg(
+      fw::Point{fw::MulDiv(100, dc.PixelsPerInchX(), 600), fw::MulDiv(100, dc.PixelsPerInchY(), 600)});
   dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
 }
 

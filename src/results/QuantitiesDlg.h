@@ -75,7 +75,6 @@ class CQuantitiesDlg : public fw::Dialog {
 
   // The area per unit length of wall of the last run, in display units.
   double Quantity() const { return quantity_; }
-  double TotalCost() const { return totalCost_; }
 
  protected:
   bool OnInitDialog() override;

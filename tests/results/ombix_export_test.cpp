@@ -49,8 +49,11 @@ struct GoldenCase {
 };
 
 TEST_F(OmbixExportTest, FixtureRunsGiveTheGoldenFiles) {
-  for (const GoldenCase& c : {GoldenCase{0, 1, "ombix_si_optimised.OBX"}, GoldenCase{1, 1, "ombix_english_optimised.OBX"},
-                              GoldenCase{0, 0, "ombix_si_user.OBX"}, GoldenCase{1, 0, "ombix_english_user.OBX"}}) {
+  const GoldenCase cases[] = {{0, 1, "ombix_si_optimised.OBX"},
+                              {1, 1, "ombix_english_optimised.OBX"},
+                              {0, 0, "ombix_si_user.OBX"},
+                              {1, 0, "ombix_english_user.OBX"}};
+  for (const GoldenCase& c : cases) {
     SCOPED_TRACE(c.golden);
     ScopedApp app;
     testing::SetFixtureProject(app.app(), c.unitSystem);
@@ -93,7 +96,8 @@ TEST(OmbixFileName, IsTheProjectPathWithTheExportExtension) {
     const char* project;
     const char* proposed;
   };
-  for (const Case& c : {Case{"/home/u/Slope 1.NAT", "/home/u/Slope 1.OBX"}, Case{"/home/u/wall.nat", "/home/u/wall.OBX"},
+  for (const Case& c : {Case{"/home/u/Slope 1.NAT", "/home/u/Slope 1.OBX"},
+                        Case{"/home/u/wall.nat", "/home/u/wall.OBX"},
                         Case{"/home/u/v1.2/wall", "/home/u/v1.2/wall.OBX"}, Case{"wall.NAT", "wall.OBX"},
                         // A project never saved proposes no name (not "Not saved,.OBX").
                         Case{"Not saved, yet", ""}, Case{"", ""}}) {
@@ -170,7 +174,8 @@ TEST_F(OmbixExportTest, SeismicityAndStripLoadFlagsFollowTheInput) {
     const char* seismicity;
     const char* strips;
   };
-  for (const Case& c : {Case{0.0, 0.2, 0.0, 0.0, "         1     0.000  NO Seismicity", "         0 Strip Load: 1=Yes, 0=NO"},
+  for (const Case& c : {Case{0.0, 0.2, 0.0, 0.0, "         1     0.000  NO Seismicity",
+                             "         0 Strip Load: 1=Yes, 0=NO"},
                         Case{-0.05, 0.0, 0.001, 0.001, "         1    -0.050  NO Seismicity",
                              "         0 Strip Load: 1=Yes, 0=NO"},
                         Case{0.25, 0.0, 0.0011, 0.0, "         0     0.250  Yes Seismicity",

@@ -255,6 +255,11 @@ TEST_F(QuantitiesTest, EnterMovesBetweenTheTwoFields) {
   EXPECT_EQ(focus, (std::vector<int>{kUnitCost, kRemarks}));
 }
 
+TEST_F(QuantitiesTest, HelpOpensTheDefaultPage) {
+  Run(Script().Help().Escape());
+  EXPECT_EQ(fakes.help.Requests(), std::vector<std::string>{"<default>"});
+}
+
 // ---- the text file ---------------------------------------------------------------
 
 std::string Blanks(int n) { return std::string(n, ' '); }

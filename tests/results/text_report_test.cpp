@@ -226,6 +226,21 @@ TEST_F(TextReportTest, TheUnitsAreThoseOfTheInput) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), height), lines.end());
 }
 
+TEST_F(TextReportTest, AUserSpecifiedRunShowsNoSingleGeosynthetic) {
+  project().runInput.runMode = 0;
+  project().runInput.rfInstallation = 9.0;  // not shown: the layers have their own
+  EXPECT_EQ(Between("    GEOSYNTHETIC DESIGN PARAMETERS", "    SPECIFIED FORCE ORIENTATION"),
+            (std::vector<std::string>{
+                " ",
+                "(-------- Manual input data --------)",
+                "Reduction factor for installation damage, RFid     Varies",
+                "Reduction factor for durability, RFd               Varies",
+                "Reduction factor for creep, RFc                    Varies",
+                "Coverage ratio, Rc                                   1.00",
+                " ",
+            }));
+}
+
 TEST_F(TextReportTest, TheFileChoiceIsGuarded) {
   // Cancel writes nothing.
   fakes.fileDialogs.QueueSave(std::nullopt);
