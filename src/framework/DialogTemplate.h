@@ -59,6 +59,7 @@ enum ControlFlags : unsigned {
   kVScroll = 1u << 7,
   // Check boxes: the text stands left of the box.
   kLeftText = 1u << 8,
+  kTextRight = 1u << 9,  // edit fields: the text is right-aligned
 };
 
 struct ControlTemplate {

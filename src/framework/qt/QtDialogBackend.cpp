@@ -496,6 +496,7 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
       auto* e = new QLineEdit(window);
       e->setFocusPolicy(clickable);
       e->setReadOnly((ct.flags & kReadOnly) != 0);
+      if (ct.flags & kTextRight) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       AttachLineEdit(e, c, index, text);
       w = e;
       break;

@@ -1,0 +1,70 @@
+#pragma once
+// What the tests of the three result files share: a scratch folder, the
+// numeric locale of a German desktop, the golden files, and the lines of the
+// message dialogs a run showed.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../framework/GoldenFile.h"
+#include "framework/HeadlessBackend.h"
+
+namespace tervane::testing {
+
+// A folder of its own for one test, removed afterwards.
+class ScratchDir {
+ public:
+  ScratchDir() {
+    static int counter = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("tervane_results_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Switches the process's numeric locale for one scope and back.
+class NumericLocale {
+ public:
+  explicit NumericLocale(const char* name) {
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    previous_ = old != nullptr ? old : "C";
+    ok_ = std::setlocale(LC_NUMERIC, name) != nullptr;
+  }
+  ~NumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
+  NumericLocale(const NumericLocale&) = delete;
+  NumericLocale& operator=(const NumericLocale&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  std::string previous_;
+  bool ok_ = false;
+};
+
+using fw::golden::ExpectGolden;
+
+// The message and number of every IDD_POLICING the session showed, as
+// "Error No.1100: text".
+inline std::vector<std::string> PolicingMessages(const fw::HeadlessSession& session) {
+  std::vector<std::string> shown;
+  for (const fw::DialogRecord& r : session.Records())
+    if (r.templateName == "IDD_POLICING") shown.push_back(r.Text(1757) + ": " + r.Text(1490));
+  return shown;
+}
+
+}  // namespace tervane::testing
