@@ -146,7 +146,9 @@ TEST_F(InputDialogsQtTest, TheSketchesPaintTheSlope) {
     }
     EXPECT_GT(soil, 5000);
     EXPECT_GE(left, static_cast<int>(0.38 * shot.width()));
-    if (c.shot == "IDD_MODIFY_WATER_phreatic") EXPECT_GT(water, 1000);
+    if (c.shot == "IDD_MODIFY_WATER_phreatic") {
+      EXPECT_GT(water, 1000);
+    }
   }
 }
 
