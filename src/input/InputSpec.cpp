@@ -127,6 +127,17 @@ std::optional<CheckFailure> FirstFailure(std::span<const Check> checks, const Ch
   return std::nullopt;
 }
 
+std::optional<CheckFailure> FirstStoredFailure(const InputDialogSpec& spec, const ProjectInput& input,
+                                               int symbolStyle) {
+  const FieldValues values = ValuesFromInput(spec, input, UnitFactors{});
+  const CheckContext context{values, input, 0, symbolStyle, UnitFactors{}};
+  for (const Check& check : spec.checks) {
+    if (check.kind != CheckKind::kError || !check.fails || !check.fails(context)) continue;
+    return FailureOf(check, context);
+  }
+  return std::nullopt;
+}
+
 Check ErrorCheck(int number, Condition fails, TextOf text, FocusOf focus) {
   Check check;
   check.number = number;

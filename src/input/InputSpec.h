@@ -12,6 +12,8 @@
 //   if (auto failure = input::FirstFailure(spec.checks, context))
 //     ... failure->messageText, failure->numberText ("Error No.1130"), failure->focus ...
 //
+// or, for the blocking checks only, input::FirstStoredFailure(spec, App().input).
+//
 // Values are display values: lengths in feet, pressures in lb/ft^2 and so on
 // when the unit system is English. Conditions compare them with the limits of
 // the unit system in the context.
@@ -190,6 +192,14 @@ void StoreValues(const InputDialogSpec& spec, const FieldValues& values, const U
 // The Default values of the unit system into `values` (fields without a
 // Default keep theirs).
 void ApplyDefaults(const InputDialogSpec& spec, int unitSystem, FieldValues& values);
+
+// The first blocking check of a dialog's table that a record as stored fails
+// (SI values against the SI limits, other groups from the same record), or
+// nothing: how a run can refuse input the dialog would refuse. Notices and
+// warnings are not looked at. The setup dialog's language is no part of the
+// record; its table is not meant for this.
+std::optional<CheckFailure> FirstStoredFailure(const InputDialogSpec& spec, const ProjectInput& input,
+                                               int symbolStyle = 0);
 
 // The TRUNCATE button's cut to three decimals: x + 0.0005 (x - 0.0005 for a
 // negative x) times 1000, cut toward zero to a 32-bit integer, divided by
