@@ -3,7 +3,10 @@
 // window, and the sketches paint the slope. With TERVANE_SHOTS_DIR set, every
 // window is also saved there as a PNG file to look at.
 
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -150,6 +153,49 @@ TEST_F(InputDialogsQtTest, TheSketchesPaintTheSlope) {
       EXPECT_GT(water, 1000);
     }
   }
+}
+
+// The real window's keys and mouse: Enter moves along the cycle, OK runs the
+// checks, whose message dialog comes back to the offending field.
+TEST_F(InputDialogsQtTest, GeometryEnterMovesOnAndAFailedCheckComesBackToItsField) {
+  using namespace ids::geometry;
+  fw::Document document;
+  fw::ScopedActiveDocument active(&document);
+  CModifyGeometryDlg dialog;
+  int afterEnter = 0, afterCheck = 0;
+  QString message, number;
+  const int result = qttest::RunModal(dialog, [&](QtDialogBackend& b) {
+    auto* height = qobject_cast<QLineEdit*>(b.ControlWidget(kHeight));
+    ASSERT_NE(height, nullptr);
+    height->setFocus();
+    height->selectAll();
+    qttest::Type(height, QStringLiteral("0.5"));
+    qttest::KeyAtFocus(b, Qt::Key_Return);
+    afterEnter = b.FocusedControl();
+    // The message dialog runs inside the click; answer it from its own loop.
+    QTimer::singleShot(0, [&] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowTitle() != QStringLiteral("Conflict -- before running . . .")) continue;
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+          if (label->text().startsWith(QLatin1Char('\n'))) message = label->text();
+          if (label->text().startsWith(QStringLiteral("Error No."))) number = label->text();
+        }
+        qttest::Key(w->focusWidget() != nullptr ? w->focusWidget() : w, Qt::Key_Return);
+      }
+    });
+    // A real click gives the button the focus; a synthetic one does not.
+    b.ControlWidget(fw::IDOK)->setFocus(Qt::MouseFocusReason);
+    qttest::Click(b.ControlWidget(fw::IDOK));
+    afterCheck = b.FocusedControl();
+    b.EndModal(fw::IDCANCEL);
+  });
+  EXPECT_EQ(result, fw::IDCANCEL);
+  EXPECT_EQ(afterEnter, kSlopeAngle);
+  EXPECT_EQ(number, QStringLiteral("Error No.1130"));
+  EXPECT_EQ(message, QStringLiteral("\n Height of slope should not be less than  1.0 meter."));
+  EXPECT_EQ(afterCheck, kHeight);
+  EXPECT_TRUE(document.IsModified());
+  EXPECT_EQ(App().input.slopeHeight, 6.0);
 }
 
 }  // namespace
