@@ -8,7 +8,7 @@
 //
 //   const input::InputDialogSpec& spec = input::GeometrySpec();
 //   input::FieldValues values = input::ValuesFromInput(spec, App().input, input::UnitFactors{});
-//   input::CheckContext context{values, App().input};
+//   input::CheckContext context{values, App().input, 0, App().settings.symbolStyle, input::UnitFactors{}};
 //   if (auto failure = input::FirstFailure(spec.checks, context))
 //     ... failure->messageText, failure->numberText ("Error No.1130"), failure->focus ...
 //

@@ -20,7 +20,9 @@
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "app/TervaneApp.h"
 #include "framework/Document.h"
+#include "app/MessageDialogs.h"
 #include "framework/FakeServices.h"
+#include "input/InputSpec.h"
 #include "input/InputWarnings.h"
 #include "input/ModifyGeneralDlg.h"
 #include "input/ModifyGeometryDlg.h"
@@ -73,6 +75,40 @@ std::function<std::unique_ptr<fw::Dialog>()> Make() {
 
 const fw::ColorRef kGrey = fw::RGB(222, 222, 222);
 
+// The texts a check of a table shows, for the default input.
+input::CheckFailure FailureOf(const input::InputDialogSpec& spec, int number, int kind) {
+  static const ProjectInput stored;
+  static const input::FieldValues values = input::ValuesFromInput(spec, stored, input::UnitFactors{});
+  const input::CheckContext context{values, stored, 0, 0, input::UnitFactors{}};
+  for (const input::Check& check : spec.checks)
+    if (check.number == number && static_cast<int>(check.kind) == kind) return input::FailureOf(check, context);
+  return {};
+}
+
+// The message dialogs as the input dialogs fill them: the longest texts.
+std::unique_ptr<fw::Dialog> FilledFoundationWarning() {
+  const input::CheckFailure f = FailureOf(input::FoundationSpec(), 1181, 2);
+  auto d = std::make_unique<CWarningDlg>();
+  d->headingText = f.headingText;
+  d->messageText = f.messageText;
+  d->errorNumberText = f.numberText;
+  return d;
+}
+std::unique_ptr<fw::Dialog> FilledBackslopeWarning() {
+  const input::CheckFailure f = FailureOf(input::GeometrySpec(), 1138, 2);
+  auto d = std::make_unique<CPoliceWarnDlg>();
+  d->messageText = f.messageText;
+  d->errorNumberText = f.numberText;
+  return d;
+}
+std::unique_ptr<fw::Dialog> FilledKhNotice() {
+  const input::CheckFailure f = FailureOf(input::SeismicParamSpec(), 1172, 1);
+  auto d = std::make_unique<CPolicingDlg>();
+  d->messageText = f.messageText;
+  d->errorNumberText = f.numberText;
+  return d;
+}
+
 std::vector<Case> Cases() {
   auto clickMode = [](int id) { return [id](QtDialogBackend& b) { qttest::Click(b.ControlWidget(id)); }; };
   return {
@@ -90,7 +126,9 @@ std::vector<Case> Cases() {
       {"IDD_MODIFY_SEISMIC_PARAM", Make<CModifySeismicParamDlg>(), kGrey, nullptr},
       {"IDD_WARNING99", Make<CWarning99>(), fw::RGB(192, 192, 192), nullptr},
       {"IDD_MODIFY_FOUNDATION", Make<CModifyFoundationDlg>(), kGrey, nullptr},
-      {"IDD_WARNING", Make<CWarningDlg>(), fw::RGB(255, 180, 180), nullptr},
+      {"IDD_WARNING", FilledFoundationWarning, fw::RGB(255, 180, 180), nullptr},
+      {"IDD_POLICE_WARN_1138", FilledBackslopeWarning, fw::RGB(255, 80, 80), nullptr},
+      {"IDD_POLICING_1172", FilledKhNotice, fw::RGB(255, 80, 80), nullptr},
       {"IDD_MODIFY_GEOSYN_DATA", Make<CModifyGeosynDataDlg>(), kGrey, nullptr},
       {"IDD_MODIFY_GEOSYN_FS", Make<CModifyGeosynFsDlg>(), kGrey, nullptr},
       {"IDD_WARNING2", Make<CWarning2Dlg>(), fw::RGB(255, 180, 180), nullptr},
