@@ -1,0 +1,114 @@
+#include "input/InputDialog.h"
+
+#include "app/MessageDialogs.h"
+#include "app/TervaneApp.h"
+#include "framework/DataExchange.h"
+#include "framework/Services.h"
+#include "resources/DialogTemplates.h"
+#include "resources/InputControlIds.h"
+
+namespace tervane {
+
+void ShowCheckMessage(const input::CheckFailure& failure) {
+  CPolicingDlg message;
+  message.messageText = failure.messageText;
+  message.errorNumberText = failure.numberText;
+  message.DoModal();
+}
+
+CInputDialog::CInputDialog(const input::InputDialogSpec& spec)
+    : fw::Dialog(DialogTemplateNamed(spec.templateName)),
+      spec_(spec),
+      values_(input::ValuesFromInput(spec, App().input, input::UnitFactors{})) {
+  SetBackgroundColor(fw::kDefaultDialogColor);
+  if (Template().Find(ids::kDefaultButton) != nullptr) OnClicked(ids::kDefaultButton, &CInputDialog::OnDefault);
+  if (Template().Find(ids::kTruncateButton) != nullptr)
+    OnClicked(ids::kTruncateButton, &CInputDialog::OnTruncate);
+}
+
+bool CInputDialog::OnInitDialog() {
+  fw::Dialog::OnInitDialog();
+  unitSystem_ = App().input.unitSystem;
+  factors_ = input::UnitFactors::ForUnitSystem(unitSystem_);
+  for (const input::Field& f : spec_.fields)
+    if (f.number != nullptr && f.unit != input::Unit::kNone) values_.numbers[f.id] *= factors_.Of(f.unit);
+  for (const auto& [id, unit] : spec_.unitCaptions)
+    SetText(id, input::UnitCaption(unit, unitSystem_, App().settings.symbolStyle));
+  InitControls();
+  // The caption help button comes with the template's style.
+  ApplyDialogIdLabelRule(*this);
+  UpdateData(false);
+  return true;
+}
+
+void CInputDialog::DoDataExchange(fw::DataExchange& dx) {
+  for (const input::Field& f : spec_.fields) {
+    if (f.number != nullptr) dx.Double(f.id, values_.numbers[f.id]);
+    if (f.choice != nullptr) dx.Radio(f.id, values_.choices[f.id]);
+    if (f.text != nullptr) dx.Text(f.id, values_.texts[f.id], f.maxLength);
+  }
+  ExchangeExtra(dx);
+}
+
+void CInputDialog::OnOK() {
+  // A refused field has the focus now, so OK acts as Enter in it.
+  UpdateData(true);
+  MarkActiveDocumentModified();
+  const int focus = FocusedControl();
+  for (const input::EnterMove& move : spec_.enterCycle) {
+    if (move.from == focus) {
+      SetFocus(move.to);
+      return;
+    }
+  }
+  if (focus == fw::IDOK) RunChecks();
+}
+
+input::CheckContext CInputDialog::Context() const {
+  return input::CheckContext{values_, App().input, unitSystem_, App().settings.symbolStyle, factors_};
+}
+
+void CInputDialog::RunChecks() {
+  const input::CheckContext context = Context();
+  for (const input::Check& check : spec_.checks) {
+    if (!check.fails || !check.fails(context)) continue;
+    const input::CheckFailure failure = input::FailureOf(check, context);
+    switch (check.kind) {
+      case input::CheckKind::kError:
+        ShowCheckMessage(failure);
+        SetFocus(failure.focus);
+        return;
+      case input::CheckKind::kNotice:
+        ShowCheckMessage(failure);
+        break;
+      case input::CheckKind::kWarning:
+        if (!ConfirmWarning(failure)) {
+          SetFocus(failure.focus);
+          return;
+        }
+        break;
+    }
+  }
+  input::StoreValues(spec_, values_, factors_, App().input);
+  StoreExtra();
+  fw::Dialog::OnOK();
+}
+
+void CInputDialog::OnDefault() {
+  input::ApplyDefaults(spec_, unitSystem_, values_);
+  UpdateData(false);
+  AfterDefault();
+}
+
+void CInputDialog::OnTruncate() {
+  UpdateData(true);
+  for (auto& [id, value] : values_.numbers) value = input::ThreeDecimalCut(value);
+  UpdateData(false);
+}
+
+bool CInputDialog::OnHelpInfo() {
+  fw::Help().ShowTopic(App().helpFilePath + "::/" + spec_.helpTopic);
+  return true;
+}
+
+}  // namespace tervane

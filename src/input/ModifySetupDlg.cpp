@@ -1,0 +1,74 @@
+#include "input/ModifySetupDlg.h"
+
+#include "app/DataFiles.h"
+#include "app/TervaneApp.h"
+#include "framework/DataExchange.h"
+#include "resources/InputControlIds.h"
+
+namespace tervane {
+
+namespace {
+
+constexpr int kLanguageMaxLength = 20;
+
+}  // namespace
+
+bool IsOfferedReportLanguage(const std::string& language) {
+  for (const char* offered : kOfferedReportLanguages)
+    if (language == offered) return true;
+  return false;
+}
+
+namespace input {
+
+const InputDialogSpec& SetupSpec() {
+  using namespace ids::setup;
+  static const InputDialogSpec spec = [] {
+    InputDialogSpec s;
+    s.templateName = "IDD_MODIFY_SETUP";
+    s.helpTopic = "modify_setup.htm";
+    s.fields = {
+        ChoiceField(kSiUnits, &ProjectInput::unitSystem),
+        TextField(kCurrency, &ProjectInput::currencyUnit, 0),
+    };
+    s.enterCycle = {{kSiUnits, kCurrency}, {kCurrency, kEnglish}, {kEnglish, kEnglish}};
+    // The language (a setting, not part of the record) is the text of 1221.
+    Check language = ErrorCheck(
+        1200, [](const CheckContext& c) { return !IsOfferedReportLanguage(c.Text(kLanguage)); },
+        [](const CheckContext& c) {
+          return "The language ' " + c.Text(kLanguage) +
+                 " ' is not supported by this software.  Please chose one from the drop down menu";
+        },
+        FocusOn(kLanguage));
+    language.opening = false;
+    s.checks.push_back(std::move(language));
+    return s;
+  }();
+  return spec;
+}
+
+}  // namespace input
+
+CModifySetupDlg::CModifySetupDlg() : CInputDialog(input::SetupSpec()) {
+  Text(ids::setup::kLanguage) = App().settings.reportLanguage;
+  Choice(ids::setup::kWestern) = App().settings.symbolStyle;
+}
+
+void CModifySetupDlg::InitControls() {
+  // The file, not the setting, decides what the dialog shows.
+  Text(ids::setup::kLanguage) = ReadLanguageFile();
+  for (const char* language : kOfferedReportLanguages) ComboAdd(ids::setup::kLanguage, language);
+}
+
+void CModifySetupDlg::ExchangeExtra(fw::DataExchange& dx) {
+  dx.ComboText(ids::setup::kLanguage, Text(ids::setup::kLanguage), kLanguageMaxLength);
+  dx.Radio(ids::setup::kWestern, Choice(ids::setup::kWestern));
+}
+
+void CModifySetupDlg::StoreExtra() {
+  App().settings.reportLanguage = Text(ids::setup::kLanguage);
+  App().settings.symbolStyle = Choice(ids::setup::kWestern);
+  WriteLanguageFile(App().settings.reportLanguage);
+}
+
+}  // namespace tervane
