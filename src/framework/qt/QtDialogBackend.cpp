@@ -444,6 +444,8 @@ bool QtDialogBackend::Impl::MakeWindow(DialogBackend* owner, QWidget* host) {
   }
 
   window = new DialogWindow(this, parent, flags);
+  // A dialog is made a window of its own by QDialog; inside a frame it is a child.
+  if (host != nullptr) window->setWindowFlags(Qt::Widget);
   window->setAttribute(Qt::WA_QuitOnClose, false);
   window->setAttribute(Qt::WA_OpaquePaintEvent, true);
   window->setAutoFillBackground(false);

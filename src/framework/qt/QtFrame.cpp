@@ -20,6 +20,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -249,6 +250,9 @@ class PreviewPane final : public QWidget {
     zoomIn_ = AddButton(row, "Zoom &In", PreviewAction::ZoomIn);
     zoomOut_ = AddButton(row, "Zoom &Out", PreviewAction::ZoomOut);
     close_ = AddButton(row, "&Close", PreviewAction::Close);
+    row->addSpacing(12);
+    page_ = new QLabel(bar);
+    row->addWidget(page_);
     row->addStretch(1);
     layout->addWidget(bar);
     scroll_ = new QScrollArea(this);
@@ -276,6 +280,9 @@ class PreviewPane final : public QWidget {
     pages_->setEnabled(s.pagesShown == 2 || s.pageCount > 1);
     zoomIn_->setEnabled(s.zoom < 2);
     zoomOut_->setEnabled(s.zoom > 0);
+    const int last = std::min(s.pageCount, s.currentPage + s.pagesShown - 1);
+    page_->setText(last > s.currentPage ? QStringLiteral("Pages %1-%2 of %3").arg(s.currentPage).arg(last).arg(s.pageCount)
+                                        : QStringLiteral("Page %1 of %2").arg(s.currentPage).arg(s.pageCount));
     canvas_->Refresh(scroll_->viewport()->size());
   }
 
@@ -316,6 +323,7 @@ class PreviewPane final : public QWidget {
   QPushButton* zoomIn_;
   QPushButton* zoomOut_;
   QPushButton* close_;
+  QLabel* page_;
   QScrollArea* scroll_;
   PageCanvas* canvas_;
 };
@@ -463,8 +471,9 @@ void QtFrameBackend::Destroy() {
   d.accelerators.clear();
   window->hide();
   window->deleteLater();
-  // The program's event loop ends with its main window.
-  QCoreApplication::exit(0);
+  // The program's event loop ends with its main window (there is none to
+  // end while the program is still starting, or in a test).
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 bool QtFrameBackend::IsCreated() const { return impl_->window != nullptr; }
