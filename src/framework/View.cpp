@@ -50,6 +50,10 @@ bool View::DoPreparePrinting(PrintInfo& info) {
   }
   if (info.direct) {
     info.printer = Printing().DirectPrinter(info.printerName);
+    // Nobody is there to choose another printer: say why nothing prints.
+    if (!info.printer.dc)
+      ShowMessage(info.printerName.empty() ? std::string(kNoPrinter) : std::string(kNoPrinter) + "\n\n" + info.printerName,
+                  MessageButtons::Ok, MessageIcon::Warning);
   } else {
     PrintDialogOptions options;
     options.minPage = info.minPage;

@@ -120,5 +120,6 @@ class PrintPreview : public PreviewEvents {
 // The framework's messages about printing.
 inline constexpr const char* kFailedToStartPrint = "Failed to start the print job.";
 inline constexpr const char* kPrintFailed = "The document could not be printed.";
+inline constexpr const char* kNoPrinter = "There is no printer to print on.";
 
 }  // namespace tervane::fw

@@ -27,6 +27,7 @@
 #include "framework/HeadlessFrame.h"
 #include "framework/Desktop.h"
 #include "framework/Profile.h"
+#include "framework/View.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ShellResources.h"
 
@@ -433,6 +434,7 @@ TEST_F(ShellTest, DirectPrintingFromTheCommandLinePrintsAndEndsAndIsRefusedWitho
     printing_.directAvailable = false;
     EXPECT_FALSE(Start({"/p", layout}));
     EXPECT_EQ(App().ExitCode(), 1);
+    EXPECT_EQ(fakes_.messageBox.Texts().back(), fw::kNoPrinter);
   }
   EXPECT_TRUE(printing_.PrintCalls().empty());  // no Print dialog on any of these
 }

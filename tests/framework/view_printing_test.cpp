@@ -106,7 +106,10 @@ TEST_F(PrintingTest, DirectPrintingAsksNothingAndPrintsEveryPage) {
   // No printer at all: nothing printed, false for the caller.
   printing_.directAvailable = false;
   EXPECT_FALSE(view_->OnFilePrintDirect(""));
+  EXPECT_FALSE(view_->OnFilePrintDirect("Office Laser"));
   EXPECT_EQ(printing_.Jobs().size(), 1u);
+  EXPECT_EQ(fakes_.messageBox.Texts(),
+            (std::vector<std::string>{kNoPrinter, std::string(kNoPrinter) + "\n\nOffice Laser"}));
 }
 
 TEST_F(PrintingTest, AViewWithoutAPageCountPrintsOnePage) {

@@ -72,16 +72,16 @@ QPushButton* ButtonNamed(QWidget* parent, const QString& text) {
 
 // Answers the next modal dialog from inside its run: `act` gets its window.
 void WhenModal(std::function<void(QDialog*)> act) {
-  auto tries = std::make_shared<int>(0);
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [act, tries, poll] {
-    if (QDialog* d = ModalDialog()) {
-      act(d);
-      return;
-    }
-    if (++*tries < 200) QTimer::singleShot(10, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+  auto* timer = new QTimer;  // deletes itself when done
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, act, tries = 0]() mutable {
+    QDialog* d = ModalDialog();
+    if (d == nullptr && ++tries < 200) return;
+    timer->stop();
+    timer->deleteLater();
+    if (d != nullptr) act(d);
+  });
+  timer->start();
 }
 
 void Settle() {
