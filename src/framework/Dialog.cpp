@@ -6,6 +6,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/DeviceContext.h"
+#include "framework/Frame.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/Services.h"
 
@@ -103,6 +104,22 @@ int Dialog::DoModal() {
 bool Dialog::CreateModeless() {
   if (backend_) return false;
   if (!MakeBackend()) return false;
+  modal_ = false;
+  if (!backend_->ShowModeless()) {
+    backend_->Destroy();
+    backend_.reset();
+    return false;
+  }
+  return true;
+}
+
+bool Dialog::CreateModelessIn(FrameWindow& frame) {
+  if (backend_) return false;
+  backend_ = CurrentBackendFactory().CreateDialogBackend();
+  if (!backend_ || !backend_->CreateInFrame(template_, *this, frame.Backend())) {
+    backend_.reset();
+    return false;
+  }
   modal_ = false;
   if (!backend_->ShowModeless()) {
     backend_->Destroy();
@@ -245,6 +262,10 @@ void Dialog::EnableControl(int id, bool enabled) {
   if (backend_) backend_->EnableControl(id, enabled);
 }
 bool Dialog::IsControlEnabled(int id) const { return backend_ && backend_->IsControlEnabled(id); }
+
+void Dialog::SetControlFont(int id, const Font& font) {
+  if (backend_) backend_->SetControlFont(id, font);
+}
 
 int Dialog::FocusedControl() const { return backend_ ? backend_->FocusedControl() : 0; }
 void Dialog::SetFocus(int id) {

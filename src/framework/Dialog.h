@@ -27,6 +27,7 @@
 namespace tervane::fw {
 
 class DataExchange;
+class FrameWindow;
 
 class Dialog : private DialogEvents {
  public:
@@ -41,6 +42,10 @@ class Dialog : private DialogEvents {
   int DoModal();
   // Creates the dialog as a modeless window and shows it. False on failure.
   bool CreateModeless();
+  // ---- modeless dialogs of the main frame ----
+  // Creates the dialog as a modeless window inside the frame's client area
+  // and shows it. False on failure.
+  bool CreateModelessIn(FrameWindow& frame);
   // Destroys the window of a modeless dialog (a modal one ends through EndDialog).
   void DestroyWindow();
   bool IsWindow() const;
@@ -95,6 +100,10 @@ class Dialog : private DialogEvents {
   bool IsControlVisible(int id) const;
   void EnableControl(int id, bool enabled);
   bool IsControlEnabled(int id) const;
+
+  // ---- fonts of single controls ----
+  // A control's text in its own font (height as for a 96-dpi device context).
+  void SetControlFont(int id, const Font& font);
 
   // Focus: the id of the control that has it (0 for none).
   int FocusedControl() const;

@@ -17,6 +17,8 @@
 
 namespace tervane::fw {
 
+class FrameBackend;
+
 // Background of every dialog that does not choose its own colour.
 inline constexpr ColorRef kDefaultDialogColor = RGB(222, 222, 222);
 
@@ -57,6 +59,14 @@ class DialogBackend {
   // Makes the window and its controls from the template (invisible). `owner`
   // is the backend of the owner dialog, or null. Returns false on failure.
   virtual bool Create(const DialogTemplate& tmpl, DialogEvents& events, DialogBackend* owner) = 0;
+  // ---- modeless dialogs of the main frame ----
+  // Makes the window inside the client area of a frame window, centred there
+  // (so that it can never get lost behind the frame). Backends without such
+  // windows make an ordinary one.
+  virtual bool CreateInFrame(const DialogTemplate& tmpl, DialogEvents& events, FrameBackend* frame) {
+    (void)frame;
+    return Create(tmpl, events, nullptr);
+  }
   // Shows the window modally: delivers BackendInit, then events until
   // EndModal is called; returns the value passed to EndModal.
   virtual int RunModal() = 0;
@@ -112,6 +122,14 @@ class DialogBackend {
   // unnamed control that has it reports kStaticId).
   virtual int FocusedControl() const = 0;
   virtual void SetFocus(int id) = 0;
+
+  // ---- fonts of single controls ----
+  // Shows a control's text in the font (height in pixels as a device context
+  // at 96 dpi takes it). Backends without fonts ignore it.
+  virtual void SetControlFont(int id, const Font& font) {
+    (void)id;
+    (void)font;
+  }
 };
 
 // Makes dialog backends. One factory is installed for the whole process.

@@ -91,6 +91,7 @@ enum DialogStyles : unsigned {
   kMaximizeBox = 1u << 4,
   kResizable = 1u << 5,
   kVisible = 1u << 6,
+  kNoCaption = 1u << 7,     // no caption bar: a plain border (start-up notices)
 };
 
 struct DialogTemplate {

@@ -2,6 +2,7 @@
 
 #include "framework/DialogTemplate.h"
 #include "framework/HeadlessBackend.h"
+#include "framework/RecordingDC.h"
 
 namespace tervane::fw {
 
@@ -66,6 +67,73 @@ bool FakeHelp::ShowTopic(const std::string& location) {
 bool FakeHelp::ShowDefault() {
   requests_.push_back("<default>");
   return succeed;
+}
+
+// ---- printing ----------------------------------------------------------------------
+
+class FakePrinting::JobDC : public RecordingDC {
+ public:
+  JobDC(const Options& options, FakePrinting* owner, std::size_t index)
+      : RecordingDC(options), owner_(owner), alive_(owner->alive_), index_(index) {}
+  ~JobDC() override {
+    if (!*alive_) return;
+    Job& job = owner_->jobs_[index_];
+    job.lines = Lines();
+    job.pages = PagesPrinted();
+    job.finished = true;
+  }
+
+ private:
+  FakePrinting* owner_;
+  std::shared_ptr<bool> alive_;
+  std::size_t index_;
+};
+
+FakePrinting::FakePrinting() : alive_(std::make_shared<bool>(true)) {
+  page.printerName = "Fake Printer";
+  page.dpiX = page.dpiY = 600;
+  page.pageWidth = 4800;
+  page.pageHeight = 6300;
+}
+
+FakePrinting::~FakePrinting() { *alive_ = false; }
+
+PrinterSelection FakePrinting::Make(const std::string& request) {
+  Job job;
+  job.request = request;
+  jobs_.push_back(job);
+  RecordingDC::Options options;
+  options.dpiX = page.dpiX;
+  options.dpiY = page.dpiY;
+  options.deviceSize = Size{page.pageWidth, page.pageHeight};
+  options.printer = true;
+  PrinterSelection selection;
+  selection.page = page;
+  selection.dc = std::make_unique<JobDC>(options, this, jobs_.size() - 1);
+  return selection;
+}
+
+PrinterSelection FakePrinting::PrintSetup() {
+  ++setupCalls_;
+  const bool give = !answers_.empty() && answers_.front();
+  if (!answers_.empty()) answers_.pop_front();
+  return give ? Make("setup") : PrinterSelection{};
+}
+
+PrinterSelection FakePrinting::Print(const PrintDialogOptions& options) {
+  printCalls_.push_back(options);
+  const bool give = !answers_.empty() && answers_.front();
+  if (!answers_.empty()) answers_.pop_front();
+  if (!give) return PrinterSelection{};
+  PrinterSelection selection = Make("print");
+  selection.page.fromPage = options.minPage;
+  selection.page.toPage = options.maxPage;
+  return selection;
+}
+
+PrinterSelection FakePrinting::DirectPrinter(const std::string& printerName) {
+  if (!directAvailable) return PrinterSelection{};
+  return Make("direct:" + printerName);
 }
 
 Services FakeServices::AsServices() {

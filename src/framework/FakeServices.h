@@ -9,6 +9,7 @@
 //   EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>{"Save changes?"});
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -98,6 +99,50 @@ class FixedClock : public ClockService {
   LocalDateTime Now() const override { return now; }
   // Thursday, 5 March 2009, 14:07:09 unless a test sets another time.
   LocalDateTime now{2009, 3, 5, 14, 7, 9, 4};
+};
+
+// ---- printing (installed on its own: Services::printing) ----
+// Answers the print dialogs from a queue (true: a printer, false: cancelled;
+// an empty queue cancels) with recording printers of `page`, and keeps what
+// each printer recorded once the printer is destroyed.
+class FakePrinting : public PrintService {
+ public:
+  struct Job {
+    std::string request;  // "setup", "print" or "direct:<printer name>"
+    std::vector<std::string> lines;
+    int pages = 0;
+    bool finished = false;  // the printer has been destroyed
+  };
+
+  FakePrinting();
+  ~FakePrinting() override;
+  FakePrinting(const FakePrinting&) = delete;
+  FakePrinting& operator=(const FakePrinting&) = delete;
+
+  void QueueAnswer(bool givePrinter) { answers_.push_back(givePrinter); }
+
+  PrinterSelection PrintSetup() override;
+  PrinterSelection Print(const PrintDialogOptions& options) override;
+  // Gives a printer without asking while `directAvailable` is true.
+  PrinterSelection DirectPrinter(const std::string& printerName) override;
+  PrintPageInfo CurrentPage() override { return page; }
+
+  const std::vector<Job>& Jobs() const { return jobs_; }
+  const std::vector<PrintDialogOptions>& PrintCalls() const { return printCalls_; }
+  int SetupCalls() const { return setupCalls_; }
+
+  PrintPageInfo page;
+  bool directAvailable = true;
+
+ private:
+  class JobDC;
+  PrinterSelection Make(const std::string& request);
+
+  std::deque<bool> answers_;
+  std::vector<Job> jobs_;
+  std::vector<PrintDialogOptions> printCalls_;
+  int setupCalls_ = 0;
+  std::shared_ptr<bool> alive_;
 };
 
 // One of each fake.

@@ -80,6 +80,16 @@ std::string ApplyDefaultExtension(const std::string& path, const std::string& ex
   return path + "." + extension;
 }
 
+PrinterSelection PrintService::DirectPrinter(const std::string&) { return PrinterSelection{}; }
+
+PrintPageInfo PrintService::CurrentPage() {
+  PrintPageInfo page;
+  page.dpiX = page.dpiY = 600;
+  page.pageWidth = 4800;
+  page.pageHeight = 6300;
+  return page;
+}
+
 Services InstallServices(const Services& services) {
   Services previous = Installed();
   Installed() = services;

@@ -91,6 +91,14 @@ class PrintService {
   virtual PrinterSelection PrintSetup() = 0;
   // The Print dialog: printer, page range, copies.
   virtual PrinterSelection Print(const PrintDialogOptions& options) = 0;
+
+  // ---- printing without a dialog (the view's direct printing and preview) ----
+  // The default printer (empty name) or the named one, where a name ending in
+  // ".pdf" is that PDF file; every page is printed. Null `dc` when there is none.
+  virtual PrinterSelection DirectPrinter(const std::string& printerName);
+  // The page printing would use now (the print preview lays its pages out on
+  // it): by default US Letter at 600 dpi less a quarter inch on every side.
+  virtual PrintPageInfo CurrentPage();
 };
 
 // ---- shell, programs, help -------------------------------------------------

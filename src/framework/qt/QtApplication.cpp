@@ -7,6 +7,7 @@
 #include "framework/DialogBackend.h"
 #include "framework/Services.h"
 #include "framework/qt/QtDialogBackend.h"
+#include "framework/qt/QtFrame.h"
 #include "framework/qt/QtServices.h"
 
 namespace tervane::fw {
@@ -40,12 +41,15 @@ struct QtFramework::Parts {
   QtShellService shell;
   QtHelpService help;
   QtClockService clock;
+  QtWindowFactory windows;
+  WindowFactory* previousWindows = nullptr;
   BackendFactory* previousFactory = nullptr;
   Services previousServices;
 };
 
 QtFramework::QtFramework(std::string helpFile) : parts_(std::make_unique<Parts>(std::move(helpFile))) {
   parts_->previousFactory = InstallBackendFactory(&parts_->factory);
+  parts_->previousWindows = InstallWindowFactory(&parts_->windows);
   Services services = CurrentServices();
   services.messageBox = &parts_->messageBox;
   services.fileDialogs = &parts_->fileDialogs;
@@ -58,6 +62,7 @@ QtFramework::QtFramework(std::string helpFile) : parts_(std::make_unique<Parts>(
 QtFramework::~QtFramework() {
   InstallServices(parts_->previousServices);
   InstallBackendFactory(parts_->previousFactory);
+  InstallWindowFactory(parts_->previousWindows);
 }
 
 }  // namespace tervane::fw

@@ -42,7 +42,7 @@ QApplication& EnsureQtApplication();
 // same on every desktop.
 void ResetNumericLocale();
 
-// Installs the Qt dialog backend and the Qt services for the life of the
+// Installs the Qt dialog and window backends and the Qt services for the life of the
 // object, and restores what was installed before. Printing is left as it was
 // installed (it has its own service). `helpFile` is the path of the help file.
 class QtFramework {

@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include <QStylePainter>
 #include <QTextCursor>
 #include <QValidator>
+#include <QVariant>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +33,7 @@
 #include <map>
 
 #include "framework/qt/QtConvert.h"
+#include "framework/qt/QtFrame.h"
 #include "framework/qt/QtPainterDC.h"
 #include "framework/qt/QtPictures.h"
 
@@ -166,6 +169,43 @@ class CheckBox final
   }
 };
 
+// A group box drawn as an etched line around its controls, with its title on
+// the dialog's colour: the style's own would shade its inside, and the
+// statics in it would stand out as lighter boxes.
+class EtchedGroupBox final : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int top = title().isEmpty() ? 0 : fm.height() / 2;
+    const QRect r = rect().adjusted(0, top, -2, -2);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(r);
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(r.translated(1, 1));
+    if (!title().isEmpty()) {
+      const QString shown = WithoutMnemonicsText(title());
+      const QRect text(8, 0, fm.horizontalAdvance(shown) + 4, fm.height());
+      p.fillRect(text, palette().color(QPalette::Window));
+      p.setPen(palette().color(QPalette::WindowText));
+      p.drawText(text, Qt::AlignCenter, shown);
+    }
+  }
+
+ private:
+  static QString WithoutMnemonicsText(const QString& s) {
+    QString out;
+    for (int i = 0; i < s.size(); ++i) {
+      if (s.at(i) == QLatin1Char('&') && i + 1 < s.size()) ++i;
+      out.append(s.at(i));
+    }
+    return out;
+  }
+};
+
 // Limits what the user types to a number of characters without cutting a
 // longer text the program wrote.
 class LimitValidator final : public QValidator {
@@ -272,13 +312,18 @@ struct QtDialogBackend::Impl {
     return true;
   }
 
-  bool MakeWindow(DialogBackend* owner);
+  // `host`: the client area of a frame the window lives in, or null for a
+  // window of its own.
+  bool MakeWindow(DialogBackend* owner, QWidget* host = nullptr);
   QWidget* MakeControl(Control& c, std::size_t index);
   void ApplyBackground();
   // Condenses a static text's font where its text would be clipped.
   void FitLabel(QLabel* label) {
     const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
-    label->setFont(FittingFont(label->parentWidget()->font(), label->contentsRect(), flags, label->text()));
+    // A font given to this control (SetControlFont) is its base; else the dialog's.
+    const QVariant own = label->property("controlFont");
+    const QFont base = own.isValid() ? own.value<QFont>() : label->parentWidget()->font();
+    label->setFont(FittingFont(base, label->contentsRect(), flags, label->text()));
   }
   void Teardown();
 
@@ -329,6 +374,10 @@ class DialogWindow final : public QDialog {
   }
   void accept() override {}
   bool event(QEvent* e) override {
+    if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
+      e->accept();  // F1 is the dialog's help (see eventFilter)
+      return true;
+    }
     if (e->type() == QEvent::WhatsThis && impl_ != nullptr) {
       e->accept();
       impl_->Help();
@@ -344,6 +393,14 @@ class DialogWindow final : public QDialog {
     switch (e->type()) {
       case QEvent::KeyPress:
         return impl_->Key(static_cast<QKeyEvent*>(e), w);
+      case QEvent::ShortcutOverride:
+        // F1 is the dialog's help, also in a dialog that lives inside a
+        // frame whose accelerators have F1 too.
+        if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
+          e->accept();
+          return true;
+        }
+        return false;
       case QEvent::WhatsThis:
         e->accept();
         impl_->Help();
@@ -376,7 +433,7 @@ int QtDialogBackend::Impl::IndexOfWidget(const QWidget* w) const {
   return -1;
 }
 
-bool QtDialogBackend::Impl::MakeWindow(DialogBackend* owner) {
+bool QtDialogBackend::Impl::MakeWindow(DialogBackend* owner, QWidget* host) {
   QWidget* parent = nullptr;
   if (auto* qtOwner = dynamic_cast<QtDialogBackend*>(owner)) parent = qtOwner->Window();
 
@@ -385,8 +442,15 @@ bool QtDialogBackend::Impl::MakeWindow(DialogBackend* owner) {
   if (tmpl.styles & kMinimizeBox) flags |= Qt::WindowMinimizeButtonHint;
   if (tmpl.styles & kMaximizeBox) flags |= Qt::WindowMaximizeButtonHint;
   if (tmpl.styles & kContextHelp) flags |= Qt::WindowContextHelpButtonHint;
+  if (tmpl.styles & kNoCaption) flags = Qt::Dialog | Qt::FramelessWindowHint;
+  if (host != nullptr) {
+    parent = host;
+    flags = Qt::Widget;
+  }
 
   window = new DialogWindow(this, parent, flags);
+  // A dialog is made a window of its own by QDialog; inside a frame it is a child.
+  if (host != nullptr) window->setWindowFlags(Qt::Widget);
   window->setAttribute(Qt::WA_QuitOnClose, false);
   window->setAttribute(Qt::WA_OpaquePaintEvent, true);
   window->setAutoFillBackground(false);
@@ -442,6 +506,10 @@ bool QtDialogBackend::Impl::MakeWindow(DialogBackend* owner) {
   for (QWidget* w : window->findChildren<QWidget*>()) w->installEventFilter(window);
 
   ApplyBackground();
+  if (host != nullptr) {
+    window->move(std::max(0, (host->width() - window->width()) / 2), std::max(0, (host->height() - window->height()) / 2));
+    window->hide();
+  }
   return true;
 }
 
@@ -539,8 +607,10 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
       break;
     }
     case ControlKind::GroupBox: {
-      auto* g = new QGroupBox(text, window);
+      auto* g = new EtchedGroupBox(text, window);
       g->setFocusPolicy(Qt::NoFocus);
+      // Like a frame, it must not take the clicks of the controls it surrounds.
+      g->setAttribute(Qt::WA_TransparentForMouseEvents);
       w = g;
       break;
     }
@@ -604,6 +674,8 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
     case ControlKind::FrameEtched: {
       auto* f = new QFrame(window);
       f->setFocusPolicy(Qt::NoFocus);
+      // A frame drawn around controls must not take their clicks.
+      f->setAttribute(Qt::WA_TransparentForMouseEvents);
       f->setLineWidth(1);
       f->setMidLineWidth(0);
       if (ct.kind == ControlKind::FrameBlack) {
@@ -769,6 +841,16 @@ void QtDialogBackend::Impl::Paint(QPainter& painter, const QRegion& region) {
   window->noErase = QRegion();
   const QColor background = QColorOf(events != nullptr ? events->BackgroundColor() : kDefaultDialogColor);
   for (const QRect& r : erase) painter.fillRect(r, background);
+  if (tmpl.styles & kNoCaption) {
+    // A window without caption still shows where it ends: a raised border.
+    const QRect edge = window->rect().adjusted(0, 0, -1, -1);
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawLine(edge.topLeft(), edge.topRight());
+    painter.drawLine(edge.topLeft(), edge.bottomLeft());
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+    painter.drawLine(edge.topRight(), edge.bottomRight());
+  }
   if (events == nullptr) return;
   QtPainterDC dc(painter);
   Deliver([&dc](DialogEvents& ev) { ev.BackendPaint(dc); });
@@ -827,6 +909,21 @@ bool QtDialogBackend::Create(const DialogTemplate& tmpl, DialogEvents& events, D
   impl_->result = IDCANCEL;
   impl_->paletteSet = false;
   return impl_->MakeWindow(owner);
+}
+
+bool QtDialogBackend::CreateInFrame(const DialogTemplate& tmpl, DialogEvents& events, FrameBackend* frame) {
+  auto* qtFrame = dynamic_cast<QtFrameBackend*>(frame);
+  QWidget* host = qtFrame != nullptr ? qtFrame->ClientArea() : nullptr;
+  if (host == nullptr) return Create(tmpl, events, nullptr);
+  if (impl_->window != nullptr) return false;
+  if (QApplication::instance() == nullptr) return false;
+  impl_->tmpl = tmpl;
+  impl_->events = &events;
+  impl_->destroying = false;
+  impl_->ended = false;
+  impl_->result = IDCANCEL;
+  impl_->paletteSet = false;
+  return impl_->MakeWindow(nullptr, host);
 }
 
 int QtDialogBackend::RunModal() {
@@ -1108,6 +1205,25 @@ int QtDialogBackend::FocusedControl() const {
 void QtDialogBackend::SetFocus(int id) {
   Impl::Control* c = impl_->Find(id);
   if (c != nullptr && c->widget != nullptr) c->widget->setFocus(Qt::OtherFocusReason);
+}
+
+void QtDialogBackend::SetControlFont(int id, const Font& font) {
+  Impl::Control* c = impl_->Find(id);
+  if (c == nullptr || c->widget == nullptr) return;
+  // The font a 96-dpi device context would draw with.
+  QImage probe(1, 1, QImage::Format_RGB32);
+  probe.setDotsPerMeterX(3780);
+  probe.setDotsPerMeterY(3780);
+  QFont qfont;
+  {
+    QtPainterDC dc(probe);
+    qfont = dc.ToQFont(font);
+  }
+  qfont.setStyleStrategy(QFont::PreferDefault);
+  c->widget->setProperty("controlFont", qfont);
+  c->widget->setFont(qfont);
+  if (auto* l = qobject_cast<QLabel*>(c->widget); l != nullptr && c->tmpl.kind != ControlKind::Picture)
+    impl_->FitLabel(l);
 }
 
 QDialog* QtDialogBackend::Window() const { return impl_->window; }

@@ -27,6 +27,8 @@ class QtDialogBackend final : public DialogBackend {
   QtDialogBackend& operator=(const QtDialogBackend&) = delete;
 
   bool Create(const DialogTemplate& tmpl, DialogEvents& events, DialogBackend* owner) override;
+  // A child window of the frame's client area (a Qt frame's), centred there.
+  bool CreateInFrame(const DialogTemplate& tmpl, DialogEvents& events, FrameBackend* frame) override;
   int RunModal() override;
   bool ShowModeless() override;
   void EndModal(int result) override;
@@ -61,6 +63,7 @@ class QtDialogBackend final : public DialogBackend {
 
   int FocusedControl() const override;
   void SetFocus(int id) override;
+  void SetControlFont(int id, const Font& font) override;
 
   // The window while it exists (null otherwise), and the widget of the first
   // control with that id (null when there is none). For tests and for the

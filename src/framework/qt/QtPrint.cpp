@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QString>
 
 #include <algorithm>
@@ -168,6 +169,50 @@ PrinterSelection QtPrintService::Print(const PrintDialogOptions& options) {
     selection.page.toPage = std::min(maxPage, std::max(selection.page.fromPage, settings_->toPage()));
   }
   return selection;
+}
+
+namespace {
+bool EndsWithPdf(const std::string& name) {
+  return name.size() > 4 && QString::fromStdString(name.substr(name.size() - 4)).compare(QStringLiteral(".pdf"), Qt::CaseInsensitive) == 0;
+}
+}  // namespace
+
+PrinterSelection QtPrintService::DirectPrinter(const std::string& printerName) {
+  PrinterSelection selection;
+  if (EndsWithPdf(printerName)) {
+    auto dc = MakePdfPrinterDC(printerName);
+    selection.page = DescribePrinter(dc->Printer());
+    selection.dc = std::move(dc);
+    return selection;
+  }
+  const QString wanted = printerName.empty() ? QPrinterInfo::defaultPrinterName() : QString::fromStdString(printerName);
+  if (wanted.isEmpty() || !QPrinterInfo::availablePrinterNames().contains(wanted)) return selection;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  CopySettings(*settings_, *printer);
+  printer->setOutputFormat(QPrinter::NativeFormat);
+  printer->setPrinterName(wanted);
+  printer->setPrintRange(QPrinter::AllPages);
+  selection.page = DescribePrinter(*printer);
+  selection.dc = std::make_unique<QtPrinterDC>(std::move(printer));
+  return selection;
+}
+
+PrintPageInfo QtPrintService::CurrentPage() { return DescribePrinter(*settings_); }
+
+PrinterSelection PdfFilePrintService::DirectPrinter(const std::string& printerName) {
+  if (EndsWithPdf(printerName)) {
+    PrinterSelection selection;
+    auto dc = MakePdfPrinterDC(printerName, options_);
+    selection.page = DescribePrinter(dc->Printer());
+    selection.dc = std::move(dc);
+    return selection;
+  }
+  return PrintSetup();
+}
+
+PrintPageInfo PdfFilePrintService::CurrentPage() {
+  auto dc = MakePdfPrinterDC(path_, options_);
+  return DescribePrinter(dc->Printer());
 }
 
 PdfFilePrintService::PdfFilePrintService(std::string path, PdfPrinterOptions options)

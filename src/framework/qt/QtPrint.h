@@ -65,6 +65,10 @@ class QtPrintService : public PrintService {
 
   PrinterSelection PrintSetup() override;
   PrinterSelection Print(const PrintDialogOptions& options) override;
+  // The default printer (or the named one; "....pdf" is that PDF file) with
+  // the settings last chosen; none when the system has no such printer.
+  PrinterSelection DirectPrinter(const std::string& printerName) override;
+  PrintPageInfo CurrentPage() override;
 
  private:
   PrinterSelection Selection();
@@ -81,6 +85,8 @@ class PdfFilePrintService : public PrintService {
 
   PrinterSelection PrintSetup() override;
   PrinterSelection Print(const PrintDialogOptions& options) override;
+  PrinterSelection DirectPrinter(const std::string& printerName) override;
+  PrintPageInfo CurrentPage() override;
 
  private:
   std::string path_;

@@ -1,0 +1,89 @@
+#include "app/Printout.h"
+
+#include <string>
+#include <vector>
+
+#include "framework/Services.h"
+#include "resources/ShellResources.h"
+
+namespace tervane {
+
+namespace {
+
+struct PageMetrics {
+  int h = 0;   // the font's character height
+  int x = 0;   // left end of the lines
+  int y0 = 0;  // the first baseline
+  int t = 0;   // line pitch
+};
+
+// Selects the 14-point font and returns the metrics of the page; the caller
+// puts the returned font back.
+fw::Font SelectPageFont(fw::DeviceContext& dc, PageMetrics& m) {
+  m.h = fw::MulDiv(14, dc.PixelsPerInchY(), 72);
+  m.x = fw::ToDeviceCoord(2.5 * m.h);
+  m.y0 = fw::ToDeviceCoord(0.8 * m.h);
+  m.t = fw::ToDeviceCoord(1.25 * m.h);
+  fw::Font font;
+  font.face = "MS Sans Serif";
+  font.height = -m.h;
+  font.weight = fw::kFontWeightNormal;
+  font.charSet = fw::kAnsiCharSet;
+  return dc.SelectFont(font);
+}
+
+}  // namespace
+
+void PreparePrinterDC(fw::DeviceContext& dc) {
+  dc.SetMapMode(fw::MapMode::Text);
+  dc.SetViewportOrg(fw::Point{100, 100});
+  dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
+}
+
+bool PrintOnePage(const std::function<void(fw::DeviceContext&)>& drawPage) {
+  fw::PrinterSelection printer = fw::Printing().PrintSetup();
+  if (!printer.dc) return false;
+  fw::DeviceContext& dc = *printer.dc;
+  if (!dc.StartDoc("test")) return false;
+  PreparePrinterDC(dc);
+  if (!dc.StartPage()) {
+    dc.AbortDoc();
+    return false;
+  }
+  if (drawPage) drawPage(dc);
+  if (!dc.EndPage()) {
+    dc.AbortDoc();
+    return false;
+  }
+  return dc.EndDoc();
+}
+
+void DrawContactPage(fw::DeviceContext& dc) {
+  PageMetrics m;
+  const fw::Font previous = SelectPageFont(dc, m);
+  int y = m.y0;
+  for (const std::string& line : res::ContactPrintLines()) {
+    y += m.t;
+    if (!line.empty()) dc.TextOut(m.x, y, line);
+  }
+  dc.SelectFont(previous);
+}
+
+void DrawDisclaimerPage(fw::DeviceContext& dc) {
+  PageMetrics m;
+  const fw::Font previous = SelectPageFont(dc, m);
+  dc.TextOut(3 * m.x, m.y0, res::kDisclaimerTitle);
+  int y = m.y0 + 2 * m.t;
+  bool first = true;
+  for (const std::vector<std::string>& paragraph : res::DisclaimerParagraphs()) {
+    if (!first) y += m.t;  // the empty line between paragraphs
+    first = false;
+    for (const std::string& line : paragraph) {
+      y += m.t;
+      dc.TextOut(m.x, y, line);
+    }
+  }
+  dc.SelectFont(previous);
+}
+
+}  // namespace tervane

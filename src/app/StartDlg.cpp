@@ -1,0 +1,151 @@
+#include "app/StartDlg.h"
+
+#include "analysis/run/RunTervaneDlg.h"
+#include "app/DataFiles.h"
+#include "app/MessageDialogs.h"
+#include "app/SlopeSketch.h"
+#include "app/TervaneApp.h"
+#include "drawing/GraphicResultsDlg.h"
+#include "framework/Services.h"
+#include "input/ManualInputDataDlg.h"
+#include "input/ModifyMenuDlg.h"
+#include "resources/DialogTemplates.h"
+#include "resources/ShellResources.h"
+#include "results/QuantitiesDlg.h"
+#include "results/TextReport.h"
+#include "results/ViewWrittenResultsDlg.h"
+
+namespace tervane {
+
+CStartDlg::CStartDlg() : fw::Dialog(DialogTemplateNamed("IDD_START")) {
+  SetBackgroundColor(kMainMenuColor);
+  OnClicked(res::kModifyInputId, &CStartDlg::OnModifyInput);
+  OnClicked(res::kRunOptimizedId, &CStartDlg::OnRunOptimized);
+  OnClicked(res::kRunUserSpecifiedId, &CStartDlg::OnRunUserSpecified);
+  OnClicked(res::kViewTablesId, &CStartDlg::OnViewTabulatedResults);
+  OnClicked(res::kViewLayoutId, &CStartDlg::OnViewLayout);
+  OnClicked(res::kQuantitiesId, &CStartDlg::OnQuantityAndCost);
+  OnClicked(res::kSaveResultsAsTextId, &CStartDlg::OnSaveResultsAsText);
+}
+
+bool CStartDlg::OnInitDialog() {
+  fw::Dialog::OnInitDialog();
+  units = App().input.unitSystem;
+  const bool english = units == 1;
+  lengthFactor = english ? kFeetPerMetre : 1.0;
+  pressureFactor = english ? kPsfPerKpa : 1.0;
+  strengthFactor = english ? kLbPerFtPerKnPerM : 1.0;
+  unitWeightFactor = english ? kPcfPerKnPerM3 : 1.0;
+  ApplyEnableRule();
+  App().settings.reportLanguage = ReadLanguageFile();
+  ApplyDialogIdLabelRule(*this);
+  return true;
+}
+
+void CStartDlg::ApplyEnableRule() {
+  const bool layout = App().input.layerCount != 0;
+  for (int id : {res::kRunUserSpecifiedId, res::kViewTablesId, res::kViewLayoutId, res::kSaveResultsAsTextId,
+                 res::kQuantitiesId})
+    EnableControl(id, layout);
+  App().resultsAvailable = layout ? 1 : 0;
+}
+
+fw::Rect CStartDlg::StatusLineRect() const {
+  return fw::Rect{fw::ToDeviceCoord(0.39 * clientWidth), fw::ToDeviceCoord(0.09 * clientHeight), clientWidth,
+                  fw::ToDeviceCoord(0.15 * clientHeight)};
+}
+
+void CStartDlg::InvalidateStatusLine() { InvalidateRect(StatusLineRect(), true); }
+
+// Enter presses the default button "Modify input data" (the template has no OK).
+void CStartDlg::OnOK() {}
+
+void CStartDlg::OnCancel() {}
+
+void CStartDlg::OnModifyInput() {
+  {
+    CModifyMenuDlg dlg;
+    dlg.DoModal();
+  }
+  Invalidate(true);
+  App().inputChangedSinceRun = 1;
+  InvalidateStatusLine();
+}
+
+void CStartDlg::OnRunOptimized() {
+  MarkActiveDocumentModified();
+  CRunTervaneDlg dlg;
+  dlg.runMode = 1;
+  if (dlg.DoModal() != fw::IDOK) return;
+  CTervaneApp& app = App();
+  app.inputChangedSinceRun = 0;
+  InvalidateStatusLine();
+  ApplyEnableRule();
+  // The run's one geosynthetic becomes the type table's first entry.
+  GeosyntheticTypeTable& types = app.geosyntheticTypes;
+  types.typeOverflow = 0;
+  types.typeCount = 1;
+  types.typeUltimateStrength[0] = app.runInput.ultimateStrength;
+  types.typeRfInstallation[0] = app.runInput.rfInstallation;
+  types.typeRfDurability[0] = app.runInput.rfDurability;
+  types.typeRfCreep[0] = app.runInput.rfCreep;
+}
+
+void CStartDlg::OnRunUserSpecified() {
+  MarkActiveDocumentModified();
+  {
+    CManualInputDataDlg table;
+    table.DoModal();
+    if (table.layersAccepted != 1) return;
+  }
+  CRunTervaneDlg dlg;
+  dlg.runMode = 0;
+  if (dlg.DoModal() != fw::IDOK) return;
+  App().inputChangedSinceRun = 0;
+  InvalidateStatusLine();
+}
+
+void CStartDlg::OnViewTabulatedResults() {
+  CViewWrittenResultsDlg dlg;
+  dlg.DoModal();
+}
+
+void CStartDlg::OnViewLayout() {
+  CGraphicResultsDlg dlg;
+  dlg.DoModal();
+}
+
+void CStartDlg::OnQuantityAndCost() {
+  CQuantitiesDlg dlg;
+  dlg.DoModal();
+}
+
+void CStartDlg::OnSaveResultsAsText() { SaveResultsAsTextFile(); }
+
+bool CStartDlg::OnHelpInfo() {
+  fw::Help().ShowTopic(App().helpFilePath + "::/Tervane_Help.htm");
+  return true;
+}
+
+void CStartDlg::OnPaint(fw::DeviceContext& dc) {
+  const fw::Size client = ClientSize();
+  clientWidth = client.cx;
+  clientHeight = client.cy;
+  const double w = clientWidth;
+  const double h = clientHeight;
+  fw::Font font;
+  font.face = "MS Sans Serif";
+  font.height = fw::PointFontHeight(dc, 80);
+  const fw::Font oldFont = dc.SelectFont(font);
+  const fw::Brush oldBrush = dc.SelectBrush(fw::Brush::Solid(fw::RGB(222, 222, 222)));
+  const fw::ColorRef oldText = dc.SetTextColor(fw::RGB(0, 0, 255));
+  const fw::ColorRef oldBack = dc.SetBkColor(kMainMenuColor);
+  dc.TextOut(fw::MakePoint(0.4 * w, 0.12 * h), App().inputChangedSinceRun == 1 ? kRunNeededText : " ");
+  dc.SetTextColor(oldText);
+  dc.SetBkColor(oldBack);
+  PaintMainMenuSketch(dc, App().input, clientWidth, clientHeight);
+  dc.SelectBrush(oldBrush);
+  dc.SelectFont(oldFont);
+}
+
+}  // namespace tervane

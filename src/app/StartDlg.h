@@ -1,0 +1,62 @@
+#pragma once
+// The main menu IDD_START of an open project: the only modeless dialog,
+// created by the document inside the main frame's client area and destroyed
+// when the project closes. Every piece of work starts from its buttons; it
+// paints a status line and the sketch of the slope that `input` describes.
+
+#include "framework/Dialog.h"
+#include "framework/Text.h"
+
+namespace tervane {
+
+class CStartDlg : public fw::Dialog {
+ public:
+  CStartDlg();
+
+  // Unit choice and factors taken from `input` when the dialog opens; the
+  // text report sets them again when it runs.
+  int units = 0;
+  double lengthFactor = 1.0;
+  double pressureFactor = 1.0;
+  double strengthFactor = 1.0;
+  double unitWeightFactor = 1.0;
+  // The client size recorded by the last paint.
+  int clientWidth = 0;
+  int clientHeight = 0;
+  // The file the text report writes (closed and idle otherwise).
+  TextFileWriter reportFile;
+
+  // The status line's rectangle for the last recorded client size.
+  fw::Rect StatusLineRect() const;
+
+  // The status line while the input may differ from the results.
+  static constexpr const char* kRunNeededText =
+      "Tervane must be run to ensure correspondance between input data and results";
+
+ protected:
+  bool OnInitDialog() override;
+  void OnOK() override;
+  // Esc does nothing: the main menu is the only window of the project, and
+  // hiding it would leave no way back to it.
+  void OnCancel() override;
+  void OnPaint(fw::DeviceContext& dc) override;
+  bool OnHelpInfo() override;
+
+ private:
+  void OnModifyInput();
+  void OnRunOptimized();
+  void OnRunUserSpecified();
+  void OnViewTabulatedResults();
+  void OnViewLayout();
+  void OnQuantityAndCost();
+  void OnSaveResultsAsText();
+  // Enables the buttons that need a layer layout and sets resultsAvailable,
+  // by the layerCount of `input`.
+  void ApplyEnableRule();
+  void InvalidateStatusLine();
+};
+
+// The background of the main menu.
+inline constexpr fw::ColorRef kMainMenuColor = fw::RGB(204, 236, 255);
+
+}  // namespace tervane

@@ -1,0 +1,49 @@
+#include "app/TervaneView.h"
+
+#include "app/StartDlg.h"
+#include "app/TervaneApp.h"
+
+namespace tervane {
+
+namespace {
+void ShowMainMenu(bool visible) {
+  if (CStartDlg* menu = App().startDialog) menu->ShowWindow(visible);
+}
+}  // namespace
+
+CTervaneView::CTervaneView() : report_(*this) {
+  OnCommand(fw::ID_FILE_PRINT, [this] { OnFilePrint(); });
+  OnCommand(fw::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
+  OnCommand(fw::ID_FILE_PRINT_PREVIEW, &CTervaneView::OnFilePrintPreviewCommand);
+}
+
+void CTervaneView::OnInitialUpdate() {
+  fw::View::OnInitialUpdate();
+  rightMargin = 300;
+}
+
+void CTervaneView::OnDraw(fw::DeviceContext&) {}
+
+bool CTervaneView::OnPreparePrinting(fw::PrintInfo& info) { return report_.OnPreparePrinting(info); }
+
+void CTervaneView::OnBeginPrinting(fw::DeviceContext& dc, fw::PrintInfo& info) { report_.OnBeginPrinting(dc, info); }
+
+void CTervaneView::OnPrint(fw::DeviceContext& dc, fw::PrintInfo& info) {
+  report_.OnPrint(dc, info);
+  fw::View::OnPrint(dc, info);
+}
+
+void CTervaneView::OnEndPrinting(fw::DeviceContext& dc, fw::PrintInfo& info) { report_.OnEndPrinting(dc, info); }
+
+void CTervaneView::OnEndPrintPreview(fw::DeviceContext& dc, fw::PrintInfo& info) {
+  report_.OnEndPrintPreview(dc, info);
+  fw::View::OnEndPrintPreview(dc, info);
+  ShowMainMenu(true);
+}
+
+void CTervaneView::OnFilePrintPreviewCommand() {
+  ShowMainMenu(false);
+  if (!OnFilePrintPreview()) ShowMainMenu(true);
+}
+
+}  // namespace tervane

@@ -1,0 +1,322 @@
+// The application shell in real windows (offscreen): the main road from the
+// start-up notice through New, Save As, Close and Open, the main menu inside
+// the main window, the splash window that swallows the first key, the print
+// preview in the client area, and the one-page printouts as PDF files. With
+// TERVANE_SHOTS_DIR set, the windows are saved there as PNG files.
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../../framework/qt/QtDialogTestSupport.h"
+#include "../ShellTestSupport.h"
+#include "app/InfoDialogs.h"
+#include "app/SplashWindow.h"
+#include "app/ProjectFile.h"
+#include "app/StartDlg.h"
+#include "app/TervaneApp.h"
+#include "framework/Document.h"
+#include "framework/FakeServices.h"
+#include "framework/Frame.h"
+#include "framework/HeadlessBackend.h"
+#include "framework/qt/QtFrame.h"
+#include "framework/qt/QtPrint.h"
+#include "resources/ShellResources.h"
+
+namespace tervane {
+namespace {
+
+class ScopedQtWindows {
+ public:
+  ScopedQtWindows() { previous_ = fw::InstallWindowFactory(&factory_); }
+  ~ScopedQtWindows() { fw::InstallWindowFactory(previous_); }
+
+ private:
+  fw::QtWindowFactory factory_;
+  fw::WindowFactory* previous_ = nullptr;
+};
+
+void SaveShot(QWidget* widget, const char* name) {
+  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
+  if (dir == nullptr || *dir == '\0' || widget == nullptr) return;
+  QDir().mkpath(QString::fromUtf8(dir));
+  widget->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+// The modal dialog that runs now, or null.
+QDialog* ModalDialog() { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); }
+
+QPushButton* ButtonNamed(QWidget* parent, const QString& text) {
+  if (parent == nullptr) return nullptr;
+  for (QPushButton* b : parent->findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
+
+// Answers the next modal dialog from inside its run: `act` gets its window.
+void WhenModal(std::function<void(QDialog*)> act) {
+  auto* timer = new QTimer;  // deletes itself when done
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, act, tries = 0]() mutable {
+    QDialog* d = ModalDialog();
+    if (d == nullptr && ++tries < 200) return;
+    timer->stop();
+    timer->deleteLater();
+    if (d != nullptr) act(d);
+  });
+  timer->start();
+}
+
+void Settle() {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+class ShellQtTest : public ::testing::Test {
+ protected:
+  ShellQtTest() : home_("shell_qt") {}
+  ~ShellQtTest() override { Settle(); }
+
+  fw::QtFrameBackend* Frame() const {
+    return App().MainFrame() != nullptr ? dynamic_cast<fw::QtFrameBackend*>(App().MainFrame()->Backend()) : nullptr;
+  }
+  bool StartWithOk() {
+    WhenModal([](QDialog* d) {
+      SaveShot(d, "notice");
+      ButtonNamed(d, QStringLiteral("&OK"))->click();
+    });
+    return App().InitInstance({});
+  }
+
+  shelltest::TestHome home_;
+  qttest::ScopedQtBackend dialogs_;
+  ScopedQtWindows windows_;
+  fw::ScopedFakeServices fakes_;
+  shelltest::ScopedFakePrinting printing_;
+  ScopedApp app_;
+};
+
+TEST_F(ShellQtTest, CancellingTheNoticeEndsTheProgramBeforeAnyWindow) {
+  WhenModal([](QDialog* d) { qttest::Key(d, Qt::Key_Escape); });
+  EXPECT_FALSE(App().InitInstance({}));
+  EXPECT_EQ(App().MainFrame(), nullptr);
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+}
+
+TEST_F(ShellQtTest, TheMainRoad) {
+  ASSERT_TRUE(StartWithOk());
+  fw::QtFrameBackend* frame = Frame();
+  ASSERT_NE(frame, nullptr);
+  QMainWindow* window = frame->Window();
+  ASSERT_TRUE(window->isVisible());
+  QStringList menus;
+  for (QAction* a : window->menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Help"}));
+  SaveShot(window, "main-window");
+
+  // New from the File menu: the main menu appears inside the client area.
+  QMenu* file = window->menuBar()->actions()[0]->menu();
+  QAction* newAction = nullptr;
+  for (QAction* a : file->actions())
+    if (a->text().startsWith(QStringLiteral("&New"))) newAction = a;
+  ASSERT_NE(newAction, nullptr);
+  ASSERT_TRUE(newAction->isEnabled());
+  newAction->trigger();
+  Settle();
+  ASSERT_NE(App().startDialog, nullptr);
+  fw::QtDialogBackend* menu = qttest::QtBackendOf(*App().startDialog);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->Window()->parentWidget(), frame->ClientArea());
+  EXPECT_FALSE(menu->Window()->isWindow());
+  EXPECT_TRUE(menu->Window()->isVisible());
+  EXPECT_TRUE(menu->ControlWidget(res::kModifyInputId)->isEnabled());
+  EXPECT_TRUE(menu->ControlWidget(res::kRunOptimizedId)->isEnabled());
+  EXPECT_FALSE(menu->ControlWidget(res::kViewTablesId)->isEnabled());
+  EXPECT_FALSE(menu->ControlWidget(res::kSaveResultsAsTextId)->isVisible());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tervane - Tervane1"));
+  Settle();
+  SaveShot(window, "main-menu");
+  // Esc in the main menu leaves it where it is.
+  qttest::Key(menu->ControlWidget(res::kModifyInputId), Qt::Key_Escape);
+  EXPECT_TRUE(menu->Window()->isVisible());
+
+  // Save As writes a file the project file reads back.
+  App().input.slopeHeight = 7.75;
+  MarkActiveDocumentModified();
+  const std::string path = home_.File("road.NAT");
+  fakes_.fileDialogs.QueueSave(path);
+  ASSERT_TRUE(App().MainFrame()->SendCommand(fw::ID_FILE_SAVE_AS));
+  auto back = std::make_unique<ProjectData>();
+  std::string error;
+  ASSERT_TRUE(LoadProjectFile(path, *back, error)) << error;
+  EXPECT_EQ(back->input.slopeHeight, 7.75);
+
+  // Close with changes asks; Cancel keeps the project, No lets it go.
+  MarkActiveDocumentModified();
+  fakes_.messageBox.QueueAnswer(fw::IDCANCEL);
+  App().MainFrame()->SendCommand(fw::ID_FILE_CLOSE);
+  EXPECT_NE(App().startDialog, nullptr);
+  fakes_.messageBox.QueueAnswer(fw::IDNO);
+  App().MainFrame()->SendCommand(fw::ID_FILE_CLOSE);
+  EXPECT_EQ(App().startDialog, nullptr);
+  EXPECT_EQ(fakes_.messageBox.Texts(), std::vector<std::string>(2, "Save changes to road.NAT?"));
+  Settle();
+  EXPECT_TRUE(frame->ClientArea()->findChildren<QDialog*>().isEmpty());
+
+  // Open brings it back.
+  App().input.slopeHeight = 3.0;
+  fakes_.fileDialogs.QueueOpen(path);
+  App().MainFrame()->SendCommand(fw::ID_FILE_OPEN);
+  EXPECT_EQ(App().input.slopeHeight, 7.75);
+  ASSERT_NE(App().startDialog, nullptr);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tervane - road.NAT"));
+
+  // Exit: the project is not modified, so nothing is asked.
+  App().MainFrame()->SendCommand(fw::ID_APP_EXIT);
+  EXPECT_FALSE(App().MainFrame()->IsWindow());
+  EXPECT_EQ(fakes_.messageBox.Texts().size(), 2u);
+}
+
+TEST_F(ShellQtTest, TheSplashSwallowsTheFirstKeyAndIsThenGone) {
+  ASSERT_TRUE(StartWithOk());
+  QWidget* splash = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && (w->windowFlags() & Qt::WindowType_Mask) == Qt::SplashScreen) splash = w;
+  ASSERT_NE(splash, nullptr);
+  EXPECT_EQ(splash->size(), QSize(731, 491));
+  auto* timer = splash->findChild<QTimer*>();
+  ASSERT_NE(timer, nullptr);
+  EXPECT_EQ(timer->interval(), 60000);
+  EXPECT_TRUE(timer->isActive());
+  SaveShot(splash, "splash");
+
+  // A key for the main window: the splash takes it, the window never sees it.
+  QMainWindow* window = Frame()->Window();
+  struct Counter : QObject {
+    int keys = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::KeyPress) ++keys;
+      return false;
+    }
+  } counter;
+  window->installEventFilter(&counter);
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QStringLiteral("n"));
+  QApplication::sendEvent(window, &press);
+  EXPECT_EQ(counter.keys, 0);
+  Settle();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    EXPECT_FALSE(w->isVisible() && (w->windowFlags() & Qt::WindowType_Mask) == Qt::SplashScreen);
+  EXPECT_EQ(CSplashWindow::Current(), nullptr);
+  EXPECT_EQ(App().startDialog, nullptr);  // the swallowed Ctrl+N made no project
+  QKeyEvent plain(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QApplication::sendEvent(window, &plain);
+  EXPECT_EQ(counter.keys, 1);
+  // Now Ctrl+N reaches the frame's accelerator.
+  QKeyEvent again(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QStringLiteral("n"));
+  QApplication::sendEvent(window, &again);
+  Settle();
+  EXPECT_NE(App().startDialog, nullptr);
+  window->removeEventFilter(&counter);
+}
+
+TEST_F(ShellQtTest, PrintPreviewCoversTheClientAreaWhileTheMainMenuIsHidden) {
+  auto data = std::make_unique<ProjectData>();
+  data->input.layerCount = 2;
+  data->results.resultLayerCount = 2;
+  std::string error;
+  const std::string path = home_.File("preview.NAT");
+  ASSERT_TRUE(SaveProjectFile(path, *data, error));
+  ASSERT_TRUE(StartWithOk());
+  fakes_.fileDialogs.QueueOpen(path);
+  App().MainFrame()->SendCommand(fw::ID_FILE_OPEN);
+  ASSERT_TRUE(App().MainFrame()->QueryCommand(fw::ID_FILE_PRINT_PREVIEW).enabled);
+  ASSERT_TRUE(App().MainFrame()->SendCommand(fw::ID_FILE_PRINT_PREVIEW));
+  QWidget* preview = Frame()->PreviewWidget();
+  ASSERT_NE(preview, nullptr);
+  Settle();
+  EXPECT_TRUE(preview->isVisible());
+  EXPECT_FALSE(qttest::QtBackendOf(*App().startDialog)->Window()->isVisible());
+  SaveShot(Frame()->Window(), "print-preview");
+  bool pageShown = false;
+  for (QLabel* label : preview->findChildren<QLabel*>()) pageShown = pageShown || label->text() == "Page 1 of 6";
+  EXPECT_TRUE(pageShown);
+  QPushButton* close = ButtonNamed(preview, QStringLiteral("&Close"));
+  ASSERT_NE(close, nullptr);
+  close->click();
+  Settle();
+  EXPECT_EQ(Frame()->PreviewWidget(), nullptr);
+  EXPECT_TRUE(qttest::QtBackendOf(*App().startDialog)->Window()->isVisible());
+}
+
+// The text of a PDF file as pdftotext reads it (empty when it is not installed).
+std::string PdfText(const std::string& pdf) {
+  const std::string command = "pdftotext -layout '" + pdf + "' - 2>/dev/null";
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    pclose(pipe);
+  }
+  return out;
+}
+
+TEST(PrintoutPdfTest, TheContactAndDisclaimerPagesPrintToAPdfWithTheirLines) {
+  if (std::system("command -v pdftotext > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+  fw::EnsureQtApplication();
+  const std::filesystem::path dir = shelltest::FreshFolder("printout_pdf");
+  fw::HeadlessSession session;
+  fw::ScopedFakeServices fakes;
+  ScopedApp app;
+  for (int which = 0; which < 2; ++which) {
+    const std::string pdf = (dir / (which == 0 ? "contact.pdf" : "disclaimer.pdf")).string();
+    fw::PdfFilePrintService printing(pdf);
+    fw::Services s = fw::CurrentServices();
+    s.printing = &printing;
+    const fw::ScopedServices installed(s);
+    if (which == 0) {
+      session.Queue(fw::Script().Click(res::kContactPrintId).Click(fw::IDOK));
+      CContactInfoDlg dlg;
+      dlg.DoModal();
+    } else {
+      session.Queue(fw::Script().Click(res::kDisclaimerPrintId).Click(fw::IDOK));
+      CDisclaimerDlg dlg;
+      dlg.DoModal();
+    }
+    const std::string text = PdfText(pdf);
+    ASSERT_FALSE(text.empty()) << pdf;
+    if (const char* shots = std::getenv("TERVANE_SHOTS_DIR"); shots != nullptr && *shots != '\0')
+      std::filesystem::copy_file(pdf, std::filesystem::path(shots) / std::filesystem::path(pdf).filename(),
+                                 std::filesystem::copy_options::overwrite_existing);
+    const std::vector<std::string> expected =
+        which == 0 ? std::vector<std::string>{"Mirelo Engineering Inc.", "417 Quarry Lane, Suite 200",
+                                              "Telephone: +1 (702) 555-0142", "Support: support@mirelo.example.com",
+                                              "Web: www.mirelo.example.com"}
+                   : std::vector<std::string>{"DISCLAIMER", "Tervane only assists engineers in the design",
+                                              "should check them by independent means.", "PARTICULAR PURPOSE."};
+    for (const std::string& line : expected) EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+  }
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace tervane

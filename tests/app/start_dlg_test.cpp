@@ -1,0 +1,258 @@
+// The main menu: its buttons lead to the other subsystems' entry points
+// (answered here by headless scripts), its enable rule, its status line and
+// the keys it ignores.
+
+#include "app/StartDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ShellTestSupport.h"
+#include "app/MessageDialogs.h"
+#include "app/TervaneApp.h"
+#include "framework/Document.h"
+#include "framework/FakeServices.h"
+#include "framework/HeadlessBackend.h"
+#include "framework/RecordingDC.h"
+#include "resources/DialogTemplates.h"
+#include "resources/ShellResources.h"
+
+namespace tervane {
+namespace {
+
+using fw::Script;
+
+class StartDlgTest : public ::testing::Test {
+ protected:
+  StartDlgTest() : home_("start_dlg"), active_(&document_) {
+    App().dataDirectory = home_.Root().string();
+    App().helpFilePath = "/opt/tervane/tervane.chm";
+  }
+  ~StartDlgTest() override { AppFlags::SetHideDialogIdLabelsSource(nullptr); }
+
+  // The main menu, created as the document creates it.
+  CStartDlg& Open() {
+    EXPECT_TRUE(menu_.CreateModeless());
+    return menu_;
+  }
+  const fw::DialogRecord& Record() const { return *session_.Find("IDD_START"); }
+  void Drive(const Script& script) { ASSERT_TRUE(session_.Drive(menu_, script)); }
+
+  shelltest::TestHome home_;
+  fw::HeadlessSession session_;
+  fw::ScopedFakeServices fakes_;
+  ScopedApp app_;
+  fw::Document document_;
+  fw::ScopedActiveDocument active_;
+  CStartDlg menu_;
+};
+
+TEST_F(StartDlgTest, TheTemplateIsTheMainMenus) {
+  const fw::DialogTemplate* t = FindDialogTemplate("IDD_START");
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->number, 130);
+  EXPECT_EQ(t->width, 455);
+  EXPECT_EQ(t->height, 250);
+  EXPECT_EQ(t->DefaultButtonId(), res::kModifyInputId);
+  EXPECT_EQ(t->Find(res::kRunOptimizedId)->text, "Run Tervane: Optimize elevation of each reinforcement layer");
+  EXPECT_EQ(t->Find(res::kQuantitiesId)->text, "Calculate quantity and\ncost of reinforcement");
+  EXPECT_NE(t->Find(res::kSaveResultsAsTextId)->flags & fw::kHidden, 0u);
+}
+
+TEST_F(StartDlgTest, TheEnableRuleFollowsTheLayerCountOfTheInput) {
+  struct Case {
+    int layers;
+    int units;
+    bool enabled;
+    double lengthFactor;
+  };
+  for (const Case& c : {Case{0, 0, false, 1.0}, Case{12, 1, true, 3.28084}}) {
+    SCOPED_TRACE(c.layers);
+    App().input.layerCount = c.layers;
+    App().input.unitSystem = c.units;
+    App().resultsAvailable = 1 - c.enabled;
+    CStartDlg menu;
+    ASSERT_TRUE(menu.CreateModeless());
+    EXPECT_TRUE(menu.IsControlEnabled(res::kModifyInputId));
+    EXPECT_TRUE(menu.IsControlEnabled(res::kRunOptimizedId));
+    for (int id : {res::kRunUserSpecifiedId, res::kViewTablesId, res::kViewLayoutId, res::kSaveResultsAsTextId,
+                   res::kQuantitiesId})
+      EXPECT_EQ(menu.IsControlEnabled(id), c.enabled) << id;
+    EXPECT_EQ(App().resultsAvailable, c.enabled ? 1 : 0);
+    EXPECT_EQ(menu.units, c.units);
+    EXPECT_EQ(menu.lengthFactor, c.lengthFactor);
+    EXPECT_EQ(menu.pressureFactor, c.units == 1 ? 20.8846 : 1.0);
+    EXPECT_EQ(menu.strengthFactor, c.units == 1 ? 68.519 : 1.0);
+    EXPECT_EQ(menu.unitWeightFactor, c.units == 1 ? 6.365627 : 1.0);
+  }
+}
+
+TEST_F(StartDlgTest, OpeningReadsTheReportLanguageAndHidesTheLabel) {
+  std::ofstream(home_.Root() / "More.txt") << "German\r\n";
+  Open();
+  EXPECT_EQ(App().settings.reportLanguage, "German");
+  EXPECT_FALSE(menu_.IsControlVisible(kDialogIdLabel));
+  AppFlags::SetHideDialogIdLabelsSource([] { return 0; });
+  std::filesystem::remove(home_.Root() / "More.txt");
+  CStartDlg shown;
+  ASSERT_TRUE(shown.CreateModeless());
+  EXPECT_TRUE(shown.IsControlVisible(kDialogIdLabel));
+  EXPECT_EQ(App().settings.reportLanguage, "English");
+  EXPECT_EQ(shelltest::ReadBytes((home_.Root() / "More.txt").string()), "English\n");
+}
+
+TEST_F(StartDlgTest, ModifyInputOpensTheInputMenuAndShowsTheStatusLine) {
+  App().inputChangedSinceRun = 0;
+  Open();
+  Drive(Script().Paint().Click(res::kModifyInputId).Answer(Script().Click(fw::IDCANCEL)));
+  ASSERT_NE(session_.Find("IDD_MODIFY_MENU"), nullptr);
+  EXPECT_EQ(session_.Find("IDD_MODIFY_MENU")->depth, 1);
+  EXPECT_EQ(App().inputChangedSinceRun, 1);  // even though nothing changed
+  // The whole client area, then the status line's rectangle from the painted size.
+  const std::vector<fw::Invalidation>& inv = Record().invalidations;
+  ASSERT_EQ(inv.size(), 2u);
+  EXPECT_EQ(inv[0].rect, (fw::Rect{0, 0, 682, 406}));
+  EXPECT_EQ(inv[1].rect, (fw::Rect{265, 36, 682, 60}));
+  EXPECT_TRUE(inv[1].erase);
+  EXPECT_FALSE(document_.IsModified());
+}
+
+TEST_F(StartDlgTest, EnterPressesModifyInputAndEscDoesNothing) {
+  Open();
+  Drive(Script().Escape().Close());
+  EXPECT_TRUE(menu_.IsWindowVisible());
+  EXPECT_TRUE(menu_.IsWindow());
+  Drive(Script().Enter().Answer(Script()));
+  EXPECT_NE(session_.Find("IDD_MODIFY_MENU"), nullptr);
+}
+
+TEST_F(StartDlgTest, TheOptimisedRunMarksTheProjectAndOnOkResetsTheStatusButtonsAndTypeTable) {
+  App().inputChangedSinceRun = 1;
+  Open();
+  // Cancelled: only the modified flag changes.
+  Drive(Script().Click(res::kRunOptimizedId).Answer(Script().Escape()));
+  EXPECT_TRUE(document_.IsModified());
+  EXPECT_EQ(App().inputChangedSinceRun, 1);
+  EXPECT_TRUE(Record().invalidations.empty());
+
+  // OK after a run that wrote 9 layers into the input.
+  App().input.layerCount = 9;
+  App().runInput.ultimateStrength = 58.4;
+  App().runInput.rfInstallation = 1.15;
+  App().runInput.rfDurability = 1.05;
+  App().runInput.rfCreep = 2.2;
+  App().geosyntheticTypes.typeCount = 4;
+  App().geosyntheticTypes.typeOverflow = 1;
+  App().geosyntheticTypes.typeUltimateStrength[1] = 77.0;
+  Drive(Script().Paint().Click(res::kRunOptimizedId).Answer(Script().Enter()));
+  EXPECT_EQ(App().inputChangedSinceRun, 0);
+  EXPECT_EQ(App().resultsAvailable, 1);
+  EXPECT_TRUE(menu_.IsControlEnabled(res::kViewTablesId));
+  const GeosyntheticTypeTable& t = App().geosyntheticTypes;
+  EXPECT_EQ(t.typeOverflow, 0);
+  EXPECT_EQ(t.typeCount, 1);
+  EXPECT_EQ(t.typeUltimateStrength[0], 58.4);
+  EXPECT_EQ(t.typeRfInstallation[0], 1.15);
+  EXPECT_EQ(t.typeRfDurability[0], 1.05);
+  EXPECT_EQ(t.typeRfCreep[0], 2.2);
+  EXPECT_EQ(t.typeUltimateStrength[1], 77.0);  // the other entries stay
+  ASSERT_EQ(Record().invalidations.size(), 1u);
+  EXPECT_EQ(Record().invalidations[0].rect, (fw::Rect{265, 36, 682, 60}));
+
+  // A run that stopped at the layer limit left no layers: the buttons go off.
+  App().input.layerCount = 0;
+  Drive(Script().Click(res::kRunOptimizedId).Answer(Script().Enter()));
+  EXPECT_FALSE(menu_.IsControlEnabled(res::kViewTablesId));
+  EXPECT_EQ(App().resultsAvailable, 0);
+  const fw::DialogRecord* run = session_.Find("IDD_RUN_TERVANE", 1);
+  ASSERT_NE(run, nullptr);
+  EXPECT_EQ(run->result, fw::IDOK);
+}
+
+TEST_F(StartDlgTest, TheUserSpecifiedRunOpensTheRunDialogOnlyAfterTheLayersWereAccepted) {
+  App().input.layerCount = 3;
+  Open();
+  Drive(Script().Click(res::kRunUserSpecifiedId).Answer(Script().Enter()));
+  EXPECT_TRUE(document_.IsModified());
+  ASSERT_NE(session_.Find("IDD_MANUAL_INPUT_DATA"), nullptr);
+  // The layer table did not accept its layers (layersAccepted 0).
+  EXPECT_EQ(session_.Find("IDD_RUN_TERVANE"), nullptr);
+  EXPECT_EQ(Record().Control(res::kViewTablesId)->enabled, true);
+}
+
+TEST_F(StartDlgTest, TheResultButtonsOpenTheirDialogs) {
+  App().input.layerCount = 5;
+  Open();
+  Drive(Script()
+            .Click(res::kViewTablesId)
+            .Answer(Script())
+            .Click(res::kViewLayoutId)
+            .Answer(Script())
+            .Click(res::kQuantitiesId)
+            .Answer(Script()));
+  for (const char* name : {"IDD_VIEW_WRITTEN_RESULTS", "IDD_GRAPHIC_RESULTS", "IDD_QUANTITIES"}) {
+    const fw::DialogRecord* r = session_.Find(name);
+    ASSERT_NE(r, nullptr) << name;
+    EXPECT_EQ(r->depth, 1);
+    EXPECT_TRUE(r->ended);
+  }
+  EXPECT_FALSE(document_.IsModified());
+  // The text report's button is there and never shown, so it cannot be pressed.
+  Drive(Script().Click(res::kSaveResultsAsTextId));
+  EXPECT_EQ(Record().scriptErrors.back(), "Click: control 1007 is hidden");
+}
+
+TEST_F(StartDlgTest, TheStatusLineTellsWhetherARunIsNeededAndThePaintPutsEverythingBack) {
+  for (int changed : {1, 0}) {
+    SCOPED_TRACE(changed);
+    App().inputChangedSinceRun = changed;
+    CStartDlg menu;
+    ASSERT_TRUE(menu.CreateModeless());
+    ASSERT_TRUE(session_.Drive(menu, Script().Paint()));
+    const std::vector<std::string>& lines = session_.Records().back().lastPaint;
+    ASSERT_GE(lines.size(), 7u);
+    const std::string text = changed == 1 ? "\"Tervane must be run to ensure correspondance between input data and results\""
+                                          : "\" \"";
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7),
+              (std::vector<std::string>{"SelectFont \"MS Sans Serif\" height=-11 weight=400 italic=0 charset=0",
+                                        "SelectBrush solid RGB(222,222,222)", "SetTextColor RGB(0,0,255)",
+                                        "SetBkColor RGB(204,236,255)", "TextOut 272 48 " + text,
+                                        "SetTextColor RGB(0,0,0)", "SetBkColor RGB(255,255,255)"}));
+    // Whatever the sketch drew, the brush and font go back last.
+    EXPECT_EQ(lines[lines.size() - 2], "SelectBrush solid RGB(255,255,255)");
+    EXPECT_EQ(lines.back(), "SelectFont \"MS Sans Serif\" height=0 weight=400 italic=0 charset=0");
+    EXPECT_EQ(menu.clientWidth, 682);
+    EXPECT_EQ(menu.clientHeight, 406);
+  }
+}
+
+TEST_F(StartDlgTest, ExtremeInputsPaintABoundedPicture) {
+  struct Case {
+    double height, backslope, crestA, crestB, q1;
+  };
+  for (const Case& c : {Case{0.0, 30, 2, 2, 10}, Case{6.0, 90, 2, 2, 10}, Case{6.0, 30, 1e9, 1e9, 50},
+                        Case{-5.0, 89.999, 1e-12, 1e300, 1e300}}) {
+    ProjectInput& in = App().input;
+    in.slopeHeight = c.height;
+    in.backslopeAngle = c.backslope;
+    in.crestLengthA = c.crestA;
+    in.crestLengthB = c.crestB;
+    in.surchargeQ1 = in.surchargeQ2 = in.surchargeQ3 = c.q1;
+    CStartDlg menu;
+    ASSERT_TRUE(menu.CreateModeless());
+    ASSERT_TRUE(session_.Drive(menu, Script().Paint()));
+    // Rows of arrows stop at the edge of the window: a few hundred calls at most.
+    EXPECT_LT(session_.Records().back().lastPaint.size(), 5000u);
+  }
+}
+
+TEST_F(StartDlgTest, HelpOpensTheMainMenusTopic) {
+  Open();
+  Drive(Script().Help());
+  EXPECT_EQ(fakes_.help.Requests(), (std::vector<std::string>{"/opt/tervane/tervane.chm::/Tervane_Help.htm"}));
+}
+
+}  // namespace
+}  // namespace tervane
