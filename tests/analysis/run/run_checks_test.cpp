@@ -294,15 +294,19 @@ TEST(RunCheckRanges, RefusesWhatTheDialogsWouldRefuse) {
   EXPECT_FALSE(Check(ror, 1).has_value());
 }
 
-// Through the dialog: a coverage ratio of 0 from a file stops the run with
-// the geosynthetic-parameters dialog's check.
+// Through the dialog: a coverage ratio of 0 from a file stops a user-specified
+// run with the geosynthetic-parameters dialog's check, and the run mode of the
+// input stays that of the last run.
 TEST_F(RunChecksTest, RangeCheckStopsTheRun) {
   App().input.designerName = "A. Engineer";
   App().input.coverageRatio = 0.0;
+  App().input.runMode = 1;
   const ProjectData before = App();
   session.Queue(Script().Click(IDOK).Answer(Script().Enter()).Click(IDCANCEL));
   CRunTervaneDlg dlg;
+  dlg.runMode = 0;
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(App().input.runMode, 1);
   const fw::DialogRecord* message = session.Find("IDD_POLICING");
   ASSERT_NE(message, nullptr);
   EXPECT_EQ(message->Text(kErrorNumberTextId), "Error No.1201");

@@ -141,7 +141,9 @@ TEST_F(RunTervaneDlgQtTest, StaysResponsiveDuringALongRunAndCancels) {
   EXPECT_EQ(result, fw::IDCANCEL);
   EXPECT_TRUE(okHidden);
   EXPECT_TRUE(busy);
-  EXPECT_LT(longestGap, 150) << "the window stopped answering for " << longestGap << " ms";
+  // One analysis takes most of a second; a window that waited for it would
+  // miss its ticks for that long.
+  EXPECT_LT(longestGap, 300) << "the window stopped answering for " << longestGap << " ms";
   EXPECT_TRUE(progress.startsWith(QStringLiteral("Analyses made: "))) << progress.toStdString();
   EXPECT_TRUE(progress.contains(QStringLiteral("\nDeep-seated Fs: "))) << progress.toStdString();
   EXPECT_TRUE(cancelling.startsWith(QStringLiteral("Cancelling: the run stops after the analysis in progress ...")))
