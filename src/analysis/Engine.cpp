@@ -287,7 +287,7 @@ double FlooredForce(double force) { return force > 0.0 ? force : 1e-10; }
 
 }  // namespace
 
-void RunSlopeAnalysis(AnalysisState& s, const EngineInputs& in, EngineOutputs& out) {
+bool PrepareSlopeAnalysis(AnalysisState& s, const EngineInputs& in, EngineOutputs& out) {
   // 1. Inputs.
   ResetCallState(s);
   StoreInputs(s, in);
@@ -299,7 +299,7 @@ void RunSlopeAnalysis(AnalysisState& s, const EngineInputs& in, EngineOutputs& o
     PlaceLayersOptimized(s);
     if (s.layerLimitExceeded == 1) {
       out.engineStatus = kStatusTooManyLayers;
-      return;
+      return false;
     }
     // Merge layers that came out within 1 mm of the next one up: the lower
     // one goes. The pair after a removal is not looked at again.
@@ -380,6 +380,20 @@ void RunSlopeAnalysis(AnalysisState& s, const EngineInputs& in, EngineOutputs& o
     s.requiredTiebackStrengthFloored[k] = floored;
     s.tiebackTr[k] = floored;
   }
+  return true;
+}
+
+bool NoLayerNeedsForce(const AnalysisState& s) {
+  for (int k = 1; k <= s.layerCount; ++k) {
+    if (s.tiebackTr[k] > 1e-5) return false;
+  }
+  return true;
+}
+
+void AnalyzeWithDirectSlidingFactor(AnalysisState& s, double currentFsDirectSliding) {
+  const int n = s.layerCount;
+  s.currentFsDirectSliding = currentFsDirectSliding;
+  s.bishopCirclesEvaluated = 0;
 
   // 11. Direct sliding.
   AnalyzeDirectSliding(s);
@@ -393,11 +407,7 @@ void RunSlopeAnalysis(AnalysisState& s, const EngineInputs& in, EngineOutputs& o
   double length = std::max(maxLength, s.directSlidingLength);
 
   // 13. No layer needs a force: no length is needed.
-  bool anyForce = false;
-  for (int k = 1; k <= n; ++k) {
-    if (s.tiebackTr[k] > 1e-5) anyForce = true;
-  }
-  if (!anyForce) {
+  if (NoLayerNeedsForce(s)) {
     s.directSlidingLength = 1e-5;
     for (int p = 0; p < 3; ++p) {
       s.directSlidingWedgeX[p] = 1e-5;
@@ -414,10 +424,18 @@ void RunSlopeAnalysis(AnalysisState& s, const EngineInputs& in, EngineOutputs& o
     s.bishopSearchStartX = s.layerRearX[1];
     s.deepSeatedFactor = FindCriticalBishopCircle(s);
   }
+}
 
+void CopySlopeAnalysisOutputs(const AnalysisState& s, EngineOutputs& out) {
   // 16.-17. Outputs.
   CopyOut(s, out);
   CopyTables(s, out);
+}
+
+void RunSlopeAnalysis(AnalysisState& s, const EngineInputs& in, EngineOutputs& out) {
+  if (!PrepareSlopeAnalysis(s, in, out)) return;
+  AnalyzeWithDirectSlidingFactor(s, in.currentFsDirectSliding);
+  CopySlopeAnalysisOutputs(s, out);
 }
 
 }  // namespace tervane::analysis

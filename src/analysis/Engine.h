@@ -117,4 +117,26 @@ struct EngineOutputs {
 // that ran it), never on other earlier calls.
 void RunSlopeAnalysis(AnalysisState& state, const EngineInputs& in, EngineOutputs& out);
 
+// The same call in its three parts, for a run whose calls differ only in the
+// factor of safety on direct sliding: the layout, tieback and compound results
+// do not depend on that factor, so a run prepares them once and repeats only
+// the steps that do (direct sliding, the rear ends of the layers, the
+// deep-seated search). Prepare, then any number of AnalyzeWith..., then Copy
+// gives exactly the outputs of one full call with the last factor.
+//
+// Prepare: stores the inputs and runs layout, tieback and compound analyses.
+// False when the layout needs more than kMaxLayers layers: out.engineStatus is
+// then set to kStatusTooManyLayers and nothing else is written (the other two
+// parts must not be called).
+bool PrepareSlopeAnalysis(AnalysisState& state, const EngineInputs& in, EngineOutputs& out);
+// Direct sliding, the longest length, the front and rear ends and the
+// deep-seated search with this factor of safety on direct sliding.
+void AnalyzeWithDirectSlidingFactor(AnalysisState& state, double currentFsDirectSliding);
+// Hands the results of the prepared state to the outputs.
+void CopySlopeAnalysisOutputs(const AnalysisState& state, EngineOutputs& out);
+// True when no layer of the prepared state needs a tieback force above 1e-5:
+// no reinforcement length is needed, the direct-sliding length is pinned to
+// 1e-5, and every factor of safety on direct sliding gives the same results.
+bool NoLayerNeedsForce(const AnalysisState& state);
+
 }  // namespace tervane::analysis

@@ -365,4 +365,22 @@ void Dialog::BackendDestroyed() {
   if (!destroying_) OnDestroy();
 }
 
+// ---- timers and the busy cursor ----------------------------------------------
+
+bool Dialog::SetTimer(int id, int milliseconds) { return backend_ && backend_->SetTimer(id, milliseconds); }
+
+void Dialog::KillTimer(int id) {
+  if (backend_) backend_->KillTimer(id);
+}
+
+void Dialog::SetBusyCursor(bool busy) {
+  if (backend_) backend_->SetBusyCursor(busy);
+}
+
+void Dialog::OnTimer(int) {}
+
+void Dialog::BackendTimer(int id) {
+  if (!destroying_) OnTimer(id);
+}
+
 }  // namespace tervane::fw

@@ -114,6 +114,15 @@ class Dialog : private DialogEvents {
   // Backend of the window while it exists (null otherwise).
   DialogBackend* Backend() const { return backend_.get(); }
 
+  // Timers of the window: OnTimer(id) every `milliseconds` on the
+  // user-interface thread until KillTimer or until the window goes. SetTimer
+  // is false when there is no window. Work done on another thread reports to
+  // the dialog this way.
+  bool SetTimer(int id, int milliseconds);
+  void KillTimer(int id);
+  // The busy cursor over the window (the program works, the window answers).
+  void SetBusyCursor(bool busy);
+
  protected:
   virtual bool OnInitDialog();  // default: UpdateData(false); return true
   virtual void OnOK();          // default: UpdateData(true), then EndDialog(IDOK)
@@ -122,6 +131,7 @@ class Dialog : private DialogEvents {
   virtual void OnPaint(DeviceContext& dc);
   virtual bool OnHelpInfo();    // default: the help file's default page
   virtual void OnDestroy();
+  virtual void OnTimer(int id);  // default: nothing
 
   // Handlers by control id, registered in the derived constructor.
   void OnClicked(int id, std::function<void()> handler);
@@ -147,6 +157,7 @@ class Dialog : private DialogEvents {
   void BackendHelp() override;
   void BackendPaint(DeviceContext& dc) override;
   void BackendDestroyed() override;
+  void BackendTimer(int id) override;
 
   // Writes into controls without delivering change notifications.
   class WritingScope;

@@ -47,6 +47,11 @@ class DialogEvents {
   virtual void BackendDestroyed() = 0;
   // Background of the dialog and its static controls; static text is black.
   virtual ColorRef BackgroundColor() const = 0;
+
+  // ---- Timers ----
+  // A timer set with DialogBackend::SetTimer fell due (on the thread of the
+  // window, like every other event).
+  virtual void BackendTimer(int /*id*/) {}
 };
 
 // One dialog window. Control ids address the first control of the template
@@ -130,6 +135,16 @@ class DialogBackend {
     (void)id;
     (void)font;
   }
+
+  // ---- Timers and the busy cursor ----
+  // Starts timer `id` of the window (restarts it when it runs): BackendTimer(id)
+  // every `milliseconds` until KillTimer or until the window goes. False when
+  // the window does not exist or the backend has no timers.
+  virtual bool SetTimer(int /*id*/, int /*milliseconds*/) { return false; }
+  virtual void KillTimer(int /*id*/) {}
+  // The cursor that says the program is working while the window still
+  // answers, over the window; false restores the normal cursor.
+  virtual void SetBusyCursor(bool /*busy*/) {}
 };
 
 // Makes dialog backends. One factory is installed for the whole process.

@@ -1,6 +1,9 @@
 #include "framework/HeadlessBackend.h"
 
 #include <algorithm>
+#include <chrono>
+#include <map>
+#include <thread>
 #include <utility>
 
 #include "framework/Dialog.h"
@@ -61,6 +64,12 @@ Script& Script::Paint() {
 Script& Script::Inspect(std::function<void()> fn) {
   Step s = MakeStep(Action::Inspect);
   s.inspect = std::move(fn);
+  steps_.push_back(std::move(s));
+  return *this;
+}
+Script& Script::RunTimers(int milliseconds) {
+  Step s = MakeStep(Action::RunTimers);
+  s.milliseconds = milliseconds;
   steps_.push_back(std::move(s));
   return *this;
 }
@@ -243,6 +252,7 @@ class HeadlessDialogBackend : public DialogBackend {
     created_ = false;
     visible_ = false;
     focus_ = 0;
+    timers_.clear();
     if (events_ != nullptr) events_->BackendDestroyed();
   }
 
@@ -344,6 +354,15 @@ class HeadlessDialogBackend : public DialogBackend {
     if (created_ && Find(id) != nullptr) focus_ = id;
   }
 
+  bool SetTimer(int id, int milliseconds) override {
+    if (!created_) return false;
+    const auto interval = std::chrono::milliseconds(std::max(1, milliseconds));
+    timers_[id] = Timer{interval, Clock::now() + interval};
+    return true;
+  }
+  void KillTimer(int id) override { timers_.erase(id); }
+  void SetBusyCursor(bool busy) override { busy_ = busy; }
+
  private:
   struct State {
     int id = kStaticId;
@@ -357,6 +376,32 @@ class HeadlessDialogBackend : public DialogBackend {
     std::vector<std::string> items;
     int selection = -1;
   };
+
+  using Clock = std::chrono::steady_clock;
+  struct Timer {
+    std::chrono::milliseconds interval{1};
+    Clock::time_point due;
+  };
+
+  // Delivers timer events as they fall due until the window ends or has no
+  // timer, or until the time is up.
+  void RunTimersFor(int milliseconds) {
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(0, milliseconds));
+    while (!ending_ && created_ && !timers_.empty()) {
+      auto next = timers_.begin();
+      for (auto it = timers_.begin(); it != timers_.end(); ++it)
+        if (it->second.due < next->second.due) next = it;
+      if (next->second.due > deadline) {
+        std::this_thread::sleep_until(deadline);
+        return;
+      }
+      std::this_thread::sleep_until(next->second.due);
+      const int id = next->first;
+      next->second.due = Clock::now() + next->second.interval;
+      if (DialogRecord* r = Record()) ++r->timerEvents;
+      events_->BackendTimer(id);  // may set or kill timers, or end the window
+    }
+  }
 
   State* Find(int id) {
     if (id == kStaticId) return nullptr;
@@ -459,6 +504,7 @@ class HeadlessDialogBackend : public DialogBackend {
       case Script::Action::Inspect:
         if (step.inspect) step.inspect();
         return;
+      case Script::Action::RunTimers: RunTimersFor(step.milliseconds); return;
     }
   }
 
@@ -479,6 +525,7 @@ class HeadlessDialogBackend : public DialogBackend {
     r.caption = caption_;
     r.background = events_ != nullptr ? events_->BackgroundColor() : ColorRef{};
     r.focusAtEnd = focus_;
+    r.busyCursor = busy_;
     r.controls.clear();
     for (const State& s : controls_) {
       ControlRecord c;
@@ -510,6 +557,8 @@ class HeadlessDialogBackend : public DialogBackend {
   int focus_ = 0;
   Script script_;
   std::size_t nextAnswer_ = 0;
+  std::map<int, Timer> timers_;
+  bool busy_ = false;
 };
 
 // ---- sessions ----------------------------------------------------------------

@@ -36,13 +36,14 @@ class Dialog;
 
 class Script {
  public:
-  enum class Action { Type, Focus, Click, SelectItem, Enter, Escape, Close, Help, Paint, Inspect };
+  enum class Action { Type, Focus, Click, SelectItem, Enter, Escape, Close, Help, Paint, Inspect, RunTimers };
   struct Step {
     Action action = Action::Enter;
     int id = 0;
     std::string text;
     int index = -1;
     std::function<void()> inspect;
+    int milliseconds = 0;  // RunTimers
   };
 
   // Puts the focus on the field and replaces its text as typed (the typing
@@ -63,6 +64,9 @@ class Script {
   Script& Paint();
   // Calls `fn` at this point of the run (to look at the live dialog).
   Script& Inspect(std::function<void()> fn);
+  // Lets the dialog's timers fire as they fall due (waiting in real time),
+  // until the dialog ends, it has no timer left, or `milliseconds` have passed.
+  Script& RunTimers(int milliseconds);
   // The script of the next modal dialog opened while this run goes on.
   Script& Answer(Script nested);
 
@@ -109,6 +113,8 @@ struct DialogRecord {
   std::vector<Invalidation> invalidations;
   int paintCount = 0;
   std::vector<std::string> lastPaint;  // recording-DC lines of the last paint
+  bool busyCursor = false;  // the busy cursor was on at the end
+  int timerEvents = 0;      // timer events delivered
 
   // The first control with the id, or null.
   const ControlRecord* Control(int id) const;

@@ -137,16 +137,20 @@ TEST_F(StartDlgTest, TheOptimisedRunMarksTheProjectAndOnOkResetsTheStatusButtons
   EXPECT_EQ(App().inputChangedSinceRun, 1);
   EXPECT_TRUE(Record().invalidations.empty());
 
-  // OK after a run that wrote 9 layers into the input.
-  App().input.layerCount = 9;
-  App().runInput.ultimateStrength = 58.4;
-  App().runInput.rfInstallation = 1.15;
-  App().runInput.rfDurability = 1.05;
-  App().runInput.rfCreep = 2.2;
+  // OK after a real run of the default project: it writes its layout into the input.
+  App().input.designerName = "A. Engineer";
   App().geosyntheticTypes.typeCount = 4;
   App().geosyntheticTypes.typeOverflow = 1;
   App().geosyntheticTypes.typeUltimateStrength[1] = 77.0;
-  Drive(Script().Paint().Click(res::kRunOptimizedId).Answer(Script().Enter()));
+  App().input.ultimateStrength = 58.4;
+  App().input.rfInstallation = 1.15;
+  App().input.rfDurability = 1.05;
+  App().input.rfCreep = 2.2;
+  Drive(Script().Paint().Click(res::kRunOptimizedId).Answer(
+      Script().Click(fw::IDOK).RunTimers(120000)));
+  ASSERT_EQ(session_.Find("IDD_RUN_TERVANE", 1)->result, fw::IDOK);
+  EXPECT_GT(App().input.layerCount, 0);
+  EXPECT_EQ(App().results.resultLayerCount, App().input.layerCount);
   EXPECT_EQ(App().inputChangedSinceRun, 0);
   EXPECT_EQ(App().resultsAvailable, 1);
   EXPECT_TRUE(menu_.IsControlEnabled(res::kViewTablesId));
@@ -161,14 +165,19 @@ TEST_F(StartDlgTest, TheOptimisedRunMarksTheProjectAndOnOkResetsTheStatusButtons
   ASSERT_EQ(Record().invalidations.size(), 1u);
   EXPECT_EQ(Record().invalidations[0].rect, (fw::Rect{265, 36, 682, 60}));
 
-  // A run that stopped at the layer limit left no layers: the buttons go off.
-  App().input.layerCount = 0;
-  Drive(Script().Click(res::kRunOptimizedId).Answer(Script().Enter()));
-  EXPECT_FALSE(menu_.IsControlEnabled(res::kViewTablesId));
-  EXPECT_EQ(App().resultsAvailable, 0);
-  const fw::DialogRecord* run = session_.Find("IDD_RUN_TERVANE", 1);
+  // A run that stopped at the layer limit leaves no layers: the buttons go off.
+  App().input.slopeHeight = 30.0;
+  App().input.minSpacing = 0.15;
+  App().input.maxSpacing = 0.16;
+  Drive(Script().Click(res::kRunOptimizedId).Answer(
+      Script().Click(fw::IDOK).RunTimers(120000).Answer(Script().Enter())));
+  const fw::DialogRecord* run = session_.Find("IDD_RUN_TERVANE", 2);
   ASSERT_NE(run, nullptr);
   EXPECT_EQ(run->result, fw::IDOK);
+  ASSERT_NE(session_.Find("IDD_TERMINATE"), nullptr);
+  EXPECT_EQ(App().input.layerCount, 0);
+  EXPECT_FALSE(menu_.IsControlEnabled(res::kViewTablesId));
+  EXPECT_EQ(App().resultsAvailable, 0);
 }
 
 TEST_F(StartDlgTest, TheUserSpecifiedRunOpensTheRunDialogOnlyAfterTheLayersWereAccepted) {

@@ -23,6 +23,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextCursor>
+#include <QTimer>
 #include <QValidator>
 #include <QVariant>
 
@@ -288,6 +289,9 @@ struct QtDialogBackend::Impl {
   bool initialising = false;
   bool ended = false;
   int result = IDCANCEL;
+
+  // Timers by id; each lives as a child of the window and goes with it.
+  std::map<int, QPointer<QTimer>> timers;
 
   ~Impl();
 
@@ -1224,6 +1228,41 @@ void QtDialogBackend::SetControlFont(int id, const Font& font) {
   c->widget->setFont(qfont);
   if (auto* l = qobject_cast<QLabel*>(c->widget); l != nullptr && c->tmpl.kind != ControlKind::Picture)
     impl_->FitLabel(l);
+}
+
+bool QtDialogBackend::SetTimer(int id, int milliseconds) {
+  Impl& d = *impl_;
+  if (d.window == nullptr || d.destroying) return false;
+  QPointer<QTimer>& timer = d.timers[id];
+  if (timer == nullptr) {
+    timer = new QTimer(d.window);
+    std::shared_ptr<bool> token = d.alive;
+    Impl* impl = impl_.get();
+    QObject::connect(timer, &QTimer::timeout, timer, [token, impl, id] {
+      if (!*token || impl->window == nullptr) return;
+      impl->Deliver([id](DialogEvents& ev) { ev.BackendTimer(id); });
+    });
+  }
+  timer->start(std::max(1, milliseconds));
+  return true;
+}
+
+void QtDialogBackend::KillTimer(int id) {
+  auto it = impl_->timers.find(id);
+  if (it == impl_->timers.end()) return;
+  if (it->second != nullptr) {
+    it->second->stop();
+    it->second->deleteLater();  // safe also from its own timeout
+  }
+  impl_->timers.erase(it);
+}
+
+void QtDialogBackend::SetBusyCursor(bool busy) {
+  if (impl_->window == nullptr) return;
+  if (busy)
+    impl_->window->setCursor(Qt::BusyCursor);
+  else
+    impl_->window->unsetCursor();
 }
 
 QDialog* QtDialogBackend::Window() const { return impl_->window; }

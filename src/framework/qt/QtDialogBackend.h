@@ -65,6 +65,10 @@ class QtDialogBackend final : public DialogBackend {
   void SetFocus(int id) override;
   void SetControlFont(int id, const Font& font) override;
 
+  bool SetTimer(int id, int milliseconds) override;
+  void KillTimer(int id) override;
+  void SetBusyCursor(bool busy) override;
+
   // The window while it exists (null otherwise), and the widget of the first
   // control with that id (null when there is none). For tests and for the
   // controls that attach themselves to a placeholder.

@@ -1,0 +1,18 @@
+#include "analysis/run/TerminateDlg.h"
+
+#include "app/MessageDialogs.h"
+#include "resources/DialogTemplates.h"
+
+namespace tervane {
+
+CTerminateDlg::CTerminateDlg() : fw::Dialog(DialogTemplateNamed("IDD_TERMINATE")) {
+  SetBackgroundColor(fw::RGB(255, 0, 0));
+}
+
+bool CTerminateDlg::OnInitDialog() {
+  fw::Dialog::OnInitDialog();
+  ApplyDialogIdLabelRule(*this);
+  return true;
+}
+
+}  // namespace tervane
