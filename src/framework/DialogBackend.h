@@ -17,6 +17,9 @@
 
 namespace tervane::fw {
 
+class HostedControl;
+class Variant;
+
 // Background of every dialog that does not choose its own colour.
 inline constexpr ColorRef kDefaultDialogColor = RGB(222, 222, 222);
 
@@ -45,6 +48,11 @@ class DialogEvents {
   virtual void BackendDestroyed() = 0;
   // Background of the dialog and its static controls; static text is black.
   virtual ColorRef BackgroundColor() const = 0;
+
+  // ---- hosted controls ------------------------------------------------------
+  // The user did something in hosted control `id` (a spreadsheet), which
+  // raised its event `dispid` with these arguments.
+  virtual void BackendControlEvent(int /*id*/, int /*dispid*/, std::vector<Variant>& /*args*/) {}
 };
 
 // One dialog window. Control ids address the first control of the template
@@ -112,6 +120,12 @@ class DialogBackend {
   // unnamed control that has it reports kStaticId).
   virtual int FocusedControl() const = 0;
   virtual void SetFocus(int id) = 0;
+
+  // ---- hosted controls ------------------------------------------------------
+  // The control object of a Spreadsheet or PrintPreview control (made from
+  // the template with MakeHostedControl, owned by the window); null for other
+  // controls and once the window is gone.
+  virtual HostedControl* HostedControlAt(int /*id*/) const { return nullptr; }
 };
 
 // Makes dialog backends. One factory is installed for the whole process.

@@ -62,6 +62,8 @@ class QtDialogBackend final : public DialogBackend {
   int FocusedControl() const override;
   void SetFocus(int id) override;
 
+  HostedControl* HostedControlAt(int id) const override;
+
   // The window while it exists (null otherwise), and the widget of the first
   // control with that id (null when there is none). For tests and for the
   // controls that attach themselves to a placeholder.
