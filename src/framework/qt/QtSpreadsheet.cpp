@@ -467,19 +467,27 @@ void QtSheetPreviewWidget::UpdateScrollBars() {
 
 void QtSheetPreviewWidget::paintEvent(QPaintEvent*) {
   const QSize size = viewport()->size();
-  FixedDpiDC dc(*viewport(), PageDpi(), Size{size.width(), size.height()});
-  dc.FillRect(Rect{0, 0, size.width(), size.height()}, Brush::Solid(preview_->PreviewColor()));
+  QPainter painter(viewport());
+  painter.fillRect(QRect(QPoint(0, 0), size), QColorOf(preview_->PreviewColor()));
+  const int dpi = PageDpi();
   const std::size_t pages = preview_->Pages().size();
   for (std::size_t i = 0; i < pages; ++i) {
     const QRect r = PageRect(i);
     if (r.bottom() < 0) continue;
     if (r.top() > size.height()) break;
-    // A shadow, the sheet of paper, then the page as it prints.
-    dc.SetViewportOrg(Point{0, 0});
-    dc.FillRect(Rect{r.left() + 3, r.top() + 3, r.right() + 4, r.bottom() + 4}, Brush::Solid(RGB(96, 96, 96)));
-    dc.FillRect(Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, Brush::Solid(kWhite));
-    dc.SetViewportOrg(Point{r.left(), r.top()});
-    preview_->PaintPage(dc, i);
+    // A shadow, then the page as it prints, drawn at twice the resolution
+    // and scaled down so that its small texts stay legible.
+    painter.fillRect(r.translated(3, 3), QColor(96, 96, 96));
+    QImage page(r.width() * 2, r.height() * 2, QImage::Format_RGB32);
+    page.setDotsPerMeterX(static_cast<int>(std::lround(dpi * 2 / 0.0254)));
+    page.setDotsPerMeterY(static_cast<int>(std::lround(dpi * 2 / 0.0254)));
+    page.fill(Qt::white);
+    {
+      FixedDpiDC dc(page, dpi * 2, Size{page.width(), page.height()});
+      preview_->PaintPage(dc, i);
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(r, page);
   }
 }
 
