@@ -315,6 +315,7 @@ TEST(SpreadsheetTest, TheUserEditsOnlyNumberCellsWithTheCharactersOfANumber) {
   Calls c{s};
   EXPECT_FALSE(s.UserEdit(1, 1, "1"));  // text cells are read-only
   c.NumberCells();
+  const std::string tooLong(41, '1');
   struct Case {
     int col, row;
     const char* text;
@@ -323,7 +324,7 @@ TEST(SpreadsheetTest, TheUserEditsOnlyNumberCellsWithTheCharactersOfANumber) {
   const Case cases[] = {
       {1, 1, "1.25", true},   {1, 1, "-3e-2", true},  {1, 1, "", true},    {1, 1, "1,5", false},
       {1, 1, "abc", false},   {1, 1, "inf", false},   {0, 1, "1", false},  {1, -994, "1", false},
-      {6, 1, "1", false},     {1, 1, std::string(41, '1').c_str(), false},
+      {6, 1, "1", false},     {1, 1, tooLong.c_str(), false},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.text);
