@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/ControlWrappers.h"
+#include "app/GeosyntheticTypes.h"
 #include "app/ProjectData.h"
 #include "framework/Dialog.h"
 
@@ -68,14 +69,5 @@ class CManualInputDataDlg : public fw::Dialog {
   std::array<double, kMaxLayers> rfDurability_{};
   std::array<double, kMaxLayers> rfCreep_{};
 };
-
-// The grouping of the layer table into geosynthetic types: layer i of
-// `input` takes the number of the first type in use (1 to the smaller of
-// typeCount and kMaxGeosyntheticTypes) whose long-term strength (ultimate
-// strength divided by RFid, RFd and RFc in turn) lies within 0.01 kN/m of the
-// layer's; without one, a new type is opened with the layer's values while
-// fewer than kMaxGeosyntheticTypes are in use; otherwise typeOverflow becomes
-// 1, typeCount 6, and the layer keeps its type number.
-void ClassifyLayerType(const ProjectInput& input, GeosyntheticTypeTable& types, int i);
 
 }  // namespace tervane
