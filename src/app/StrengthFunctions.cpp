@@ -1,5 +1,7 @@
 #include "app/StrengthFunctions.h"
 
+#include <cmath>
+
 namespace tervane {
 namespace {
 
@@ -43,5 +45,7 @@ double LayerStrengthCheck::ComputeLayerStrengthRatio(const ProjectInput& runInpu
 bool IsLayerOverstressed(const ProjectInput& runInput, double ratio) {
   return runInput.fsGeosyntheticStrength - 0.001 > ratio;
 }
+
+bool IsStrengthRatioValid(double ratio) { return std::isfinite(ratio); }
 
 }  // namespace tervane

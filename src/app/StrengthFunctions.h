@@ -36,4 +36,9 @@ struct LayerStrengthCheck {
 // its ratio.
 bool IsLayerOverstressed(const ProjectInput& runInput, double ratio);
 
+// False for a ratio that cannot be formed: a required strength of 0 (or a
+// ratio that is otherwise not a finite number). Such a ratio is shown as
+// "N/A" and the layer counts as overstressed.
+bool IsStrengthRatioValid(double ratio);
+
 }  // namespace tervane

@@ -179,12 +179,14 @@ ClippedCircle ClipDeepSeatedCircle(const ProjectInput& runInput, const AnalysisR
   circle.entryX = X[p] * L + c / d;
   circle.entryY = t * circle.entryX;
 
-  // The arc ends at the first point in the air in front of the slope face.
+  // The arc ends at the first point in the air in front of the slope face:
+  // above the line y = tan(i) |x| (tested without dividing, so a point at
+  // x = 0 is in the air exactly when it lies above the toe).
   const double tanI = std::tan(runInput.slopeAngle * kDrawingDegree);
   const double faceRun = std::tan((90.0 - runInput.slopeAngle) * kDrawingDegree) * runInput.slopeHeight * L;
   circle.endIndex = kCirclePoints;
   for (int j = p + 1; j < kCirclePoints; ++j) {
-    if (tanI < Y[j] / std::fabs(X[j]) && X[j] * L < faceRun) {
+    if (Y[j] > tanI * std::fabs(X[j]) && X[j] * L < faceRun) {
       circle.endIndex = j;
       circle.leftThroughFace = true;
       break;

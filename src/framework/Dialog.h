@@ -72,6 +72,8 @@ class Dialog : private DialogEvents {
   Size ClientSize() const;
   void InvalidateRect(const Rect& rect, bool erase = true);
   void Invalidate(bool erase = true);
+  // A copy of what the client area shows inside `rect` (DialogBackend::GrabClient).
+  Image GrabClient(const Rect& rect) const;
   void SetBackgroundColor(ColorRef color) { background_ = color; }
   ColorRef BackgroundColor() const override { return background_; }
 

@@ -14,6 +14,7 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/DialogTemplate.h"
+#include "framework/Image.h"
 
 namespace tervane::fw {
 
@@ -158,6 +159,13 @@ class DialogBackend {
   // the template with MakeHostedControl, owned by the window); null for other
   // controls and once the window is gone.
   virtual HostedControl* HostedControlAt(int /*id*/) const { return nullptr; }
+
+  // ---- what the window shows ------------------------------------------------
+  // The part of the client area inside `rect` as the window shows it now,
+  // its painting and its controls, one image pixel per client pixel; the
+  // rectangle is first cut to the client area. A null image when nothing of
+  // it lies inside, or when the backend cannot show pixels.
+  virtual Image GrabClient(const Rect& /*rect*/) const { return Image(); }
 };
 
 // Makes dialog backends. One factory is installed for the whole process.

@@ -313,6 +313,18 @@ class HeadlessDialogBackend : public DialogBackend {
     InvalidateRect(Rect{0, 0, s.cx, s.cy}, erase);
   }
 
+  // A headless window shows no pixels: its client area is its background.
+  Image GrabClient(const Rect& rect) const override {
+    if (!created_) return Image();
+    const Size s = ClientSize();
+    const int left = std::max(0, std::min(rect.left, rect.right));
+    const int top = std::max(0, std::min(rect.top, rect.bottom));
+    const int right = std::min(s.cx, std::max(rect.left, rect.right));
+    const int bottom = std::min(s.cy, std::max(rect.top, rect.bottom));
+    if (right <= left || bottom <= top) return Image();
+    return Image(right - left, bottom - top, events_ != nullptr ? events_->BackgroundColor() : kDefaultDialogColor);
+  }
+
   std::string ControlText(int id) const override {
     const State* s = Find(id);
     if (s == nullptr) return {};

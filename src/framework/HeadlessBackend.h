@@ -8,6 +8,9 @@
 // whose script ends without closing the dialog ends with IDCANCEL and records
 // that fact: no test ever waits for a person.
 //
+// A headless window has no pixels: GrabClient gives the part of the client
+// area asked for filled with the dialog's background colour.
+//
 // Spreadsheet controls are live sheets (framework/Spreadsheet.h): a script
 // types into, edits and clicks their cells as the user does, and a record
 // keeps a copy of each sheet (and preview) as it was at the end of the run.

@@ -35,6 +35,7 @@
 
 #include "framework/qt/QtConvert.h"
 #include "framework/qt/QtFrame.h"
+#include "framework/qt/QtImage.h"
 #include "framework/qt/QtPainterDC.h"
 #include "framework/qt/QtPictures.h"
 #include "framework/qt/QtSpreadsheet.h"
@@ -1267,6 +1268,17 @@ void QtDialogBackend::SetBusyCursor(bool busy) {
 }
 
 QDialog* QtDialogBackend::Window() const { return impl_->window; }
+
+Image QtDialogBackend::GrabClient(const Rect& rect) const {
+  DialogWindow* w = impl_->window;
+  if (w == nullptr) return Image();
+  const QRect r = ToQRect(rect).intersected(w->rect());
+  if (r.isEmpty()) return Image();
+  QImage image = w->grab(r).toImage();
+  // One image pixel per client pixel, also on a scaled screen.
+  if (image.size() != r.size()) image = image.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  return FromQImage(image);
+}
 
 HostedControl* QtDialogBackend::HostedControlAt(int id) const {
   const Impl::Control* c = impl_->Find(id);

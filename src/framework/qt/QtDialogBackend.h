@@ -70,6 +70,9 @@ class QtDialogBackend final : public DialogBackend {
   void SetBusyCursor(bool busy) override;
 
   HostedControl* HostedControlAt(int id) const override;
+  // Renders the window and its controls into an image (QWidget::grab), so it
+  // is the dialog's own content whatever covers it on the screen.
+  Image GrabClient(const Rect& rect) const override;
 
   // The window while it exists (null otherwise), and the widget of the first
   // control with that id (null when there is none). For tests and for the
