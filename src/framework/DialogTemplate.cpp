@@ -23,6 +23,8 @@ bool IsPushButton(ControlKind kind) {
 
 bool IsRadio(ControlKind kind) { return kind == ControlKind::Radio || kind == ControlKind::PushLikeRadio; }
 
+bool IsCheckBox(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::PushLikeCheckBox; }
+
 bool IsEditLike(const ControlTemplate& control) {
   return control.kind == ControlKind::Edit || control.kind == ControlKind::MultiLineEdit ||
          (control.kind == ControlKind::ComboBox && (control.flags & kComboEditable) != 0);

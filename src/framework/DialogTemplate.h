@@ -35,6 +35,9 @@ enum class ControlKind {
   Radio,
   PushLikeRadio,
   CheckBox,
+  // A check box with the look of a push button: it stays pressed while it
+  // is checked, and each click toggles it.
+  PushLikeCheckBox,
   // Combo box; ComboEditable and ComboSorted in the flags choose the style.
   // Without ComboEditable it is a drop-down list.
   ComboBox,
@@ -117,6 +120,8 @@ struct DialogTemplate {
 bool IsPushButton(ControlKind kind);
 // True for radio buttons of either look.
 bool IsRadio(ControlKind kind);
+// True for check boxes of either look.
+bool IsCheckBox(ControlKind kind);
 // True for edit fields and the edit part of an editable combo box.
 bool IsEditLike(const ControlTemplate& control);
 

@@ -497,7 +497,7 @@ class HeadlessDialogBackend : public DialogBackend {
   }
 
   static bool Clickable(ControlKind k) {
-    return IsPushButton(k) || IsRadio(k) || k == ControlKind::CheckBox;
+    return IsPushButton(k) || IsRadio(k) || IsCheckBox(k);
   }
 
   static std::string LimitText(const std::string& text, int limit) {
@@ -633,7 +633,7 @@ class HeadlessDialogBackend : public DialogBackend {
           return;
         }
         focus_ = step.id;
-        if (s->kind == ControlKind::CheckBox) {
+        if (IsCheckBox(s->kind)) {
           s->check = s->check == 1 ? 0 : 1;
         } else if (IsRadio(s->kind)) {
           for (int other : RadioGroupOf(tmpl_, step.id))

@@ -112,6 +112,11 @@ class WrappingPushButton : public QPushButton {
     initStyleOption(&opt);
     const QString caption = opt.text;
     opt.text.clear();
+    // A push-like check box or radio button that is checked looks pressed in.
+    if (isCheckable() && isChecked()) {
+      opt.state |= QStyle::State_Sunken;
+      opt.palette.setColor(QPalette::Button, opt.palette.color(QPalette::Button).darker(125));
+    }
     p.drawControl(QStyle::CE_PushButton, opt);
     QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
     if (opt.state & (QStyle::State_On | QStyle::State_Sunken)) {
@@ -637,6 +642,15 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
       w = b;
       break;
     }
+    case ControlKind::PushLikeCheckBox: {
+      auto* b = new WrappingPushButton(text, window);
+      b->setCheckable(true);  // a click toggles it before it is reported
+      b->setAutoDefault(false);
+      b->setFocusPolicy(clickable);
+      connectClick(b);
+      w = b;
+      break;
+    }
     case ControlKind::CheckBox: {
       auto* b = new CheckBox(text, window);
       if (ct.flags & kLeftText) b->setLayoutDirection(Qt::RightToLeft);
@@ -1089,7 +1103,7 @@ int QtDialogBackend::CheckState(int id) const {
       default: return 0;
     }
   }
-  if (IsRadio(c->tmpl.kind)) {
+  if (IsRadio(c->tmpl.kind) || c->tmpl.kind == ControlKind::PushLikeCheckBox) {
     auto* b = qobject_cast<QAbstractButton*>(c->widget);
     return b != nullptr && b->isChecked() ? 1 : 0;
   }
@@ -1106,7 +1120,7 @@ void QtDialogBackend::SetCheckState(int id, int state) {
     } else {
       cb->setCheckState(state == 1 ? Qt::Checked : Qt::Unchecked);
     }
-  } else if (IsRadio(c->tmpl.kind)) {
+  } else if (IsRadio(c->tmpl.kind) || c->tmpl.kind == ControlKind::PushLikeCheckBox) {
     // Only this button changes; the dialog keeps its group in order.
     if (auto* b = qobject_cast<QAbstractButton*>(c->widget)) b->setChecked(state != 0);
   }

@@ -230,6 +230,14 @@ void QtSpreadsheetWidget::resizeEvent(QResizeEvent* e) {
   UpdateScrollBars();
 }
 
+void QtSpreadsheetWidget::showEvent(QShowEvent* e) {
+  QAbstractScrollArea::showEvent(e);
+  UpdateScrollBars();
+  // Setting a policy lays the scroll bars out again once the sheet is visible.
+  setVerticalScrollBarPolicy(verticalScrollBarPolicy());
+  setHorizontalScrollBarPolicy(horizontalScrollBarPolicy());
+}
+
 void QtSpreadsheetWidget::scrollContentsBy(int, int) {
   if (editor_ != nullptr) CommitEdit(true);
   topRow_ = verticalScrollBar()->value() + 1;

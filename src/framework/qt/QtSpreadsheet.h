@@ -54,6 +54,9 @@ class QtSpreadsheetWidget final : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  // The scroll bars "as needed" are laid out again for the size the sheet
+  // is shown at (their ranges may have been set while it was hidden).
+  void showEvent(QShowEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;

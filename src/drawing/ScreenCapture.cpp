@@ -1,0 +1,135 @@
+#include "drawing/ScreenCapture.h"
+
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "app/DataFiles.h"
+#include "app/MessageDialogs.h"
+#include "framework/DataExchange.h"
+#include "framework/FileIo.h"
+#include "framework/Services.h"
+#include "resources/DialogTemplates.h"
+#include "resources/DrawingResources.h"
+
+namespace tervane {
+
+namespace {
+
+// The flag file holds "SHOW" or "NOSHOW"; a longer first line is no flag.
+constexpr std::size_t kFlagMaxCharacters = 9;
+
+void ReportCaptureFailure() {
+  fw::ShowMessage("The drawing could not be captured: no part of the figure is on the window.",
+                  fw::MessageButtons::Ok, fw::MessageIcon::Warning);
+}
+
+void ReportWriteFailure(const std::string& path, const std::string& error) {
+  fw::ShowMessage("The bitmap file could not be written:\n" + path + (error.empty() ? "" : "\n\n" + error),
+                  fw::MessageButtons::Ok, fw::MessageIcon::Warning);
+}
+
+}  // namespace
+
+fw::Rect BitmapFileRect(fw::Size client) {
+  const int left = fw::ToDeviceCoord(0.09 * client.cx);
+  const int top = fw::ToDeviceCoord(0.045 * client.cy);
+  return fw::Rect{left, top, left + 550, top + 340};
+}
+
+fw::Rect CallPaintRect(fw::Size client) {
+  return fw::Rect{fw::ToDeviceCoord(0.09 * client.cx), fw::ToDeviceCoord(0.045 * client.cy),
+                  fw::ToDeviceCoord(0.98 * client.cx), fw::ToDeviceCoord(0.777 * client.cy)};
+}
+
+std::optional<fw::PackedDib> CaptureDib(const fw::Dialog& dialog, const fw::Rect& rect) {
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return std::nullopt;
+  const fw::Image image = dialog.GrabClient(rect);
+  if (image.IsNull()) return std::nullopt;
+  // Every display this program runs on shows more than 8 bits per pixel:
+  // the bitmap is a true-colour one without a colour table.
+  return fw::DibFromImage(image, 24);
+}
+
+int SaveDibToFile(const fw::PackedDib* image, const std::string& path, std::string* error) {
+  auto fail = [error](int code, const std::string& why) {
+    if (error != nullptr) *error = why;
+    return code;
+  };
+  if (image == nullptr) return fail(kDibNoImage, "There is no image.");
+  if (image->header.size != fw::kBitmapInfoHeaderSize)
+    return fail(kDibBadHeader, "The image does not start with a 40-byte information header.");
+  const std::vector<std::uint8_t> bytes = fw::EncodeBmpFile(*image);
+  if (bytes.empty()) return fail(kDibNotWritten, "The image does not hold all of its pixels.");
+  std::string why;
+  if (!fw::WriteFileAtomically(path, bytes, why)) return fail(kDibNotWritten, why);
+  return kDibSaved;
+}
+
+void CaptureToBitmapFile(fw::Dialog& dialog, const fw::Rect& rect) {
+  const std::optional<fw::PackedDib> image = CaptureDib(dialog, rect);
+  if (!image) {
+    ReportCaptureFailure();
+    return;
+  }
+  fw::FileDialogOptions options;
+  options.defaultExtension = "bmp";
+  options.proposedName = "*.bmp";
+  options.askOverwrite = true;
+  const std::optional<std::string> path = fw::FileDialogs().SaveFile(options);
+  if (!path) return;
+  std::string error;
+  if (SaveDibToFile(&*image, *path, &error) != kDibSaved) ReportWriteFailure(*path, error);
+}
+
+std::string ReadShowPaintFlag() {
+  const std::optional<std::string> line = ReadFirstLine(DataFilePath(kShowPaintFlagFile), kFlagMaxCharacters);
+  if (!line) {
+    std::cerr << "open failed on input file" << std::endl;
+    return "SHOW";
+  }
+  return *line;
+}
+
+void CaptureToImageEditor(fw::Dialog& dialog, const fw::Rect& rect) {
+  const std::optional<fw::PackedDib> image = CaptureDib(dialog, rect);
+  if (!image) {
+    ReportCaptureFailure();
+    return;
+  }
+  if (ReadShowPaintFlag() == "SHOW") {
+    CShowOrNotPaintDlg notice;
+    notice.DoModal();  // however it closes, the command goes on
+  }
+  // The editor must never open an older drawing: the old file goes first.
+  const std::string path = DataFilePath(kTemporaryBitmapFile);
+  std::error_code ec;
+  std::filesystem::remove(path, ec);
+  std::string error;
+  if (SaveDibToFile(&*image, path, &error) != kDibSaved) {
+    ReportWriteFailure(path, error);
+    return;
+  }
+  if (!fw::Shell().OpenWithDesktop(path))
+    fw::ShowMessage(kNoImageEditorMessage, fw::MessageButtons::Ok, fw::MessageIcon::Warning);
+}
+
+CShowOrNotPaintDlg::CShowOrNotPaintDlg() : fw::Dialog(DialogTemplateNamed("IDD_SHOW_OR_NOT_PAINT")) {
+  SetBackgroundColor(fw::kDefaultDialogColor);
+  OnClicked(res::kDoNotShowPaintId, &CShowOrNotPaintDlg::OnDoNotShow);
+}
+
+bool CShowOrNotPaintDlg::OnInitDialog() {
+  ApplyDialogIdLabelRule(*this);
+  return fw::Dialog::OnInitDialog();
+}
+
+void CShowOrNotPaintDlg::DoDataExchange(fw::DataExchange& dx) { dx.Check(res::kDoNotShowPaintId, doNotShow); }
+
+void CShowOrNotPaintDlg::OnDoNotShow() {
+  doNotShow = GetCheck(res::kDoNotShowPaintId) == 1 ? 1 : 0;
+  if (!WriteSingleLine(DataFilePath(kShowPaintFlagFile), doNotShow == 1 ? "NOSHOW" : "SHOW"))
+    std::cerr << "open failed on input file" << std::endl;
+}
+
+}  // namespace tervane
