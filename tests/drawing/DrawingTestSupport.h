@@ -31,7 +31,7 @@ inline void UserRunWithOverstressedLayer(ProjectData& data) {
   in.layerCount = 6;
   for (int k = 0; k < 6; ++k) {
     in.layerElevation[k] = 0.5 + k;
-    in.layerUltimateStrength[k] = k == 5 ? 2.0 : 60.0;
+    in.layerUltimateStrength[k] = k == 5 ? 2.0 : 100.0;
     in.layerRfInstallation[k] = 1.2;
     in.layerRfDurability[k] = 1.1;
     in.layerRfCreep[k] = 2.5;
