@@ -32,14 +32,16 @@ void ReportWriteFailure(const std::string& path, const std::string& error) {
 }  // namespace
 
 fw::Rect BitmapFileRect(fw::Size client) {
-  const int left = fw::ToDeviceCoord(0.09 * client.cx);
-  const int top = fw::ToDeviceCoord(0.045 * client.cy);
+  const int left = fw::ToDeviceCoord(0.09 * client.cx) - kCaptureFrameLeft;
+  const int top = fw::ToDeviceCoord(0.045 * client.cy) - kCaptureFrameTop;
   return fw::Rect{left, top, left + 550, top + 340};
 }
 
 fw::Rect CallPaintRect(fw::Size client) {
-  return fw::Rect{fw::ToDeviceCoord(0.09 * client.cx), fw::ToDeviceCoord(0.045 * client.cy),
-                  fw::ToDeviceCoord(0.98 * client.cx), fw::ToDeviceCoord(0.777 * client.cy)};
+  return fw::Rect{fw::ToDeviceCoord(0.09 * client.cx) - kCaptureFrameLeft,
+                  fw::ToDeviceCoord(0.045 * client.cy) - kCaptureFrameTop,
+                  fw::ToDeviceCoord(0.98 * client.cx) - kCaptureFrameLeft,
+                  fw::ToDeviceCoord(0.777 * client.cy) - kCaptureFrameTop};
 }
 
 std::optional<fw::PackedDib> CaptureDib(const fw::Dialog& dialog, const fw::Rect& rect) {

@@ -40,10 +40,18 @@ inline constexpr const char* kNoImageEditorMessage =
     "a bitmap file.  Then, invoke a drawing program (or word processor) that can read bitmap\n"
     "files, retrieve the captured file, and use that program features to print the figure.";
 
-// The part of the client area that BITMAP_FILE copies: from (0.09 W, 0.045 H),
-// 550 pixels wide and 340 high; and the part that CALL_PAINT of the results
-// drawing copies: from the same corner to (0.98 W, 0.777 H). Fractions are
-// truncated to whole pixels.
+// The rectangles of the figure are given in pixels of a drawing dialog at
+// the screen's top-left corner, so they count the dialog's frame: its border
+// and caption. The capture takes the dialog's own client area, in which the
+// same part of the figure lies that much higher and further left.
+inline constexpr int kCaptureFrameLeft = 3;  // the dialog's border
+inline constexpr int kCaptureFrameTop = 21;  // its caption and border
+
+// The part of the client area that BITMAP_FILE copies: from (0.09 W, 0.045 H)
+// less the frame, 550 pixels wide and 340 high (the figure's height at the
+// dialog's size); and the part that CALL_PAINT of the results drawing
+// copies: from the same corner to (0.98 W, 0.777 H) less the frame. Fractions
+// are truncated to whole pixels.
 fw::Rect BitmapFileRect(fw::Size client);
 fw::Rect CallPaintRect(fw::Size client);
 

@@ -129,5 +129,15 @@ TEST(StrengthFunctions, OverstressMarkingIsStrict) {
   EXPECT_FALSE(IsLayerOverstressed(run, 2.0));
 }
 
+// A ratio over a required strength of 0 cannot be formed.
+TEST(StrengthFunctions, RatioThatCannotBeFormed) {
+  EXPECT_TRUE(IsStrengthRatioValid(1.3));
+  EXPECT_TRUE(IsStrengthRatioValid(0.0));
+  EXPECT_TRUE(IsStrengthRatioValid(-2.0));
+  EXPECT_FALSE(IsStrengthRatioValid(25.0 / 0.0));
+  EXPECT_FALSE(IsStrengthRatioValid(-25.0 / 0.0));
+  EXPECT_FALSE(IsStrengthRatioValid(std::nan("")));
+}
+
 }  // namespace
 }  // namespace tervane

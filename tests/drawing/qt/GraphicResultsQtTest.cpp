@@ -14,9 +14,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
-#include <QScrollBar>
-#include <cstdio>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -36,6 +36,8 @@
 #include "framework/FakeServices.h"
 #include "framework/qt/QtImage.h"
 #include "framework/qt/QtServices.h"
+#include "framework/FileIo.h"
+#include "framework/Spreadsheet.h"
 #include "framework/qt/QtSpreadsheet.h"
 #include "resources/DrawingResources.h"
 
@@ -105,36 +107,193 @@ class GraphicResultsQtTest : public ::testing::Test {
   fw::ScopedFakeServices fakes_;
 };
 
+QtSpreadsheetWidget* List(QtDialogBackend& b) {
+  auto* list = dynamic_cast<QtSpreadsheetWidget*>(b.ControlWidget(res::kLayerListId));
+  EXPECT_NE(list, nullptr);
+  return list;
+}
+
+// The toe dot of the results drawing (black, 8 pixels across) centred at p;
+// the bottom layer starts at its middle, so its upper half is looked at.
+void ExpectToeAt(const QImage& shot, QPoint p) {
+  EXPECT_EQ(shot.pixel(p + QPoint(0, -3)), qRgb(0, 0, 0)) << p.x() << "," << p.y();
+  EXPECT_NE(shot.pixel(p + QPoint(0, -6)), qRgb(0, 0, 0)) << p.x() << "," << p.y();
+}
+
+TEST_F(GraphicResultsQtTest, TheListPicksALayerWithTheMouse) {
+  CGraphicResultsDlg dlg;
+  QImage before, picked, cleared;
+  qttest::RunModal(dlg, [&](QtDialogBackend& b) {
+    QtSpreadsheetWidget* list = List(b);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Sheet().RowCount(), App().results.resultLayerCount);
+    before = Grab(b);
+    ClickCell(list, 0, 3);
+    EXPECT_EQ(dlg.view.selectedLayer, 2);
+    picked = Grab(b);
+    ClickCell(list, 0, 3);
+    EXPECT_EQ(dlg.view.selectedLayer, -1);
+    cleared = Grab(b);
+    qttest::KeyAtFocus(b, Qt::Key_Escape);
+  });
+  // The white text box at (0.1 W, 0.01 H) comes and goes with the pick.
+  const QPoint box(static_cast<int>(0.1 * 633) + 200, static_cast<int>(0.01 * 476) + 40);
+  EXPECT_EQ(before.pixel(box), Rgb(fw::RGB(222, 222, 222)));
+  EXPECT_EQ(picked.pixel(box), Rgb(fw::kWhite));
+  EXPECT_EQ(cleared.pixel(box), Rgb(fw::RGB(222, 222, 222)));
+}
+
+TEST_F(GraphicResultsQtTest, ZoomAndPanButtonsMoveTheFigure) {
+  CGraphicResultsDlg dlg;
+  QImage start, moved, larger, reset;
+  qttest::RunModal(dlg, [&](QtDialogBackend& b) {
+    start = Grab(b);
+    qttest::Click(b.ControlWidget(res::kRightId));
+    qttest::Click(b.ControlWidget(res::kDownId));
+    qttest::Click(b.ControlWidget(res::kDownId));
+    moved = Grab(b);
+    for (int i = 0; i < 10; ++i) qttest::Click(b.ControlWidget(res::kScaleLargeId));
+    EXPECT_EQ(dlg.view.zoom, 0.4072236566943605);
+    larger = Grab(b);
+    qttest::Click(b.ControlWidget(res::kDefaultScaleId));
+    reset = Grab(b);
+    qttest::KeyAtFocus(b, Qt::Key_Escape);
+  });
+  // The toe at (0.25 W, 0.55 H), then 10 pixels right and 20 down; the
+  // default scale brings it back.
+  ExpectToeAt(start, QPoint(158, 261));
+  ExpectToeAt(moved, QPoint(168, 281));
+  ExpectToeAt(reset, QPoint(158, 261));
+  EXPECT_EQ(reset, start);
+  // Ten steps larger: the crest, 6 m up the face at 45 degrees, lies
+  // 1.05^10 times farther from the toe, on the soil body's yellow outline.
+  const double s = 476.0 / 6 * 0.4072236566943605;
+  EXPECT_NE(larger, moved);
+  EXPECT_EQ(larger.pixel(static_cast<int>(168 + s * 3), static_cast<int>(281 - s * 3) + 2),
+            Rgb(fw::RGB(255, 204, 51)));
+}
+
+// "B/W" opens the colour choice; black and white turns the soil white.
+TEST_F(GraphicResultsQtTest, TheColourToggle) {
+  CGraphicResultsDlg dlg;
+  QImage colour, blackAndWhite;
+  const QPoint soil(300, 150);  // inside the reinforced zone of the fixture
+  qttest::RunModal(dlg, [&](QtDialogBackend& b) {
+    colour = Grab(b);
+    WhenModal<QDialog>([&](QDialog* d) {
+      // The colour choice's own window: tick black and white, then OK.
+      for (QAbstractButton* button : d->findChildren<QAbstractButton*>()) {
+        if (button->text().startsWith(QStringLiteral("       Black"))) button->click();
+      }
+      for (QAbstractButton* button : d->findChildren<QAbstractButton*>()) {
+        if (button->text() == QStringLiteral("&OK")) button->click();
+      }
+    });
+    qttest::Click(b.ControlWidget(res::kBlackWhiteId));
+    EXPECT_EQ(App().settings.screenColorMode, 1);
+    blackAndWhite = Grab(b);
+    qttest::KeyAtFocus(b, Qt::Key_Escape);
+  });
+  SaveShot(blackAndWhite, "IDD_GRAPHIC_RESULTS_bw");
+  EXPECT_NE(colour.pixel(soil), Rgb(fw::kWhite));
+  EXPECT_EQ(blackAndWhite.pixel(soil), Rgb(fw::kWhite));
+}
+
+// BITMAP_FILE in the toolkit's own save dialog: the file exists, the dialog
+// asks before it replaces it, and the file holds what the window showed,
+// read back alike by Qt's reader and by ours.
+TEST_F(GraphicResultsQtTest, CaptureToAChosenFileWithItsOverwriteQuestion) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("figure.bmp"));
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an older file");
+  }
+  fw::QtFileDialogService files;
+  fw::QtMessageBoxService boxes;
+  fw::Services services = fakes_.AsServices();
+  services.fileDialogs = &files;
+  services.messageBox = &boxes;
+  const fw::ScopedServices installed(services);
+
+  CGraphicResultsDlg dlg;
+  QImage window;
+  int questions = 0;
+  qttest::RunModal(dlg, [&](QtDialogBackend& b) {
+    ClickCell(List(b), 0, 2);
+    window = Grab(b);
+    WhenModal<QFileDialog>([&](QFileDialog* d) {
+      EXPECT_EQ(d->defaultSuffix(), QStringLiteral("bmp"));
+      WhenModal<QMessageBox>([&](QMessageBox* box) {
+        ++questions;
+        box->button(QMessageBox::Yes)->click();
+      });
+      d->selectFile(path);
+      static_cast<QDialog*>(d)->accept();
+    });
+    qttest::Click(b.ControlWidget(res::kBitmapFileId));
+    qttest::KeyAtFocus(b, Qt::Key_Escape);
+  });
+  EXPECT_EQ(questions, 1);
+  EXPECT_EQ(QFileInfo(path).size(), 561734);
+
+  const QImage byQt = QImage(path).convertToFormat(QImage::Format_RGB32);
+  ASSERT_FALSE(byQt.isNull());
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  ASSERT_TRUE(fw::ReadWholeFile(path.toStdString(), bytes, error)) << error;
+  const std::optional<fw::PackedDib> dib = fw::DecodeBmpFile(bytes, &error);
+  ASSERT_TRUE(dib.has_value()) << error;
+  const QImage byUs = fw::ToQImage(fw::ImageFromDib(*dib)).convertToFormat(QImage::Format_RGB32);
+  const QImage shown = window.copy(QRect(53, 0, 550, 340));
+  EXPECT_EQ(byQt, shown);
+  EXPECT_EQ(byUs, shown);
+  SaveShot(byQt, "capture_figure");
+}
+
+TEST_F(GraphicResultsQtTest, ARefusedPathIsReported) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string refused = dir.filePath(QStringLiteral("no folder/figure.bmp")).toStdString();
+  fakes_.fileDialogs.QueueSave(refused);
+  fw::QtMessageBoxService boxes;
+  fw::Services services = fakes_.AsServices();
+  services.messageBox = &boxes;
+  const fw::ScopedServices installed(services);
+
+  CGraphicResultsExtraDlg dlg;
+  QString text;
+  qttest::RunModal(dlg, [&](QtDialogBackend& b) {
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+      text = box->text();
+      box->button(QMessageBox::Ok)->click();
+    });
+    qttest::Click(b.ControlWidget(res::kBitmapFileId));
+    qttest::KeyAtFocus(b, Qt::Key_Escape);
+  });
+  EXPECT_TRUE(text.startsWith(QString::fromStdString("The bitmap file could not be written:\n" + refused))) << text.toStdString();
+  EXPECT_FALSE(std::filesystem::exists(refused));
+}
+
+// Every window of the drawings, saved to look at.
 TEST_F(GraphicResultsQtTest, ScreenshotsOfEveryWindow) {
   CGraphicResultsDlg dlg;
   qttest::RunModal(dlg, [&](QtDialogBackend& b) {
     SaveShot(Grab(b), "IDD_GRAPHIC_RESULTS");
-    {
-      auto* l = dynamic_cast<QtSpreadsheetWidget*>(b.ControlWidget(res::kLayerListId));
-      std::fprintf(stderr, "vis=%d max=%d vp=%dx%d w=%dx%d rows=%d\n", l->verticalScrollBar()->isVisible(),
-                   l->verticalScrollBar()->maximum(), l->viewport()->width(), l->viewport()->height(), l->width(),
-                   l->height(), 0);
-      l->verticalScrollBar()->setRange(0, 1);
-      l->verticalScrollBar()->setRange(0, 0);
-      QApplication::processEvents();
-      std::fprintf(stderr, "after vis=%d vp=%d\n", l->verticalScrollBar()->isVisible(), l->viewport()->width());
-    }
-    ClickCell(dynamic_cast<QtSpreadsheetWidget*>(b.ControlWidget(res::kLayerListId)), 0, 3);
+    ClickCell(List(b), 0, 3);
     qttest::Click(b.ControlWidget(res::kOutermostToggleId));
     SaveShot(Grab(b), "IDD_GRAPHIC_RESULTS_picked");
-    app_.app().settings.screenColorMode = 1;
-    b.Invalidate(true);
-    SaveShot(Grab(b), "IDD_GRAPHIC_RESULTS_bw");
-    app_.app().settings.screenColorMode = 0;
     qttest::KeyAtFocus(b, Qt::Key_Escape);
   });
   CGraphicResultsExtraDlg extra;
   qttest::RunModal(extra, [&](QtDialogBackend& b) {
-    ClickCell(dynamic_cast<QtSpreadsheetWidget*>(b.ControlWidget(res::kLayerListId)), 0, 2);
+    ClickCell(List(b), 0, 2);
     for (int id : {res::kAllTiebackToggleId, res::kToeCompoundToggleId, res::kLayerCompoundToggleId})
       qttest::Click(b.ControlWidget(id));
+    EXPECT_EQ(b.CheckState(res::kToeCompoundToggleId), 1);
     SaveShot(Grab(b), "IDD_GRAPHIC_RESULTS_EXTRA");
-    SaveShot(Grab(b).copy(100, 340, 280, 130).scaled(560, 260), "crop_toggles");
     qttest::KeyAtFocus(b, Qt::Key_Escape);
   });
   CCompoundExplainDlg explain;
