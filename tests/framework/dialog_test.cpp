@@ -511,6 +511,44 @@ TEST_F(DialogTest, WithoutAWindowControlsReadEmptyAndExchangeFails) {
   EXPECT_EQ(dlg.Caption(), "Fields");
 }
 
+// A push-like check box toggles at every click, before its handler runs, and
+// exchanges like a check box; the headless window's grab is its background,
+// cut to the client area.
+TEST_F(DialogTest, PushLikeCheckBoxAndTheGrabOfAHeadlessWindow) {
+  DialogTemplate t;
+  t.name = "IDD_TEST_TOGGLE";
+  t.width = 100;
+  t.height = 40;
+  constexpr int kToggle = 1145;
+  t.controls = {{kToggle, ControlKind::PushLikeCheckBox, "Toggle", 5, 5, 60, 14, kTabStop},
+                {IDOK, ControlKind::DefaultPushButton, "OK", 5, 22, 40, 14, kTabStop}};
+  class ToggleDlg : public Dialog {
+   public:
+    explicit ToggleDlg(DialogTemplate tmpl) : Dialog(std::move(tmpl)) {
+      OnClicked(kToggle, [this] { seen.push_back(GetCheck(kToggle)); });
+    }
+    std::vector<int> seen;
+    int state = 1;
+    Image grab;
+
+   protected:
+    void DoDataExchange(DataExchange& dx) override { dx.Check(kToggle, state); }
+  } dlg(t);
+  dlg.SetBackgroundColor(RGB(1, 2, 3));
+  session.Queue(Script().Click(kToggle).Click(kToggle).Click(kToggle).Inspect([&] {
+    dlg.grab = dlg.GrabClient(Rect{100, 10, 400, 30});
+  }).Click(IDOK));
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(dlg.seen, (std::vector<int>{0, 1, 0}));
+  EXPECT_EQ(dlg.state, 0);
+  EXPECT_TRUE(IsCheckBox(ControlKind::PushLikeCheckBox));
+  EXPECT_FALSE(IsPushButton(ControlKind::PushLikeCheckBox));
+  ASSERT_FALSE(dlg.grab.IsNull());
+  EXPECT_EQ(dlg.grab.Width(), 150 - 100);  // the client area is 150 x 65
+  EXPECT_EQ(dlg.grab.Height(), 20);
+  EXPECT_EQ(dlg.grab.Pixel(0, 0), RGB(1, 2, 3));
+}
+
 TEST(DialogWithoutSession, TheBuiltInBackendCancelsAtOnce) {
   FieldsDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
