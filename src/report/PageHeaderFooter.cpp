@@ -84,13 +84,16 @@ void CReportPrinter::DrawPageHeader(fw::DeviceContext& dc) {
   DrawRule(dc, 0, pageMargin);
   DrawRule(dc, -10, pageMargin);
 
+  // The second line of texts starts inside the cells of the first: it is
+  // drawn first, so that the opaque cells of the first line cover only its
+  // empty top and no descender of the first line is cut.
+  dc.SelectFont(medium);
+  dc.TextOut(600, -400, std::string(Pick(kPrintedOn, language)) + FormatReportDate(fw::Clock().Now()));
+  RightAligned(dc, -400, ShortenHeaderPath(app.projectPath), pageMargin);
   dc.SelectFont(large);
   dc.TextOut(600, -180, Pick(kTitleLine, language));
   RightAligned(dc, -180, app.runInput.projectTitle, pageMargin);
 
-  dc.SelectFont(medium);
-  dc.TextOut(600, -400, std::string(Pick(kPrintedOn, language)) + FormatReportDate(fw::Clock().Now()));
-  RightAligned(dc, -400, ShortenHeaderPath(app.projectPath), pageMargin);
   DrawRule(dc, -610, pageMargin);
   DrawRule(dc, -620, pageMargin);
 

@@ -71,8 +71,8 @@ const ReportTextRegistration registration("title page", {{"heading", &kHeading},
 
 constexpr const char* kCreationLine = "This report was created by Tervane Version 4.0, (c) Mirelo Geosynthetics 1998-2026";
 constexpr const char* kAuthorLine = "Dr.-Ing. Halvard Quennell";
-constexpr const char* kAddressLine1 = "Mirelo Geosynthetics, 17 Quarry Lane, Westbrook 4021";
-constexpr const char* kAddressLine2 = "www.mirelo.example.com   info@mirelo.example.com";
+constexpr const char* kAddressLine1 = "Mirelo Geosynthetics, 17 Quarry Lane";
+constexpr const char* kAddressLine2 = "Westbrook 4021, www.mirelo.example.com";
 
 // Row r of the identification block.
 constexpr int RowY(int row) { return -300 * row; }
@@ -173,9 +173,12 @@ void CReportPrinter::PrintTitlePage(fw::DeviceContext& dc, ReportPrintInfo& info
   Frame(dc, 1040, -12040, 10960, -13460);
   dc.SelectFont(heading);
   dc.TextOut(Pick(kCreditX, language), -12100, Pick(kCreditLine, language));
-  dc.TextOut(4000, -12500, kAuthorLine);
-  dc.TextOut(4000, -12750, kAddressLine1);
+  // The lines stand 250 twips apart, less than the cell of their font: drawn
+  // from the bottom up, each opaque cell covers only the empty top of the
+  // line below, never the descenders of the line above.
   dc.TextOut(4000, -13000, kAddressLine2);
+  dc.TextOut(4000, -12750, kAddressLine1);
+  dc.TextOut(4000, -12500, kAuthorLine);
 
   dc.SelectFont(oldFont);
   dc.SelectPen(oldPen);
