@@ -6,6 +6,9 @@
 
 #include <QFontMetrics>
 #include <QImage>
+
+#include <cstdio>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -138,6 +141,61 @@ TEST_F(ReportPdfTest, RussianAndPolishTitlePagesKeepTheirLetters) {
   const std::string polish = PageText(Print("Polish", 10), 1);
   EXPECT_NE(polish.find("Ścieżka dostępu i nazwa pliku:"), std::string::npos) << polish;
   Render(russian, "report_russian");
+}
+
+// On the title page every label ends before the value beside it, in every
+// language, measured in the real fonts at 600 dpi.
+TEST(TitlePageLabelsTest, LabelsEndBeforeTheirValues) {
+  qttest::EnsureQtApplication();
+  ScopedApp app;
+  fw::ScopedFakeServices fakes;
+  reporttest::SetUpRun(app.app(), 5);
+  app.app().runInput.projectDescription = "Short.";
+  app.app().projectPath = "/p.NAT";
+  QImage device(10, 10, QImage::Format_RGB32);
+  device.setDotsPerMeterX(23622);  // 600 dpi
+  device.setDotsPerMeterY(23622);
+  fw::QtPainterDC measure(device);
+  measure.SetMapMode(fw::MapMode::Twips);
+  for (std::string_view name : kReportLanguageNames) {
+    app.app().settings.reportLanguage = std::string(name);
+    // The page as drawn: the font of each text, and a label at x = 1200
+    // followed by its value on the same row.
+    fw::RecordingDC page(reporttest::PrinterOptions());
+    page.SetMapMode(fw::MapMode::Twips);
+    struct Drawn {
+      fw::Point at;
+      std::string text;
+      fw::Font font;
+    };
+    std::vector<Drawn> texts;
+    class Watch : public fw::RecordingDC {
+     public:
+      Watch(std::vector<Drawn>& out) : RecordingDC(reporttest::PrinterOptions()), out_(out) {}
+      void TextOut(fw::Point at, std::string_view text) override {
+        out_.push_back({at, std::string(text), CurrentFont()});
+      }
+      using RecordingDC::TextOut;
+
+     private:
+      std::vector<Drawn>& out_;
+    } watch(texts);
+    watch.SetMapMode(fw::MapMode::Twips);
+    CReportPrinter printer;
+    ReportPrintInfo info;
+    printer.PrintTitlePage(watch, info);
+    int checked = 0;
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+      const Drawn& label = texts[i];
+      const Drawn& value = texts[i + 1];
+      if (label.at.x != 1200 || value.at.y != label.at.y) continue;
+      measure.SelectFont(label.font);
+      const int end = label.at.x + measure.GetTextExtent(label.text).cx;
+      EXPECT_LT(end + 60, value.at.x) << name << ": \"" << label.text << "\" ends at " << end;
+      ++checked;
+    }
+    EXPECT_GE(checked, 4) << name;  // title, number, designer, file (and the date beside its label)
+  }
 }
 
 // Every registered text can be drawn by the font of its language: no letter
