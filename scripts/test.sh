@@ -7,6 +7,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 export QT_QPA_PLATFORM=offscreen
 FUZZ_SECONDS="${TERVANE_FUZZ_SECONDS:-60}"
+# The logo bitmap loader takes a quarter of the fuzzing minute (its format is
+# small and its seeds cover it quickly); the project-file loader the rest.
+# (libFuzzer takes a time of 0 as no limit: each run gets at least 1 s.)
+LOGO_FUZZ_SECONDS="${TERVANE_LOGO_FUZZ_SECONDS:-$(( FUZZ_SECONDS / 4 ))}"
+LOGO_FUZZ_SECONDS=$(( LOGO_FUZZ_SECONDS > 0 ? LOGO_FUZZ_SECONDS : 1 ))
+FUZZ_SECONDS=$(( FUZZ_SECONDS > LOGO_FUZZ_SECONDS ? FUZZ_SECONDS - LOGO_FUZZ_SECONDS : 1 ))
 
 echo "== Build and test"
 tervane_build "$TERVANE_ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVANE_WITH_QT=ON
@@ -33,3 +39,13 @@ ASAN_OPTIONS="detect_leaks=1" "$FUZZ_DIR/fuzz/project_file_fuzz" \
   -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -max_len=300000 \
   -artifact_prefix="$FUZZ_DIR/findings/" -print_final_stats=1 "$FUZZ_DIR/corpus"
 echo "Fuzzing: no finding in ${FUZZ_SECONDS} s"
+
+echo "== Fuzzing the logo bitmap loader for ${LOGO_FUZZ_SECONDS} s"
+LOGO_CORPUS="$FUZZ_DIR/logo-corpus"
+rm -rf "$LOGO_CORPUS" "$FUZZ_DIR/logo-findings"
+mkdir -p "$LOGO_CORPUS" "$FUZZ_DIR/logo-findings"
+"$FUZZ_DIR/fuzz/make_logo_fuzz_seeds" "$LOGO_CORPUS"
+ASAN_OPTIONS="detect_leaks=1" "$FUZZ_DIR/fuzz/logo_bitmap_fuzz" \
+  -max_total_time="$LOGO_FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+  -artifact_prefix="$FUZZ_DIR/logo-findings/" -print_final_stats=1 "$LOGO_CORPUS"
+echo "Logo fuzzing: no finding in ${LOGO_FUZZ_SECONDS} s"
