@@ -144,5 +144,43 @@ TEST(PrintPreviewModelTest, SheetsFitTheClientAreaAndGrowWhenZoomed) {
   EXPECT_TRUE(PrintPreviewModel(none).Layout(client).empty());
 }
 
+TEST(PreviewPaperTest, TheSheetOfThePrinterInTwips) {
+  const auto page = [](int width, int height, int dpi, int paperWidth, int paperHeight, int left, int top) {
+    PrintPageInfo p;
+    p.pageWidth = width;
+    p.pageHeight = height;
+    p.dpiX = p.dpiY = dpi;
+    p.paperWidth = paperWidth;
+    p.paperHeight = paperHeight;
+    p.printableLeft = left;
+    p.printableTop = top;
+    return p;
+  };
+  struct Case {
+    const char* name;
+    PrintPageInfo page;
+    Size paper;
+    Rect printable;
+  } cases[] = {
+      // A4 at 600 dpi less a quarter inch, as the PDF printer tells it.
+      {"A4 told", page(4658, 6717, 600, 4958, 7017, 150, 150), {11899, 16840}, {360, 360, 11539, 16480}},
+      // An unprintable border that is not the same on every side.
+      {"border of its own", page(1000, 1500, 100, 1100, 1650, 30, 100), {15840, 23760}, {432, 1440, 14832, 23040}},
+      // No sheet told: a quarter inch around the printable area.
+      {"sheet not told", page(4800, 6300, 600, 0, 0, 0, 0), {12240, 15840}, {360, 360, 11880, 15480}},
+      {"printable area beyond the sheet", page(4800, 6300, 600, 4000, 6600, 150, 150), {12240, 15840},
+       {360, 360, 11880, 15480}},
+      // Nothing to lay out, and sizes no paper has: the default sheet.
+      {"no resolution", page(4800, 6300, 0, 0, 0, 0, 0), {11906, 16838}, {360, 360, 11546, 16478}},
+      {"no page", page(0, 6300, 600, 0, 0, 0, 0), {11906, 16838}, {360, 360, 11546, 16478}},
+      {"kilometres", page(2000000000, 6300, 600, 0, 0, 0, 0), {11906, 16838}, {360, 360, 11546, 16478}},
+  };
+  for (const Case& c : cases) {
+    const PreviewPaper paper = PreviewPaperOf(c.page);
+    EXPECT_EQ(paper.paper, c.paper) << c.name;
+    EXPECT_EQ(paper.printable, c.printable) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace tervane::fw

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "framework/FakeServices.h"
 #include "framework/Frame.h"
 #include "framework/HeadlessFrame.h"
+#include "framework/RecordingDC.h"
 #include "framework/Text.h"
 #include "framework/View.h"
 
@@ -113,6 +115,58 @@ TEST_F(PrintingTest, DirectPrintingAsksNothingAndPrintsEveryPage) {
   EXPECT_EQ(printing_.Jobs().size(), 1u);
   EXPECT_EQ(fakes_.messageBox.Texts(),
             (std::vector<std::string>{kNoPrinter, std::string(kNoPrinter) + "\n\nOffice Laser"}));
+}
+
+// A printer that takes `pages` pages and refuses the next one.
+class PagesThenRefuses : public RecordingDC {
+ public:
+  PagesThenRefuses(std::vector<std::string>& log, int pages, bool printer)
+      : RecordingDC(Options{600, 600, {4800, 6300}, MapMode::Text, printer}), log_(log), pages_(pages) {}
+  ~PagesThenRefuses() override { log_ = Lines(); }
+  bool StartPage() override { return pages_-- > 0 && RecordingDC::StartPage(); }
+
+ private:
+  std::vector<std::string>& log_;
+  int pages_;
+};
+
+TEST_F(PrintingTest, APrinterThatRefusesTheJobOrAPageAbortsItAndSaysSo) {
+  struct Case {
+    bool printer;  // a device that is no printer refuses StartDoc
+    int pages;
+    std::vector<std::string> lines;
+    const char* message;
+  } cases[] = {
+      {false, 9, {"StartDoc \"Doc1\" -> refused"}, kFailedToStartPrint},
+      {true, 1, {"StartDoc \"Doc1\"", "StartPage", "Save", "TextOut 0 0 \"page 1 of 3\"", "Restore", "EndPage",
+                 "AbortDoc"}, kPrintFailed},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> log;
+    class OnePrinter : public PrintService {
+     public:
+      explicit OnePrinter(const std::function<std::unique_ptr<DeviceContext>()>& make) : make_(make) {}
+      PrinterSelection PrintSetup() override { return {}; }
+      PrinterSelection Print(const PrintDialogOptions& options) override {
+        PrinterSelection s;
+        s.page.fromPage = options.minPage;
+        s.page.toPage = options.maxPage;
+        s.dc = make_();
+        return s;
+      }
+
+     private:
+      std::function<std::unique_ptr<DeviceContext>()> make_;
+    } printer([&] { return std::make_unique<PagesThenRefuses>(log, c.pages, c.printer); });
+    Services s = CurrentServices();
+    s.printing = &printer;
+    const ScopedServices installed(s);
+    view_->calls.clear();
+    EXPECT_FALSE(view_->OnFilePrint());
+    EXPECT_EQ(log, c.lines);
+    EXPECT_EQ(fakes_.messageBox.Texts().back(), c.message);
+    EXPECT_EQ(view_->calls, (std::vector<std::string>{"prepare", "begin", "end"}));
+  }
 }
 
 TEST_F(PrintingTest, AViewWithoutAPageCountPrintsOnePage) {
