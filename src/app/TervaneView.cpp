@@ -41,6 +41,8 @@ void CTervaneView::OnEndPrintPreview(fw::DeviceContext& dc, fw::PrintInfo& info)
 }
 
 void CTervaneView::OnFilePrintPreviewCommand() {
+  // One preview at a time; the main menu stays hidden behind the one shown.
+  if (Preview() != nullptr) return;
   ShowMainMenu(false);
   if (!OnFilePrintPreview()) ShowMainMenu(true);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // Headless stand-ins of the main frame and the splash window, for tests: they
 // keep what the model shows (caption, menus with their states, bars, status
-// text, the print preview) and let a test act as the user (choose a command,
-// press the close box, page through the preview, fire the splash's timer,
-// press a key while the splash is up). They are the default backends until a
+// text, the print preview's model) and let a test act as the user (choose a
+// command, press the close box, press the preview's buttons through its
+// model, fire the splash's timer, press a key while the splash is up). They are the default backends until a
 // program installs its own.
 
 #include <map>

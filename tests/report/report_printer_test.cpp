@@ -298,6 +298,11 @@ TEST_F(ReportPrintingTest, PreviewShowsThePrintedPagesAndCloseBringsTheMainMenuB
   EXPECT_EQ(preview->PageCount(), 6);
   EXPECT_EQ(preview->PagesShown(), 2);
   EXPECT_TRUE(printing_.requests.empty());  // no printer dialog for a preview
+  // Print Preview again while it is shown: nothing changes.
+  Frame()->Command(fw::ID_FILE_PRINT_PREVIEW);
+  EXPECT_EQ(Frame()->Preview(), preview);
+  EXPECT_FALSE(MainMenuVisible());
+  EXPECT_EQ(OptionsShown(), 1);
 
   // Any page, any number of times, drawn as the printer gets it.
   std::vector<std::vector<std::string>> shown(7);

@@ -91,6 +91,9 @@ struct QtFrameBackend::Impl {
   std::vector<QAction*> accelerators;
   std::map<int, FrameCommandState> states;
   QTimer* idle = nullptr;
+  // The context of the calls posted to this backend: they are dropped with
+  // it, also while its window is still waiting to be deleted.
+  QObject posted;
   QtPrintPreviewWidget* preview = nullptr;
   bool toolbarCreated = false;
   bool statusCreated = false;
@@ -177,7 +180,7 @@ class LeaveWatcher final : public QObject {
 
 void QtFrameBackend::Impl::Post(int id) {
   if (!window) return;
-  QTimer::singleShot(0, window, [this, id, w = window] {
+  QTimer::singleShot(0, &posted, [this, id, w = window] {
     if (w && events != nullptr) events->FrameCommand(id);
   });
 }
@@ -268,7 +271,7 @@ bool QtFrameBackend::Create(const std::string& title, FrameEvents& events) {
   window->resize(1024, 720);
   d.idle = new QTimer(window);
   d.idle->setInterval(kIdleMilliseconds);
-  QObject::connect(d.idle, &QTimer::timeout, window, [this] { Idle(); });
+  QObject::connect(d.idle, &QTimer::timeout, &d.posted, [this] { Idle(); });
   d.idle->start();
   return true;
 }
@@ -277,6 +280,9 @@ void QtFrameBackend::Destroy() {
   Impl& d = *impl_;
   if (!d.window) return;
   d.events = nullptr;
+  // The window goes later; its idle timer must not reach this backend, which
+  // may be gone by then.
+  if (d.idle != nullptr) d.idle->stop();
   // A preview still shown goes with the window.
   d.preview = nullptr;
   QMainWindow* window = d.window;
@@ -360,7 +366,7 @@ void QtFrameBackend::SetMenu(const std::vector<MenuItem>& popups) {
   if (QApplication::activePopupWidget() != nullptr) {
     if (!d.rebuildPending) {
       d.rebuildPending = true;
-      QTimer::singleShot(0, d.window, [this] {
+      QTimer::singleShot(0, &d.posted, [this] {
         if (impl_->rebuildPending) impl_->BuildMenuBar();
       });
     }

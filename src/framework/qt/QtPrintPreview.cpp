@@ -108,7 +108,8 @@ QtPrintPreviewWidget::QtPrintPreviewWidget(std::shared_ptr<PrintPreviewModel> mo
   PrintPreviewModel* m = model_.get();
   // Print ends the preview (this window goes) and then runs the print with
   // its dialogs: after the click has been handled, from the event loop.
-  QObject::connect(print_, &QPushButton::clicked, this, [this, m] { QTimer::singleShot(0, this, [m] { m->Print(); }); });
+  QObject::connect(print_, &QPushButton::clicked, this,
+                   [this, m] { QTimer::singleShot(0, this, [m] { m->Print(); }); });
   QObject::connect(next_, &QPushButton::clicked, this, [m] { m->NextPage(); });
   QObject::connect(prev_, &QPushButton::clicked, this, [m] { m->PrevPage(); });
   QObject::connect(pages_, &QPushButton::clicked, this, [m] { m->TogglePagesShown(); });

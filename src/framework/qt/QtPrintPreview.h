@@ -6,10 +6,11 @@
 // closes. Every paint draws the pages again through the model's page source,
 // with the same calls as printing (DrawSourcePage), at the sheet's resolution.
 //
-// The main window shows it in its client area:
-//   auto* preview = new QtPrintPreviewWidget(model, mainWindow);
-//   mainWindow->setCentralWidget(preview);   // or over the client area
-// and takes it away (deleteLater) when the model's owner ends the preview.
+// The main window's frame backend (QtFrame) shows it over its client area
+// when the frame begins a preview, and takes it away (deleteLater) when the
+// model's owner ends the preview. Print acts after its click has been
+// handled, from the event loop: it ends the preview (this window goes) and
+// then runs the print with its dialogs.
 
 #include <QImage>
 #include <QWidget>
