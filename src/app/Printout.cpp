@@ -36,26 +36,28 @@ fw::Font SelectPageFont(fw::DeviceContext& dc, PageMetrics& m) {
 
 void PreparePrinterDC(fw::DeviceContext& dc) {
   dc.SetMapMode(fw::MapMode::Text);
-  dc.SetViewportOrg(fw::Point{100, 100});
+  // 100 pixels of a 600-dpi printer, the same sixth of an inch on any other.
+  dc.SetViewportOrg(
+      fw::Point{fw::MulDiv(100, dc.PixelsPerInchX(), 600), fw::MulDiv(100, dc.PixelsPerInchY(), 600)});
   dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
 }
 
-bool PrintOnePage(const std::function<void(fw::DeviceContext&)>& drawPage) {
+PrintOutcome PrintOnePage(const std::function<void(fw::DeviceContext&)>& drawPage) {
   fw::PrinterSelection printer = fw::Printing().PrintSetup();
-  if (!printer.dc) return false;
+  if (!printer.dc) return PrintOutcome::kCancelled;
   fw::DeviceContext& dc = *printer.dc;
-  if (!dc.StartDoc("test")) return false;
+  if (!dc.StartDoc("test")) return PrintOutcome::kFailed;
   PreparePrinterDC(dc);
   if (!dc.StartPage()) {
     dc.AbortDoc();
-    return false;
+    return PrintOutcome::kFailed;
   }
   if (drawPage) drawPage(dc);
   if (!dc.EndPage()) {
     dc.AbortDoc();
-    return false;
+    return PrintOutcome::kFailed;
   }
-  return dc.EndDoc();
+  return dc.EndDoc() ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
 }
 
 void DrawContactPage(fw::DeviceContext& dc) {

@@ -1,6 +1,7 @@
 #include "framework/DataExchange.h"
 
 #include "framework/Dialog.h"
+#include "framework/HostedControl.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
 
@@ -91,6 +92,10 @@ void DataExchange::ComboIndex(int id, int& index) {
     index = dialog_.ComboSelection(id);
   else
     dialog_.SetComboSelection(id, index);
+}
+
+void DataExchange::Control(int id, ControlWrapper& wrapper) {
+  if (!wrapper.IsAttached() || wrapper.ControlId() != id || wrapper.Control() == nullptr) wrapper.Attach(dialog_, id);
 }
 
 }  // namespace tervane::fw

@@ -13,6 +13,7 @@
 
 namespace tervane::fw {
 
+class ControlWrapper;
 class Dialog;
 
 // The framework's messages for refused fields.
@@ -48,6 +49,10 @@ class DataExchange {
   void ComboText(int id, std::string& value, int maxCharacters = 0);
   // The selected item of a combo box, -1 for none.
   void ComboIndex(int id, int& index);
+
+  // Attaches a control wrapper to the hosted control `id` (a spreadsheet or
+  // print preview) in either direction, once.
+  void Control(int id, ControlWrapper& wrapper);
 
  private:
   // Reports a refused field and stops the exchange.

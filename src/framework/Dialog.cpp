@@ -383,4 +383,19 @@ void Dialog::BackendTimer(int id) {
   if (!destroying_) OnTimer(id);
 }
 
+// ---- hosted controls ------------------------------------------------------------
+
+HostedControl* Dialog::HostedControlOf(int id) const { return backend_ ? backend_->HostedControlAt(id) : nullptr; }
+
+void Dialog::OnControlEvent(int id, int dispid, std::function<void(std::vector<Variant>&)> handler) {
+  controlEventHandlers_[{id, dispid}] = std::move(handler);
+}
+
+void Dialog::BackendControlEvent(int id, int dispid, std::vector<Variant>& args) {
+  const auto it = controlEventHandlers_.find({id, dispid});
+  if (it == controlEventHandlers_.end()) return;
+  const auto handler = it->second;  // the handler may change the map
+  handler(args);
+}
+
 }  // namespace tervane::fw

@@ -23,6 +23,7 @@
 
 #include "framework/DialogBackend.h"
 #include "framework/DialogTemplate.h"
+#include "framework/HostedControl.h"
 
 namespace tervane::fw {
 
@@ -123,6 +124,12 @@ class Dialog : private DialogEvents {
   // The busy cursor over the window (the program works, the window answers).
   void SetBusyCursor(bool busy);
 
+  // ---- hosted controls (spreadsheet, print preview) ---------------------------
+  // The control object of control `id` while the window exists, else null.
+  // Dialogs talk to it through a wrapper (ControlWrapper) attached by
+  // DataExchange::Control.
+  HostedControl* HostedControlOf(int id) const;
+
  protected:
   virtual bool OnInitDialog();  // default: UpdateData(false); return true
   virtual void OnOK();          // default: UpdateData(true), then EndDialog(IDOK)
@@ -145,6 +152,21 @@ class Dialog : private DialogEvents {
     OnEditChange(id, [this, method] { (static_cast<Derived*>(this)->*method)(); });
   }
 
+  // ---- event sink of hosted controls ----------------------------------------------
+  // `handler` receives the arguments of event `dispid` of hosted control `id`
+  // (raised only by what the user did); it may change arguments that the
+  // event passes by reference.
+  void OnControlEvent(int id, int dispid, std::function<void(std::vector<Variant>& args)> handler);
+  // For events with two 32-bit integer arguments (column and row).
+  template <class Derived>
+  void OnControlEvent(int id, int dispid, void (Derived::*method)(int, int)) {
+    OnControlEvent(id, dispid, [this, method](std::vector<Variant>& args) {
+      const int a = args.size() > 0 ? args[0].AsInt() : 0;
+      const int b = args.size() > 1 ? args[1].AsInt() : 0;
+      (static_cast<Derived*>(this)->*method)(a, b);
+    });
+  }
+
  private:
   friend class DataExchange;
 
@@ -158,6 +180,7 @@ class Dialog : private DialogEvents {
   void BackendPaint(DeviceContext& dc) override;
   void BackendDestroyed() override;
   void BackendTimer(int id) override;
+  void BackendControlEvent(int id, int dispid, std::vector<Variant>& args) override;
 
   // Writes into controls without delivering change notifications.
   class WritingScope;
@@ -171,6 +194,7 @@ class Dialog : private DialogEvents {
   int writing_ = 0;
   std::map<int, std::function<void()>> clickHandlers_;
   std::map<int, std::function<void()>> changeHandlers_;
+  std::map<std::pair<int, int>, std::function<void(std::vector<Variant>&)>> controlEventHandlers_;
 };
 
 }  // namespace tervane::fw

@@ -18,6 +18,8 @@
 namespace tervane::fw {
 
 class FrameBackend;
+class HostedControl;
+class Variant;
 
 // Background of every dialog that does not choose its own colour.
 inline constexpr ColorRef kDefaultDialogColor = RGB(222, 222, 222);
@@ -52,6 +54,11 @@ class DialogEvents {
   // A timer set with DialogBackend::SetTimer fell due (on the thread of the
   // window, like every other event).
   virtual void BackendTimer(int /*id*/) {}
+
+  // ---- hosted controls ------------------------------------------------------
+  // The user did something in hosted control `id` (a spreadsheet), which
+  // raised its event `dispid` with these arguments.
+  virtual void BackendControlEvent(int /*id*/, int /*dispid*/, std::vector<Variant>& /*args*/) {}
 };
 
 // One dialog window. Control ids address the first control of the template
@@ -145,6 +152,12 @@ class DialogBackend {
   // The cursor that says the program is working while the window still
   // answers, over the window; false restores the normal cursor.
   virtual void SetBusyCursor(bool /*busy*/) {}
+
+  // ---- hosted controls ------------------------------------------------------
+  // The control object of a Spreadsheet or PrintPreview control (made from
+  // the template with MakeHostedControl, owned by the window); null for other
+  // controls and once the window is gone.
+  virtual HostedControl* HostedControlAt(int /*id*/) const { return nullptr; }
 };
 
 // Makes dialog backends. One factory is installed for the whole process.

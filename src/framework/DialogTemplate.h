@@ -43,7 +43,10 @@ enum class ControlKind {
   FrameBlack,
   FrameSunken,
   FrameEtched,
+  // The hosted spreadsheet control (framework/Spreadsheet.h); the text holds
+  // its persisted settings ("columns=0;rows=100;...").
   Spreadsheet,
+  // The spreadsheet's print preview (framework/SpreadsheetPreview.h).
   PrintPreview,
 };
 

@@ -7,7 +7,10 @@
 #include <utility>
 
 #include "framework/Dialog.h"
+#include "framework/HostedControl.h"
 #include "framework/RecordingDC.h"
+#include "framework/Spreadsheet.h"
+#include "framework/SpreadsheetPreview.h"
 #include "framework/Text.h"
 
 namespace tervane::fw {
@@ -78,6 +81,28 @@ Script& Script::Answer(Script nested) {
   return *this;
 }
 
+namespace {
+Script::Step CellStep(Script::Action action, int id, int col, int row, std::string text = {}) {
+  Script::Step s = MakeStep(action, id, std::move(text));
+  s.col = col;
+  s.row = row;
+  return s;
+}
+}  // namespace
+
+Script& Script::TypeCell(int id, int col, int row, std::string text) {
+  steps_.push_back(CellStep(Action::TypeCell, id, col, row, std::move(text)));
+  return *this;
+}
+Script& Script::EditCell(int id, int col, int row, std::string text) {
+  steps_.push_back(CellStep(Action::EditCell, id, col, row, std::move(text)));
+  return *this;
+}
+Script& Script::ClickCell(int id, int col, int row) {
+  steps_.push_back(CellStep(Action::ClickCell, id, col, row));
+  return *this;
+}
+
 // ---- DialogRecord ----------------------------------------------------------------
 
 const ControlRecord* DialogRecord::Control(int id) const {
@@ -100,6 +125,14 @@ bool DialogRecord::Enabled(int id) const {
 int DialogRecord::Check(int id) const {
   const ControlRecord* c = Control(id);
   return c != nullptr ? c->check : 0;
+}
+const Spreadsheet* DialogRecord::Sheet(int id) const {
+  const ControlRecord* c = Control(id);
+  return c != nullptr ? dynamic_cast<const Spreadsheet*>(c->hosted.get()) : nullptr;
+}
+const SpreadsheetPreview* DialogRecord::Preview(int id) const {
+  const ControlRecord* c = Control(id);
+  return c != nullptr ? dynamic_cast<const SpreadsheetPreview*>(c->hosted.get()) : nullptr;
 }
 
 // ---- the window ----------------------------------------------------------------
@@ -147,6 +180,12 @@ class HeadlessDialogBackend : public DialogBackend {
       s.enabled = (c.flags & kDisabled) == 0;
       s.limit = c.maxTextLength;
       s.flags = c.flags;
+      s.hosted = MakeHostedControl(c);
+      if (s.hosted) {
+        s.hosted->SetEventSink([this, id = c.id](int dispid, std::vector<Variant>& args) {
+          if (created_ && events_ != nullptr) events_->BackendControlEvent(id, dispid, args);
+        });
+      }
       controls_.push_back(std::move(s));
     }
     created_ = true;
@@ -253,6 +292,7 @@ class HeadlessDialogBackend : public DialogBackend {
     visible_ = false;
     focus_ = 0;
     timers_.clear();
+    edit_.open = false;
     if (events_ != nullptr) events_->BackendDestroyed();
   }
 
@@ -363,6 +403,11 @@ class HeadlessDialogBackend : public DialogBackend {
   void KillTimer(int id) override { timers_.erase(id); }
   void SetBusyCursor(bool busy) override { busy_ = busy; }
 
+  HostedControl* HostedControlAt(int id) const override {
+    const State* s = created_ ? Find(id) : nullptr;
+    return s != nullptr ? s->hosted.get() : nullptr;
+  }
+
  private:
   struct State {
     int id = kStaticId;
@@ -375,6 +420,16 @@ class HeadlessDialogBackend : public DialogBackend {
     unsigned flags = 0;
     std::vector<std::string> items;
     int selection = -1;
+    std::unique_ptr<HostedControl> hosted;
+  };
+
+  // An edit of a spreadsheet cell that is still open (Script::EditCell).
+  struct OpenEdit {
+    bool open = false;
+    int id = 0;
+    int col = 0;
+    int row = 0;
+    std::string text;
   };
 
   using Clock = std::chrono::steady_clock;
@@ -446,7 +501,98 @@ class HeadlessDialogBackend : public DialogBackend {
     return text.substr(0, i);
   }
 
+  // The spreadsheet that a cell step addresses, or null (and an error).
+  Spreadsheet* SheetFor(const Script::Step& step, const char* name) {
+    State* s = Usable(step.id, name);
+    if (s == nullptr) return nullptr;
+    auto* sheet = dynamic_cast<Spreadsheet*>(s->hosted.get());
+    if (sheet == nullptr) Error(Format("%s: control %d is no spreadsheet", name, step.id));
+    return sheet;
+  }
+
+  // The text the user ends up typing: KeyPress for every character.
+  static std::string TypedText(Spreadsheet& sheet, const std::string& text) {
+    std::string typed;
+    for (char ch : text) {
+      const int key = sheet.UserKeyPress(static_cast<unsigned char>(ch));
+      if (key > 0 && key < 256) typed += static_cast<char>(key);
+    }
+    return typed;
+  }
+
+  // Ends an open cell edit by storing its text.
+  void CommitEdit() {
+    if (!edit_.open) return;
+    edit_.open = false;
+    State* s = Find(edit_.id);
+    auto* sheet = s != nullptr ? dynamic_cast<Spreadsheet*>(s->hosted.get()) : nullptr;
+    if (sheet != nullptr && !sheet->UserEdit(edit_.col, edit_.row, edit_.text))
+      Error(Format("EditCell: cell %d,%d of control %d refuses \"%s\"", edit_.col, edit_.row, edit_.id,
+                   edit_.text.c_str()));
+  }
+
+  // Cell steps; false when the step is not one of them.
+  bool CarryCellStep(const Script::Step& step) {
+    switch (step.action) {
+      case Script::Action::TypeCell:
+      case Script::Action::EditCell: {
+        const char* name = step.action == Script::Action::TypeCell ? "TypeCell" : "EditCell";
+        CommitEdit();
+        Spreadsheet* sheet = SheetFor(step, name);
+        if (sheet == nullptr) return true;
+        if (!sheet->CanUserEdit(step.col, step.row)) {
+          Error(Format("%s: cell %d,%d of control %d cannot be edited", name, step.col, step.row, step.id));
+          return true;
+        }
+        focus_ = step.id;
+        const std::string typed = TypedText(*sheet, step.text);
+        if (!created_) return true;
+        if (step.action == Script::Action::EditCell) {
+          edit_ = OpenEdit{true, step.id, step.col, step.row, typed};
+        } else if (!sheet->UserEdit(step.col, step.row, typed)) {
+          Error(Format("TypeCell: cell %d,%d of control %d refuses \"%s\"", step.col, step.row, step.id,
+                       typed.c_str()));
+        }
+        return true;
+      }
+      case Script::Action::ClickCell: {
+        CommitEdit();
+        Spreadsheet* sheet = SheetFor(step, "ClickCell");
+        if (sheet == nullptr) return true;
+        focus_ = step.id;
+        sheet->UserClick(step.col, step.row);
+        return true;
+      }
+      default:
+        return false;
+    }
+  }
+
   void Carry(const Script::Step& step) {
+    if (CarryCellStep(step)) return;
+    if (edit_.open) {
+      switch (step.action) {
+        case Script::Action::Enter:
+          CommitEdit();  // Enter ends the edit and goes no further
+          return;
+        case Script::Action::Escape:
+          edit_.open = false;  // Esc abandons the edit
+          return;
+        case Script::Action::Close:
+          edit_.open = false;
+          break;
+        case Script::Action::Focus:
+          if (step.id != edit_.id) CommitEdit();
+          break;
+        case Script::Action::Type:
+        case Script::Action::Click:
+        case Script::Action::SelectItem:
+          CommitEdit();
+          break;
+        default:
+          break;
+      }
+    }
     switch (step.action) {
       case Script::Action::Type: {
         State* s = Usable(step.id, "Type");
@@ -505,6 +651,8 @@ class HeadlessDialogBackend : public DialogBackend {
         if (step.inspect) step.inspect();
         return;
       case Script::Action::RunTimers: RunTimersFor(step.milliseconds); return;
+      default:
+        return;
     }
   }
 
@@ -539,6 +687,7 @@ class HeadlessDialogBackend : public DialogBackend {
       c.check = s.check;
       c.items = s.items;
       c.selection = s.selection;
+      if (s.hosted) c.hosted = std::shared_ptr<const HostedControl>(s.hosted->Snapshot());
       r.controls.push_back(std::move(c));
     }
   }
@@ -559,6 +708,7 @@ class HeadlessDialogBackend : public DialogBackend {
   std::size_t nextAnswer_ = 0;
   std::map<int, Timer> timers_;
   bool busy_ = false;
+  OpenEdit edit_;
 };
 
 // ---- sessions ----------------------------------------------------------------

@@ -8,6 +8,10 @@
 // whose script ends without closing the dialog ends with IDCANCEL and records
 // that fact: no test ever waits for a person.
 //
+// Spreadsheet controls are live sheets (framework/Spreadsheet.h): a script
+// types into, edits and clicks their cells as the user does, and a record
+// keeps a copy of each sheet (and preview) as it was at the end of the run.
+//
 // A HeadlessSession installs itself as the backend factory for its lifetime
 // and records every dialog shown: its template name, caption, result, every
 // control's state as at the end of its run, the message boxes shown while it
@@ -33,10 +37,17 @@
 namespace tervane::fw {
 
 class Dialog;
+class HostedControl;
+class Spreadsheet;
+class SpreadsheetPreview;
 
 class Script {
  public:
-  enum class Action { Type, Focus, Click, SelectItem, Enter, Escape, Close, Help, Paint, Inspect, RunTimers };
+  enum class Action {
+    Type, Focus, Click, SelectItem, Enter, Escape, Close, Help, Paint, Inspect, RunTimers,
+    // Spreadsheet cells.
+    TypeCell, EditCell, ClickCell,
+  };
   struct Step {
     Action action = Action::Enter;
     int id = 0;
@@ -44,6 +55,8 @@ class Script {
     int index = -1;
     std::function<void()> inspect;
     int milliseconds = 0;  // RunTimers
+    int col = 0;  // spreadsheet cells
+    int row = 0;
   };
 
   // Puts the focus on the field and replaces its text as typed (the typing
@@ -70,6 +83,21 @@ class Script {
   // The script of the next modal dialog opened while this run goes on.
   Script& Answer(Script nested);
 
+  // ---- spreadsheet cells ----------------------------------------------------------
+  // Types a text into a cell of spreadsheet `id` and ends the edit, as the
+  // user does: the sheet takes the focus, KeyPress is raised for every
+  // character (one a handler sets to 0 is dropped), then the text is stored
+  // and CellChange raised when it changed. A cell the user cannot edit, or a
+  // text it refuses, is a script error.
+  Script& TypeCell(int id, int col, int row, std::string text);
+  // The same, but the edit stays open: it is ended (stored) when the focus
+  // moves to another control, by a click, by typing elsewhere, or by Enter,
+  // which then ends the edit and does nothing else; Esc abandons it.
+  Script& EditCell(int id, int col, int row, std::string text);
+  // A mouse click on a cell: column 0 is the row-number column, row 0 a
+  // column-header row; raises CellClick with that address.
+  Script& ClickCell(int id, int col, int row);
+
   const std::vector<Step>& Steps() const { return steps_; }
   const std::vector<Script>& Answers() const { return answers_; }
 
@@ -87,6 +115,8 @@ struct ControlRecord {
   int check = 0;
   std::vector<std::string> items;
   int selection = -1;
+  // Spreadsheet and print-preview controls: a copy as at the end of the run.
+  std::shared_ptr<const HostedControl> hosted;
 };
 
 struct Invalidation {
@@ -122,6 +152,9 @@ struct DialogRecord {
   bool Visible(int id) const;
   bool Enabled(int id) const;
   int Check(int id) const;
+  // The copy of spreadsheet (preview) control `id`, or null.
+  const Spreadsheet* Sheet(int id) const;
+  const SpreadsheetPreview* Preview(int id) const;
 };
 
 class HeadlessDialogBackend;

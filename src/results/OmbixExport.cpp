@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/GeosyntheticTypes.h"
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
 #include "framework/Text.h"
@@ -23,45 +24,12 @@ int ClampedLayerCount(const AnalysisResults& results) {
   return std::clamp(results.resultLayerCount, 0, kMaxLayers);
 }
 
-double LongTermStrength(double ultimate, double rfInstallation, double rfDurability, double rfCreep) {
-  double t = ultimate;
-  t /= rfInstallation;
-  t /= rfDurability;
-  t /= rfCreep;
-  return t;
-}
-
 void SetType(GeosyntheticTypeTable& table, int entry, double ultimate, double rfInstallation,
              double rfDurability, double rfCreep) {
   table.typeUltimateStrength[entry] = ultimate;
   table.typeRfInstallation[entry] = rfInstallation;
   table.typeRfDurability[entry] = rfDurability;
   table.typeRfCreep[entry] = rfCreep;
-}
-
-// Assigns row `layer` of the record to the first type in use whose long-term
-// strength is within 0.01 kN/m of its own, or opens a new type for it.
-void ClassifyRunLayer(const ProjectInput& record, int layer, GeosyntheticTypeTable& table) {
-  const double own = LongTermStrength(record.layerUltimateStrength[layer], record.layerRfInstallation[layer],
-                                      record.layerRfDurability[layer], record.layerRfCreep[layer]);
-  const int inUse = std::min(table.typeCount, kMaxGeosyntheticTypes);
-  for (int k = 0; k < inUse; ++k) {
-    const double typeStrength = LongTermStrength(table.typeUltimateStrength[k], table.typeRfInstallation[k],
-                                                 table.typeRfDurability[k], table.typeRfCreep[k]);
-    if (std::fabs(own - typeStrength) <= 0.01) {
-      table.layerType[layer] = k + 1;
-      return;
-    }
-  }
-  if (table.typeCount < kMaxGeosyntheticTypes) {
-    SetType(table, table.typeCount, record.layerUltimateStrength[layer], record.layerRfInstallation[layer],
-            record.layerRfDurability[layer], record.layerRfCreep[layer]);
-    ++table.typeCount;
-    table.layerType[layer] = table.typeCount;
-    return;
-  }
-  table.typeOverflow = 1;
-  table.typeCount = kMaxGeosyntheticTypes + 1;
 }
 
 }  // namespace
@@ -80,7 +48,7 @@ GeosyntheticTypeTable RunGeosyntheticTypes(const ProjectInput& runInput, const A
     SetType(table, k, runInput.layerUltimateStrength[0], runInput.layerRfInstallation[0],
             runInput.layerRfDurability[0], runInput.layerRfCreep[0]);
   const int count = ClampedLayerCount(results);
-  for (int b = 0; b < count; ++b) ClassifyRunLayer(runInput, b, table);
+  for (int b = 0; b < count; ++b) ClassifyLayerType(runInput, table, b);
   return table;
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/MessageDialogs.h"
+#include "app/Printout.h"
 #include "app/TervaneApp.h"
 #include "framework/DataExchange.h"
 #include "framework/Services.h"
@@ -76,15 +77,6 @@ bool OnlyDigitsAndPoints(std::string_view text) {
 // pixel, logical (0, 0) 100 pixels right of and below the corner of the
 // printable area (at 600 dpi, in proportion at other resolutions), texts placed
 // by the left end of their baseline.
-// TODO(merge): the shell's PreparePrinterDC of the contact and disclaimer
-// printouts takes the place of this one.
-void PreparePrinterDC(fw::DeviceContext& dc) {
-  dc.SetMapMode(fw::MapMode::Text);
-  dc.SetViewportOrg(
-      fw::Point{fw::MulDiv(100, dc.PixelsPerInchX(), 600), fw::MulDiv(100, dc.PixelsPerInchY(), 600)});
-  dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
-}
-
 void ShowPrintFailure() {
   fw::ShowMessage("The quantities could not be printed.", fw::MessageButtons::Ok, fw::MessageIcon::Error);
 }
@@ -337,23 +329,10 @@ QuantitiesTable CQuantitiesDlg::Table() const {
 void CQuantitiesDlg::PrintQuantities() {
   UpdateData(true);
   if (!TotalFits()) return;
-  fw::PrinterSelection printer = fw::Printing().PrintSetup();
-  if (!printer.dc) return;
-  fw::DeviceContext& dc = *printer.dc;
-  if (!dc.StartDoc("test")) {
+  const QuantitiesTable table = Table();
+  if (PrintOnePage([&table](fw::DeviceContext& dc) { DrawQuantitiesPage(dc, table); }) ==
+      PrintOutcome::kFailed)
     ShowPrintFailure();
-    return;
-  }
-  PreparePrinterDC(dc);
-  if (!dc.StartPage()) {
-    dc.AbortDoc();
-    ShowPrintFailure();
-    return;
-  }
-  DrawQuantitiesPage(dc, Table());
-  const bool pageEnded = dc.EndPage();
-  const bool docEnded = dc.EndDoc();
-  if (!pageEnded || !docEnded) ShowPrintFailure();
 }
 
 void CQuantitiesDlg::OnSaveAsText() {

@@ -37,6 +37,7 @@
 #include "framework/qt/QtFrame.h"
 #include "framework/qt/QtPainterDC.h"
 #include "framework/qt/QtPictures.h"
+#include "framework/qt/QtSpreadsheet.h"
 
 namespace tervane::fw {
 
@@ -697,16 +698,16 @@ QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
     }
     case ControlKind::Spreadsheet:
     case ControlKind::PrintPreview: {
-      // Placeholder with the control's place; the real control attaches here.
-      auto* f = new QFrame(window);
-      f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-      f->setLineWidth(1);
-      f->setAutoFillBackground(true);
-      QPalette pal = f->palette();
-      pal.setColor(QPalette::Window, Qt::white);
-      f->setPalette(pal);
-      f->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
-      w = f;
+      // The hosted control in its own window; its events go to the dialog.
+      DialogWindow* win = window;
+      const int id = ct.id;
+      w = MakeHostedWidget(ct, window, [win, id](int dispid, std::vector<Variant>& args) {
+        if (auto* impl = win->Owner()) impl->Deliver([&](DialogEvents& ev) { ev.BackendControlEvent(id, dispid, args); });
+      });
+      if (w != nullptr) {
+        const Qt::FocusPolicy untabbed = ct.kind == ControlKind::Spreadsheet ? Qt::ClickFocus : Qt::NoFocus;
+        w->setFocusPolicy(tabStop ? Qt::StrongFocus : untabbed);
+      }
       break;
     }
   }
@@ -1266,6 +1267,11 @@ void QtDialogBackend::SetBusyCursor(bool busy) {
 }
 
 QDialog* QtDialogBackend::Window() const { return impl_->window; }
+
+HostedControl* QtDialogBackend::HostedControlAt(int id) const {
+  const Impl::Control* c = impl_->Find(id);
+  return c != nullptr && c->widget != nullptr ? HostedControlOfWidget(c->widget) : nullptr;
+}
 
 QWidget* QtDialogBackend::ControlWidget(int id) const {
   const Impl::Control* c = impl_->Find(id);

@@ -69,6 +69,8 @@ class QtDialogBackend final : public DialogBackend {
   void KillTimer(int id) override;
   void SetBusyCursor(bool busy) override;
 
+  HostedControl* HostedControlAt(int id) const override;
+
   // The window while it exists (null otherwise), and the widget of the first
   // control with that id (null when there is none). For tests and for the
   // controls that attach themselves to a placeholder.
