@@ -23,19 +23,6 @@ std::string TemporaryDirectory() {
   return "/tmp";
 }
 
-// The first `count` characters of a UTF-8 text.
-std::string FirstCharacters(const std::string& text, std::size_t count) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if ((c & 0xC0u) != 0x80u) {
-      if (characters == count) return text.substr(0, i);
-      ++characters;
-    }
-  }
-  return text;
-}
-
 }  // namespace
 
 std::string DataFilePath(const std::string& name) {
@@ -56,7 +43,7 @@ std::optional<std::string> ReadFirstLine(const std::string& path, std::size_t ma
   std::getline(in, line);
   if (in.bad()) return std::nullopt;
   // getline has taken the "\n"; a "\r" before it belongs to the line end too.
-  return FirstCharacters(StripLineEnd(line), maxCharacters);
+  return Utf8Prefix(StripLineEnd(line), maxCharacters);
 }
 
 bool WriteSingleLine(const std::string& path, const std::string& line) {

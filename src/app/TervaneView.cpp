@@ -11,7 +11,7 @@ void ShowMainMenu(bool visible) {
 }
 }  // namespace
 
-CTervaneView::CTervaneView() : report_(*this) {
+CTervaneView::CTervaneView() {
   OnCommand(fw::ID_FILE_PRINT, [this] { OnFilePrint(); });
   OnCommand(fw::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
   OnCommand(fw::ID_FILE_PRINT_PREVIEW, &CTervaneView::OnFilePrintPreviewCommand);
@@ -19,7 +19,7 @@ CTervaneView::CTervaneView() : report_(*this) {
 
 void CTervaneView::OnInitialUpdate() {
   fw::View::OnInitialUpdate();
-  rightMargin = 300;
+  report_.pageMargin = kDefaultPageMargin;
 }
 
 void CTervaneView::OnDraw(fw::DeviceContext&) {}
@@ -36,12 +36,13 @@ void CTervaneView::OnPrint(fw::DeviceContext& dc, fw::PrintInfo& info) {
 void CTervaneView::OnEndPrinting(fw::DeviceContext& dc, fw::PrintInfo& info) { report_.OnEndPrinting(dc, info); }
 
 void CTervaneView::OnEndPrintPreview(fw::DeviceContext& dc, fw::PrintInfo& info) {
-  report_.OnEndPrintPreview(dc, info);
   fw::View::OnEndPrintPreview(dc, info);
   ShowMainMenu(true);
 }
 
 void CTervaneView::OnFilePrintPreviewCommand() {
+  // One preview at a time; the main menu stays hidden behind the one shown.
+  if (Preview() != nullptr) return;
   ShowMainMenu(false);
   if (!OnFilePrintPreview()) ShowMainMenu(true);
 }

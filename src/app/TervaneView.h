@@ -1,9 +1,10 @@
 #pragma once
 // The view of the open project and its child frame. The view draws nothing
 // on screen: it exists so that the framework can print and preview the
-// report, whose pages the report printer of subsystem 6 draws. The child
-// frame has no window of its own; the preview appears in the main frame's
-// client area while the main menu is hidden.
+// report, whose preparation and pages it forwards to its CReportPrinter
+// (report/ReportPrinter.h). The child frame has no window of its own; the
+// preview appears in the main frame's client area while the main menu is
+// hidden.
 
 #include <memory>
 
@@ -17,10 +18,8 @@ class CTervaneView : public fw::View {
  public:
   CTervaneView();
 
-  // The report's rules and right-aligned texts end at 11500 minus this (twips).
-  int rightMargin = 300;
-
-  ReportPrinter& Report() { return report_; }
+  // The report: what the last preparation stored, and its pages.
+  CReportPrinter& Report() { return report_; }
 
   void OnInitialUpdate() override;
   void OnDraw(fw::DeviceContext& dc) override;
@@ -28,6 +27,8 @@ class CTervaneView : public fw::View {
   void OnBeginPrinting(fw::DeviceContext& dc, fw::PrintInfo& info) override;
   void OnPrint(fw::DeviceContext& dc, fw::PrintInfo& info) override;
   void OnEndPrinting(fw::DeviceContext& dc, fw::PrintInfo& info) override;
+  // Ends the preview and shows the main menu again (also when Esc had
+  // hidden it).
   void OnEndPrintPreview(fw::DeviceContext& dc, fw::PrintInfo& info) override;
 
   // Print Preview: hides the main menu and starts the framework's preview
@@ -35,7 +36,7 @@ class CTervaneView : public fw::View {
   void OnFilePrintPreviewCommand();
 
  private:
-  ReportPrinter report_;
+  CReportPrinter report_;
 };
 
 class CChildFrame : public fw::ChildFrame {

@@ -4,6 +4,7 @@
 
 #include "framework/Application.h"
 #include "framework/Document.h"
+#include "framework/PrintPreview.h"
 #include "framework/View.h"
 
 namespace tervane::fw {
@@ -212,10 +213,10 @@ void FrameWindow::UpdateCommandUI() {
   endedPreview_.reset();
 }
 
-bool FrameWindow::BeginPrintPreview(std::unique_ptr<PrintPreview> preview) {
+bool FrameWindow::BeginPrintPreview(std::shared_ptr<PrintPreviewModel> preview) {
   if (!backend_ || !preview || preview_) return false;
   preview_ = std::move(preview);
-  if (!backend_->BeginPreview(*preview_)) {
+  if (!backend_->BeginPreview(preview_)) {
     preview_.reset();
     return false;
   }

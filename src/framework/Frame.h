@@ -15,7 +15,7 @@
 namespace tervane::fw {
 
 class Application;
-class PrintPreview;
+class PrintPreviewModel;
 
 class FrameWindow : public CommandTarget, private FrameEvents {
  public:
@@ -67,10 +67,12 @@ class FrameWindow : public CommandTarget, private FrameEvents {
   // Brings menu, toolbar and accelerator states up to date.
   void UpdateCommandUI();
 
-  // Print preview in the client area. The frame owns the preview while it runs.
-  bool BeginPrintPreview(std::unique_ptr<PrintPreview> preview);
+  // Print preview in the client area: the backend shows the model over it
+  // (the client area's own windows are hidden by their owners meanwhile).
+  // The frame holds the model while it runs; one preview at a time.
+  bool BeginPrintPreview(std::shared_ptr<PrintPreviewModel> preview);
   void EndPrintPreview();
-  PrintPreview* Preview() const { return preview_.get(); }
+  PrintPreviewModel* Preview() const { return preview_.get(); }
 
   FrameBackend* Backend() const { return backend_.get(); }
 
@@ -107,9 +109,9 @@ class FrameWindow : public CommandTarget, private FrameEvents {
   std::string messageText_;
   std::vector<MenuItem> shownMenu_;
   std::vector<FrameCommandState> shownStates_;
-  std::unique_ptr<PrintPreview> preview_;
-  // A preview that ended while one of its own handlers ran; deleted later.
-  std::unique_ptr<PrintPreview> endedPreview_;
+  std::shared_ptr<PrintPreviewModel> preview_;
+  // A preview that ended while one of its own handlers ran; released later.
+  std::shared_ptr<PrintPreviewModel> endedPreview_;
 };
 
 }  // namespace tervane::fw

@@ -16,6 +16,8 @@
 
 namespace tervane::fw {
 
+class PrintPreviewModel;
+
 enum class ShowState { Hidden, Normal, Maximized };
 
 // What a frame backend reports to the frame it serves (FrameWindow).
@@ -46,34 +48,6 @@ struct FrameCommandState {
 struct StatusPane {
   int id = ID_SEPARATOR;
   std::string text;
-};
-
-// ---- print preview -------------------------------------------------------------
-
-enum class PreviewAction { Print, NextPage, PreviousPage, TogglePages, ZoomIn, ZoomOut, Close };
-
-struct PreviewState {
-  int currentPage = 1;   // first page shown
-  int pageCount = 1;
-  int pagesShown = 1;    // 1 or 2 side by side
-  int zoom = 0;          // 0 whole page, 1 and 2 larger
-  bool canNext = false;
-  bool canPrevious = false;
-  friend bool operator==(const PreviewState&, const PreviewState&) = default;
-};
-
-// What a frame backend asks of the preview it shows (PrintPreview).
-class PreviewEvents {
- public:
-  virtual ~PreviewEvents() = default;
-  virtual PreviewState State() const = 0;
-  // The page the preview lays out: printable area in pixels at its dpi.
-  virtual PrintPageInfo Page() const = 0;
-  // Draws page `page` (1-based) on a device context of the page's printable
-  // area, already white. The context may have a lower resolution than the
-  // printer; the page is laid out the same.
-  virtual void RenderPage(int page, DeviceContext& dc) = 0;
-  virtual void PreviewCommand(PreviewAction action) = 0;
 };
 
 // ---- the main frame window -------------------------------------------------------
@@ -111,10 +85,10 @@ class FrameBackend {
   virtual void SetCommandStates(const std::vector<FrameCommandState>& states) = 0;
 
   // Print preview over the whole client area: the client area's own windows
-  // (the modeless dialogs in it) are hidden meanwhile by their owners.
-  virtual bool BeginPreview(PreviewEvents& preview) = 0;
-  // Shows the preview's state and pages again.
-  virtual void UpdatePreview() = 0;
+  // (the modeless dialogs in it) are hidden meanwhile by their owners. The
+  // backend shows the model's pages and buttons and sends it the user's
+  // commands; it may hold the model until its window is gone.
+  virtual bool BeginPreview(std::shared_ptr<PrintPreviewModel> preview) = 0;
   virtual void EndPreview() = 0;
   virtual bool InPreview() const = 0;
 };

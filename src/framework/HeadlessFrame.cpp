@@ -1,6 +1,7 @@
 #include "framework/HeadlessFrame.h"
 
 #include "framework/Frame.h"
+#include "framework/PageSource.h"
 #include "framework/RecordingDC.h"
 #include "resources/Pictures.h"
 
@@ -78,10 +79,9 @@ void HeadlessFrameBackend::SetCommandStates(const std::vector<FrameCommandState>
   for (const FrameCommandState& s : states) states_[s.id] = s;
 }
 
-bool HeadlessFrameBackend::BeginPreview(PreviewEvents& preview) {
-  if (!created_ || preview_ != nullptr) return false;
-  preview_ = &preview;
-  previewUpdates_ = 0;
+bool HeadlessFrameBackend::BeginPreview(std::shared_ptr<PrintPreviewModel> preview) {
+  if (!created_ || preview_ != nullptr || !preview) return false;
+  preview_ = std::move(preview);
   return true;
 }
 
@@ -119,18 +119,13 @@ void HeadlessFrameBackend::MenuSelect(int id) {
 
 std::vector<std::string> HeadlessFrameBackend::RenderPreviewPage(int page) {
   if (preview_ == nullptr) return {};
-  const PrintPageInfo info = preview_->Page();
+  const Rect printable = preview_->Paper().printable;
   RecordingDC::Options options;
-  options.dpiX = info.dpiX;
-  options.dpiY = info.dpiY;
-  options.deviceSize = Size{info.pageWidth, info.pageHeight};
+  options.dpiX = options.dpiY = 600;
+  options.deviceSize = Size{printable.Width() * 600 / 1440, printable.Height() * 600 / 1440};
   RecordingDC dc(options);
-  preview_->RenderPage(page, dc);
+  DrawSourcePage(dc, preview_->Source(), page);
   return dc.Lines();
-}
-
-void HeadlessFrameBackend::PreviewAction(fw::PreviewAction action) {
-  if (preview_ != nullptr) preview_->PreviewCommand(action);
 }
 
 // ---- splash --------------------------------------------------------------------------

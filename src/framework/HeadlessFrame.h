@@ -1,9 +1,9 @@
 #pragma once
 // Headless stand-ins of the main frame and the splash window, for tests: they
 // keep what the model shows (caption, menus with their states, bars, status
-// text, the print preview) and let a test act as the user (choose a command,
-// press the close box, page through the preview, fire the splash's timer,
-// press a key while the splash is up). They are the default backends until a
+// text, the print preview's model) and let a test act as the user (choose a
+// command, press the close box, press the preview's buttons through its
+// model, fire the splash's timer, press a key while the splash is up). They are the default backends until a
 // program installs its own.
 
 #include <map>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/FrameBackend.h"
+#include "framework/PrintPreview.h"
 
 namespace tervane::fw {
 
@@ -40,9 +41,8 @@ class HeadlessFrameBackend : public FrameBackend {
   bool IsStatusBarVisible() const override { return statusBarVisible_; }
   void SetStatusText(const std::string& text) override { statusText_ = text; }
   void SetCommandStates(const std::vector<FrameCommandState>& states) override;
-  bool BeginPreview(PreviewEvents& preview) override;
-  void UpdatePreview() override { ++previewUpdates_; }
-  void EndPreview() override { preview_ = nullptr; }
+  bool BeginPreview(std::shared_ptr<PrintPreviewModel> preview) override;
+  void EndPreview() override { preview_.reset(); }
   bool InPreview() const override { return preview_ != nullptr; }
 
   // ---- what it shows ----
@@ -58,18 +58,18 @@ class HeadlessFrameBackend : public FrameBackend {
   const std::string& StatusText() const { return statusText_; }
   // The state of a toolbar button or accelerator command (disabled when unknown).
   FrameCommandState CommandStateOf(int id) const;
-  PreviewEvents* Preview() const { return preview_; }
-  int PreviewUpdates() const { return previewUpdates_; }
+  // The preview shown (a test presses its buttons through the model).
+  PrintPreviewModel* Preview() const { return preview_.get(); }
 
   // ---- acting as the user ----
   void Command(int id);
   void CloseBox();
   void Idle();
   void MenuSelect(int id);
-  // Draws a page of the preview into a recording device context of the
-  // preview's page and returns its lines.
+  // Draws a page of the preview as the preview window does, into a
+  // recording device context of the printable area at 600 dpi, and returns
+  // its lines.
   std::vector<std::string> RenderPreviewPage(int page);
-  void PreviewAction(fw::PreviewAction action);
 
   Size clientSize{1024, 700};
 
@@ -89,8 +89,7 @@ class HeadlessFrameBackend : public FrameBackend {
   bool statusBarVisible_ = false;
   std::string statusText_;
   std::map<int, FrameCommandState> states_;
-  PreviewEvents* preview_ = nullptr;
-  int previewUpdates_ = 0;
+  std::shared_ptr<PrintPreviewModel> preview_;
 };
 
 class HeadlessSplashBackend : public SplashBackend {

@@ -87,6 +87,9 @@ PrintPageInfo PrintService::CurrentPage() {
   page.dpiX = page.dpiY = 600;
   page.pageWidth = 4800;
   page.pageHeight = 6300;
+  page.paperWidth = 5100;
+  page.paperHeight = 6600;
+  page.printableLeft = page.printableTop = 150;
   return page;
 }
 

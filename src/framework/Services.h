@@ -64,6 +64,12 @@ struct PrintPageInfo {
   int pageHeight = 0;
   int dpiX = 0;
   int dpiY = 0;
+  // The whole sheet in device pixels and where the printable area starts on
+  // it (0 when not known: the print preview then takes a quarter inch).
+  int paperWidth = 0;
+  int paperHeight = 0;
+  int printableLeft = 0;
+  int printableTop = 0;
   bool landscape = false;
   int copies = 1;
   int fromPage = 1;     // pages chosen by the user (1-based, inclusive)

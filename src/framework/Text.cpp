@@ -245,6 +245,30 @@ std::size_t Utf8Length(std::string_view utf8) {
   return n;
 }
 
+std::string Utf8Substring(std::string_view utf8, std::size_t first, std::size_t count) {
+  std::size_t i = 0;
+  std::size_t index = 0;
+  char32_t cp = 0;
+  while (i < utf8.size() && index < first) {
+    NextCodePoint(utf8, i, cp);
+    ++index;
+  }
+  const std::size_t begin = i;
+  std::size_t taken = 0;
+  while (i < utf8.size() && taken < count) {
+    NextCodePoint(utf8, i, cp);
+    ++taken;
+  }
+  return std::string(utf8.substr(begin, i - begin));
+}
+
+std::string Utf8Prefix(std::string_view utf8, std::size_t count) { return Utf8Substring(utf8, 0, count); }
+
+std::string Utf8Suffix(std::string_view utf8, std::size_t count) {
+  const std::size_t length = Utf8Length(utf8);
+  return length <= count ? std::string(utf8) : Utf8Substring(utf8, length - count, count);
+}
+
 std::string StripLineEnd(std::string_view line) {
   if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

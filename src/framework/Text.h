@@ -45,6 +45,14 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // edit fields count characters, not bytes.
 std::size_t Utf8Length(std::string_view utf8);
 
+// Cutting texts by characters (code points), never inside one: the `count`
+// characters from character `first` (fewer at the end of the text), the first
+// `count` and the last `count` characters. A malformed byte counts as one
+// character, as in Utf8Length.
+std::string Utf8Substring(std::string_view utf8, std::size_t first, std::size_t count);
+std::string Utf8Prefix(std::string_view utf8, std::size_t count);
+std::string Utf8Suffix(std::string_view utf8, std::size_t count);
+
 // Strips one trailing "\n" and then one trailing "\r" (flag and one-line files);
 // never drops a real character.
 std::string StripLineEnd(std::string_view line);

@@ -7,16 +7,71 @@
 #include "framework/DocManager.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "framework/PageSource.h"
 #include "framework/RecordingDC.h"
 
 namespace tervane::fw {
+
+// The view's pages as the print loop and the preview draw them: each page is
+// the view's OnPrepareDC and OnPrint with the page's number in the job's
+// print information.
+class View::Pages : public PageSource {
+ public:
+  Pages(View& view, PrintInfo& info) : view_(view), info_(info) {}
+
+  int PageCount() const override { return info_.LastPage(); }
+
+  void DrawPage(DeviceContext& dc, int page) override {
+    if (page < info_.minPage || page > info_.LastPage()) return;
+    info_.currentPage = page;
+    view_.OnPrepareDC(dc, &info_);
+    const Size size = dc.DeviceSize();
+    const Point a = dc.DeviceToLogical(Point{0, 0});
+    const Point b = dc.DeviceToLogical(Point{size.cx, size.cy});
+    info_.drawRect = Rect{a.x, a.y, b.x, b.y};
+    view_.OnPrint(dc, info_);
+  }
+
+ private:
+  View& view_;
+  PrintInfo& info_;
+};
+
+namespace {
+
+RecordingDC::Options AttributeOptions(const PrintPageInfo& page) {
+  RecordingDC::Options options;
+  options.dpiX = page.dpiX;
+  options.dpiY = page.dpiY;
+  options.deviceSize = Size{page.pageWidth, page.pageHeight};
+  options.printer = true;
+  return options;
+}
+
+}  // namespace
+
+// A running preview: the job's print information, the view's pages over it,
+// the device context the view's begin and end operations get (nothing is
+// drawn on it) and the model the frame shows. Whoever holds the model holds
+// all of it.
+struct View::PreviewJob {
+  PreviewJob(View& view, PrintInfo job)
+      : info(std::move(job)),
+        pages(view, info),
+        attributes(AttributeOptions(info.page)),
+        model(pages, info.previewPages, PreviewPaperOf(info.page)) {}
+
+  PrintInfo info;
+  Pages pages;
+  RecordingDC attributes;
+  PrintPreviewModel model;
+};
 
 View::View() = default;
 
 View::~View() {
   // A preview of this view ends with it (without calling back into it).
-  if (FrameWindow* frame = MainFrame())
-    if (frame->Preview() != nullptr && &frame->Preview()->GetView() == this) frame->EndPrintPreview();
+  if (preview_) EndPreview();
 }
 
 FrameWindow* View::MainFrame() const {
@@ -30,9 +85,7 @@ bool View::OnPreparePrinting(PrintInfo& info) { return DoPreparePrinting(info); 
 
 void View::OnBeginPrinting(DeviceContext&, PrintInfo&) {}
 
-void View::OnPrepareDC(DeviceContext&, PrintInfo* info) {
-  if (info != nullptr && info->maxPage == 0xFFFF) info->continuePrinting = info->currentPage == 1;
-}
+void View::OnPrepareDC(DeviceContext&, PrintInfo*) {}
 
 void View::OnPrint(DeviceContext& dc, PrintInfo&) { OnDraw(dc); }
 
@@ -40,10 +93,10 @@ void View::OnEndPrinting(DeviceContext&, PrintInfo&) {}
 
 void View::OnEndPrintPreview(DeviceContext& dc, PrintInfo& info) {
   OnEndPrinting(dc, info);
-  if (FrameWindow* frame = MainFrame()) frame->EndPrintPreview();
+  EndPreview();
 }
 
-bool View::DoPreparePrinting(PrintInfo& info) {
+bool DoPreparePrinting(PrintInfo& info) {
   if (info.preview) {
     info.page = Printing().CurrentPage();
     return info.page.pageWidth > 0 && info.page.pageHeight > 0;
@@ -57,7 +110,7 @@ bool View::DoPreparePrinting(PrintInfo& info) {
   } else {
     PrintDialogOptions options;
     options.minPage = info.minPage;
-    options.maxPage = info.maxPage == 0xFFFF ? info.minPage : info.maxPage;
+    options.maxPage = info.LastPage();
     options.allowPageRange = info.maxPage != 0xFFFF;
     info.printer = Printing().Print(options);
   }
@@ -75,34 +128,14 @@ bool View::PrintPages(PrintInfo& info) {
   DeviceContext& dc = *info.printer.dc;
   OnBeginPrinting(dc, info);
   const std::string name = document_ != nullptr ? document_->Title() : std::string();
-  if (!dc.StartDoc(name)) {
-    OnEndPrinting(dc, info);
-    ShowMessage(kFailedToStartPrint, MessageButtons::Ok, MessageIcon::Warning);
-    return false;
-  }
-  const int first = std::max(info.fromPage, info.minPage);
-  const int last = std::min(info.toPage, info.maxPage);
-  bool ok = true;
-  info.continuePrinting = true;
-  for (int page = first; page <= last && ok; ++page) {
-    info.currentPage = page;
-    OnPrepareDC(dc, &info);
-    if (!info.continuePrinting) break;
-    const Size size = dc.DeviceSize();
-    const Point a = dc.DeviceToLogical(Point{0, 0});
-    const Point b = dc.DeviceToLogical(Point{size.cx, size.cy});
-    info.drawRect = Rect{a.x, a.y, b.x, b.y};
-    if (!dc.StartPage()) {
-      ok = false;
-      break;
-    }
-    OnPrint(dc, info);
-    ok = dc.EndPage();
-  }
+  Pages pages(*this, info);
+  PrintFailure failure = PrintFailure::kNone;
+  const bool ok = fw::PrintPages(dc, pages, std::max(info.fromPage, info.minPage), info.toPage, name, &failure);
   OnEndPrinting(dc, info);
-  if (ok) ok = dc.EndDoc();
-  else dc.AbortDoc();
-  if (!ok) ShowMessage(kPrintFailed, MessageButtons::Ok, MessageIcon::Warning);
+  if (failure == PrintFailure::kStartRefused)
+    ShowMessage(kFailedToStartPrint, MessageButtons::Ok, MessageIcon::Warning);
+  else if (failure == PrintFailure::kPageRefused)
+    ShowMessage(kPrintFailed, MessageButtons::Ok, MessageIcon::Warning);
   return ok;
 }
 
@@ -122,100 +155,46 @@ bool View::OnFilePrintDirect(const std::string& printerName) {
 
 bool View::OnFilePrintPreview() {
   FrameWindow* frame = MainFrame();
-  if (frame == nullptr || frame->Preview() != nullptr) return false;
+  if (frame == nullptr || frame->Preview() != nullptr || preview_) return false;
   PrintInfo info;
   info.preview = true;
   info.previewPages = document_->Manager()->GetApplication().PreviewPages();
   if (!OnPreparePrinting(info)) return false;
-  auto preview = std::make_unique<PrintPreview>(*this, *frame, std::move(info));
-  PrintPreview* raw = preview.get();
-  OnBeginPrinting(raw->AttributeDC(), raw->Info());
-  if (!frame->BeginPrintPreview(std::move(preview))) return false;
+  auto job = std::make_shared<PreviewJob>(*this, std::move(info));
+  OnBeginPrinting(job->attributes, job->info);
+  // Close ends the preview; Print ends it and prints as File > Print does.
+  // Each holds the job while the view's handlers run on its members.
+  job->model.onClose = [this] {
+    if (std::shared_ptr<PreviewJob> running = preview_) OnEndPrintPreview(running->attributes, running->info);
+  };
+  job->model.onPrint = [this, frame] {
+    std::shared_ptr<PreviewJob> running = preview_;
+    if (!running) return;
+    OnEndPrintPreview(running->attributes, running->info);
+    frame->SendCommand(ID_FILE_PRINT);
+  };
+  preview_ = job;
+  if (!frame->BeginPrintPreview(std::shared_ptr<PrintPreviewModel>(job, &job->model))) {
+    preview_.reset();
+    OnEndPrinting(job->attributes, job->info);
+    return false;
+  }
   return true;
 }
 
-// ---- the preview -----------------------------------------------------------------
+PrintPreviewModel* View::Preview() const { return preview_ ? &preview_->model : nullptr; }
 
-PrintPreview::PrintPreview(View& view, FrameWindow& frame, PrintInfo info)
-    : view_(view), frame_(frame), info_(std::move(info)) {
-  RecordingDC::Options options;
-  options.dpiX = info_.page.dpiX;
-  options.dpiY = info_.page.dpiY;
-  options.deviceSize = Size{info_.page.pageWidth, info_.page.pageHeight};
-  options.printer = true;
-  attributes_ = std::make_unique<RecordingDC>(options);
-  if (info_.previewPages != 2 || LastPage() <= info_.minPage) info_.previewPages = 1;
-  info_.currentPage = info_.minPage;
-}
-
-PrintPreview::~PrintPreview() = default;
-
-int PrintPreview::LastPage() const { return info_.maxPage == 0xFFFF ? info_.minPage : info_.maxPage; }
-
-PreviewState PrintPreview::State() const {
-  PreviewState s;
-  s.currentPage = info_.currentPage;
-  s.pageCount = LastPage();
-  s.pagesShown = info_.previewPages;
-  s.zoom = zoom_;
-  s.canPrevious = info_.currentPage > info_.minPage;
-  s.canNext = info_.currentPage + info_.previewPages - 1 < LastPage();
-  return s;
-}
-
-void PrintPreview::RenderPage(int page, DeviceContext& dc) {
-  if (page < info_.minPage || page > LastPage()) return;
-  // The view sees the page being drawn; the preview's own page comes back after.
-  const int shown = info_.currentPage;
-  info_.currentPage = page;
-  info_.continuePrinting = true;
-  dc.Save();
-  view_.OnPrepareDC(dc, &info_);
-  const Size size = dc.DeviceSize();
-  const Point a = dc.DeviceToLogical(Point{0, 0});
-  const Point b = dc.DeviceToLogical(Point{size.cx, size.cy});
-  info_.drawRect = Rect{a.x, a.y, b.x, b.y};
-  if (info_.continuePrinting) view_.OnPrint(dc, info_);
-  dc.Restore();
-  info_.currentPage = shown;
-  info_.continuePrinting = true;
-}
-
-void PrintPreview::PreviewCommand(PreviewAction action) {
-  switch (action) {
-    case PreviewAction::NextPage:
-      if (State().canNext) ++info_.currentPage;
-      break;
-    case PreviewAction::PreviousPage:
-      if (State().canPrevious) --info_.currentPage;
-      break;
-    case PreviewAction::TogglePages: {
-      const int pages = info_.previewPages == 1 && LastPage() > info_.minPage ? 2 : 1;
-      info_.previewPages = pages;
-      if (info_.currentPage + pages - 1 > LastPage()) info_.currentPage = std::max(info_.minPage, LastPage() - pages + 1);
-      if (DocManager* docs = view_.GetDocument() != nullptr ? view_.GetDocument()->Manager() : nullptr)
-        docs->GetApplication().SetPreviewPages(pages);
-      break;
-    }
-    case PreviewAction::ZoomIn:
-      zoom_ = std::min(2, zoom_ + 1);
-      break;
-    case PreviewAction::ZoomOut:
-      zoom_ = std::max(0, zoom_ - 1);
-      break;
-    case PreviewAction::Print: {
-      // Print closes the preview and prints through the view's Print command.
-      // Nothing of this object is touched after the preview has ended.
-      FrameWindow& frame = frame_;
-      view_.OnEndPrintPreview(*attributes_, info_);
-      frame.SendCommand(ID_FILE_PRINT);
-      return;
-    }
-    case PreviewAction::Close:
-      view_.OnEndPrintPreview(*attributes_, info_);
-      return;
-  }
-  if (FrameBackend* backend = frame_.Backend()) backend->UpdatePreview();
+void View::EndPreview() {
+  std::shared_ptr<PreviewJob> job = std::move(preview_);
+  if (!job) return;
+  // The model may outlive the preview in the window that showed it: it calls
+  // nothing any more.
+  job->model.onClose = nullptr;
+  job->model.onPrint = nullptr;
+  if (document_ != nullptr && document_->Manager() != nullptr)
+    document_->Manager()->GetApplication().SetPreviewPages(job->model.PagesChoice());
+  if (FrameWindow* frame = MainFrame())
+    if (frame->Preview() == &job->model) frame->EndPrintPreview();
 }
 
 }  // namespace tervane::fw

@@ -13,12 +13,6 @@ constexpr int kLanguageMaxLength = 20;
 
 }  // namespace
 
-bool IsOfferedReportLanguage(const std::string& language) {
-  for (const char* offered : kOfferedReportLanguages)
-    if (language == offered) return true;
-  return false;
-}
-
 namespace input {
 
 const InputDialogSpec& SetupSpec() {
@@ -57,7 +51,7 @@ CModifySetupDlg::CModifySetupDlg() : CInputDialog(input::SetupSpec()) {
 void CModifySetupDlg::InitControls() {
   // The file, not the setting, decides what the dialog shows.
   Text(ids::setup::kLanguage) = ReadLanguageFile();
-  for (const char* language : kOfferedReportLanguages) ComboAdd(ids::setup::kLanguage, language);
+  for (std::string_view language : kOfferedReportLanguages) ComboAdd(ids::setup::kLanguage, language);
 }
 
 void CModifySetupDlg::ExchangeExtra(fw::DataExchange& dx) {

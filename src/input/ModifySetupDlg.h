@@ -3,18 +3,12 @@
 // report language is kept in "More.txt" of the data directory, not in the
 // project.
 
-#include <array>
-
 #include "input/InputDialog.h"
+// The report languages offered (kOfferedReportLanguages) and the check of a
+// name (IsOfferedReportLanguage), shared with the print options.
+#include "report/ReportLanguage.h"
 
 namespace tervane {
-
-// The report languages offered, in the order of the list.
-inline constexpr std::array<const char*, 11> kOfferedReportLanguages = {
-    "Dutch", "English", "Finnish", "French", "German", "Italian",
-    "Polish", "Portuguese", "Russian", "Spanish", "Swedish"};
-// True for one of the eleven names exactly (case-sensitive).
-bool IsOfferedReportLanguage(const std::string& language);
 
 class CModifySetupDlg : public CInputDialog {
  public:

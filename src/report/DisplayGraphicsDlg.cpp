@@ -1,9 +1,79 @@
 #include "report/DisplayGraphicsDlg.h"
 
+#include "app/DataFiles.h"
+#include "app/MessageDialogs.h"
+#include "app/TervaneApp.h"
+#include "framework/DataExchange.h"
+#include "framework/Text.h"
+#include "report/ReportLanguage.h"
 #include "resources/DialogTemplates.h"
+#include "resources/ReportResources.h"
 
 namespace tervane {
 
-CDisplayGraphicsDlg::CDisplayGraphicsDlg() : fw::Dialog(DialogTemplateNamed("IDD_DISPLAY_GRAPHICS")) {}
+CDisplayGraphicsDlg::CDisplayGraphicsDlg() : fw::Dialog(DialogTemplateNamed("IDD_DISPLAY_GRAPHICS")) {
+  const AppSettings& settings = App().settings;
+  colorChoice = settings.printColorMode == 1 ? 1 : 0;
+  language = Utf8Prefix(settings.reportLanguage, kMaxLanguageCharacters);
+  logoChoice = settings.includeLogo == 0 ? 0 : 1;
+  SetBackgroundColor(fw::RGB(222, 222, 222));
+  OnClicked(res::kPrintColorRadio, &CDisplayGraphicsDlg::OnColor);
+  OnClicked(res::kPrintBlackWhiteRadio, &CDisplayGraphicsDlg::OnBlackAndWhite);
+}
+
+std::string CDisplayGraphicsDlg::UnsupportedLanguageMessage(const std::string& language) {
+  return "The language ' " + language +
+         " ' is not supported by this software.  Please chose one from the drop down menu";
+}
+
+void CDisplayGraphicsDlg::DoDataExchange(fw::DataExchange& dx) {
+  dx.Radio(res::kPrintColorRadio, colorChoice);
+  dx.ComboText(res::kReportLanguageCombo, language, kMaxLanguageCharacters);
+  dx.Radio(res::kLogoNoRadio, logoChoice);
+}
+
+bool CDisplayGraphicsDlg::OnInitDialog() {
+  fw::Dialog::OnInitDialog();
+  ReadLanguageFile();
+  for (std::string_view name : kOfferedReportLanguages) ComboAdd(res::kReportLanguageCombo, name);
+  ApplyDialogIdLabelRule(*this);
+  UpdateData(false);
+  return true;
+}
+
+void CDisplayGraphicsDlg::ReadLanguageFile() {
+  // The shared reader strips only the line end; a missing file gives
+  // "English" and is made. A name the dialog does not offer (a hand-edited
+  // file, an empty one) is not proposed: English stands in for it.
+  language = tervane::ReadLanguageFile();
+  if (!IsOfferedReportLanguage(language)) language = "English";
+  UpdateData(false);
+}
+
+void CDisplayGraphicsDlg::WriteLanguageFile() {
+  // A file that cannot be written changes nothing else: the language stays
+  // in settings for this session.
+  tervane::WriteLanguageFile(language);
+}
+
+void CDisplayGraphicsDlg::OnColor() { colorChoice = 0; }
+void CDisplayGraphicsDlg::OnBlackAndWhite() { colorChoice = 1; }
+
+void CDisplayGraphicsDlg::OnOK() {
+  if (!UpdateData(true)) return;
+  if (!IsOfferedReportLanguage(language)) {
+    CPolicingDlg message;
+    message.messageText = UnsupportedLanguageMessage(language);
+    message.errorNumberText = "Error No.1200";
+    message.DoModal();
+    return;
+  }
+  AppSettings& settings = App().settings;
+  settings.printColorMode = colorChoice;
+  settings.reportLanguage = language;
+  settings.includeLogo = logoChoice;
+  WriteLanguageFile();
+  EndDialog(fw::IDOK);
+}
 
 }  // namespace tervane

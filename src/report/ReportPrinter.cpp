@@ -1,27 +1,113 @@
 #include "report/ReportPrinter.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/TervaneApp.h"
-#include "app/TervaneView.h"
+#include "report/DisplayGraphicsDlg.h"
 
 namespace tervane {
 
-int ReportPrinter::PageCount(int resultLayerCount) {
-  if (resultLayerCount <= 35) return 6;
-  if (resultLayerCount <= 70) return 8;
+int ReportPageCount(int layerCount) {
+  if (layerCount <= 35) return 6;
+  if (layerCount <= 70) return 8;
   return 10;
 }
 
-bool ReportPrinter::OnPreparePrinting(fw::PrintInfo& info) {
-  info.SetMaxPage(PageCount(App().results.resultLayerCount));
-  return view_.DoPreparePrinting(info);
+ReportPageAssignment ReportPageAt(int layerCount, int pageNumber) {
+  const int count = ReportPageCount(layerCount);
+  if (pageNumber < 1 || pageNumber > count) return {};
+  switch (pageNumber) {
+    case 1: return {ReportPage::kTitle, 0};
+    case 2: return {ReportPage::kGeometry, 0};
+    case 3: return {ReportPage::kSoilAndDesign, 0};
+    default: break;
+  }
+  if (pageNumber == count) return {ReportPage::kSlidingAndDeepSeated, 0};
+  // Pages 4 .. count - 1 hold the two tables, each in parts of 35 layers.
+  const int parts = (count - 4) / 2;
+  const int index = pageNumber - 4;
+  if (index < parts) return {ReportPage::kResultsSummary, index + 1};
+  return {ReportPage::kDetailedResults, index - parts + 1};
 }
 
-void ReportPrinter::OnBeginPrinting(fw::DeviceContext&, fw::PrintInfo&) {}
+CReportPrinter::CReportPrinter() = default;
+CReportPrinter::~CReportPrinter() = default;
 
-void ReportPrinter::OnPrint(fw::DeviceContext&, fw::PrintInfo&) {}
+ReportLanguage CReportPrinter::Language() const { return ReportLanguageOf(App().settings.reportLanguage); }
 
-void ReportPrinter::OnEndPrinting(fw::DeviceContext&, fw::PrintInfo&) {}
+int CReportPrinter::SymbolStyle() const { return App().settings.symbolStyle; }
 
-void ReportPrinter::OnEndPrintPreview(fw::DeviceContext&, fw::PrintInfo&) {}
+double CReportPrinter::ComputeLayerStrengthRatio(int layer) {
+  const CTervaneApp& app = App();
+  return layerCheck.ComputeLayerStrengthRatio(app.runInput, app.results, layer);
+}
+
+bool CReportPrinter::OnPreparePrinting(ReportPrintInfo& info) {
+  const CTervaneApp& app = App();
+  // The units of the last run, whatever the input shows now.
+  reportUnitSystem = app.runInput.unitSystem != 0 ? 1 : 0;
+  lengthUnitFactor = UnitFactor(Quantity::kLength, reportUnitSystem);
+  pressureUnitFactor = UnitFactor(Quantity::kPressure, reportUnitSystem);
+  strengthUnitFactor = UnitFactor(Quantity::kStrength, reportUnitSystem);
+  unitWeightUnitFactor = UnitFactor(Quantity::kUnitWeight, reportUnitSystem);
+  layerCheck.strengthUnitFactor = strengthUnitFactor;
+
+  // The options come before every print and preview; only their OK stores
+  // anything, and the job goes on either way.
+  {
+    CDisplayGraphicsDlg options;
+    options.DoModal();
+  }
+
+  // A count outside the layer table never reads beyond it.
+  reportLayerCount = std::clamp(App().results.resultLayerCount, 0, kMaxLayers);
+  pageCount = ReportPageCount(reportLayerCount);
+
+  const ProjectInput& run = App().runInput;
+  rfInstallationVaries = 0;
+  rfDurabilityVaries = 0;
+  rfCreepVaries = 0;
+  firstLayerRfInstallation = run.layerRfInstallation[0];
+  firstLayerRfDurability = run.layerRfDurability[0];
+  firstLayerRfCreep = run.layerRfCreep[0];
+  for (int k = 0; k < reportLayerCount; ++k) {
+    if (std::fabs(firstLayerRfInstallation - run.layerRfInstallation[k]) > 0.001) rfInstallationVaries = 1;
+    if (std::fabs(firstLayerRfDurability - run.layerRfDurability[k]) > 0.001) rfDurabilityVaries = 1;
+    if (std::fabs(firstLayerRfCreep - run.layerRfCreep[k]) > 0.001) rfCreepVaries = 1;
+  }
+
+  info.minPage = 1;
+  info.SetMaxPage(pageCount);
+  return fw::DoPreparePrinting(info);
+}
+
+void CReportPrinter::OnBeginPrinting(fw::DeviceContext&, ReportPrintInfo&) {}
+void CReportPrinter::OnEndPrinting(fw::DeviceContext&, ReportPrintInfo&) {}
+
+void CReportPrinter::OnPrint(fw::DeviceContext& dc, ReportPrintInfo& info) {
+  dc.SetMapMode(fw::MapMode::Twips);
+  // No page frame is drawn: the header and footer rules frame the page.
+  currentPage = info.currentPage;
+  DrawPageHeader(dc);
+  const ReportPageAssignment at = ReportPageAt(reportLayerCount, currentPage);
+  switch (at.page) {
+    case ReportPage::kTitle: PrintTitlePage(dc, info); break;
+    case ReportPage::kGeometry: PrintGeometryPage(dc, info); break;
+    case ReportPage::kSoilAndDesign: PrintSoilAndDesignPage(dc, info); break;
+    case ReportPage::kResultsSummary: PrintResultsSummaryPage(dc, info, at.part); break;
+    case ReportPage::kDetailedResults: PrintDetailedResultsPage(dc, info, at.part); break;
+    case ReportPage::kSlidingAndDeepSeated: PrintSlidingAndDeepSeatedPage(dc, info); break;
+    case ReportPage::kNone: break;
+  }
+  DrawPageFooter(dc);
+}
+
+void CReportPrinter::DrawPage(fw::DeviceContext& dc, int page) {
+  ReportPrintInfo info;
+  info.SetMaxPage(pageCount);
+  info.currentPage = page;
+  OnPrint(dc, info);
+}
 
 }  // namespace tervane

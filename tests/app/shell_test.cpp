@@ -377,8 +377,8 @@ TEST_F(ShellTest, PrintingWaitsForResultsAndPrintsTheReportsPages) {
   Frame()->Command(fw::ID_FILE_PRINT_PREVIEW);
   ASSERT_NE(Frame()->Preview(), nullptr);
   EXPECT_FALSE(App().startDialog->IsWindowVisible());
-  EXPECT_EQ(Frame()->Preview()->State().pageCount, 8);
-  Frame()->PreviewAction(fw::PreviewAction::Close);
+  EXPECT_EQ(Frame()->Preview()->PageCount(), 8);
+  Frame()->Preview()->Close();
   EXPECT_EQ(Frame()->Preview(), nullptr);
   EXPECT_TRUE(App().startDialog->IsWindowVisible());
 

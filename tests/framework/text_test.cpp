@@ -99,6 +99,22 @@ TEST(Cp1252, RoundTripsEveryByteAndMapsTheHighTable) {
   EXPECT_EQ(Utf16ToUtf8(u"\u20AC\U0001F600"), "\u20AC\U0001F600");
 }
 
+TEST(Utf8Cut, CutsByCharactersNeverInsideOne) {
+  const std::string text = "a\u00E9\u20AC\U0001F600z";  // 1, 2, 3, 4 and 1 bytes
+  EXPECT_EQ(Utf8Prefix(text, 0), "");
+  EXPECT_EQ(Utf8Prefix(text, 3), "a\u00E9\u20AC");
+  EXPECT_EQ(Utf8Prefix(text, 9), text);
+  EXPECT_EQ(Utf8Suffix(text, 2), "\U0001F600z");
+  EXPECT_EQ(Utf8Suffix(text, 5), text);
+  EXPECT_EQ(Utf8Suffix(text, 50), text);
+  EXPECT_EQ(Utf8Substring(text, 1, 2), "\u00E9\u20AC");
+  EXPECT_EQ(Utf8Substring(text, 4, 7), "z");
+  EXPECT_EQ(Utf8Substring(text, 5, 1), "");
+  // A malformed byte is one character, as Utf8Length counts it.
+  EXPECT_EQ(Utf8Prefix("\xC3x\xE2\x82", 2), "\xC3x");
+  EXPECT_EQ(Utf8Suffix("\xC3x\xE2\x82", 1), "\x82");
+}
+
 TEST(StripLineEnd, DropsOnlyTheLineEnd) {
   EXPECT_EQ(StripLineEnd("SHOW\r\n"), "SHOW");
   EXPECT_EQ(StripLineEnd("SHOW\n"), "SHOW");

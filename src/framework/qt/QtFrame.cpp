@@ -5,8 +5,6 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -15,23 +13,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 
 #include "framework/qt/QtConvert.h"
 #include "framework/qt/QtPainterDC.h"
 #include "framework/qt/QtPictures.h"
+#include "framework/qt/QtPrintPreview.h"
 
 namespace tervane::fw {
 
@@ -41,7 +36,6 @@ namespace {
 constexpr int kIdleMilliseconds = 250;
 // The client area's colour: the grey of an application workspace.
 const QColor kWorkspaceColor(128, 128, 128);
-const QColor kPreviewColor(128, 128, 128);
 
 QKeySequence KeySequenceOf(const Accelerator& a) {
   int key = 0;
@@ -79,7 +73,6 @@ bool SameStructure(const std::vector<MenuItem>& a, const std::vector<MenuItem>& 
 }
 
 class MainWindow;
-class PreviewPane;
 
 }  // namespace
 
@@ -98,7 +91,10 @@ struct QtFrameBackend::Impl {
   std::vector<QAction*> accelerators;
   std::map<int, FrameCommandState> states;
   QTimer* idle = nullptr;
-  PreviewPane* preview = nullptr;
+  // The context of the calls posted to this backend: they are dropped with
+  // it, also while its window is still waiting to be deleted.
+  QObject posted;
+  QtPrintPreviewWidget* preview = nullptr;
   bool toolbarCreated = false;
   bool statusCreated = false;
   bool rebuildPending = false;
@@ -164,170 +160,6 @@ class ClientAreaWidget final : public QWidget {
   }
 };
 
-// The pages of the preview, drawn on demand at the size they are shown.
-class PageCanvas final : public QWidget {
- public:
-  explicit PageCanvas(PreviewEvents* events) : events_(events) {}
-
-  void Refresh(QSize viewport) {
-    cache_.clear();
-    viewport_ = viewport;
-    const PreviewState s = events_->State();
-    const PrintPageInfo page = events_->Page();
-    const double wIn = page.dpiX > 0 ? double(page.pageWidth) / page.dpiX : 8.0;
-    const double hIn = page.dpiY > 0 ? double(page.pageHeight) / page.dpiY : 10.5;
-    const int n = std::max(1, s.pagesShown);
-    const double fit = std::max(
-        1.0, std::min((viewport.width() - kGap * (n + 1)) / (n * wIn), (viewport.height() - 2.0 * kGap) / hIn));
-    scale_ = s.zoom == 0 ? fit : s.zoom == 1 ? fit * 1.6 : std::max(fit * 2.5, 96.0);
-    pageSize_ = QSize(std::max(1, int(std::lround(wIn * scale_))), std::max(1, int(std::lround(hIn * scale_))));
-    const QSize total(std::max(viewport.width(), n * pageSize_.width() + (n + 1) * kGap),
-                      std::max(viewport.height(), pageSize_.height() + 2 * kGap));
-    setFixedSize(total);
-    update();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.fillRect(rect(), kPreviewColor);
-    const PreviewState s = events_->State();
-    const int n = std::max(1, s.pagesShown);
-    const int used = n * pageSize_.width() + (n - 1) * kGap;
-    int x = std::max(kGap, (width() - used) / 2);
-    const int y = std::max(kGap, (height() - pageSize_.height()) / 2);
-    for (int i = 0; i < n; ++i) {
-      const int page = s.currentPage + i;
-      if (page > s.pageCount) break;
-      p.fillRect(QRect(QPoint(x + 4, y + 4), pageSize_), Qt::black);  // shadow
-      p.drawImage(QPoint(x, y), Page(page));
-      p.setPen(Qt::black);
-      p.drawRect(QRect(QPoint(x, y), pageSize_).adjusted(0, 0, -1, -1));
-      x += pageSize_.width() + kGap;
-    }
-  }
-
- private:
-  static constexpr int kGap = 16;
-
-  const QImage& Page(int page) {
-    auto it = cache_.find(page);
-    if (it != cache_.end()) return it->second;
-    QImage image(pageSize_, QImage::Format_RGB32);
-    const int dotsPerMetre = std::max(1, int(std::lround(scale_ / 0.0254)));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
-    {
-      QtPainterDC dc(image);
-      events_->RenderPage(page, dc);
-    }
-    return cache_.emplace(page, std::move(image)).first->second;
-  }
-
-  PreviewEvents* events_;
-  QSize viewport_;
-  QSize pageSize_{1, 1};
-  double scale_ = 1.0;
-  std::map<int, QImage> cache_;
-};
-
-// The preview: a bar of buttons over the pages.
-class PreviewPane final : public QWidget {
- public:
-  explicit PreviewPane(PreviewEvents* events) : events_(events) {
-    setFocusPolicy(Qt::StrongFocus);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(4, 3, 4, 3);
-    print_ = AddButton(row, "&Print...", PreviewAction::Print);
-    next_ = AddButton(row, "&Next Page", PreviewAction::NextPage);
-    previous_ = AddButton(row, "Pre&v Page", PreviewAction::PreviousPage);
-    pages_ = AddButton(row, "&Two Page", PreviewAction::TogglePages);
-    zoomIn_ = AddButton(row, "Zoom &In", PreviewAction::ZoomIn);
-    zoomOut_ = AddButton(row, "Zoom &Out", PreviewAction::ZoomOut);
-    close_ = AddButton(row, "&Close", PreviewAction::Close);
-    row->addSpacing(12);
-    page_ = new QLabel(bar);
-    row->addWidget(page_);
-    row->addStretch(1);
-    layout->addWidget(bar);
-    scroll_ = new QScrollArea(this);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setAlignment(Qt::AlignCenter);
-    QPalette pal = scroll_->palette();
-    pal.setColor(QPalette::Window, kPreviewColor);
-    scroll_->setPalette(pal);
-    canvas_ = new PageCanvas(events_);
-    scroll_->setWidget(canvas_);
-    scroll_->setWidgetResizable(false);
-    layout->addWidget(scroll_, 1);
-    (void)print_;
-    (void)close_;
-  }
-
-  void Detach() { events_ = nullptr; }
-
-  void Refresh() {
-    if (events_ == nullptr) return;
-    const PreviewState s = events_->State();
-    next_->setEnabled(s.canNext);
-    previous_->setEnabled(s.canPrevious);
-    pages_->setText(s.pagesShown == 2 ? QStringLiteral("&One Page") : QStringLiteral("&Two Page"));
-    pages_->setEnabled(s.pagesShown == 2 || s.pageCount > 1);
-    zoomIn_->setEnabled(s.zoom < 2);
-    zoomOut_->setEnabled(s.zoom > 0);
-    const int last = std::min(s.pageCount, s.currentPage + s.pagesShown - 1);
-    page_->setText(last > s.currentPage ? QStringLiteral("Pages %1-%2 of %3").arg(s.currentPage).arg(last).arg(s.pageCount)
-                                        : QStringLiteral("Page %1 of %2").arg(s.currentPage).arg(s.pageCount));
-    canvas_->Refresh(scroll_->viewport()->size());
-  }
-
- protected:
-  void keyPressEvent(QKeyEvent* e) override {
-    switch (e->key()) {
-      case Qt::Key_PageDown: Act(PreviewAction::NextPage); return;
-      case Qt::Key_PageUp: Act(PreviewAction::PreviousPage); return;
-      case Qt::Key_Escape: Act(PreviewAction::Close); return;
-      default: QWidget::keyPressEvent(e);
-    }
-  }
-  void resizeEvent(QResizeEvent* e) override {
-    QWidget::resizeEvent(e);
-    if (events_ != nullptr) QTimer::singleShot(0, this, [this] { Refresh(); });
-  }
-
- private:
-  QPushButton* AddButton(QHBoxLayout* row, const char* text, PreviewAction action) {
-    auto* b = new QPushButton(QString::fromUtf8(text), this);
-    b->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(b, &QPushButton::clicked, this, [this, action] { Act(action); });
-    row->addWidget(b);
-    return b;
-  }
-  void Act(PreviewAction action) {
-    // After the click has been handled: Close takes this pane away.
-    QTimer::singleShot(0, this, [this, action] {
-      if (events_ != nullptr) events_->PreviewCommand(action);
-    });
-  }
-
-  PreviewEvents* events_;
-  QPushButton* print_;
-  QPushButton* next_;
-  QPushButton* previous_;
-  QPushButton* pages_;
-  QPushButton* zoomIn_;
-  QPushButton* zoomOut_;
-  QPushButton* close_;
-  QLabel* page_;
-  QScrollArea* scroll_;
-  PageCanvas* canvas_;
-};
-
 // Reports the status prompt of toolbar buttons and clears it when the
 // pointer leaves the bar or a menu closes.
 class LeaveWatcher final : public QObject {
@@ -348,7 +180,7 @@ class LeaveWatcher final : public QObject {
 
 void QtFrameBackend::Impl::Post(int id) {
   if (!window) return;
-  QTimer::singleShot(0, window, [this, id, w = window] {
+  QTimer::singleShot(0, &posted, [this, id, w = window] {
     if (w && events != nullptr) events->FrameCommand(id);
   });
 }
@@ -439,7 +271,7 @@ bool QtFrameBackend::Create(const std::string& title, FrameEvents& events) {
   window->resize(1024, 720);
   d.idle = new QTimer(window);
   d.idle->setInterval(kIdleMilliseconds);
-  QObject::connect(d.idle, &QTimer::timeout, window, [this] { Idle(); });
+  QObject::connect(d.idle, &QTimer::timeout, &d.posted, [this] { Idle(); });
   d.idle->start();
   return true;
 }
@@ -448,10 +280,11 @@ void QtFrameBackend::Destroy() {
   Impl& d = *impl_;
   if (!d.window) return;
   d.events = nullptr;
-  if (d.preview != nullptr) {
-    d.preview->Detach();
-    d.preview = nullptr;
-  }
+  // The window goes later; its idle timer must not reach this backend, which
+  // may be gone by then.
+  if (d.idle != nullptr) d.idle->stop();
+  // A preview still shown goes with the window.
+  d.preview = nullptr;
   QMainWindow* window = d.window;
   static_cast<MainWindow*>(window)->Detach();
   // Dialogs still in the client area belong to their own backends.
@@ -533,7 +366,7 @@ void QtFrameBackend::SetMenu(const std::vector<MenuItem>& popups) {
   if (QApplication::activePopupWidget() != nullptr) {
     if (!d.rebuildPending) {
       d.rebuildPending = true;
-      QTimer::singleShot(0, d.window, [this] {
+      QTimer::singleShot(0, &d.posted, [this] {
         if (impl_->rebuildPending) impl_->BuildMenuBar();
       });
     }
@@ -653,33 +486,28 @@ void QtFrameBackend::SetCommandStates(const std::vector<FrameCommandState>& stat
   for (QAction* a : d.accelerators) d.ApplyCommandState(a, a->property("command").toInt());
 }
 
-bool QtFrameBackend::BeginPreview(PreviewEvents& preview) {
+bool QtFrameBackend::BeginPreview(std::shared_ptr<PrintPreviewModel> preview) {
   Impl& d = *impl_;
-  if (!d.window || d.preview != nullptr) return false;
-  d.preview = new PreviewPane(&preview);
+  if (!d.window || d.preview != nullptr || !preview) return false;
+  d.preview = new QtPrintPreviewWidget(std::move(preview));
   d.stack->addWidget(d.preview);
   d.stack->setCurrentWidget(d.preview);
   d.preview->setFocus(Qt::OtherFocusReason);
-  d.preview->Refresh();
   return true;
-}
-
-void QtFrameBackend::UpdatePreview() {
-  if (impl_->preview != nullptr) impl_->preview->Refresh();
 }
 
 void QtFrameBackend::EndPreview() {
   Impl& d = *impl_;
   if (d.preview == nullptr) return;
-  PreviewPane* pane = d.preview;
+  QtPrintPreviewWidget* widget = d.preview;
   d.preview = nullptr;
-  pane->Detach();
   if (d.stack != nullptr) {
     d.stack->setCurrentWidget(d.client);
-    d.stack->removeWidget(pane);
+    d.stack->removeWidget(widget);
   }
-  pane->hide();
-  pane->deleteLater();
+  widget->hide();
+  // It may be ending from one of its own buttons.
+  widget->deleteLater();
 }
 
 bool QtFrameBackend::InPreview() const { return impl_->preview != nullptr; }

@@ -44,8 +44,7 @@ class QtFrameBackend final : public FrameBackend {
   bool IsStatusBarVisible() const override;
   void SetStatusText(const std::string& text) override;
   void SetCommandStates(const std::vector<FrameCommandState>& states) override;
-  bool BeginPreview(PreviewEvents& preview) override;
-  void UpdatePreview() override;
+  bool BeginPreview(std::shared_ptr<PrintPreviewModel> preview) override;
   void EndPreview() override;
   bool InPreview() const override;
 

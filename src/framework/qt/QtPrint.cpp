@@ -117,6 +117,12 @@ PrintPageInfo DescribePrinter(QPrinter& printer) {
   info.pageHeight = size.cy;
   info.dpiX = printer.resolution();
   info.dpiY = printer.resolution();
+  const QRect full = printer.pageLayout().fullRectPixels(printer.resolution());
+  const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
+  info.paperWidth = full.width();
+  info.paperHeight = full.height();
+  info.printableLeft = paint.left() - full.left();
+  info.printableTop = paint.top() - full.top();
   info.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
   info.copies = printer.copyCount();
   if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {

@@ -43,16 +43,6 @@
 namespace tervane {
 namespace {
 
-class ScopedQtWindows {
- public:
-  ScopedQtWindows() { previous_ = fw::InstallWindowFactory(&factory_); }
-  ~ScopedQtWindows() { fw::InstallWindowFactory(previous_); }
-
- private:
-  fw::QtWindowFactory factory_;
-  fw::WindowFactory* previous_ = nullptr;
-};
-
 void SaveShot(QWidget* widget, const char* name) {
   const char* dir = std::getenv("TERVANE_SHOTS_DIR");
   if (dir == nullptr || *dir == '\0' || widget == nullptr) return;
@@ -60,36 +50,9 @@ void SaveShot(QWidget* widget, const char* name) {
   widget->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
 }
 
-// The modal dialog that runs now, or null.
-QDialog* ModalDialog() { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); }
-
-QPushButton* ButtonNamed(QWidget* parent, const QString& text) {
-  if (parent == nullptr) return nullptr;
-  for (QPushButton* b : parent->findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
-
-// Answers the next modal dialog from inside its run: `act` gets its window.
-void WhenModal(std::function<void(QDialog*)> act) {
-  auto* timer = new QTimer;  // deletes itself when done
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, act, tries = 0]() mutable {
-    QDialog* d = ModalDialog();
-    if (d == nullptr && ++tries < 200) return;
-    timer->stop();
-    timer->deleteLater();
-    if (d != nullptr) act(d);
-  });
-  timer->start();
-}
-
-void Settle() {
-  for (int i = 0; i < 3; ++i) {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
+using qttest::ButtonNamed;
+using qttest::Settle;
+using qttest::WhenModal;
 
 class ShellQtTest : public ::testing::Test {
  protected:
@@ -109,7 +72,7 @@ class ShellQtTest : public ::testing::Test {
 
   shelltest::TestHome home_;
   qttest::ScopedQtBackend dialogs_;
-  ScopedQtWindows windows_;
+  qttest::ScopedQtWindows windows_;
   fw::ScopedFakeServices fakes_;
   shelltest::ScopedFakePrinting printing_;
   ScopedApp app_;
@@ -249,6 +212,8 @@ TEST_F(ShellQtTest, PrintPreviewCoversTheClientAreaWhileTheMainMenuIsHidden) {
   fakes_.fileDialogs.QueueOpen(path);
   App().MainFrame()->SendCommand(fw::ID_FILE_OPEN);
   ASSERT_TRUE(App().MainFrame()->QueryCommand(fw::ID_FILE_PRINT_PREVIEW).enabled);
+  // The report's print options come first.
+  WhenModal([](QDialog* d) { ButtonNamed(d, QStringLiteral("&OK"))->click(); });
   ASSERT_TRUE(App().MainFrame()->SendCommand(fw::ID_FILE_PRINT_PREVIEW));
   QWidget* preview = Frame()->PreviewWidget();
   ASSERT_NE(preview, nullptr);

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -18,8 +19,22 @@
 #include "framework/DialogBackend.h"
 #include "framework/qt/QtApplication.h"
 #include "framework/qt/QtDialogBackend.h"
+#include "framework/qt/QtFrame.h"
 
 namespace tervane::qttest {
+
+// Installs the Qt windows (main frame, splash) for the life of the object.
+class ScopedQtWindows {
+ public:
+  ScopedQtWindows() { previous_ = fw::InstallWindowFactory(&factory_); }
+  ~ScopedQtWindows() { fw::InstallWindowFactory(previous_); }
+  ScopedQtWindows(const ScopedQtWindows&) = delete;
+  ScopedQtWindows& operator=(const ScopedQtWindows&) = delete;
+
+ private:
+  fw::QtWindowFactory factory_;
+  fw::WindowFactory* previous_ = nullptr;
+};
 
 // What a modal run returns when the watchdog had to end it.
 inline constexpr int kWatchdogResult = -4711;
@@ -101,6 +116,41 @@ inline void Click(QWidget* target) {
   QApplication::sendEvent(target, &press);
   QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(target, &release);
+}
+
+// The modal dialog that runs now, or null.
+inline QDialog* ModalDialog() { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); }
+
+// The push button of `parent` with that text (mnemonic included), or null.
+inline QPushButton* ButtonNamed(QWidget* parent, const QString& text) {
+  if (parent == nullptr) return nullptr;
+  for (QPushButton* b : parent->findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
+
+// Answers the next modal dialog from inside its run, when the dialog is run
+// by code under test (not by the test itself): `act` gets its window. Gives
+// up after two seconds without a modal dialog.
+inline void WhenModal(std::function<void(QDialog*)> act) {
+  auto* timer = new QTimer;  // deletes itself when done
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, act, tries = 0]() mutable {
+    QDialog* d = ModalDialog();
+    if (d == nullptr && ++tries < 200) return;
+    timer->stop();
+    timer->deleteLater();
+    if (d != nullptr) act(d);
+  });
+  timer->start();
+}
+
+// Lets posted events and deferred deletions run.
+inline void Settle() {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 }  // namespace tervane::qttest

@@ -1,0 +1,147 @@
+// The print options IDD_DISPLAY_GRAPHICS driven headless: what it proposes,
+// what its OK accepts and stores (with "More.txt"), what it refuses with
+// Error No.1200, and that Esc stores nothing.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ReportTestSupport.h"
+#include "app/TervaneApp.h"
+#include "framework/FakeServices.h"
+#include "framework/HeadlessBackend.h"
+#include "report/DisplayGraphicsDlg.h"
+#include "resources/ReportResources.h"
+
+namespace tervane {
+namespace {
+
+using fw::Script;
+
+class DisplayGraphicsDlgTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_.app().dataDirectory = dir_.Path().string();
+    app_.app().settings.reportLanguage = "English";
+  }
+
+  // Runs the dialog with the script; returns its result.
+  int Run(Script script) {
+    session_.Queue(std::move(script));
+    CDisplayGraphicsDlg dlg;
+    return dlg.DoModal();
+  }
+  const fw::DialogRecord& Options() { return *session_.Find("IDD_DISPLAY_GRAPHICS", runs_++); }
+
+  ScopedApp app_;
+  reporttest::TempDir dir_;
+  fw::HeadlessSession session_;
+  fw::ScopedFakeServices fakes_;
+  int runs_ = 0;
+};
+
+TEST_F(DisplayGraphicsDlgTest, ShowsItsControlsAndTheLanguageOfTheFile) {
+  dir_.Write("More.txt", "German\n");
+  EXPECT_EQ(Run(Script().Escape()), fw::IDCANCEL);
+  const fw::DialogRecord& r = Options();
+  EXPECT_EQ(r.caption, "Printout of Graphics");
+  EXPECT_EQ(r.background, fw::RGB(222, 222, 222));
+  EXPECT_FALSE(r.Visible(1244));
+  EXPECT_EQ(r.Text(res::kReportLanguageCombo), "German");
+  EXPECT_EQ(r.Control(res::kReportLanguageCombo)->items,
+            (std::vector<std::string>{"Dutch", "English", "Finnish", "French", "German", "Italian", "Polish",
+                                      "Portuguese", "Russian", "Spanish", "Swedish"}));
+  EXPECT_EQ(r.Check(res::kPrintColorRadio), 1);
+  EXPECT_EQ(r.Check(res::kPrintBlackWhiteRadio), 0);
+  EXPECT_EQ(r.Check(res::kLogoYesRadio), 1);
+  EXPECT_EQ(r.Text(res::kPrintBlackWhiteRadio),
+            "   Black  and white (better contrast in printout and common reproduction)");
+  // Esc kept the settings as they were.
+  EXPECT_EQ(app_.app().settings.reportLanguage, "English");
+}
+
+TEST_F(DisplayGraphicsDlgTest, ProposesEnglishWhenTheFileNamesNoOfferedLanguage) {
+  struct Case {
+    const char* name;
+    bool write;
+    const char* bytes;
+    const char* shown;
+    const char* fileAfter;
+  } cases[] = {
+      {"no file: made with English", false, "", "English", "English\n"},
+      {"empty file", true, "", "English", ""},
+      {"a language not offered", true, "Norwegian\n", "English", "Norwegian\n"},
+      {"an unknown name", true, "Klingon\r\n", "English", "Klingon\r\n"},
+      {"a name without its line end keeps every letter", true, "Polish", "Polish", "Polish"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(dir_.Path() / "More.txt");
+    if (c.write) dir_.Write("More.txt", c.bytes);
+    Run(Script().Escape());
+    EXPECT_EQ(Options().Text(res::kReportLanguageCombo), c.shown) << c.name;
+    EXPECT_EQ(dir_.Read("More.txt"), c.fileAfter) << c.name;
+  }
+}
+
+TEST_F(DisplayGraphicsDlgTest, OkRefusesALanguageThatIsNotOffered) {
+  struct Case {
+    const char* typed;
+  } cases[] = {{"german"}, {"Norwegian"}, {""}, {" German"}, {"Deutsch"}};
+  dir_.Write("More.txt", "Swedish\n");
+  for (const Case& c : cases) {
+    Run(Script().Type(res::kReportLanguageCombo, c.typed).Click(res::kPrintBlackWhiteRadio).Enter()
+            .Answer(Script().Enter()).Escape());
+    const fw::DialogRecord& options = Options();
+    EXPECT_EQ(options.result, fw::IDCANCEL) << c.typed;  // stayed open until Esc
+    const fw::DialogRecord* message = session_.Find("IDD_POLICING", static_cast<int>(&c - cases));
+    ASSERT_NE(message, nullptr) << c.typed;
+    EXPECT_EQ(message->Text(1490), "The language ' " + std::string(c.typed) +
+                                       " ' is not supported by this software.  Please chose one from the drop down menu");
+    EXPECT_EQ(message->Text(1757), "Error No.1200");
+    EXPECT_EQ(app_.app().settings.reportLanguage, "English") << c.typed;
+    EXPECT_EQ(app_.app().settings.printColorMode, 0) << c.typed;
+    EXPECT_EQ(dir_.Read("More.txt"), "Swedish\n") << c.typed;
+  }
+}
+
+TEST_F(DisplayGraphicsDlgTest, OkStoresTheOptionsAndWritesTheLanguage) {
+  dir_.Write("More.txt", "German\n");
+  EXPECT_EQ(Run(Script().Click(res::kPrintBlackWhiteRadio).Click(res::kLogoNoRadio).Enter()), fw::IDOK);
+  const AppSettings& s = app_.app().settings;
+  EXPECT_EQ(s.reportLanguage, "German");
+  EXPECT_EQ(s.printColorMode, 1);
+  EXPECT_EQ(s.includeLogo, 0);
+  EXPECT_EQ(dir_.Read("More.txt"), "German\n");
+
+  // A language chosen from the list, and back to colour with the logo.
+  EXPECT_EQ(Run(Script().SelectItem(res::kReportLanguageCombo, 8).Click(res::kPrintColorRadio)
+                    .Click(res::kLogoYesRadio).Enter()),
+            fw::IDOK);
+  EXPECT_EQ(s.reportLanguage, "Russian");
+  EXPECT_EQ(s.printColorMode, 0);
+  EXPECT_EQ(s.includeLogo, 1);
+  EXPECT_EQ(dir_.Read("More.txt"), "Russian\n");
+  EXPECT_EQ(Options().Text(res::kReportLanguageCombo), "German");
+}
+
+TEST_F(DisplayGraphicsDlgTest, CloseBoxAfterChangesStoresNothing) {
+  dir_.Write("More.txt", "Finnish\n");
+  app_.app().settings.includeLogo = 1;
+  EXPECT_EQ(Run(Script().Click(res::kPrintBlackWhiteRadio).Click(res::kLogoNoRadio)
+                    .Type(res::kReportLanguageCombo, "Dutch").Close()),
+            fw::IDCANCEL);
+  EXPECT_EQ(app_.app().settings.printColorMode, 0);
+  EXPECT_EQ(app_.app().settings.includeLogo, 1);
+  EXPECT_EQ(app_.app().settings.reportLanguage, "English");
+  EXPECT_EQ(dir_.Read("More.txt"), "Finnish\n");
+}
+
+TEST_F(DisplayGraphicsDlgTest, AnUnwritableFileStillStoresTheLanguage) {
+  app_.app().dataDirectory = (dir_.Path() / "missing" / "folder").string();
+  EXPECT_EQ(Run(Script().Type(res::kReportLanguageCombo, "Italian").Enter()), fw::IDOK);
+  EXPECT_EQ(app_.app().settings.reportLanguage, "Italian");
+}
+
+}  // namespace
+}  // namespace tervane

@@ -1,0 +1,284 @@
+// The whole report printed to a PDF file by the program: through File > Print
+// (the options dialog, then the printer: a PDF file) and from the command
+// line (/pt FILE NAME.pdf); its page count for 35, 36 and 71 layers, the
+// header, footer and title-page texts in English and German, the pages
+// rendered to look at, and the report's texts measured in the real fonts.
+
+#include <QFontMetrics>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../../app/ShellTestSupport.h"
+#include "../../framework/qt/QtTestApp.h"
+#include "../ReportTestSupport.h"
+#include "ReportQtSupport.h"
+#include "app/ProjectFile.h"
+#include "app/TervaneApp.h"
+#include "framework/FakeServices.h"
+#include "framework/Frame.h"
+#include "framework/HeadlessBackend.h"
+#include "framework/Text.h"
+#include "framework/qt/QtPainterDC.h"
+#include "framework/qt/QtPrint.h"
+#include "report/ReportLanguage.h"
+#include "report/ReportPrinter.h"
+
+namespace tervane {
+namespace {
+
+using fw::Script;
+
+// The program started (headless windows and dialogs, printing with Qt) with
+// a new project; each print is the program's own File > Print onto a PDF
+// file.
+class ReportPdfTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qttest::EnsureQtApplication();
+    session_.Queue(Script().Click(fw::IDOK));  // the start-up notice
+    ASSERT_TRUE(App().InitInstance({}));
+    ASSERT_NE(reporttest::NewProjectWithRun(1), nullptr);
+    App().projectPath = "/home/engineer/projects/riverside/slope_A.NAT";
+    App().settings.logoPath = home_.File("logo.bmp");
+    ASSERT_TRUE(reportqt::WriteLogo(App().settings.logoPath));
+  }
+
+  // Prints the report of a run of `layers` layers through File > Print in
+  // the language chosen in the options dialog; returns the PDF's path.
+  std::string Print(const std::string& language, int layers) {
+    reporttest::SetUpRun(App(), layers);
+    const std::string path = home_.File(language + "_" + std::to_string(layers) + ".pdf");
+    fw::PdfFilePrintService pdf(path);
+    reporttest::ScopedPrintService printing(pdf);
+    session_.Queue(Script().Type(1221, language).Enter());
+    EXPECT_TRUE(App().MainFrame()->SendCommand(fw::ID_FILE_PRINT));
+    EXPECT_TRUE(fakes_.messageBox.Texts().empty());
+    return path;
+  }
+  static int Pages(const std::string& pdf) {
+    const std::string info = reportqt::RunAndRead("pdfinfo '" + pdf + "'");
+    const std::size_t at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+  }
+  // The text of a page with every run of blanks as one blank (the PDF's
+  // text keeps no double blanks: the exact texts are pinned by the drawing
+  // logs).
+  static std::string PageText(const std::string& pdf, int page) {
+    const std::string raw = reportqt::RunAndRead("pdftotext -f " + std::to_string(page) + " -l " +
+                                                 std::to_string(page) + " '" + pdf + "' -");
+    return Squeeze(raw);
+  }
+  static std::string Squeeze(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+      if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+      out += c;
+    }
+    return out;
+  }
+  void Render(const std::string& pdf, const std::string& name) {
+    const std::string shots = reportqt::ShotsDir();
+    if (shots.empty()) return;
+    std::system(("pdftoppm -png -r 60 '" + pdf + "' '" + shots + "/" + name + "'").c_str());
+    std::system(("cp '" + pdf + "' '" + shots + "/" + name + ".pdf'").c_str());
+  }
+
+  shelltest::TestHome home_{"report_pdf"};
+  fw::HeadlessSession session_;
+  fw::ScopedFakeServices fakes_;
+  ScopedApp app_;
+};
+
+TEST_F(ReportPdfTest, EnglishReportsOf35_36And71Layers) {
+  if (!reportqt::HaveTool("pdfinfo") || !reportqt::HaveTool("pdftotext")) GTEST_SKIP() << "poppler tools missing";
+  struct Case {
+    int layers;
+    int pages;
+  } cases[] = {{35, 6}, {36, 8}, {71, 10}};
+  for (const Case& c : cases) {
+    const std::string pdf = Print("English", c.layers);
+    ASSERT_EQ(Pages(pdf), c.pages) << c.layers;
+    for (int page = 1; page <= c.pages; ++page) {
+      const std::string text = PageText(pdf, page);
+      EXPECT_NE(text.find("Tervane Version 4.0"), std::string::npos) << page;
+      EXPECT_NE(text.find("Printed on: Thu Mar 05 14:07:09 2009"), std::string::npos) << page << text;
+      EXPECT_NE(text.find("/home/engineer/projects/riverside/slope_A.NAT"), std::string::npos) << page;
+      EXPECT_NE(text.find("Page " + std::to_string(page) + " of " + std::to_string(c.pages)), std::string::npos)
+          << page << text;
+      EXPECT_NE(text.find("1998-2026 Mirelo Geosynthetics"), std::string::npos) << page;
+    }
+    if (c.layers == 35) Render(pdf, "report_english");
+  }
+  const std::string title = PageText(home_.File("English_35.pdf"), 1);
+  for (const char* expected : {"PROJECT IDENTIFICATION", "Title:", "Riverside embankment", "Project Number:",
+                               "TV-2026-014", "Designer:", "Description:", "Steep reinforced slope",
+                               "File path and name:", "Date and time of creating the input data file:", "12/05/2026",
+                               "This report was created by Tervane Version 4.0", "Developed by:"}) {
+    EXPECT_NE(title.find(expected), std::string::npos) << expected << "\n" << title;
+  }
+}
+
+TEST_F(ReportPdfTest, GermanReport) {
+  if (!reportqt::HaveTool("pdfinfo") || !reportqt::HaveTool("pdftotext")) GTEST_SKIP() << "poppler tools missing";
+  const std::string pdf = Print("German", 36);
+  ASSERT_EQ(Pages(pdf), 8);
+  EXPECT_EQ(App().settings.reportLanguage, "German");
+  EXPECT_EQ(shelltest::ReadBytes(App().dataDirectory + "/More.txt"), "German\n");
+  const std::string title = PageText(pdf, 1);
+  for (const char* expected : {"PROJEKT", "Titel:", "Projekt Nr.:", "Planer:", "Bemerkung:", "Dateipfad und - name:",
+                               "Datum:", "bearbeitet am: Thu Mar 05 14:07:09 2009", "Seite 1 - 8",
+                               "Entwickelt von:"}) {
+    EXPECT_NE(title.find(expected), std::string::npos) << expected << "\n" << title;
+  }
+  EXPECT_NE(PageText(pdf, 8).find("Seite 8 - 8"), std::string::npos);
+  Render(pdf, "report_german");
+}
+
+// Printed from the command line onto a PDF file (the printer's name ends in
+// ".pdf"), with the program's own print services, as the desktop's print
+// action does.
+TEST_F(ReportPdfTest, TheCommandLinePrintsTheReportIntoTheNamedPdfFile) {
+  if (!reportqt::HaveTool("pdfinfo") || !reportqt::HaveTool("pdftotext")) GTEST_SKIP() << "poppler tools missing";
+  const std::string project = reporttest::WriteProjectWithRun(home_.File("command_line.NAT"), 36);
+  const std::string pdf = home_.File("command line.pdf");
+  fw::QtPrintService qtPrinting;
+  reporttest::ScopedPrintService printing(qtPrinting);
+  {
+    ScopedApp program;
+    session_.Queue(Script().Click(fw::IDOK));
+    session_.Queue(Script().Type(1221, "German").Enter());  // the print options
+    EXPECT_FALSE(App().InitInstance({"/pt", project, pdf}));
+    EXPECT_EQ(App().ExitCode(), 0);
+  }
+  ASSERT_EQ(Pages(pdf), 8);
+  for (int page = 1; page <= 8; ++page) {
+    const std::string text = PageText(pdf, page);
+    EXPECT_NE(text.find(project), std::string::npos) << page << text;
+    EXPECT_NE(text.find("Seite " + std::to_string(page) + " - 8"), std::string::npos) << page << text;
+    EXPECT_NE(text.find("bearbeitet am: Thu Mar 05 14:07:09 2009"), std::string::npos) << page << text;
+  }
+  const std::string title = PageText(pdf, 1);
+  for (const char* expected : {"PROJEKT", "Riverside embankment", "TV-2026-014", "Entwickelt von:"})
+    EXPECT_NE(title.find(expected), std::string::npos) << expected << "\n" << title;
+  Render(pdf, "report_command_line");
+  // Without results nothing is printed, and the program ends with a failure.
+  const std::string empty = home_.File("no_results.NAT");
+  {
+    ProjectData data;
+    std::string error;
+    ASSERT_TRUE(SaveProjectFile(empty, data, error)) << error;
+  }
+  const std::string none = home_.File("none.pdf");
+  {
+    ScopedApp program;
+    session_.Queue(Script().Click(fw::IDOK));
+    EXPECT_FALSE(App().InitInstance({"/pt", empty, none}));
+    EXPECT_EQ(App().ExitCode(), 1);
+  }
+  EXPECT_FALSE(std::filesystem::exists(none));
+  EXPECT_EQ(fakes_.messageBox.Texts(), std::vector<std::string>{CTervaneApp::kNothingToPrintMessage});
+}
+
+TEST_F(ReportPdfTest, RussianAndPolishTitlePagesKeepTheirLetters) {
+  if (!reportqt::HaveTool("pdftotext")) GTEST_SKIP() << "poppler tools missing";
+  const std::string russian = Print("Russian", 10);
+  const std::string text = PageText(russian, 1);
+  EXPECT_NE(text.find("Номер проекта:"), std::string::npos) << text;
+  EXPECT_NE(text.find("Страницы 1 из 6"), std::string::npos) << text;
+  EXPECT_NE(text.find("Издательство:Thu Mar 05"), std::string::npos) << text;
+  const std::string polish = PageText(Print("Polish", 10), 1);
+  EXPECT_NE(polish.find("Ścieżka dostępu i nazwa pliku:"), std::string::npos) << polish;
+  Render(russian, "report_russian");
+}
+
+// On the title page every label ends before the value beside it, in every
+// language, measured in the real fonts at 600 dpi.
+TEST(TitlePageLabelsTest, LabelsEndBeforeTheirValues) {
+  qttest::EnsureQtApplication();
+  ScopedApp app;
+  fw::ScopedFakeServices fakes;
+  reporttest::SetUpRun(app.app(), 5);
+  app.app().runInput.projectDescription = "Short.";
+  app.app().projectPath = "/p.NAT";
+  QImage device(10, 10, QImage::Format_RGB32);
+  device.setDotsPerMeterX(23622);  // 600 dpi
+  device.setDotsPerMeterY(23622);
+  fw::QtPainterDC measure(device);
+  measure.SetMapMode(fw::MapMode::Twips);
+  for (std::string_view name : kReportLanguageNames) {
+    app.app().settings.reportLanguage = std::string(name);
+    // The page as drawn: the font of each text, and a label at x = 1200
+    // followed by its value on the same row.
+    fw::RecordingDC page(reporttest::PrinterOptions());
+    page.SetMapMode(fw::MapMode::Twips);
+    struct Drawn {
+      fw::Point at;
+      std::string text;
+      fw::Font font;
+    };
+    std::vector<Drawn> texts;
+    class Watch : public fw::RecordingDC {
+     public:
+      Watch(std::vector<Drawn>& out) : RecordingDC(reporttest::PrinterOptions()), out_(out) {}
+      void TextOut(fw::Point at, std::string_view text) override {
+        out_.push_back({at, std::string(text), CurrentFont()});
+      }
+      using RecordingDC::TextOut;
+
+     private:
+      std::vector<Drawn>& out_;
+    } watch(texts);
+    watch.SetMapMode(fw::MapMode::Twips);
+    CReportPrinter printer;
+    ReportPrintInfo info;
+    printer.PrintTitlePage(watch, info);
+    int checked = 0;
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+      const Drawn& label = texts[i];
+      const Drawn& value = texts[i + 1];
+      if (label.at.x != 1200 || value.at.y != label.at.y) continue;
+      measure.SelectFont(label.font);
+      const int end = label.at.x + measure.GetTextExtent(label.text).cx;
+      EXPECT_LT(end + 60, value.at.x) << name << ": \"" << label.text << "\" ends at " << end;
+      ++checked;
+    }
+    EXPECT_GE(checked, 4) << name;  // title, number, designer, file (and the date beside its label)
+  }
+}
+
+// Every registered text can be drawn by the font of its language: no letter
+// that Liberation Sans or Serif lacks.
+TEST(ReportTextTablesTest, EveryTextExistsAndItsFontHasItsLetters) {
+  qttest::EnsureQtApplication();
+  CReportPrinter keepsThePagesLinked;
+  (void)keepsThePagesLinked;
+  ASSERT_FALSE(AllReportTextTables().empty());
+  QImage device(10, 10, QImage::Format_RGB32);
+  fw::QtPainterDC dc(device);
+  for (const ReportTextTable& table : AllReportTextTables()) {
+    for (const ReportTextEntry& entry : table.entries) {
+      for (std::size_t i = 0; i < kReportLanguageCount; ++i) {
+        const auto language = static_cast<ReportLanguage>(i);
+        const std::string_view text = Pick(*entry.texts, language);
+        EXPECT_FALSE(text.empty()) << table.page << " / " << entry.label << " / " << ReportLanguageName(language);
+        for (FontRole role : {FontRole::kBody, FontRole::kHeading}) {
+          const QFontMetrics metrics(dc.ToQFont(ReportFont(language, role, 250)));
+          for (char32_t c : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4()) {
+            EXPECT_TRUE(metrics.inFontUcs4(c)) << table.page << " / " << entry.label << " / "
+                                               << ReportLanguageName(language) << ": U+" << std::hex
+                                               << static_cast<unsigned>(c);
+          }
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tervane
