@@ -44,33 +44,31 @@ fw::Rect CallPaintRect(fw::Size client) {
                   fw::ToDeviceCoord(0.777 * client.cy) - kCaptureFrameTop};
 }
 
-std::optional<fw::PackedDib> CaptureDib(const fw::Dialog& dialog, const fw::Rect& rect) {
-  if (rect.right <= rect.left || rect.bottom <= rect.top) return std::nullopt;
-  const fw::Image image = dialog.GrabClient(rect);
-  if (image.IsNull()) return std::nullopt;
+CDibImage CaptureDib(const fw::Dialog& dialog, const fw::Rect& rect) {
+  CDibImage image;
+  if (rect.right <= rect.left || rect.bottom <= rect.top) return image;
   // Every display this program runs on shows more than 8 bits per pixel:
-  // the bitmap is a true-colour one without a colour table.
-  return fw::DibFromImage(image, 24);
+  // the bitmap is a true-colour one, without the system palette.
+  image.Create(dialog.GrabClient(rect));
+  return image;
 }
 
-int SaveDibToFile(const fw::PackedDib* image, const std::string& path, std::string* error) {
+int SaveDibToFile(const CDibImage* image, const std::string& path, std::string* error) {
   auto fail = [error](int code, const std::string& why) {
     if (error != nullptr) *error = why;
     return code;
   };
-  if (image == nullptr) return fail(kDibNoImage, "There is no image.");
-  if (image->header.size != fw::kBitmapInfoHeaderSize)
+  if (image == nullptr || image->IsEmpty()) return fail(kDibNoImage, "There is no image.");
+  if (image->Header().size != 40)
     return fail(kDibBadHeader, "The image does not start with a 40-byte information header.");
-  const std::vector<std::uint8_t> bytes = fw::EncodeBmpFile(*image);
-  if (bytes.empty()) return fail(kDibNotWritten, "The image does not hold all of its pixels.");
   std::string why;
-  if (!fw::WriteFileAtomically(path, bytes, why)) return fail(kDibNotWritten, why);
+  if (!fw::WriteFileAtomically(path, image->SaveToBytes(), why)) return fail(kDibNotWritten, why);
   return kDibSaved;
 }
 
 void CaptureToBitmapFile(fw::Dialog& dialog, const fw::Rect& rect) {
-  const std::optional<fw::PackedDib> image = CaptureDib(dialog, rect);
-  if (!image) {
+  const CDibImage image = CaptureDib(dialog, rect);
+  if (image.IsEmpty()) {
     ReportCaptureFailure();
     return;
   }
@@ -81,7 +79,7 @@ void CaptureToBitmapFile(fw::Dialog& dialog, const fw::Rect& rect) {
   const std::optional<std::string> path = fw::FileDialogs().SaveFile(options);
   if (!path) return;
   std::string error;
-  if (SaveDibToFile(&*image, *path, &error) != kDibSaved) ReportWriteFailure(*path, error);
+  if (SaveDibToFile(&image, *path, &error) != kDibSaved) ReportWriteFailure(*path, error);
 }
 
 std::string ReadShowPaintFlag() {
@@ -94,8 +92,8 @@ std::string ReadShowPaintFlag() {
 }
 
 void CaptureToImageEditor(fw::Dialog& dialog, const fw::Rect& rect) {
-  const std::optional<fw::PackedDib> image = CaptureDib(dialog, rect);
-  if (!image) {
+  const CDibImage image = CaptureDib(dialog, rect);
+  if (image.IsEmpty()) {
     ReportCaptureFailure();
     return;
   }
@@ -108,7 +106,7 @@ void CaptureToImageEditor(fw::Dialog& dialog, const fw::Rect& rect) {
   std::error_code ec;
   std::filesystem::remove(path, ec);
   std::string error;
-  if (SaveDibToFile(&*image, path, &error) != kDibSaved) {
+  if (SaveDibToFile(&image, path, &error) != kDibSaved) {
     ReportWriteFailure(path, error);
     return;
   }

@@ -4,8 +4,8 @@
 //
 // The figure is copied from what the dialog's own window shows (its painting
 // and its controls) at the start of each command, before any dialog of the
-// command opens; it is written by our own bitmap writer (framework/Dib.h) in
-// 24 bits per pixel.
+// command opens, into a 24-bit device-independent bitmap, and written by the
+// program's own bitmap writer (CDibImage, which also reads the report's logo).
 //
 //   BITMAP_FILE: CaptureToBitmapFile(dlg, BitmapFileRect(dlg.ClientSize()));
 //   CALL_PAINT:  CaptureToImageEditor(dlg, CallPaintRect(dlg.ClientSize()));
@@ -13,11 +13,10 @@
 // Every failure (nothing to capture, a file that cannot be written, no
 // program for the file) is reported in a message box.
 
-#include <optional>
 #include <string>
 
 #include "framework/Dialog.h"
-#include "framework/Dib.h"
+#include "report/DibImage.h"
 
 namespace tervane {
 
@@ -31,7 +30,7 @@ inline constexpr int kDibSaved = 0;
 inline constexpr int kDibNoImage = 11;
 inline constexpr int kDibNotWritten = 12;   // the file cannot be created, or not every byte was written
 inline constexpr int kDibNotLocked = 13;    // kept for the table of codes; an image in memory is never locked
-inline constexpr int kDibBadHeader = 14;    // not a 40-byte information header
+inline constexpr int kDibBadHeader = 14;    // not a 40-byte information header (the program makes none)
 
 // What the user sees when the image editor cannot be started.
 inline constexpr const char* kNoImageEditorMessage =
@@ -56,14 +55,16 @@ fw::Rect BitmapFileRect(fw::Size client);
 fw::Rect CallPaintRect(fw::Size client);
 
 // The figure inside `rect` of the dialog's client area (cut to the client
-// area) as a 24-bit bitmap; nothing when no part of it lies inside or the
-// window shows no pixels.
-std::optional<fw::PackedDib> CaptureDib(const fw::Dialog& dialog, const fw::Rect& rect);
+// area) as a 24-bit bitmap without a colour table; an empty one when no part
+// of it lies inside or the window shows no pixels.
+CDibImage CaptureDib(const fw::Dialog& dialog, const fw::Rect& rect);
 
 // Writes the bitmap as a ".bmp" file, whole or not at all (through a
-// temporary file beside it): kDibSaved, or the code of the failure with its
-// reason in `error`.
-int SaveDibToFile(const fw::PackedDib* image, const std::string& path, std::string* error = nullptr);
+// temporary file beside it): the 14-byte file header, the information
+// header, the colour table (bitmaps of 8 bits per pixel or fewer only) and
+// the pixels. kDibSaved, or the code of the failure (an empty image counts
+// as none) with its reason in `error`.
+int SaveDibToFile(const CDibImage* image, const std::string& path, std::string* error = nullptr);
 
 // BITMAP_FILE: captures, asks for a ".bmp" file (asking before an existing
 // file is replaced) and writes it. Cancel writes nothing.

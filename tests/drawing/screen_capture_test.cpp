@@ -16,10 +16,10 @@
 #include "drawing/GraphicResultsDlg.h"
 #include "drawing/GraphicResultsExtraDlg.h"
 #include "drawing/ScreenCapture.h"
-#include "framework/Dib.h"
+#include "../report/ReportTestSupport.h"
 #include "framework/FakeServices.h"
-#include "framework/FileIo.h"
 #include "framework/HeadlessBackend.h"
+#include "report/DibImage.h"
 #include "resources/DrawingResources.h"
 
 namespace tervane {
@@ -28,11 +28,17 @@ namespace {
 using fw::HeadlessSession;
 using fw::Script;
 
-std::optional<fw::PackedDib> ReadBitmap(const std::string& path) {
-  std::vector<std::uint8_t> bytes;
-  std::string error;
-  if (!fw::ReadWholeFile(path, bytes, error)) return std::nullopt;
-  return fw::DecodeBmpFile(bytes, &error);
+// The file as the program's own reader (the report logo's) reads it.
+CDibImage ReadBitmap(const std::string& path) {
+  CDibImage image;
+  image.Load(path);
+  return image;
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out.push_back(static_cast<char>(v));
+  return out;
 }
 
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
@@ -67,7 +73,7 @@ TEST_F(ScreenCaptureTest, TheRectanglesOfTheTwoCommands) {
 // past its edges gives a smaller image, one wholly outside gives nothing.
 TEST_F(ScreenCaptureTest, TheCaptureIsCutToTheClientArea) {
   CGraphicResultsDlg dlg;
-  std::optional<fw::PackedDib> inside, past, outside;
+  CDibImage inside, past, outside;
   session_.Queue(Script()
                      .Inspect([&] {
                        inside = CaptureDib(dlg, BitmapFileRect(dlg.ClientSize()));
@@ -76,37 +82,93 @@ TEST_F(ScreenCaptureTest, TheCaptureIsCutToTheClientArea) {
                      })
                      .Escape());
   dlg.DoModal();
-  ASSERT_TRUE(inside.has_value());
-  EXPECT_EQ(inside->header.width, 550);
-  EXPECT_EQ(inside->header.height, 340);
-  EXPECT_EQ(inside->header.bitCount, 24);
-  EXPECT_TRUE(inside->colourTable.empty());
-  ASSERT_TRUE(past.has_value());
-  EXPECT_EQ(past->header.width, 633);
-  EXPECT_EQ(past->header.height, 76);
-  EXPECT_FALSE(outside.has_value());
-  EXPECT_FALSE(CaptureDib(dlg, fw::Rect{0, 0, 10, 10}).has_value());  // no window any more
+  EXPECT_EQ(inside.Width(), 550);
+  EXPECT_EQ(inside.Height(), 340);
+  EXPECT_EQ(inside.BitCount(), 24);
+  EXPECT_EQ(inside.ColorCount(), 0);
+  EXPECT_EQ(past.Width(), 633);
+  EXPECT_EQ(past.Height(), 76);
+  EXPECT_TRUE(outside.IsEmpty());
+  EXPECT_TRUE(CaptureDib(dlg, fw::Rect{0, 0, 10, 10}).IsEmpty());  // no window any more
+}
+
+// The file: 14 bytes of file header, the information header, the colour
+// table for 8 bits per pixel or fewer only, the rows from the bottom up.
+TEST_F(ScreenCaptureTest, TheBitmapFileByteForByte) {
+  fw::Image pixels(3, 2);
+  pixels.SetPixel(0, 0, fw::RGB(255, 0, 0));
+  pixels.SetPixel(1, 0, fw::RGB(0, 255, 0));
+  pixels.SetPixel(2, 0, fw::RGB(0, 0, 255));
+  pixels.SetPixel(0, 1, fw::kWhite);
+  pixels.SetPixel(1, 1, fw::kBlack);
+  pixels.SetPixel(2, 1, fw::RGB(1, 2, 3));
+  CDibImage capture;
+  ASSERT_TRUE(capture.Create(pixels));
+  const std::string path = dir_.File("three.bmp");
+  ASSERT_EQ(SaveDibToFile(&capture, path), kDibSaved);
+  EXPECT_EQ(fw::golden::ReadFile(path),
+            Bytes({// "BM", 78 bytes, two reserved words, the pixels at 54.
+                   0x42, 0x4D, 0x4E, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x36, 0x00, 0x00, 0x00,
+                   // 40 bytes, 3 x 2, 1 plane, 24 bits, no compression, 24 bytes of pixels, the rest 0.
+                   0x28, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x18, 0x00,
+                   0x00, 0x00, 0x00, 0x00, 0x18, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                   0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                   // The bottom row first, blue-green-red, each row padded to 12 bytes.
+                   0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x03, 0x02, 0x01, 0x00, 0x00, 0x00,
+                   0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x00}));
+  EXPECT_EQ(ReadBitmap(path).ToImage(), pixels);
+
+  // An 8-bit bitmap keeps its 256 entries; a 24-bit one whose header claims
+  // colours has no table to write.
+  reporttest::BitmapBytes eight;
+  eight.width = 2;
+  eight.height = 1;
+  eight.bitCount = 8;
+  for (std::uint32_t i = 0; i < 256; ++i) eight.table.push_back(0x010101u * i);
+  eight.pixels = {7, 200, 0, 0};
+  reporttest::BitmapBytes claimed;
+  claimed.width = 1;
+  claimed.height = 1;
+  claimed.clrUsed = 256;
+  claimed.pixels = {1, 2, 3, 0};
+  struct Case {
+    const char* name;
+    reporttest::BitmapBytes bytes;
+    std::size_t pixelsAt;
+  };
+  const Case cases[] = {{"8 bits", eight, 14 + 40 + 256 * 4}, {"24 bits", claimed, 14 + 40}};
+  for (const Case& c : cases) {
+    CDibImage image;
+    ASSERT_TRUE(image.LoadFromMemory(c.bytes.Bytes())) << c.name;
+    const std::string file = dir_.File(std::string(c.name) + ".bmp");
+    ASSERT_EQ(SaveDibToFile(&image, file), kDibSaved) << c.name;
+    const std::string written = fw::golden::ReadFile(file);
+    ASSERT_GE(written.size(), 14u) << c.name;
+    const std::size_t offset =
+        static_cast<unsigned char>(written[10]) | (static_cast<std::size_t>(static_cast<unsigned char>(written[11])) << 8);
+    EXPECT_EQ(offset, c.pixelsAt) << c.name;
+    EXPECT_EQ(written.size(), c.pixelsAt + 4) << c.name;
+    EXPECT_EQ(ReadBitmap(file).ToImage(), image.ToImage()) << c.name;
+  }
 }
 
 TEST_F(ScreenCaptureTest, SaveDibToFileCodes) {
-  const fw::PackedDib good = *fw::DibFromImage(fw::Image(3, 2, fw::RGB(1, 2, 3)));
-  fw::PackedDib longHeader = good;
-  longHeader.header.size = 124;
-  fw::PackedDib cut = good;
-  cut.bits.pop_back();
+  CDibImage good;
+  ASSERT_TRUE(good.Create(fw::Image(3, 2, fw::RGB(1, 2, 3))));
+  const CDibImage empty;
   const std::string path = dir_.File("capture.bmp");
   WriteText(path, "an older file");
   struct Case {
     const char* name;
-    const fw::PackedDib* image;
+    const CDibImage* image;
     std::string path;
     int code;
   };
   const Case cases[] = {
       {"no image", nullptr, path, kDibNoImage},
-      {"108-byte header", &longHeader, path, kDibBadHeader},
-      {"pixels missing", &cut, path, kDibNotWritten},
+      {"an empty image", &empty, path, kDibNoImage},
       {"folder missing", &good, dir_.File("none/capture.bmp"), kDibNotWritten},
+      {"a folder of that name", &good, dir_.path(), kDibNotWritten},
   };
   for (const Case& c : cases) {
     std::string error;
@@ -114,8 +176,9 @@ TEST_F(ScreenCaptureTest, SaveDibToFileCodes) {
     EXPECT_FALSE(error.empty()) << c.name;
     EXPECT_EQ(fw::golden::ReadFile(path), "an older file") << c.name;  // untouched
   }
+  // A good image replaces the older file whole.
   EXPECT_EQ(SaveDibToFile(&good, path), kDibSaved);
-  EXPECT_EQ(fw::golden::ReadFile(path), std::string(reinterpret_cast<const char*>(fw::EncodeBmpFile(good).data()), 78));
+  EXPECT_EQ(std::filesystem::file_size(path), 78u);
 }
 
 // BITMAP_FILE of the results drawing: the save dialog for a ".bmp" file that
@@ -133,9 +196,7 @@ TEST_F(ScreenCaptureTest, BitmapFileWritesTheFigureToTheChosenFile) {
   EXPECT_TRUE(options.filters.empty());
   EXPECT_TRUE(options.askOverwrite);
   EXPECT_EQ(std::filesystem::file_size(path), 561734u);
-  const std::optional<fw::PackedDib> read = ReadBitmap(path);
-  ASSERT_TRUE(read.has_value());
-  const fw::Image image = fw::ImageFromDib(*read);
+  const fw::Image image = ReadBitmap(path).ToImage();
   EXPECT_EQ(image.Width(), 550);
   EXPECT_EQ(image.Height(), 340);
   EXPECT_EQ(image.Pixel(10, 10), fw::RGB(222, 222, 222));  // a headless window shows its background
@@ -210,10 +271,9 @@ TEST_F(ScreenCaptureTest, CallPaintShowsTheNoticeByItsFlag) {
   }
   ASSERT_EQ(fakes_.shell.Opened().size(), std::size(cases));
   for (const std::string& opened : fakes_.shell.Opened()) EXPECT_EQ(opened, TemporaryBitmap());
-  const std::optional<fw::PackedDib> read = ReadBitmap(TemporaryBitmap());
-  ASSERT_TRUE(read.has_value());
-  EXPECT_EQ(read->header.width, 564);  // from (0.09 W, 0.045 H) to (0.98 W, 0.777 H)
-  EXPECT_EQ(read->header.height, 348);
+  const CDibImage read = ReadBitmap(TemporaryBitmap());
+  EXPECT_EQ(read.Width(), 564);  // from (0.09 W, 0.045 H) to (0.98 W, 0.777 H)
+  EXPECT_EQ(read.Height(), 348);
   EXPECT_TRUE(session_.MessageBoxes().empty());
 }
 
@@ -245,10 +305,9 @@ TEST_F(ScreenCaptureTest, TheTemporaryBitmapIsAlwaysTheNewCapture) {
     session_.Queue(Script().Click(res::kCallPaintId).Escape());
     dlg.DoModal();
   }
-  const std::optional<fw::PackedDib> read = ReadBitmap(TemporaryBitmap());
-  ASSERT_TRUE(read.has_value());
-  EXPECT_EQ(read->header.width, 550);  // the compound and tieback drawing copies its BITMAP_FILE rectangle
-  EXPECT_EQ(read->header.height, 340);
+  const CDibImage read = ReadBitmap(TemporaryBitmap());
+  EXPECT_EQ(read.Width(), 550);  // the compound and tieback drawing copies its BITMAP_FILE rectangle
+  EXPECT_EQ(read.Height(), 340);
   EXPECT_EQ(fakes_.shell.Opened().size(), 1u);
 
   // No desktop program for the file: the four lines.

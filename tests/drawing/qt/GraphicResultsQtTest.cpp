@@ -32,11 +32,10 @@
 #include "drawing/GraphicResultsDlg.h"
 #include "drawing/GraphicResultsExtraDlg.h"
 #include "drawing/ScreenCapture.h"
-#include "framework/Dib.h"
+#include "report/DibImage.h"
 #include "framework/FakeServices.h"
 #include "framework/qt/QtImage.h"
 #include "framework/qt/QtServices.h"
-#include "framework/FileIo.h"
 #include "framework/Spreadsheet.h"
 #include "framework/qt/QtSpreadsheet.h"
 #include "resources/DrawingResources.h"
@@ -61,29 +60,14 @@ QImage Grab(QtDialogBackend& b) {
   return b.Window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Answers the next modal window of type W once it is up.
+// Answers the next modal dialog, of the given type, from inside its run.
 template <class W>
-void WhenModal(std::function<void(W*)> act, int watchdogMs = 10000) {
-  auto* timer = new QTimer;
-  auto* watchdog = new QTimer;
-  watchdog->setSingleShot(true);
-  QObject::connect(timer, &QTimer::timeout, [timer, watchdog, act] {
-    auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-    if (w == nullptr) return;
-    timer->stop();
-    timer->deleteLater();
+void WhenModal(std::function<void(W*)> act) {
+  qttest::WhenModal([act](QDialog* d) {
+    W* w = qobject_cast<W*>(d);
+    ASSERT_NE(w, nullptr) << "another modal dialog came up";
     act(w);
-    watchdog->stop();
-    watchdog->deleteLater();
   });
-  QObject::connect(watchdog, &QTimer::timeout, [timer, watchdog] {
-    ADD_FAILURE() << "no modal window was answered";
-    timer->stop();
-    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
-    watchdog->deleteLater();
-  });
-  timer->start(5);
-  watchdog->start(watchdogMs);
 }
 
 void ClickCell(QtSpreadsheetWidget* list, int col, int row) {
@@ -185,9 +169,9 @@ TEST_F(GraphicResultsQtTest, TheColourToggle) {
       for (QAbstractButton* button : d->findChildren<QAbstractButton*>()) {
         if (button->text().startsWith(QStringLiteral("       Black"))) button->click();
       }
-      for (QAbstractButton* button : d->findChildren<QAbstractButton*>()) {
-        if (button->text() == QStringLiteral("&OK")) button->click();
-      }
+      QPushButton* ok = qttest::ButtonNamed(d, QStringLiteral("&OK"));
+      ASSERT_NE(ok, nullptr);
+      ok->click();
     });
     qttest::Click(b.ControlWidget(res::kBlackWhiteId));
     EXPECT_EQ(App().settings.screenColorMode, 1);
@@ -241,12 +225,9 @@ TEST_F(GraphicResultsQtTest, CaptureToAChosenFileWithItsOverwriteQuestion) {
 
   const QImage byQt = QImage(path).convertToFormat(QImage::Format_RGB32);
   ASSERT_FALSE(byQt.isNull());
-  std::vector<std::uint8_t> bytes;
-  std::string error;
-  ASSERT_TRUE(fw::ReadWholeFile(path.toStdString(), bytes, error)) << error;
-  const std::optional<fw::PackedDib> dib = fw::DecodeBmpFile(bytes, &error);
-  ASSERT_TRUE(dib.has_value()) << error;
-  const QImage byUs = fw::ToQImage(fw::ImageFromDib(*dib)).convertToFormat(QImage::Format_RGB32);
+  CDibImage ours;
+  ASSERT_TRUE(ours.Load(path.toStdString()));
+  const QImage byUs = fw::ToQImage(ours.ToImage()).convertToFormat(QImage::Format_RGB32);
   const QImage shown = window.copy(QRect(53, 0, 550, 340));
   EXPECT_EQ(byQt, shown);
   EXPECT_EQ(byUs, shown);
