@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QFileInfo>
@@ -268,6 +269,21 @@ TEST_F(GraphicResultsQtTest, ScreenshotsOfEveryWindow) {
     SaveShot(Grab(b), "IDD_GRAPHIC_RESULTS_picked");
     qttest::KeyAtFocus(b, Qt::Key_Escape);
   });
+  {
+    // A long list scrolls beside its numbers.
+    const int real = App().results.resultLayerCount;
+    App().results.resultLayerCount = 100;
+    CGraphicResultsDlg many;
+    qttest::RunModal(many, [&](QtDialogBackend& b) {
+      QtSpreadsheetWidget* list = List(b);
+      ASSERT_NE(list, nullptr);
+      EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+      EXPECT_LE(list->CellRect(0, 1).right(), list->viewport()->width());
+      SaveShot(Grab(b).copy(0, 0, 120, 360).scaled(240, 720), "IDD_GRAPHIC_RESULTS_100_layers_list");
+      qttest::KeyAtFocus(b, Qt::Key_Escape);
+    });
+    App().results.resultLayerCount = real;
+  }
   CGraphicResultsExtraDlg extra;
   qttest::RunModal(extra, [&](QtDialogBackend& b) {
     ClickCell(List(b), 0, 2);
