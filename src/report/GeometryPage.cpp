@@ -198,7 +198,8 @@ void CReportPrinter::PrintGeometryPage(fw::DeviceContext& dc, ReportPrintInfo& i
 
   texts.Add(heading, kHeadingX, RowY(5), Pick(kHeading, language));
   row(7, std::string(Pick(kSlopeHeight, language)) + unit(Quantity::kLength), run.slopeHeight * lengthUnitFactor);
-  const bool asianEnglish = style == kAsianSymbols && language == ReportLanguage::kEnglish;
+  // Only a report whose language is exactly "English" spells the sign out.
+  const bool asianEnglish = style == kAsianSymbols && App().settings.reportLanguage == "English";
   row(8, asianEnglish ? kSlopeAngleAsianEnglish : Pick(kSlopeAngle, language), run.slopeAngle);
   row(9, std::string(Pick(kLengthA, language)) + unit(Quantity::kLength), run.crestLengthA * lengthUnitFactor);
   row(10, std::string(Pick(kLengthB, language)) + unit(Quantity::kLength), run.crestLengthB * lengthUnitFactor);

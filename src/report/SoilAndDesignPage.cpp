@@ -686,7 +686,8 @@ void CReportPrinter::PrintSoilAndDesignPage(fw::DeviceContext& dc, ReportPrintIn
   if (run.orientationMode == 1) {
     labelled(Pick(kRor, language), Fixed2(run.rorValue));
   } else {
-    const bool asianEnglish = style == kAsianSymbols && language == ReportLanguage::kEnglish;
+    // Only a report whose language is exactly "English" spells the sign out.
+  const bool asianEnglish = style == kAsianSymbols && App().settings.reportLanguage == "English";
     labelled(asianEnglish ? kAorAsianEnglish : Pick(kAor, language), Fixed1(run.aorAngle));
   }
   r += 2;

@@ -133,7 +133,7 @@ TEST_F(GeometryPageTest, RowsByLanguageStyleAndSign) {
     std::string text;
   } cases[] = {
       {"English", 0, -3240, "-5.00"},
-      {"english", 1, -2160, "Slope angle, i deg"},  // lower case: the English page
+      {"english", 1, -2160, "Slope angle, i °"},  // lower case: English texts, the sign in both styles
       {"German", 1, -2160, "Böschungswinkel, i °"},  // the degree sign in both styles
       {"Polish", 0, -2430, "Długość pozioma, A  [m]"},
       {"Polish", 1, -4860, "Brak wody."},
