@@ -1,5 +1,7 @@
 #include "app/StrengthFunctions.h"
 
+#include <cmath>
+
 namespace tervane {
 namespace {
 
@@ -41,7 +43,10 @@ double LayerStrengthCheck::ComputeLayerStrengthRatio(const ProjectInput& runInpu
 }
 
 bool IsLayerOverstressed(const ProjectInput& runInput, double ratio) {
-  return runInput.fsGeosyntheticStrength - 0.001 > ratio;
+  // A ratio that could not be formed (a required strength of zero, a
+  // reduction factor of zero, values that are not numbers) never passes.
+  if (!std::isfinite(ratio)) return true;
+  return !(ratio >= runInput.fsGeosyntheticStrength - 0.001);
 }
 
 }  // namespace tervane

@@ -32,8 +32,9 @@ struct LayerStrengthCheck {
                                    int layer);
 };
 
-// A layer is overstressed when fsGeosyntheticStrength - 0.001 is greater than
-// its ratio.
+// A layer is overstressed when its ratio is below fsGeosyntheticStrength -
+// 0.001 (a ratio equal to that bound passes), and when the ratio is not a
+// finite number: one that could not be formed counts as overstressed.
 bool IsLayerOverstressed(const ProjectInput& runInput, double ratio);
 
 }  // namespace tervane

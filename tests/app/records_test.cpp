@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/ProjectData.h"
 #include "app/StrengthFunctions.h"
 
@@ -127,6 +129,18 @@ TEST(StrengthFunctions, OverstressMarkingIsStrict) {
   EXPECT_FALSE(IsLayerOverstressed(run, 1.3 - 0.0005));
   EXPECT_TRUE(IsLayerOverstressed(run, 1.3 - 0.0011));
   EXPECT_FALSE(IsLayerOverstressed(run, 2.0));
+  EXPECT_FALSE(IsLayerOverstressed(run, 1.3 - 0.001));  // at the bound
+}
+
+TEST(StrengthFunctions, ARatioThatCannotBeFormedIsOverstressed) {
+  ProjectInput run;
+  run.fsGeosyntheticStrength = 1.3;
+  for (double ratio : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                       -std::numeric_limits<double>::infinity()}) {
+    EXPECT_TRUE(IsLayerOverstressed(run, ratio)) << ratio;
+  }
+  run.fsGeosyntheticStrength = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_TRUE(IsLayerOverstressed(run, 2.0));
 }
 
 }  // namespace
