@@ -1,5 +1,7 @@
 #include "app/StrengthFunctions.h"
 
+#include <cmath>
+
 namespace tervane {
 namespace {
 
@@ -42,6 +44,14 @@ double LayerStrengthCheck::ComputeLayerStrengthRatio(const ProjectInput& runInpu
 
 bool IsLayerOverstressed(const ProjectInput& runInput, double ratio) {
   return runInput.fsGeosyntheticStrength - 0.001 > ratio;
+}
+
+bool IsStrengthRatioFormed(double requiredStrength, double ratio) {
+  return std::isfinite(requiredStrength) && requiredStrength != 0.0 && std::isfinite(ratio);
+}
+
+bool LayerStrengthPasses(const ProjectInput& runInput, double requiredStrength, double ratio) {
+  return IsStrengthRatioFormed(requiredStrength, ratio) && !IsLayerOverstressed(runInput, ratio);
 }
 
 }  // namespace tervane

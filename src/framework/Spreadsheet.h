@@ -41,6 +41,7 @@
 #include "framework/DeviceContext.h"  // ColorRef
 #include "framework/DialogTemplate.h"
 #include "framework/HostedControl.h"
+#include "framework/SpreadsheetPrint.h"  // SheetPrintOutcome
 
 namespace tervane::fw {
 
@@ -183,6 +184,9 @@ class Spreadsheet final : public HostedControl {
   int BlockEndRow() const { return state_.blockEndRow; }
   const std::string& PrintHeader() const { return state_.printHeader; }
   const std::string& PrintTitle() const { return state_.printTitle; }
+  // What the last PrintSheet call came to (kCancelled before any), so that
+  // a dialog can report a failed print and stay silent about a cancelled one.
+  SheetPrintOutcome LastPrintOutcome() const { return lastPrintOutcome_; }
 
   // The number that stands for the sheet's window (HWnd, handed to the
   // preview control), and the live sheet of a number (null when gone).
@@ -254,6 +258,7 @@ class Spreadsheet final : public HostedControl {
 
   State state_;
   int handle_ = 0;
+  SheetPrintOutcome lastPrintOutcome_ = SheetPrintOutcome::kCancelled;
 };
 
 // The hosted control object for a template control of kind Spreadsheet or

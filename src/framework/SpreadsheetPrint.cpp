@@ -330,39 +330,41 @@ void PaintSheetPage(DeviceContext& dc, const Spreadsheet& sheet, const SheetPage
   dc.Restore();
 }
 
-bool PrintSpreadsheet(const Spreadsheet& sheet) {
+bool PrintSpreadsheet(const Spreadsheet& sheet) { return PrintSpreadsheetPages(sheet) == SheetPrintOutcome::kPrinted; }
+
+SheetPrintOutcome PrintSpreadsheetPages(const Spreadsheet& sheet) {
   const std::vector<SheetPage> proposed = PaginateSheet(sheet, CurrentSheetPageSetup());
   PrintDialogOptions options;
   options.minPage = 1;
   options.maxPage = static_cast<int>(proposed.size());
   PrinterSelection selection = Printing().Print(options);
-  if (!selection.dc) return false;
+  if (!selection.dc) return SheetPrintOutcome::kCancelled;
   DeviceContext& dc = *selection.dc;
   const int dpiX = selection.page.dpiX > 0 ? selection.page.dpiX : dc.PixelsPerInchX();
   const int dpiY = selection.page.dpiY > 0 ? selection.page.dpiY : dc.PixelsPerInchY();
   SheetPageSetup setup;
   setup.widthTwips = MulDiv(selection.page.pageWidth > 0 ? selection.page.pageWidth : dc.DeviceSize().cx, 1440, dpiX);
   setup.heightTwips = MulDiv(selection.page.pageHeight > 0 ? selection.page.pageHeight : dc.DeviceSize().cy, 1440, dpiY);
-  if (setup.widthTwips <= 0 || setup.heightTwips <= 0) return false;
+  if (setup.widthTwips <= 0 || setup.heightTwips <= 0) return SheetPrintOutcome::kFailed;
   LastPrintedSetup() = setup;
 
   const std::vector<SheetPage> pages = PaginateSheet(sheet, setup);
   const int count = static_cast<int>(pages.size());
   const int from = std::clamp(selection.page.fromPage, 1, count);
   const int to = std::clamp(selection.page.toPage, from, count);
-  if (!dc.StartDoc("Tervane")) return false;
+  if (!dc.StartDoc("Tervane")) return SheetPrintOutcome::kFailed;
   for (int p = from; p <= to; ++p) {
     if (!dc.StartPage()) {
       dc.AbortDoc();
-      return false;
+      return SheetPrintOutcome::kFailed;
     }
     PaintSheetPage(dc, sheet, setup, pages, static_cast<std::size_t>(p - 1));
     if (!dc.EndPage()) {
       dc.AbortDoc();
-      return false;
+      return SheetPrintOutcome::kFailed;
     }
   }
-  return dc.EndDoc();
+  return dc.EndDoc() ? SheetPrintOutcome::kPrinted : SheetPrintOutcome::kFailed;
 }
 
 }  // namespace tervane::fw
