@@ -1,5 +1,6 @@
 #include "results/ResultsSheet.h"
 
+#include <cmath>
 #include <optional>
 
 #include "app/DataFiles.h"
@@ -91,7 +92,12 @@ void SelectResultsCell(CFpspread1& sheet, int col, int row) {
 
 void WriteResultsValue(CFpspread1& sheet, int col, int row, double value) {
   SelectResultsCell(sheet, col, row);
-  sheet.SetCellValue(Format("%.2f", value));
+  // A project file can hold a value that is no number: it is shown as such
+  // rather than as "nan" or "inf".
+  if (std::isfinite(value))
+    sheet.SetCellValue(Format("%.2f", value));
+  else
+    sheet.SetText(kNotAvailableText);
 }
 
 void WriteResultsText(CFpspread1& sheet, int col, int row, const std::string& text) {

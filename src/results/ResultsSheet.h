@@ -42,7 +42,10 @@ void BuildResultsHeader(CFpspread1& sheet, std::span<const ResultsHeaderGroup> g
 void StartResultsRows(CFpspread1& sheet, int columns);
 // The active cell (col, row) with cell setting 168 at 2 (centred).
 void SelectResultsCell(CFpspread1& sheet, int col, int row);
-// A number cell: "%.2f" as the cell's value.
+// What a cell shows for a value or ratio that is no number.
+inline constexpr const char* kNotAvailableText = "N/A";
+// A number cell: "%.2f" as the cell's value ("N/A" as its text when the
+// value is not a finite number).
 void WriteResultsValue(CFpspread1& sheet, int col, int row, double value);
 // A text cell.
 void WriteResultsText(CFpspread1& sheet, int col, int row, const std::string& text);

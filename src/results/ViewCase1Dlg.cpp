@@ -118,7 +118,7 @@ void CViewCase1Dlg::WriteLayer(int i) {
   const bool passes = LayerStrengthPasses(run, tr, fs);
   SelectResultsCell(sheet, 8, row);
   sheet.SetForeColor((passes ? kPassingBlack : kFailingRed).ToWindows());
-  sheet.SetText(!IsStrengthRatioFormed(tr, fs) ? std::string("N/A")
+  sheet.SetText(!IsStrengthRatioFormed(tr, fs) ? std::string(kNotAvailableText)
                                                : std::string(mode == 1 ? "  " : "> ") + Format("%.2f", fs));
   SelectResultsCell(sheet, 9, row);
   sheet.SetCellType(fw::kCellTypeCheckBox);
