@@ -74,7 +74,7 @@ inline void MakeFixtureRun(ProjectData& d, Fixture fixture) {
       RunProject(d, 1);
       break;
     case Fixture::kRaisedSliding:
-      SetFixtureProject(d, 0);
+      SetFixtureProject(d, in.unitSystem);
       in.targetFsDeepSeated = 1.25;
       RunProject(d, 1);
       break;
