@@ -60,13 +60,13 @@ fw::Font MakeFont(const char* face, int characterHeight, bool bold = false, bool
 struct Run {
   std::string_view text;
   bool subscript = false;
-  bool symbol = false;  // in the "Symbol" face (a Greek letter)
 };
 using Runs = std::vector<Run>;
 
+// Upright sans-serif letters stay legible at the small sizes of these
+// pictures; subscripts three quarters of the size.
 fw::Font RunFont(const Run& run, int size) {
-  if (run.symbol) return MakeFont("Symbol", size, false, false);
-  return MakeFont("Times New Roman", run.subscript ? std::max(6, size * 2 / 3) : size, false, !run.subscript);
+  return MakeFont("Arial", run.subscript ? std::max(7, size * 3 / 4) : size);
 }
 
 int RunsWidth(DeviceContext& dc, const Runs& runs, int size) {
@@ -79,11 +79,11 @@ int RunsWidth(DeviceContext& dc, const Runs& runs, int size) {
 }
 
 // Draws the runs from x with the top of the main letters at y; a subscript
-// sits with its top at the middle of the main letters.
+// sits lower by two fifths of the letter size.
 int DrawRuns(DeviceContext& dc, const Runs& runs, int size, int x, int y) {
   for (const Run& run : runs) {
     dc.SelectFont(RunFont(run, size));
-    dc.TextOut(Point{x, run.subscript ? y + size / 2 : y}, run.text);
+    dc.TextOut(Point{x, run.subscript ? y + size * 2 / 5 : y}, run.text);
     x += dc.GetTextExtent(run.text).cx;
   }
   return x;
@@ -119,7 +119,7 @@ void DrawFraction(DeviceContext& dc, int width, int height, const Runs& left, co
   dc.SetTextColor(kFormulaInk);
   dc.SelectPen(fw::Pen::Solid(1, kFormulaInk));
   const int rowHeight = (height - 3) / 2;
-  int size = std::min(14, rowHeight * 3 / 4);
+  int size = std::min(14, rowHeight);
   for (; size > 6; --size) {
     const int fraction = std::max(RunsWidth(dc, numerator, size), RunsWidth(dc, denominator, size));
     if (RunsWidth(dc, left, size) + 4 + fraction <= width - 2) break;
@@ -158,8 +158,8 @@ void DrawWedgeAngleSymbol(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
   Begin(dc, width, height, kPageGreen);
   dc.SetTextColor(fw::kBlack);
-  const Runs runs{{"q", false, true}, {"cr", true}, {"="}};
-  const int size = FittingSize(dc, {&runs}, width, height - 3);
+  const Runs runs{{"\u03b8"}, {"cr", true}, {"="}};
+  const int size = FittingSize(dc, {&runs}, width, height - 2);
   DrawRuns(dc, runs, size, 0, std::max(0, (height - size - size / 3) / 2));
 }
 

@@ -17,6 +17,10 @@ using res::kButton;
 using res::Label;
 using res::PictureControl;
 
+// Every column of a results table fits the control's width: the sheet
+// scrolls through its rows only.
+constexpr const char* kSheetSettings = "scrollBars=vertical";
+
 DialogTemplate ResultsMenu() {
   DialogTemplate t = res::Dialog("IDD_VIEW_WRITTEN_RESULTS", 167, "Results", 214, 162);
   t.controls = {
@@ -37,7 +41,7 @@ DialogTemplate Summary() {
   DialogTemplate t = res::Dialog("IDD_VIEW_CASE1", 168, "Summary of Tieback and Compound Results", 500, 258);
   t.controls = {
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 442, 236, 50, 15, kButton),
-      Control(res::kSummarySheetId, ControlKind::Spreadsheet, "", 7, 7, 486, 178, fw::kTabStop | fw::kGroup),
+      Control(res::kSummarySheetId, ControlKind::Spreadsheet, kSheetSettings, 7, 7, 486, 178, fw::kTabStop | fw::kGroup),
       PictureControl(fw::kStaticId, res::kPictureMinimumUltimateFormula, 7, 204, 180, 15),
       PictureControl(fw::kStaticId, res::kPictureLongTermFormula, 11, 231, 80, 19),
       PictureControl(fw::kStaticId, res::kPictureActualFsFormula, 143, 230, 41, 20),
@@ -86,7 +90,7 @@ DialogTemplate Detailed() {
   DialogTemplate t = res::Dialog("IDD_VIEW_CASE2", 169, "Results of tieback and compound analyses", 450, 261);
   t.controls = {
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 363, 239, 50, 15, kButton),
-      Control(res::kDetailedSheetId, ControlKind::Spreadsheet, "", 7, 7, 436, 178, fw::kTabStop | fw::kGroup),
+      Control(res::kDetailedSheetId, ControlKind::Spreadsheet, kSheetSettings, 7, 7, 436, 178, fw::kTabStop | fw::kGroup),
       Control(res::kDetailedPreviewId, ControlKind::PrintPreview, "", 7, 7, 406, 183),
       PictureControl(fw::kStaticId, res::kPictureLengthFormula, 18, 199, 42, 10),
       Label(" Tabulated Results : ", 244, 193, 199, 41, ControlKind::GroupBox),
