@@ -10,6 +10,7 @@
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResultsTablesResources.h"
+#include "results/ResultsSheet.h"
 
 namespace tervane {
 
@@ -21,8 +22,6 @@ using namespace res;
 constexpr double kPageDegree = 0.017453292519444445;
 // The smallest layer ratio starts here.
 constexpr double kNoSmallerRatio = 1000000.0;
-
-constexpr const char* kNotAvailable = "N/A";
 
 std::string Number(double value) { return Format("%.2f", value); }
 
@@ -90,10 +89,10 @@ bool CViewCase3Dlg::OnInitDialog() {
   }
   if (layers == 0) {
     // No layer, no ratio: nothing to compare.
-    texts[kUncertaintiesCalculatedId] = kNotAvailable;
-    texts[kUncertaintiesStatusId] = kNotAvailable;
+    texts[kUncertaintiesCalculatedId] = kNotAvailableText;
+    texts[kUncertaintiesStatusId] = kNotAvailableText;
   } else if (!everyRatioFormed) {
-    texts[kUncertaintiesCalculatedId] = kNotAvailable;
+    texts[kUncertaintiesCalculatedId] = kNotAvailableText;
     texts[kUncertaintiesStatusId] = "X";
   } else {
     texts[kUncertaintiesCalculatedId] = Number(smallest) + " or greater";
@@ -108,7 +107,7 @@ bool CViewCase3Dlg::OnInitDialog() {
   texts[kDeepSeatedSpecifiedId] = Number(run.targetFsDeepSeated);
   texts[kDeepSeatedLengthId] = Number(r.directSlidingLength * fL) + unit;
   texts[kDeepSeatedCalculatedId] =
-      deepSeatedKnown ? "Fs (global) = " + Number(fsDeepSeated) : std::string(kNotAvailable);
+      deepSeatedKnown ? "Fs (global) = " + Number(fsDeepSeated) : std::string(kNotAvailableText);
   texts[kCircleXCaptionId] = units == 1 ? "Xc [ ft.]" : "Xc [ m.]";
   texts[kCircleYCaptionId] = units == 1 ? "Yc [ ft.]" : "Yc [ m.]";
   texts[kCircleRadiusCaptionId] = units == 1 ? "Rc [ ft.]" : "Rc [ m.]";
@@ -140,13 +139,13 @@ bool CViewCase3Dlg::OnInitDialog() {
     // deep-seated target was still not met.
     for (int id : {kSlidingCalculatedId, kSlidingStatusId, kUncertaintiesCalculatedId, kUncertaintiesStatusId,
                    kPulloutCalculatedId, kPulloutStatusId})
-      texts[id] = kNotAvailable;
+      texts[id] = kNotAvailableText;
     // A deep-seated factor that the run computed is below its target: it is
     // shown with its status and circle, never hidden behind "N/A".
     if (!deepSeatedKnown) {
       ShowControl(kNotConductedId, true);
       for (int id : {kDeepSeatedStatusId, kCircleXId, kCircleYId, kCircleRadiusId, kDeepSeatedCalculatedId})
-        texts[id] = kNotAvailable;
+        texts[id] = kNotAvailableText;
     }
     ShowControl(kTargetNoteId, false);
   }
