@@ -49,4 +49,12 @@ bool IsLayerOverstressed(const ProjectInput& runInput, double ratio) {
   return !(ratio >= runInput.fsGeosyntheticStrength - 0.001);
 }
 
+bool IsStrengthRatioFormed(double requiredStrength, double ratio) {
+  return std::isfinite(requiredStrength) && requiredStrength != 0.0 && std::isfinite(ratio);
+}
+
+bool LayerStrengthPasses(const ProjectInput& runInput, double requiredStrength, double ratio) {
+  return IsStrengthRatioFormed(requiredStrength, ratio) && !IsLayerOverstressed(runInput, ratio);
+}
+
 }  // namespace tervane

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -141,6 +142,52 @@ TEST(StrengthFunctions, ARatioThatCannotBeFormedIsOverstressed) {
   }
   run.fsGeosyntheticStrength = std::numeric_limits<double>::quiet_NaN();
   EXPECT_TRUE(IsLayerOverstressed(run, 2.0));
+}
+
+// A ratio that cannot be formed (no required strength, or one that is not a
+// number, as a project file can hold) never passes, though the overstress
+// comparison alone would let a NaN through.
+TEST(StrengthFunctions, ARatioThatCannotBeFormedNeverPasses) {
+  ProjectInput run;
+  run.fsGeosyntheticStrength = 1.3;
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    double tr, ratio;
+    bool formed, passes;
+  } cases[] = {
+      {5.0, 1.3 - 0.001, true, true},   // at the tolerance: passes
+      {5.0, 1.2989, true, false},       // below it: overstressed
+      {1e-10, 5e11, true, true},        // a tieback layer that needs no force
+      {-2.0, -12.5, true, false},       // a negative strength is formed and fails
+      {0.0, inf, false, false},         // Tr = 0
+      {0.0, nan, false, false},         // 0 / 0
+      {inf, 0.0, false, false},         // Tr not finite
+      {nan, nan, false, false},
+      {5.0, nan, false, false},         // T-ltds not a number
+      {1e-310, inf, false, false},      // the quotient overflows
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.tr << " " << c.ratio);
+    EXPECT_EQ(IsStrengthRatioFormed(c.tr, c.ratio), c.formed);
+    EXPECT_EQ(LayerStrengthPasses(run, c.tr, c.ratio), c.passes);
+  }
+  EXPECT_FALSE(IsLayerOverstressed(run, nan));  // why the formed check is needed
+
+  // The check's overload reads the required strength the check left.
+  ProjectInput table;
+  AnalysisResults r;
+  table.layerUltimateStrength[0] = 50.0;
+  table.layerRfInstallation[0] = table.layerRfDurability[0] = table.layerRfCreep[0] = 1.0;
+  table.runMode = 0;
+  table.fsGeosyntheticStrength = 1.5;
+  r.controllingMode[0] = 0;
+  r.availableCompoundStrength[0] = 0.0;
+  LayerStrengthCheck check;
+  const double ratio = check.ComputeLayerStrengthRatio(table, r, 0);
+  EXPECT_FALSE(LayerStrengthPasses(table, check, ratio));
+  r.availableCompoundStrength[0] = 20.0;
+  EXPECT_TRUE(LayerStrengthPasses(table, check, check.ComputeLayerStrengthRatio(table, r, 0)));
 }
 
 }  // namespace
