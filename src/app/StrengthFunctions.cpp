@@ -43,9 +43,18 @@ double LayerStrengthCheck::ComputeLayerStrengthRatio(const ProjectInput& runInpu
 }
 
 bool IsLayerOverstressed(const ProjectInput& runInput, double ratio) {
-  return runInput.fsGeosyntheticStrength - 0.001 > ratio;
+  // A ratio that could not be formed (a required strength of zero, a
+  // reduction factor of zero, values that are not numbers) never passes.
+  if (!std::isfinite(ratio)) return true;
+  return !(ratio >= runInput.fsGeosyntheticStrength - 0.001);
 }
 
-bool IsStrengthRatioValid(double ratio) { return std::isfinite(ratio); }
+bool IsStrengthRatioFormed(double requiredStrength, double ratio) {
+  return std::isfinite(requiredStrength) && requiredStrength != 0.0 && std::isfinite(ratio);
+}
+
+bool LayerStrengthPasses(const ProjectInput& runInput, double requiredStrength, double ratio) {
+  return IsStrengthRatioFormed(requiredStrength, ratio) && !IsLayerOverstressed(runInput, ratio);
+}
 
 }  // namespace tervane

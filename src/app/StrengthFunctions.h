@@ -32,13 +32,22 @@ struct LayerStrengthCheck {
                                    int layer);
 };
 
-// A layer is overstressed when fsGeosyntheticStrength - 0.001 is greater than
-// its ratio.
+// A layer is overstressed when its ratio is below fsGeosyntheticStrength -
+// 0.001 (a ratio equal to that bound passes), and when the ratio is not a
+// finite number: one that could not be formed counts as overstressed.
 bool IsLayerOverstressed(const ProjectInput& runInput, double ratio);
 
-// False for a ratio that cannot be formed: a required strength of 0 (or a
-// ratio that is otherwise not a finite number). Such a ratio is shown as
-// "N/A" and the layer counts as overstressed.
-bool IsStrengthRatioValid(double ratio);
+// A layer's strength ratio can be formed when its required strength (Tr) is a
+// finite number other than zero and the ratio is a finite number. A project
+// file can hold a layer whose ratio cannot be formed: every output shows
+// "N/A" for it and counts the layer as not passing.
+bool IsStrengthRatioFormed(double requiredStrength, double ratio);
+// The one rule of every output: a layer passes when its ratio can be formed
+// and the layer is not overstressed.
+bool LayerStrengthPasses(const ProjectInput& runInput, double requiredStrength, double ratio);
+// The same for the layer that `check` was last run on, with its ratio.
+inline bool LayerStrengthPasses(const ProjectInput& runInput, const LayerStrengthCheck& check, double ratio) {
+  return LayerStrengthPasses(runInput, check.checkRequiredStrength, ratio);
+}
 
 }  // namespace tervane

@@ -76,14 +76,15 @@ class Preview {
     return g;
   }
 
-  // Overstressed layers red, the others white; black in black and white.
+  // Layers that do not pass their strength check red, the others white;
+  // black in black and white.
   void Layers() {
     for (int k = 0; k < layerCount_; ++k) {
       const double ratio = check_.ComputeLayerStrengthRatio(in_, res_, k);
       if (bw_)
         dc_.SelectPen(Pen::Solid(1, fw::kBlack));
       else
-        dc_.SelectPen(Pen::Solid(2, IsMarkedOverstressed(in_, ratio) ? section::kRed : fw::kWhite));
+        dc_.SelectPen(Pen::Solid(2, !LayerStrengthPasses(in_, check_, ratio) ? section::kRed : fw::kWhite));
       section_.LayerLine(k);
     }
   }

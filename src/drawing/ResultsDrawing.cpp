@@ -204,10 +204,10 @@ void PaintResultsDrawing(fw::DeviceContext& dc, fw::Size client, const DrawingVi
     Text(dc, bw, kBlue, 0.1 * W + 2, 0.038 * H + 2,
          std::string("Mode of Failure:  ") + (check.checkControllingMode == 1 ? "Tieback" : "Compound"));
     // A ratio that cannot be formed (no required strength) is not a number to show.
-    const std::string fs = !IsStrengthRatioValid(ratio) ? std::string("N/A")
-                                                        : (check.checkControllingMode == 1 ? "" : ">") +
-                                                              Format("%.2f", ratio);
-    Text(dc, bw, IsMarkedOverstressed(in, ratio) ? kRed : kBlue, 0.349 * W + 2, 0.038 * H + 2,
+    const std::string fs = !IsStrengthRatioFormed(check.checkRequiredStrength, ratio)
+                               ? std::string("N/A")
+                               : (check.checkControllingMode == 1 ? "" : ">") + Format("%.2f", ratio);
+    Text(dc, bw, LayerStrengthPasses(in, check, ratio) ? kBlue : kRed, 0.349 * W + 2, 0.038 * H + 2,
          "Actual Fs:  " + fs);
     Text(dc, bw, kStrengthGreen, 0.1 * W + 2, 0.066 * H + 2, "Strength :");
     Text(dc, bw, kBlue, 0.2 * W, 0.066 * H + 2, Format("Required:  %.2f%s", check.checkRequiredStrength, kn));
@@ -216,7 +216,7 @@ void PaintResultsDrawing(fw::DeviceContext& dc, fw::Size client, const DrawingVi
 
   for (int k = 0; k < N; ++k) {
     const double ratio = check.ComputeLayerStrengthRatio(in, res, k);
-    const bool overstressed = IsMarkedOverstressed(in, ratio);
+    const bool overstressed = !LayerStrengthPasses(in, check, ratio);
     if (overstressed) OverstressNote(dc, client, bw);
     if (bw)
       dc.SelectPen(Pen::Solid(1, kBlack));

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <vector>
 
-#include "app/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "framework/Text.h"
 
@@ -29,10 +28,6 @@ constexpr int kMaxArrowsPerStretch = 200;
 constexpr std::size_t kRetainedSoilPoints = 118;
 
 }  // namespace
-
-bool IsMarkedOverstressed(const ProjectInput& runInput, double ratio) {
-  return !IsStrengthRatioValid(ratio) || IsLayerOverstressed(runInput, ratio);
-}
 
 SectionPainter::SectionPainter(fw::DeviceContext& dc, const ProjectInput& runInput,
                                const AnalysisResults& results, const SectionGeometry& geometry, bool blackAndWhite)

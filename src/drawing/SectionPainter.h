@@ -126,8 +126,4 @@ class SectionPainter {
   bool bw_;
 };
 
-// A layer that the figures mark as overstressed: the marking rule of the
-// strength check, and a ratio that cannot be formed (a required strength of 0).
-bool IsMarkedOverstressed(const ProjectInput& runInput, double ratio);
-
 }  // namespace tervane

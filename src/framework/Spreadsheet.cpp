@@ -591,7 +591,9 @@ Variant Spreadsheet::DoInvoke(int dispid, const std::vector<Variant>& args) {
       return {};
     case kSaveSheet: return Variant::Bool(SpreadsheetFile::Save(*this, Arg(args, 0).AsText(), Arg(args, 1).AsBool()));
     case kExportToExcel: return Variant::Bool(ExportSheetFileToWorkbook(Arg(args, 1).AsText(), Arg(args, 0).AsText()));
-    case kPrintSheet: return Variant::Bool(PrintSpreadsheet(*this));
+    case kPrintSheet:
+      lastPrintOutcome_ = PrintSpreadsheetPages(*this);
+      return Variant::Bool(lastPrintOutcome_ == SheetPrintOutcome::kPrinted);
     default: return {};
   }
 }

@@ -20,9 +20,14 @@
 // - The fore colour of a cell is its text colour. Alternate row colours give
 //   odd and even data rows (row 1 is odd) their background and text colours;
 //   a cell's own fore colour wins over the alternate text colour.
-// - Every other setting (sheet settings 11, 204, 319, 365, cell settings 280
-//   and 373, block settings 12, 64, 97, export setting 381, print settings 214
-//   and 405) is stored exactly as passed and has no visible role.
+// - A text too wide for its cell is cut at the cell's edge; in a cell tall
+//   enough for more lines (a joined header cell) it first goes on at its
+//   blanks. Cell setting 373 at 3 (kShrinkToFit) draws a text that is still
+//   too wide in letters small enough to fit.
+// - Every other setting (sheet settings 11, 204, 319, 365, cell setting 280
+//   and the other values of 373, block settings 12, 64, 97, export setting
+//   381, print settings 214 and 405) is stored exactly as passed and has no
+//   visible role.
 //
 // The model raises CellChange (4: column, row) after the user changed a
 // cell's text, CellClick (5: column, row) when the user clicks a cell (a
@@ -41,6 +46,7 @@
 #include "framework/DeviceContext.h"  // ColorRef
 #include "framework/DialogTemplate.h"
 #include "framework/HostedControl.h"
+#include "framework/SpreadsheetPrint.h"  // SheetPrintOutcome
 
 namespace tervane::fw {
 
@@ -55,6 +61,8 @@ inline constexpr int kSheetAll = -1;
 inline constexpr int kCellTypeText = 0;
 inline constexpr int kCellTypeCheckBox = 10;
 inline constexpr int kCellTypeNumber = 13;
+// Cell setting 373: shrink a text too wide for its cell.
+inline constexpr int kShrinkToFit = 3;
 
 // DISPIDs of the spreadsheet control.
 namespace sheet {
@@ -183,6 +191,9 @@ class Spreadsheet final : public HostedControl {
   int BlockEndRow() const { return state_.blockEndRow; }
   const std::string& PrintHeader() const { return state_.printHeader; }
   const std::string& PrintTitle() const { return state_.printTitle; }
+  // What the last PrintSheet call came to (kCancelled before any), so that
+  // a dialog can report a failed print and stay silent about a cancelled one.
+  SheetPrintOutcome LastPrintOutcome() const { return lastPrintOutcome_; }
 
   // The number that stands for the sheet's window (HWnd, handed to the
   // preview control), and the live sheet of a number (null when gone).
@@ -254,6 +265,7 @@ class Spreadsheet final : public HostedControl {
 
   State state_;
   int handle_ = 0;
+  SheetPrintOutcome lastPrintOutcome_ = SheetPrintOutcome::kCancelled;
 };
 
 // The hosted control object for a template control of kind Spreadsheet or

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <tuple>
 
@@ -83,16 +84,76 @@ void DrawCheckBox(DeviceContext& dc, const Rect& cell, bool ticked) {
   dc.Polyline(tick);
 }
 
-void DrawCellText(DeviceContext& dc, const Rect& cell, const std::string& text, CellAlign align, ColorRef color) {
+// Breaks a line at its blanks into lines of at most `width`; a word wider
+// than that stays on a line of its own.
+std::vector<std::string> WrapAtBlanks(DeviceContext& dc, const std::string& line, int width) {
+  std::vector<std::string> out;
+  std::string current;
+  std::size_t start = 0;
+  while (start <= line.size()) {
+    std::size_t end = line.find(' ', start);
+    if (end == std::string::npos) end = line.size();
+    const std::string word = line.substr(start, end - start);
+    const std::string joined = current.empty() ? word : current + " " + word;
+    if (!current.empty() && dc.GetTextExtent(joined).cx > width) {
+      out.push_back(current);
+      current = word;
+    } else {
+      current = joined;
+    }
+    start = end + 1;
+  }
+  out.push_back(current);
+  return out;
+}
+
+void DrawCellText(DeviceContext& dc, const Rect& cell, const std::string& text, CellAlign align, ColorRef color,
+                  bool shrinkToFit) {
   if (text.empty()) return;
   const int pad = std::max(1, TwipsToDevice(kCellPaddingTwips, dc.PixelsPerInchX()));
   dc.SetTextColor(color);
-  const std::vector<std::string> lines = SplitLines(text);
-  const int lineHeight = dc.GetTextExtent("Ag").cy;
+  std::vector<std::string> lines = SplitLines(text);
+  int lineHeight = dc.GetTextExtent("Ag").cy;
+  const int width = cell.Width() - 2 * pad;
+  // A line too wide for a cell that has room for more lines goes on at its
+  // blanks (the captions of joined header cells).
+  if (cell.Height() >= 2 * lineHeight) {
+    std::vector<std::string> wrapped;
+    for (const std::string& line : lines) {
+      if (dc.GetTextExtent(line).cx <= width) {
+        wrapped.push_back(line);
+        continue;
+      }
+      for (std::string& part : WrapAtBlanks(dc, line, width)) wrapped.push_back(std::move(part));
+    }
+    if (wrapped.size() > lines.size() && lineHeight * static_cast<int>(wrapped.size()) <= cell.Height())
+      lines = std::move(wrapped);
+  }
+  // A cell told to shrink its text draws it in smaller letters until its
+  // widest line fits.
+  std::optional<Font> restore;
+  if (shrinkToFit && width > 0) {
+    int widest = 0;
+    for (const std::string& line : lines) widest = std::max(widest, dc.GetTextExtent(line).cx);
+    if (widest > width) {
+      Font smaller = dc.CurrentFont();
+      int height = std::max(1, std::abs(smaller.height) * width / widest);
+      smaller.height = -height;
+      restore = dc.SelectFont(smaller);
+      // Letters do not scale exactly: a few more steps down where needed.
+      for (int step = 0; step < 4 && height > 1; ++step) {
+        widest = 0;
+        for (const std::string& line : lines) widest = std::max(widest, dc.GetTextExtent(line).cx);
+        if (widest <= width) break;
+        smaller.height = -(--height);
+        dc.SelectFont(smaller);
+      }
+      lineHeight = dc.GetTextExtent("Ag").cy;
+    }
+  }
   const int total = lineHeight * static_cast<int>(lines.size());
   int y = cell.top + (cell.Height() - total) / 2;
   if (y < cell.top) y = cell.top;
-  const int width = cell.Width() - 2 * pad;
   for (const std::string& raw : lines) {
     if (y + lineHeight > cell.bottom && y != cell.top) break;
     const std::string line = FitText(dc, raw, width);
@@ -105,6 +166,7 @@ void DrawCellText(DeviceContext& dc, const Rect& cell, const std::string& text, 
     }
     y += lineHeight;
   }
+  if (restore) dc.SelectFont(*restore);
 }
 
 std::optional<SheetPageSetup>& LastPrintedSetup() {
@@ -216,7 +278,8 @@ void PaintSheetCells(DeviceContext& dc, const Spreadsheet& sheet, const std::vec
       if (data != nullptr && data->type == kCellTypeCheckBox && row >= 1 && col >= 1) {
         DrawCheckBox(dc, cell, sheet.ShownText(col, row) == "1");
       } else {
-        DrawCellText(dc, cell, sheet.ShownText(col, row), sheet.Align(col, row), sheet.ForeColor(col, row));
+        DrawCellText(dc, cell, sheet.ShownText(col, row), sheet.Align(col, row), sheet.ForeColor(col, row),
+                     sheet.CellSetting(col, row, sheet::kCellSetting373) == Variant::I4(kShrinkToFit));
       }
     }
   }
@@ -330,39 +393,41 @@ void PaintSheetPage(DeviceContext& dc, const Spreadsheet& sheet, const SheetPage
   dc.Restore();
 }
 
-bool PrintSpreadsheet(const Spreadsheet& sheet) {
+bool PrintSpreadsheet(const Spreadsheet& sheet) { return PrintSpreadsheetPages(sheet) == SheetPrintOutcome::kPrinted; }
+
+SheetPrintOutcome PrintSpreadsheetPages(const Spreadsheet& sheet) {
   const std::vector<SheetPage> proposed = PaginateSheet(sheet, CurrentSheetPageSetup());
   PrintDialogOptions options;
   options.minPage = 1;
   options.maxPage = static_cast<int>(proposed.size());
   PrinterSelection selection = Printing().Print(options);
-  if (!selection.dc) return false;
+  if (!selection.dc) return SheetPrintOutcome::kCancelled;
   DeviceContext& dc = *selection.dc;
   const int dpiX = selection.page.dpiX > 0 ? selection.page.dpiX : dc.PixelsPerInchX();
   const int dpiY = selection.page.dpiY > 0 ? selection.page.dpiY : dc.PixelsPerInchY();
   SheetPageSetup setup;
   setup.widthTwips = MulDiv(selection.page.pageWidth > 0 ? selection.page.pageWidth : dc.DeviceSize().cx, 1440, dpiX);
   setup.heightTwips = MulDiv(selection.page.pageHeight > 0 ? selection.page.pageHeight : dc.DeviceSize().cy, 1440, dpiY);
-  if (setup.widthTwips <= 0 || setup.heightTwips <= 0) return false;
+  if (setup.widthTwips <= 0 || setup.heightTwips <= 0) return SheetPrintOutcome::kFailed;
   LastPrintedSetup() = setup;
 
   const std::vector<SheetPage> pages = PaginateSheet(sheet, setup);
   const int count = static_cast<int>(pages.size());
   const int from = std::clamp(selection.page.fromPage, 1, count);
   const int to = std::clamp(selection.page.toPage, from, count);
-  if (!dc.StartDoc("Tervane")) return false;
+  if (!dc.StartDoc("Tervane")) return SheetPrintOutcome::kFailed;
   for (int p = from; p <= to; ++p) {
     if (!dc.StartPage()) {
       dc.AbortDoc();
-      return false;
+      return SheetPrintOutcome::kFailed;
     }
     PaintSheetPage(dc, sheet, setup, pages, static_cast<std::size_t>(p - 1));
     if (!dc.EndPage()) {
       dc.AbortDoc();
-      return false;
+      return SheetPrintOutcome::kFailed;
     }
   }
-  return dc.EndDoc();
+  return dc.EndDoc() ? SheetPrintOutcome::kPrinted : SheetPrintOutcome::kFailed;
 }
 
 }  // namespace tervane::fw

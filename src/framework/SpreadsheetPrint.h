@@ -90,4 +90,9 @@ void PaintSheetPage(DeviceContext& dc, const Spreadsheet& sheet, const SheetPage
 // failed.
 bool PrintSpreadsheet(const Spreadsheet& sheet);
 
+// The same, telling a Print dialog that gave no printer (kCancelled) from a
+// job that the printer refused (kFailed), which the caller reports.
+enum class SheetPrintOutcome { kPrinted, kCancelled, kFailed };
+SheetPrintOutcome PrintSpreadsheetPages(const Spreadsheet& sheet);
+
 }  // namespace tervane::fw

@@ -82,7 +82,12 @@ constexpr const T& Pick(const PerLanguage<T>& table, ReportLanguage language) {
 struct ReportTextEntry {
   std::string_view label;       // what the text is, for messages of the tests
   const LanguageTexts* texts;   // a table with static storage
+  // The languages whose text is empty on purpose (a bit per language, see
+  // LanguageBit): the Norwegian placeholders of some headings print nothing.
+  unsigned emptyIn = 0;
 };
+
+constexpr unsigned LanguageBit(ReportLanguage language) { return 1u << static_cast<unsigned>(language); }
 
 struct ReportTextTable {
   std::string_view page;

@@ -310,7 +310,7 @@ void TextReportWriter::WriteSummaryTable() {
          F((res_.layerRearX[k] - res_.layerFrontX[k]) * f_.length, 8) + (tieback ? "   Tieback " : "   Compound") +
          F(check.checkRequiredStrength, 8) + F(check.checkUltimateStrength, 10) +
          F(check.checkLongTermStrength, 16) + (tieback ? "         " : "       > ") + F(ratio, 0) +
-         (IsLayerOverstressed(r_, ratio) ? "        x" : "        OK"));
+         (LayerStrengthPasses(r_, check, ratio) ? "        OK" : "        x"));
   }
   Line(" ");
 }

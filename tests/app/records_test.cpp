@@ -1,7 +1,10 @@
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include "app/ProjectData.h"
 #include "app/StrengthFunctions.h"
@@ -127,16 +130,64 @@ TEST(StrengthFunctions, OverstressMarkingIsStrict) {
   EXPECT_FALSE(IsLayerOverstressed(run, 1.3 - 0.0005));
   EXPECT_TRUE(IsLayerOverstressed(run, 1.3 - 0.0011));
   EXPECT_FALSE(IsLayerOverstressed(run, 2.0));
+  EXPECT_FALSE(IsLayerOverstressed(run, 1.3 - 0.001));  // at the bound
 }
 
-// A ratio over a required strength of 0 cannot be formed.
-TEST(StrengthFunctions, RatioThatCannotBeFormed) {
-  EXPECT_TRUE(IsStrengthRatioValid(1.3));
-  EXPECT_TRUE(IsStrengthRatioValid(0.0));
-  EXPECT_TRUE(IsStrengthRatioValid(-2.0));
-  EXPECT_FALSE(IsStrengthRatioValid(25.0 / 0.0));
-  EXPECT_FALSE(IsStrengthRatioValid(-25.0 / 0.0));
-  EXPECT_FALSE(IsStrengthRatioValid(std::nan("")));
+TEST(StrengthFunctions, ARatioThatCannotBeFormedIsOverstressed) {
+  ProjectInput run;
+  run.fsGeosyntheticStrength = 1.3;
+  for (double ratio : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                       -std::numeric_limits<double>::infinity()}) {
+    EXPECT_TRUE(IsLayerOverstressed(run, ratio)) << ratio;
+  }
+  run.fsGeosyntheticStrength = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_TRUE(IsLayerOverstressed(run, 2.0));
+}
+
+// A ratio that cannot be formed (no required strength, or one that is not a
+// number, as a project file can hold) never passes, though the overstress
+// comparison alone would let a NaN through.
+TEST(StrengthFunctions, ARatioThatCannotBeFormedNeverPasses) {
+  ProjectInput run;
+  run.fsGeosyntheticStrength = 1.3;
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    double tr, ratio;
+    bool formed, passes;
+  } cases[] = {
+      {5.0, 1.3 - 0.001, true, true},   // at the tolerance: passes
+      {5.0, 1.2989, true, false},       // below it: overstressed
+      {1e-10, 5e11, true, true},        // a tieback layer that needs no force
+      {-2.0, -12.5, true, false},       // a negative strength is formed and fails
+      {0.0, inf, false, false},         // Tr = 0
+      {0.0, nan, false, false},         // 0 / 0
+      {inf, 0.0, false, false},         // Tr not finite
+      {nan, nan, false, false},
+      {5.0, nan, false, false},         // T-ltds not a number
+      {1e-310, inf, false, false},      // the quotient overflows
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.tr << " " << c.ratio);
+    EXPECT_EQ(IsStrengthRatioFormed(c.tr, c.ratio), c.formed);
+    EXPECT_EQ(LayerStrengthPasses(run, c.tr, c.ratio), c.passes);
+  }
+  EXPECT_TRUE(IsLayerOverstressed(run, nan));  // a ratio that is not a number is overstressed too
+
+  // The check's overload reads the required strength the check left.
+  ProjectInput table;
+  AnalysisResults r;
+  table.layerUltimateStrength[0] = 50.0;
+  table.layerRfInstallation[0] = table.layerRfDurability[0] = table.layerRfCreep[0] = 1.0;
+  table.runMode = 0;
+  table.fsGeosyntheticStrength = 1.5;
+  r.controllingMode[0] = 0;
+  r.availableCompoundStrength[0] = 0.0;
+  LayerStrengthCheck check;
+  const double ratio = check.ComputeLayerStrengthRatio(table, r, 0);
+  EXPECT_FALSE(LayerStrengthPasses(table, check, ratio));
+  r.availableCompoundStrength[0] = 20.0;
+  EXPECT_TRUE(LayerStrengthPasses(table, check, check.ComputeLayerStrengthRatio(table, r, 0)));
 }
 
 }  // namespace

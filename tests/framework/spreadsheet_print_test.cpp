@@ -194,13 +194,56 @@ TEST(SpreadsheetPrintTest, PrintSheetPrintsTheChosenPagesThroughThePrintService)
   EXPECT_TRUE(s->Invoke(sheet::kPrintSheet, {Variant::I4(1)}).AsBool());
   EXPECT_EQ(Count(printer.lines, "EndPage"), 1);
 
-  // Cancelled, or a device that cannot print: reported, nothing printed.
+  EXPECT_EQ(s->LastPrintOutcome(), SheetPrintOutcome::kPrinted);
+
+  // Cancelled, or a device that cannot print: reported, nothing printed; the
+  // sheet tells the one from the other.
   printer.cancel = true;
   EXPECT_EQ(s->Invoke(sheet::kPrintSheet, {Variant::I4(1)}), Variant::Bool(false));
+  EXPECT_EQ(s->LastPrintOutcome(), SheetPrintOutcome::kCancelled);
   printer.cancel = false;
   printer.printer = false;
   EXPECT_EQ(s->Invoke(sheet::kPrintSheet, {Variant::I4(1)}), Variant::Bool(false));
+  EXPECT_EQ(s->LastPrintOutcome(), SheetPrintOutcome::kFailed);
   EXPECT_EQ(Count(printer.lines, "EndPage"), 0);
+}
+
+// A text too wide for its cell: in a joined header cell with room for more
+// lines it goes on at its blanks; in a cell of one row it is cut; with cell
+// setting 373 at 3 it is drawn in letters small enough to fit.
+TEST(SpreadsheetPrintTest, TextsTooWideForTheirCellWrapShrinkOrAreCut) {
+  Spreadsheet s;
+  s.PutProperty(sheet::kColumnHeaderRowCount, Variant::I4(3));
+  s.PutProperty(sheet::kColumnCount, Variant::I4(2));
+  s.PutProperty(sheet::kRowCount, Variant::I4(1));
+  s.Invoke(sheet::kAddCellSpan, {Variant::I4(1), Variant::I4(-1000), Variant::I4(1), Variant::I4(3)});
+  s.Invoke(sheet::kAddCellSpan, {Variant::I4(2), Variant::I4(-1000), Variant::I4(1), Variant::I4(3)});
+  s.PutIndexedProperty(sheet::kColumnWidth, Variant::I4(1), Variant::R8(7));
+  s.PutIndexedProperty(sheet::kColumnWidth, Variant::I4(2), Variant::R8(3));
+  Put(s, 1, -1000, sheet::kText, Variant::Text("Mode of Failure"));
+  Put(s, 2, -1000, sheet::kText, Variant::Text("STATUS"));
+  Put(s, 1, 1, sheet::kText, Variant::Text("Compound Compound"));
+  auto texts = [&s] {
+    RecordingDC dc;
+    PaintSheetCells(dc, s, {1, 2}, {-1000, -999, -998, 1}, Point{0, 0});
+    std::vector<std::string> out;
+    for (const std::string& l : dc.Lines())
+      if (l.rfind("TextOut", 0) == 0 || l.rfind("SelectFont", 0) == 0) out.push_back(l);
+    return out;
+  };
+  // Columns of 53 and 22 pixels at 96 dpi; letters of 6 pixels in the recording device.
+  EXPECT_EQ(texts(), (std::vector<std::string>{
+                         "SelectFont \"MS Sans Serif\" height=-11 weight=400 italic=0 charset=0",
+                         "TextOut 5 13 \"Mode of\"", "TextOut 5 24 \"Failure\"", "TextOut 57 18 \"ST\"",
+                         "TextOut 3 50 \"Compoun\""}));
+  Put(s, 2, -1000, sheet::kCellSetting373, Variant::I4(kShrinkToFit));
+  const std::vector<std::string> shrunk = texts();
+  // Smaller in proportion, then a step more where the letters still do not fit.
+  EXPECT_EQ(std::vector<std::string>(shrunk.begin() + 3, shrunk.end() - 1),
+            (std::vector<std::string>{"SelectFont \"MS Sans Serif\" height=-5 weight=400 italic=0 charset=0",
+                                      "SelectFont \"MS Sans Serif\" height=-4 weight=400 italic=0 charset=0",
+                                      "TextOut 57 22 \"STATUS\"",
+                                      "SelectFont \"MS Sans Serif\" height=-11 weight=400 italic=0 charset=0"}));
 }
 
 TEST(SpreadsheetPrintTest, ThePreviewDrawsThePagesThatPrint) {

@@ -189,6 +189,18 @@ TEST_F(TextReportTest, SummaryRowsMarkOverstressedLayers) {
   };
   ASSERT_GE(rows.size(), 4u);
   EXPECT_EQ(std::vector<std::string>(rows.end() - 4, rows.end() - 1), expected);
+
+  // A layer whose ratio cannot be formed (no compound strength) is marked,
+  // as every other output marks it.
+  d.results.resultLayerCount = 4;
+  d.runInput.layerUltimateStrength[3] = 43.8;
+  d.results.controllingMode[3] = 2;
+  d.results.availableCompoundStrength[3] = 0.0;
+  const std::vector<std::string> more = Between(" ", "    DETAILED RESULTS OF TIEBACK AND COMPOUND ANALYSES");
+  ASSERT_GE(more.size(), 2u);
+  const std::string& last = more[more.size() - 2];
+  EXPECT_EQ(last.substr(0, 3), "  4");
+  EXPECT_EQ(last.substr(last.size() - 9), "        x") << last;
 }
 
 TEST_F(TextReportTest, WithoutLayersTheTablesKeepTheirHeadings) {

@@ -9,9 +9,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "../ReportTestSupport.h"
 #include "framework/Image.h"
+#include "framework/RecordingDC.h"
+#include "framework/qt/QtPainterDC.h"
 #include "report/DibImage.h"
 
 namespace tervane::reportqt {
@@ -58,5 +64,41 @@ inline bool WriteLogo(const std::string& path) {
   CDibImage logo;
   return logo.Create(picture) && logo.Save(path);
 }
+
+// A text a page drew: where, what and in which font.
+struct DrawnText {
+  fw::Point at;
+  std::string text;
+  fw::Font font;
+};
+
+// A recording printer in twips that keeps every text drawn, with its font,
+// and measures texts in the real fonts at 600 dpi (as the PDF printer does),
+// so that what a page places by measuring stands where it stands on paper.
+class TextWatchDC : public fw::RecordingDC {
+ public:
+  explicit TextWatchDC(std::vector<DrawnText>& out)
+      : RecordingDC(reporttest::PrinterOptions()), out_(out), device_(10, 10, QImage::Format_RGB32) {
+    SetMapMode(fw::MapMode::Twips);
+    device_.setDotsPerMeterX(23622);
+    device_.setDotsPerMeterY(23622);
+    measure_ = std::make_unique<fw::QtPainterDC>(device_);
+    measure_->SetMapMode(fw::MapMode::Twips);
+  }
+  void TextOut(fw::Point at, std::string_view text) override {
+    out_.push_back({at, std::string(text), CurrentFont()});
+    RecordingDC::TextOut(at, text);
+  }
+  fw::Size GetTextExtent(std::string_view text) override {
+    measure_->SelectFont(CurrentFont());
+    return measure_->GetTextExtent(text);
+  }
+  using RecordingDC::TextOut;
+
+ private:
+  std::vector<DrawnText>& out_;
+  QImage device_;
+  std::unique_ptr<fw::QtPainterDC> measure_;
+};
 
 }  // namespace tervane::reportqt

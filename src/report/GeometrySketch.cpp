@@ -1,0 +1,305 @@
+// The to-scale cross-section of report page 2 (see GeometrySketch.h).
+
+#include "report/GeometrySketch.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/StrengthFunctions.h"
+#include "app/TervaneApp.h"
+#include "report/ReportPrinter.h"
+
+namespace tervane {
+
+namespace {
+
+// The scale caption in the order of the report languages (the French one
+// keeps its trailing blank).
+constexpr LanguageTexts kScaleCaption = {"SCALE:", "SCHAAL:", "ÉCHELLE: ", "Maßstab:", "SCALA:",  "ESCALA:",
+                                         "ESCALA:", "SKALA:", "SKAALA:",   "SKALA:",   ":",       "МАСШТАБ:"};
+const ReportTextRegistration registration("geometry sketch", {{"scale caption", &kScaleCaption}});
+
+constexpr double kDegree = 0.017453292519444445;
+constexpr double kToeX = 2500.0;
+constexpr double kToeY = -11000.0;
+constexpr double kRightEdge = 11000.0;
+constexpr double kLeftEdge = 500.0;
+constexpr double kBottomEdge = -13000.0;
+constexpr double kDrawnHeight = 2000.0;
+constexpr double kLongestLayerEnd = 10500.0;
+constexpr double kArrowSpacing = 120.0;
+constexpr double kLongestArrow = 700.0;
+
+// One range of the scale bar: tick labels at positions m, the unit text, the
+// grey cells of its two rows (from a to b, in displayed units) and its length.
+struct Tick {
+  const char* text;
+  double at;
+};
+struct Span {
+  double from;
+  double to;
+};
+struct ScaleBar {
+  double upTo;  // displayed heights up to this value
+  std::vector<Tick> ticks;
+  double unitAt;
+  std::vector<Span> lower;
+  std::vector<Span> upper;
+  double length;
+};
+
+const std::array<ScaleBar, 5>& ScaleBars() {
+  static const std::array<ScaleBar, 5> bars = {{
+      {10, {{"0", 0}, {"2", 2}, {"4", 4}, {"6", 6}}, 6, {{0, 1}, {2, 3}, {4, 5}}, {{1, 2}, {3, 4}, {5, 6}}, 6},
+      {20, {{"0", 0}, {"5", 5}, {"10", 10}, {"15", 15}, {"20", 20}}, 21, {{0, 5}, {10, 15}}, {{5, 10}, {15, 20}}, 20},
+      {30, {{"0", -1}, {"10", 9}, {"20", 19}, {"30", 29}}, 31, {{0, 5}, {10, 15}, {20, 25}},
+       {{5, 10}, {15, 20}, {25, 30}}, 30},
+      {50, {{"0", -1}, {"10", 9}, {"20", 19}, {"30", 29}, {"40", 39}, {"50", 49}}, 52, {{0, 10}, {20, 30}, {40, 50}},
+       {{10, 20}, {30, 40}}, 50},
+      {HUGE_VAL, {{"0", -3}, {"25", 22}, {"50", 47}, {"75", 72}, {"100", 97}}, 107, {{0, 25}, {50, 75}},
+       {{25, 50}, {75, 100}}, 100},
+  }};
+  return bars;
+}
+
+const ScaleBar& ScaleBarFor(double displayedHeight) {
+  for (const ScaleBar& bar : ScaleBars()) {
+    if (displayedHeight <= bar.upTo) return bar;
+  }
+  // Only NaN gets here.
+  return ScaleBars().front();
+}
+
+void Line(fw::DeviceContext& dc, double x1, double y1, double x2, double y2) {
+  dc.MoveTo(fw::MakePoint(x1, y1));
+  dc.LineTo(fw::MakePoint(x2, y2));
+}
+
+// A row of surcharge arrows at x = x0 + 120 n (n = 0, 1, ...) while x < xEnd,
+// each standing on groundY(n) and `length` twips long, kept inside the
+// sketch's frame (x from 500 to 11000). Returns the ground level of the last
+// arrow drawn, or `none` when no arrow was drawn.
+template <class GroundY>
+double ArrowRow(fw::DeviceContext& dc, double x0, double xEnd, double length, GroundY groundY, double none) {
+  double first = 0.0;
+  if (x0 < kLeftEdge) first = std::ceil((kLeftEdge - x0) / kArrowSpacing);
+  // A start that is not a number, or a frame that lies out of reach of the
+  // row, draws nothing.
+  if (!std::isfinite(first) || first > 1e9) return none;
+  const double end = xEnd < kRightEdge ? xEnd : kRightEdge;
+  double last = none;
+  for (double n = first;; n += 1.0) {
+    const double x = x0 + kArrowSpacing * n;
+    if (!(x < end)) break;
+    const double y = groundY(n);
+    Line(dc, x, y, x, y + length);
+    dc.MoveTo(fw::MakePoint(x - 50, y + 100));
+    dc.LineTo(fw::MakePoint(x, y));
+    dc.LineTo(fw::MakePoint(x + 50, y + 100));
+    last = y;
+  }
+  return last;
+}
+
+}  // namespace
+
+double SketchScale(double slopeHeight, const AnalysisResults& results, int layerCount) {
+  // A height that is not positive is drawn at the scale of a 1 m slope.
+  const double height = std::isfinite(slopeHeight) && slopeHeight > 0 ? slopeHeight : 1.0;
+  double s = kDrawnHeight / height;
+  double longest = -1.0;
+  for (int k = 0; k < layerCount && k < kMaxLayers; ++k) {
+    const double length = s * (results.layerRearX[k] - results.layerFrontX[k]);
+    if (length > longest) longest = length;
+  }
+  if (kToeX + longest > kLongestLayerEnd) s = s * kLongestLayerEnd / (kToeX + longest);
+  return s;
+}
+
+void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw::Font& headingFont,
+                        const fw::Font& bodyFont) {
+  const CTervaneApp& app = App();
+  const ProjectInput& run = app.runInput;
+  const AnalysisResults& results = app.results;
+  const bool colour = app.settings.printColorMode == 0;
+  const ReportLanguage language = printer.Language();
+  const int layers = std::clamp(printer.reportLayerCount, 0, kMaxLayers);
+
+  const fw::Pen black1 = fw::Pen::Solid(1, fw::kBlack);
+  const fw::Pen black10 = fw::Pen::Solid(10, fw::kBlack);
+  const fw::Brush white = fw::Brush::Solid(fw::kWhite);
+  const auto brush = [&](fw::ColorRef c) { return fw::Brush::Solid(colour ? c : fw::kWhite); };
+  const auto pen1 = [&](fw::ColorRef c) { return fw::Pen::Solid(1, colour ? c : fw::kBlack); };
+
+  // 1. Start.
+  const fw::Pen oldPen = dc.SelectPen(black1);
+  const fw::Brush oldBrush = dc.SelectBrush(white);
+
+  // 2. Scale and the derived points.
+  const double s = SketchScale(run.slopeHeight, results, layers);
+  const double H = run.slopeHeight;
+  const double xc = kToeX + s * H / std::tan(run.slopeAngle * kDegree);
+  const double yc = kToeY + s * H;
+  const double xa = xc + s * run.crestLengthA;
+  const double xb = xa + s * run.crestLengthB;
+  const double yb = yc + s * run.crestLengthB * std::tan(run.backslopeAngle * kDegree);
+  const double yf = kToeY - kDrawnHeight * std::tan(run.bottomSlopeAngle * kDegree);
+  const auto rearX = [&](int k) {
+    return kToeX + s * results.layerFrontX[k] + s * (results.layerRearX[k] - results.layerFrontX[k]);
+  };
+  const auto levelY = [&](int k) { return kToeY + s * results.resultLayerElevation[k]; };
+
+  // 3. Ground body: its fill is the colour of the reinforced zone.
+  dc.SelectBrush(brush(fw::RGB(255, 204, 51)));
+  dc.SelectPen(black10);
+  {
+    const fw::Point ground[] = {fw::MakePoint(kToeX, kToeY),       fw::MakePoint(xc, yc),
+                                fw::MakePoint(xa, yc),             fw::MakePoint(xb, yb),
+                                fw::MakePoint(kRightEdge, yb),     fw::MakePoint(kRightEdge, kBottomEdge),
+                                fw::MakePoint(kLeftEdge, kBottomEdge), fw::MakePoint(kLeftEdge, yf),
+                                fw::MakePoint(kToeX, kToeY)};
+    dc.Polygon(ground);
+  }
+
+  // 4. Retained soil: right of the rear ends of the layers, up to the ground.
+  // Without layers there is no reinforced zone: it starts at the toe.
+  {
+    dc.SelectPen(pen1(fw::RGB(255, 214, 121)));
+    dc.SelectBrush(brush(fw::RGB(255, 214, 121)));
+    std::vector<fw::Point> soil;
+    const double firstX = layers > 0 ? rearX(0) : kToeX;
+    soil.push_back(fw::MakePoint(kRightEdge, kToeY));
+    soil.push_back(fw::MakePoint(firstX, kToeY));
+    for (int k = 0; k < layers; ++k) soil.push_back(fw::MakePoint(rearX(k), levelY(k)));
+    const double x = layers > 0 ? rearX(layers - 1) : kToeX;
+    double lastY = yb;
+    if (x < xc) {
+      // On the face: a face that does not lean back has no height to share.
+      const double t = xc - kToeX > 0 ? (x - kToeX) / (xc - kToeX) : 1.0;
+      soil.push_back(fw::MakePoint(x, kToeY + s * H * t));
+      soil.push_back(fw::MakePoint(xc, yc));
+      soil.push_back(fw::MakePoint(xa, yc));
+      soil.push_back(fw::MakePoint(xb, yb));
+    } else if (x < xa) {
+      soil.push_back(fw::MakePoint(x, yc));
+      soil.push_back(fw::MakePoint(xa, yc));
+      soil.push_back(fw::MakePoint(xb, yb));
+    } else if (x < xb) {
+      lastY = yc + (x - xa) * (yb - yc) / (xb - xa);
+      soil.push_back(fw::MakePoint(x, lastY));
+      soil.push_back(fw::MakePoint(xb, yb));
+    } else {
+      soil.push_back(fw::MakePoint(x, yb));
+    }
+    soil.push_back(fw::MakePoint(kRightEdge, lastY));
+    dc.Polygon(soil);
+  }
+
+  // 5. Foundation.
+  {
+    dc.SelectPen(pen1(fw::RGB(223, 158, 62)));
+    dc.SelectBrush(brush(fw::RGB(223, 158, 62)));
+    const fw::Point foundation[] = {fw::MakePoint(kRightEdge, kToeY), fw::MakePoint(kRightEdge, kBottomEdge),
+                                    fw::MakePoint(kLeftEdge, kBottomEdge), fw::MakePoint(kLeftEdge, yf),
+                                    fw::MakePoint(kToeX, kToeY)};
+    dc.Polygon(foundation);
+  }
+
+  // 6. Surcharges: arrows of 700 twips for the largest load.
+  double qmax = run.surchargeQ1;
+  if (run.surchargeQ2 > qmax) qmax = run.surchargeQ2;
+  if (run.surchargeQ3 > qmax) qmax = run.surchargeQ3;
+  const double f = qmax >= 0.001 ? kLongestArrow / qmax : 0.0;
+  const auto label = [&](const char* name, double x, double y) {
+    dc.SelectFont(headingFont);
+    dc.TextOut(fw::MakePoint(x, y), name);
+    dc.SelectFont(bodyFont);
+  };
+  if (run.surchargeQ1 > 0.001 && run.crestLengthA > 0.001) {
+    dc.SelectPen(fw::Pen::Solid(10, colour ? fw::RGB(0, 128, 0) : fw::kBlack));
+    ArrowRow(dc, xc, xa, f * run.surchargeQ1, [&](double) { return yc; }, yc);
+    label("Q1", xc + s * run.crestLengthA / 2 - 50, yc + f * run.surchargeQ1 + 350);
+  }
+  if (run.surchargeQ2 > 0.001 && run.crestLengthB > 0.001) {
+    dc.SelectPen(fw::Pen::Solid(10, colour ? fw::RGB(255, 0, 0) : fw::kBlack));
+    // A backslope drawn without width rises nowhere.
+    const double rise = xb - xa > 0 ? (yb - yc) / (xb - xa) : 0.0;
+    const double y = ArrowRow(dc, xa, xb, f * run.surchargeQ2, [&](double n) { return yc + kArrowSpacing * n * rise; },
+                              yc);
+    label("Q2", xa + s * run.crestLengthB / 2 - 50, y + f * run.surchargeQ2 + 300);
+  }
+  if (run.surchargeQ3 > 0.001) {
+    dc.SelectPen(fw::Pen::Solid(10, colour ? fw::RGB(128, 0, 128) : fw::kBlack));
+    ArrowRow(dc, xb, kRightEdge, f * run.surchargeQ3, [&](double) { return yb; }, yb);
+    label("Q3", xb + 800, yb + f * run.surchargeQ3 + 350);
+  }
+
+  // 7. Water below the phreatic surface.
+  if (run.waterMode == 0) {
+    dc.SelectPen(black1);
+    dc.SelectBrush(brush(fw::RGB(175, 240, 250)));
+    const double y4 = kToeY + s * run.phreaticY4;
+    const fw::Point water[] = {fw::MakePoint(kToeX, kToeY),
+                               fw::MakePoint(kToeX + s * run.phreaticX2, kToeY + s * run.phreaticY2),
+                               fw::MakePoint(kToeX + s * run.phreaticX3, kToeY + s * run.phreaticY3),
+                               fw::MakePoint(kToeX + s * run.phreaticX4, y4),
+                               fw::MakePoint(kRightEdge, y4),
+                               fw::MakePoint(kRightEdge, kBottomEdge),
+                               fw::MakePoint(kLeftEdge, kBottomEdge),
+                               fw::MakePoint(kLeftEdge, yf),
+                               fw::MakePoint(kToeX, kToeY)};
+    dc.Polygon(water);
+  }
+
+  // 8. Layers, lowest first, red when overstressed (in colour).
+  for (int k = 0; k < layers; ++k) {
+    const double ratio = printer.ComputeLayerStrengthRatio(k);
+    const bool red = colour && IsLayerOverstressed(run, ratio);
+    dc.SelectPen(fw::Pen::Solid(15, red ? fw::RGB(255, 0, 0) : fw::kBlack));
+    const double xf = kToeX + s * results.layerFrontX[k];
+    Line(dc, xf, levelY(k), rearX(k), levelY(k));
+  }
+
+  // 9. Scale bar in the displayed length unit.
+  const double lengthFactor = printer.lengthUnitFactor;
+  const double heightShown = (std::isfinite(H) && H > 0 ? H : 1.0) * lengthFactor;
+  const ScaleBar& bar = ScaleBarFor(heightShown);
+  const double d = s / lengthFactor;
+  dc.SelectFont(bodyFont);
+  dc.TextOut(2000, -13200, Pick(kScaleCaption, language));
+  double lastLabelEnd = 0.0;
+  for (const Tick& tick : bar.ticks) {
+    const fw::Point at = fw::MakePoint(2000 + d * tick.at, -13500);
+    dc.TextOut(at, tick.text);
+    lastLabelEnd = at.x + dc.GetTextExtent(tick.text).cx;
+  }
+  // The unit stands 120 twips right of its position, but never over the last
+  // number (whose cell is wider than that gap): at least a blank after it.
+  double unitX = 2000 + d * bar.unitAt + 120;
+  const double clear = lastLabelEnd + dc.GetTextExtent(" ").cx;
+  if (unitX < clear) unitX = clear;
+  dc.TextOut(fw::MakePoint(unitX, -13500), UnitLabel(Quantity::kLength, printer.reportUnitSystem,
+                                                     printer.SymbolStyle(), language));
+  const fw::Brush grey = fw::Brush::Solid(fw::RGB(192, 192, 192));
+  for (const Span& cell : bar.lower) {
+    dc.FillRect(fw::Rect{fw::ToDeviceCoord(2000 + d * cell.from), -13940, fw::ToDeviceCoord(2000 + d * cell.to), -14000},
+                grey);
+  }
+  for (const Span& cell : bar.upper) {
+    dc.FillRect(fw::Rect{fw::ToDeviceCoord(2000 + d * cell.from), -13880, fw::ToDeviceCoord(2000 + d * cell.to), -13940},
+                grey);
+  }
+  dc.SelectPen(black1);
+  dc.SelectBrush(fw::Brush::Hollow());
+  dc.Rectangle(fw::Rect{2000, -14000, fw::ToDeviceCoord(2000 + d * bar.length), -13880});
+
+  // 10. End.
+  dc.SelectBrush(oldBrush);
+  dc.SelectPen(oldPen);
+}
+
+}  // namespace tervane
