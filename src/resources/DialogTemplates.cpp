@@ -1,6 +1,8 @@
 #include "resources/DialogTemplates.h"
 
 #include <deque>
+#include <string>
+#include <vector>
 
 namespace tervane {
 
@@ -14,12 +16,20 @@ std::deque<fw::DialogTemplate>& Registry() {
 
 }  // namespace
 
+static std::vector<std::string>& RefusedTemplates() {
+  static std::vector<std::string> refused;
+  return refused;
+}
+
 DialogTemplateRegistration::DialogTemplateRegistration(Maker maker) {
   if (maker == nullptr) return;
   for (fw::DialogTemplate& t : maker()) {
     // A name or number that is already taken keeps its first template.
-    if (FindDialogTemplate(t.name) != nullptr) continue;
-    if (t.number != 0 && FindDialogTemplateByNumber(t.number) != nullptr) continue;
+    if (FindDialogTemplate(t.name) != nullptr ||
+        (t.number != 0 && FindDialogTemplateByNumber(t.number) != nullptr)) {
+      RefusedTemplates().push_back(t.name);
+      continue;
+    }
     Registry().push_back(std::move(t));
   }
 }
@@ -50,6 +60,8 @@ const fw::DialogTemplate& DialogTemplateNamed(std::string_view name) {
   t.height = 50;
   return t;
 }
+
+const std::vector<std::string>& RefusedDialogTemplates() { return RefusedTemplates(); }
 
 std::vector<const fw::DialogTemplate*> AllDialogTemplates() {
   std::vector<const fw::DialogTemplate*> all;

@@ -11,6 +11,7 @@
 // The resource library is linked whole into every program, so no registration
 // is dropped by the linker.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -39,6 +40,10 @@ const fw::DialogTemplate* FindDialogTemplateByNumber(int number);
 const fw::DialogTemplate& DialogTemplateNamed(std::string_view name);
 // Every registered template, in registration order.
 std::vector<const fw::DialogTemplate*> AllDialogTemplates();
+
+// The names of templates whose registration was refused because their name or
+// number was taken already: a programming error, kept empty by a test.
+const std::vector<std::string>& RefusedDialogTemplates();
 
 class DialogTemplateRegistration {
  public:

@@ -7,6 +7,7 @@
 #include "resources/DialogTemplates.h"
 #include "resources/InputControlIds.h"
 #include "resources/InputPictures.h"
+#include "resources/ShellResources.h"
 #include "resources/TemplateBuilders.h"
 
 namespace tervane {
@@ -149,7 +150,7 @@ DialogTemplate ModifyGeneral() {
       Control(kDescription, ControlKind::MultiLineEdit, "", 80, 62, 243, 48, kField | fw::kVScroll, 500),
       FieldLabel("Designer's name:", 7, 116, 70),
       Control(kDesigner, ControlKind::Edit, "", 80, 116, 243, kEditHeight, kField, 100),
-      res::PictureControl(fw::kStaticId, res::kPictureGeneralInformation, 12, 138, 50, 46),
+      res::PictureControl(fw::kStaticId, res::kPictureMakerLogo, 12, 138, 50, 46),
       Control(kRetrieveLogo, ControlKind::PushButton, "Retrieve Bitmap File (Logo) for Printout in Current Run", 80,
               138, 150, 24, kButton),
       Control(kSaveLogo, ControlKind::PushButton, "Save Logo for Future  Runs", 80, 166, 150, 16, kButton),

@@ -246,26 +246,6 @@ void DrawAorSymbol(DeviceContext& dc, int width, int height) {
 
 // ---- the general information's emblem ----------------------------------------------
 
-// A reinforced slope in a frame: the soil with its layers of geosynthetic.
-void DrawGeneralInformation(DeviceContext& dc, int width, int height) {
-  const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kDialogGrey));
-  dc.SelectPen(fw::Pen::Solid(2, fw::RGB(0, 0, 128)));
-  dc.SelectBrush(fw::Brush::Solid(fw::RGB(204, 236, 255)));
-  dc.Rectangle(2, 2, width - 2, height - 2);
-  const Point soil[] = {{4, 60}, {22, 60}, {44, 20}, {width - 4, 20}, {width - 4, height - 4}, {4, height - 4}};
-  dc.SelectPen(fw::Pen::Solid(1, fw::RGB(160, 120, 0)));
-  dc.SelectBrush(fw::Brush::Solid(kSoil));
-  dc.Polygon(soil);
-  dc.SelectPen(fw::Pen::Solid(2, fw::RGB(0, 128, 0)));
-  for (int y = 28; y <= 56; y += 9) {
-    const int x = 22 + (60 - y) * 22 / 40;  // on the face
-    Line(dc, x, y, x + 34, y);
-  }
-  dc.SelectPen(fw::Pen::Solid(1, fw::RGB(0, 0, 128)));
-  Line(dc, 4, height - 10, width - 4, height - 10);
-}
-
 const PictureRegistration registration({
     Picture{kPictureTruncateUp, "TRUNCATEU", 68, 41, kDialogGrey, &DrawTruncateUp},
     Picture{kPictureTruncateDown, "TRUNCATED", 68, 41, kDialogGrey, &DrawTruncateDown},
@@ -275,7 +255,6 @@ const PictureRegistration registration({
     Picture{kPictureQuestionFocused, "QUESTIONF", 32, 32, kDialogGrey, &DrawQuestionFocused},
     Picture{kPictureGeometryDefinition, "GEOMETRY_DEFINITION", 420, 112, kDialogGrey, &DrawGeometryDefinition},
     Picture{kPictureAorSymbol, "AOR_SYMBOL", 15, 16, kDialogGrey, &DrawAorSymbol},
-    Picture{kPictureGeneralInformation, "GENERAL_INFORMATION", 75, 75, kDialogGrey, &DrawGeneralInformation},
 });
 
 }  // namespace

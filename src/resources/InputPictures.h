@@ -11,7 +11,6 @@ inline constexpr int kPictureGeometryDefinition = 164;
 // The symbol of the absolute orientation angle (15 x 16).
 inline constexpr int kPictureAorSymbol = 216;
 // The emblem of the general-information dialog (75 x 75).
-inline constexpr int kPictureGeneralInformation = 224;
 
 inline constexpr int kPictureTruncateUp = 3101;
 inline constexpr int kPictureTruncateDown = 3102;

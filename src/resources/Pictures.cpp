@@ -140,10 +140,18 @@ static std::vector<Picture>& PictureRegistry() {
   return registry;
 }
 
+static std::vector<int>& RefusedPictures() {
+  static std::vector<int> refused;
+  return refused;
+}
+
 PictureRegistration::PictureRegistration(std::initializer_list<Picture> pictures) {
   for (const Picture& picture : pictures) {
     // A number or name that is already taken keeps its first picture.
-    if (FindPicture(picture.id) != nullptr || FindPicture(picture.name) != nullptr) continue;
+    if (FindPicture(picture.id) != nullptr || FindPicture(picture.name) != nullptr) {
+      RefusedPictures().push_back(picture.id);
+      continue;
+    }
     PictureRegistry().push_back(picture);
   }
 }
@@ -163,5 +171,7 @@ const Picture* FindPicture(std::string_view name) {
 }
 
 std::span<const Picture> AllPictures() { return PictureRegistry(); }
+
+std::span<const int> RefusedPictureRegistrations() { return RefusedPictures(); }
 
 }  // namespace tervane::res

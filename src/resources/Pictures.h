@@ -40,6 +40,11 @@ const Picture* FindPicture(std::string_view name);
 // Every registered picture, in registration order.
 std::span<const Picture> AllPictures();
 
+// The numbers of pictures whose registration was refused because their number
+// or name was taken already (which picture wins would depend on the order of
+// start-up): a programming error, kept empty by a test.
+std::span<const int> RefusedPictureRegistrations();
+
 class PictureRegistration {
  public:
   explicit PictureRegistration(std::initializer_list<Picture> pictures);

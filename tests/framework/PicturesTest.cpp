@@ -31,6 +31,9 @@ TEST(PicturesTest, FindsPicturesByNumberAndName) {
     EXPECT_TRUE(names.insert(picture.name).second) << picture.name;
     EXPECT_NE(picture.draw, nullptr);
   }
+  // No two files register a picture under one number or name.
+  const std::span<const int> refused = RefusedPictureRegistrations();
+  EXPECT_TRUE(refused.empty()) << "picture " << (refused.empty() ? 0 : refused[0]) << " registered twice";
 }
 
 // Every picture paints its background first and leaves the device context as

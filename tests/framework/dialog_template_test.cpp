@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/DialogTemplates.h"
+
 namespace tervane::fw {
 namespace {
 
@@ -70,3 +72,9 @@ TEST(DialogTemplateLookup, DefaultButtonIsIdOkWithoutOne) {
 
 }  // namespace
 }  // namespace tervane::fw
+
+// No two files register a template under one name or number.
+TEST(DialogTemplateRegistry, NoTemplateIsRegisteredTwice) {
+  const std::vector<std::string>& refused = tervane::RefusedDialogTemplates();
+  EXPECT_TRUE(refused.empty()) << "template " << (refused.empty() ? "" : refused[0]) << " registered twice";
+}
