@@ -9,6 +9,7 @@
 #include "framework/Services.h"
 #include "report/PageHeaderFooter.h"
 #include "report/ReportPrinter.h"
+#include "resources/ShellResources.h"
 
 namespace tervane {
 
@@ -56,7 +57,8 @@ void RightAligned(fw::DeviceContext& dc, int y, const std::string& text, int pag
 }  // namespace
 
 std::string MakersNotice(int symbolStyle) {
-  return std::string(CopyrightSign(symbolStyle)) + " 1998-2026 Mirelo Geosynthetics, www.mirelo.example.com";
+  return std::string(CopyrightSign(symbolStyle)) + " " + res::kMakerYears + " " + res::kMakerName + ", " +
+         res::kMakerWebAddress;
 }
 
 std::string VersionBand(ReportLanguage language) {

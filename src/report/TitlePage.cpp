@@ -6,6 +6,8 @@
 #include "app/TervaneApp.h"
 #include "report/DibImage.h"
 #include "report/ReportPrinter.h"
+#include "report/PageHeaderFooter.h"
+#include "resources/ShellResources.h"
 
 namespace tervane {
 
@@ -69,10 +71,11 @@ const ReportTextRegistration registration("title page", {{"heading", &kHeading},
                                                          {"date label", &kDateLabel},
                                                          {"credit line", &kCreditLine}});
 
-constexpr const char* kCreationLine = "This report was created by Tervane Version 4.0, (c) Mirelo Geosynthetics 1998-2026";
+// The creation line always carries "(c)", whatever the symbol style.
+const std::string kCreationLine = "This report was created by Tervane Version 4.0, " + MakersNotice(1);
 constexpr const char* kAuthorLine = "Dr.-Ing. Halvard Quennell";
-constexpr const char* kAddressLine1 = "Mirelo Geosynthetics, 17 Quarry Lane";
-constexpr const char* kAddressLine2 = "Westbrook 4021, www.mirelo.example.com";
+const std::string kAddressLine1 = std::string(res::kMakerName) + ", " + res::kMakerStreet;
+const std::string kAddressLine2 = std::string(res::kMakerTown) + ", " + res::kMakerWebAddress;
 
 // Row r of the identification block.
 constexpr int RowY(int row) { return -300 * row; }

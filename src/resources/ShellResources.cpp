@@ -125,8 +125,8 @@ std::string CommandPrompt(int id) {
 std::vector<std::string> ContactPrintLines() {
   return {
       kMakerName,
-      "417 Quarry Lane, Suite 200",
-      "Harbourton, NV 89000",
+      kMakerStreet,
+      kMakerTown,
       "United States of America",
       "",
       "Telephone: +1 (702) 555-0142",
@@ -134,7 +134,7 @@ std::vector<std::string> ContactPrintLines() {
       "Support: support@mirelo.example.com",
       "Sales: sales@mirelo.example.com",
       "",
-      "Web: www.mirelo.example.com",
+      std::string("Web: ") + kMakerWebAddress,
   };
 }
 

@@ -70,9 +70,14 @@ std::vector<int> StatusIndicators();
 std::string CommandPrompt(int id);
 
 // ---- the maker -------------------------------------------------------------------
+// One maker everywhere: the notice, About, contact, the report's title page
+// and footer, and the text report all name it with these texts.
 inline constexpr const char* kMakerName = "Mirelo Engineering Inc.";
 inline constexpr const char* kMakerNameThreeLines = "Mirelo\nEngineering\nInc.";
-inline constexpr const char* kRightsNotice = "Copyright (c) 1998-2009";
+inline constexpr const char* kMakerYears = "1998-2026";
+inline constexpr const char* kMakerStreet = "417 Quarry Lane, Suite 200";
+inline constexpr const char* kMakerTown = "Harbourton, NV 89000";
+inline constexpr const char* kRightsNotice = "Copyright (c) 1998-2026";
 inline constexpr const char* kAllRightsReserved = "All Rights Reserved";
 inline constexpr const char* kMakerWebAddress = "www.mirelo.example.com";
 inline constexpr const char* kMakerHomePage = "https://www.mirelo.example.com/";

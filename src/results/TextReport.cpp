@@ -15,8 +15,8 @@ namespace {
 
 // The three lines under "Design Philosophy and Program Developed by:".
 constexpr const char* kDeveloperLines[3] = {
-    "                 The Tervane design team of Mirelo",
-    "                 Mirelo geosynthetic engineering software",
+    "                 The Tervane design team",
+    "                 Mirelo Engineering Inc.",
     "                 Tervane product support",
 };
 
