@@ -30,12 +30,7 @@ CStartDlg::CStartDlg() : fw::Dialog(DialogTemplateNamed("IDD_START")) {
 
 bool CStartDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  units = App().input.unitSystem;
-  const bool english = units == 1;
-  lengthFactor = english ? kFeetPerMetre : 1.0;
-  pressureFactor = english ? kPsfPerKpa : 1.0;
-  strengthFactor = english ? kLbPerFtPerKnPerM : 1.0;
-  unitWeightFactor = english ? kPcfPerKnPerM3 : 1.0;
+  ChooseDisplayUnits(App().input.unitSystem);
   ApplyEnableRule();
   App().settings.reportLanguage = ReadLanguageFile();
   ApplyDialogIdLabelRule(*this);

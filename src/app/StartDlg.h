@@ -4,22 +4,18 @@
 // when the project closes. Every piece of work starts from its buttons; it
 // paints a status line and the sketch of the slope that `input` describes.
 
+#include "app/DisplayUnits.h"
 #include "framework/Dialog.h"
 #include "framework/Text.h"
 
 namespace tervane {
 
-class CStartDlg : public fw::Dialog {
+// The unit choice and its factors (DisplayUnitChoice) are taken from `input`
+// when the dialog opens.
+class CStartDlg : public fw::Dialog, public DisplayUnitChoice {
  public:
   CStartDlg();
 
-  // Unit choice and factors taken from `input` when the dialog opens; the
-  // text report sets them again when it runs.
-  int units = 0;
-  double lengthFactor = 1.0;
-  double pressureFactor = 1.0;
-  double strengthFactor = 1.0;
-  double unitWeightFactor = 1.0;
   // The client size recorded by the last paint.
   int clientWidth = 0;
   int clientHeight = 0;

@@ -8,16 +8,7 @@ namespace tervane::input {
 
 // ---- units -------------------------------------------------------------------
 
-UnitFactors UnitFactors::ForUnitSystem(int unitSystem) {
-  UnitFactors f;
-  if (unitSystem == 1) {
-    f.length = kFeetPerMetre;
-    f.pressure = kPsfPerKpa;
-    f.strength = kLbPerFtPerKnPerM;
-    f.unitWeight = kPcfPerKnPerM3;
-  }
-  return f;
-}
+UnitFactors UnitFactors::ForUnitSystem(int unitSystem) { return UnitFactors{DisplayUnitFactors::For(unitSystem)}; }
 
 double UnitFactors::Of(Unit unit) const {
   switch (unit) {

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DisplayUnits.h"
 #include "app/ProjectData.h"
 
 namespace tervane::input {
@@ -34,12 +35,7 @@ namespace tervane::input {
 enum class Unit { kNone, kLength, kPressure, kStrength, kUnitWeight };
 
 // Display value = SI value * factor. All 1.0 in SI.
-struct UnitFactors {
-  double length = 1.0;
-  double pressure = 1.0;
-  double strength = 1.0;
-  double unitWeight = 1.0;
-
+struct UnitFactors : DisplayUnitFactors {
   static UnitFactors ForUnitSystem(int unitSystem);
   double Of(Unit unit) const;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/DisplayUnits.h"
 #include "app/GeosyntheticTypes.h"
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
@@ -98,8 +99,9 @@ bool CManualInputDataDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   const ProjectInput& input = App().input;
   unitSystem_ = input.unitSystem;
-  lengthFactor_ = unitSystem_ == 1 ? kFeetPerMetre : 1.0;
-  strengthFactor_ = unitSystem_ == 1 ? kLbPerFtPerKnPerM : 1.0;
+  const DisplayUnitFactors factors = DisplayUnitFactors::For(unitSystem_);
+  lengthFactor_ = factors.length;
+  strengthFactor_ = factors.strength;
 
   grid_.SetColumnHeaderRowCount(kHeaderRows);
   for (int c = 1; c <= kColumns; ++c) grid_.AddCellSpan(c, kTopHeaderRow, 1, 6);

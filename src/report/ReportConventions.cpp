@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/DisplayUnits.h"
 #include "app/ProjectData.h"
 #include "framework/Text.h"
 
@@ -77,12 +78,12 @@ std::string UnitLabel(Quantity quantity, int unitSystem, int symbolStyle, Report
 }
 
 double UnitFactor(Quantity quantity, int unitSystem) {
-  if (unitSystem != 1) return 1.0;
+  const DisplayUnitFactors factors = DisplayUnitFactors::For(unitSystem);
   switch (quantity) {
-    case Quantity::kLength: return kFeetPerMetre;
-    case Quantity::kPressure: return kPsfPerKpa;
-    case Quantity::kStrength: return kLbPerFtPerKnPerM;
-    case Quantity::kUnitWeight: return kPcfPerKnPerM3;
+    case Quantity::kLength: return factors.length;
+    case Quantity::kPressure: return factors.pressure;
+    case Quantity::kStrength: return factors.strength;
+    case Quantity::kUnitWeight: return factors.unitWeight;
   }
   return 1.0;
 }

@@ -56,11 +56,6 @@ std::string Utf8Slice(std::string_view text, std::size_t first, std::size_t coun
   return std::string(rest.substr(0, Utf8Offset(rest, count)));
 }
 
-DisplayUnitFactors DisplayUnitFactors::For(int unitSystem) {
-  if (unitSystem != 1) return DisplayUnitFactors{};
-  return DisplayUnitFactors{kFeetPerMetre, kPsfPerKpa, kLbPerFtPerKnPerM, kPcfPerKnPerM3};
-}
-
 bool IsOpenProjectFile(const std::string& path) {
   const std::string& project = App().projectPath;
   if (project.empty() || path.empty()) return false;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/DisplayUnits.h"
 #include "framework/Services.h"
 
 namespace tervane {
@@ -25,17 +26,6 @@ std::string OneLine(std::string_view text);
 // The first `count` characters of a UTF-8 text from character `first` on
 // (characters, not bytes; the files hold one byte per character).
 std::string Utf8Slice(std::string_view text, std::size_t first, std::size_t count);
-
-// SI to the display units: all 1 in SI (unitSystem 0), else m to ft, kPa to
-// lb/ft^2, kN/m to lb/ft and kN/m^3 to lb/ft^3.
-struct DisplayUnitFactors {
-  double length = 1.0;
-  double pressure = 1.0;
-  double strength = 1.0;
-  double unitWeight = 1.0;
-
-  static DisplayUnitFactors For(int unitSystem);
-};
 
 // True when the path names the file of the open project (the same file, by
 // any name); an export must never replace it.

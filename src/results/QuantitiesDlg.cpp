@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/DisplayUnits.h"
 #include "app/MessageDialogs.h"
 #include "app/Printout.h"
 #include "app/TervaneApp.h"
@@ -195,7 +196,7 @@ bool CQuantitiesDlg::OnInitDialog() {
 
   // Q is the quantity of the last run, in the units of that run.
   units_ = project.runInput.unitSystem;
-  lengthFactor_ = units_ == 1 ? kFeetPerMetre : 1.0;
+  lengthFactor_ = DisplayUnitFactors::For(units_).length;
   layerCount_ = std::clamp(project.results.resultLayerCount, 0, kMaxLayers);
   coverageRatio_ = project.input.coverageRatio;
 

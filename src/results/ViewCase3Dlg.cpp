@@ -54,9 +54,7 @@ bool CViewCase3Dlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   const ProjectInput& run = App().runInput;
   const AnalysisResults& r = App().results;
-  units = run.unitSystem;
-  lengthFactor = units == 1 ? kFeetPerMetre : 1.0;
-  strengthFactor = units == 1 ? kLbPerFtPerKnPerM : 1.0;
+  ChooseDisplayUnits(run.unitSystem);
   const std::string unit = units == 1 ? " ft." : " m.";
   const double fL = lengthFactor;
 

@@ -9,20 +9,18 @@
 #include <map>
 #include <string>
 
+#include "app/DisplayUnits.h"
 #include "framework/Dialog.h"
 
 namespace tervane {
 
-class CViewCase3Dlg : public fw::Dialog {
+class CViewCase3Dlg : public fw::Dialog, public DisplayUnitChoice {
  public:
   CViewCase3Dlg();
 
   // The text of each filled static by control id (empty until the dialog
   // initialises).
   std::map<int, std::string> texts;
-  int units = 0;
-  double lengthFactor = 1.0;
-  double strengthFactor = 1.0;
 
   // The critical angle of the active wedge in degrees, from points 2 and 3
   // of the run's direct-sliding wedge (a back line that leans back or stands

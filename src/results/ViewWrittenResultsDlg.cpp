@@ -21,12 +21,7 @@ CViewWrittenResultsDlg::CViewWrittenResultsDlg() : fw::Dialog(DialogTemplateName
 
 bool CViewWrittenResultsDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  units = App().input.unitSystem;
-  const bool english = units == 1;
-  lengthFactor = english ? kFeetPerMetre : 1.0;
-  pressureFactor = english ? kPsfPerKpa : 1.0;
-  strengthFactor = english ? kLbPerFtPerKnPerM : 1.0;
-  unitWeightFactor = english ? kPcfPerKnPerM3 : 1.0;
+  ChooseDisplayUnits(App().input.unitSystem);
   ApplyDialogIdLabelRule(*this);
   return true;
 }

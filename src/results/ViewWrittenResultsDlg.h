@@ -4,21 +4,16 @@
 // export for Ombix (which writes the units chosen now, copied from `input`
 // when the menu opens).
 
+#include "app/DisplayUnits.h"
 #include "framework/Dialog.h"
 
 namespace tervane {
 
-class CViewWrittenResultsDlg : public fw::Dialog {
+// The unit choice and its factors (DisplayUnitChoice) are those of `input` as
+// the menu opened.
+class CViewWrittenResultsDlg : public fw::Dialog, public DisplayUnitChoice {
  public:
   CViewWrittenResultsDlg();
-
-  // The unit choice of `input` as the menu opened, and its factors (all 1.0
-  // in SI): length, pressure, strength, unit weight.
-  int units = 0;
-  double lengthFactor = 1.0;
-  double pressureFactor = 1.0;
-  double strengthFactor = 1.0;
-  double unitWeightFactor = 1.0;
 
  protected:
   bool OnInitDialog() override;
