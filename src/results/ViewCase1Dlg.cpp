@@ -1,11 +1,9 @@
 #include "results/ViewCase1Dlg.h"
 
-#include <algorithm>
 #include <array>
 
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
-#include "framework/DataExchange.h"
 #include "framework/Spreadsheet.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
@@ -56,43 +54,13 @@ bool CCase1NoteDlg::OnInitDialog() {
 
 // ---- the table -------------------------------------------------------------------------
 
-CViewCase1Dlg::CViewCase1Dlg() : fw::Dialog(DialogTemplateNamed("IDD_VIEW_CASE1")) {
-  SetBackgroundColor(fw::RGB(222, 222, 222));
+CViewCase1Dlg::CViewCase1Dlg()
+    : ResultsTableDlg({"IDD_VIEW_CASE1", res::kSummarySheetId, res::kSummaryPreviewId, true, kGroups, kLayout,
+                       kStatusColumn, kTemporarySheetName, "summary", kPrintHeader}) {
   OnClicked(res::kSummaryNoteId, &CViewCase1Dlg::OnNote);
-  OnClicked(res::kExcelButtonId, &CViewCase1Dlg::OnExcel);
-  OnClicked(res::kPreviewToggleId, &CViewCase1Dlg::OnPrintPreview);
-  OnClicked(res::kPrintTableButtonId, &CViewCase1Dlg::OnPrintTable);
 }
 
-void CViewCase1Dlg::DoDataExchange(fw::DataExchange& dx) {
-  dx.Control(res::kSummarySheetId, sheet);
-  dx.Control(res::kSummaryPreviewId, preview);
-  dx.Text(res::kPreviewToggleId, previewButtonText);
-}
-
-bool CViewCase1Dlg::OnInitDialog() {
-  fw::Dialog::OnInitDialog();
-  const ProjectData& project = App();
-  units = project.runInput.unitSystem;
-  lengthFactor = units == 1 ? kFeetPerMetre : 1.0;
-  strengthFactor = units == 1 ? kLbPerFtPerKnPerM : 1.0;
-  check.strengthUnitFactor = strengthFactor;
-
-  ShowControl(res::kSummaryPreviewId, false);
-  previewShown = 0;
-
-  BuildResultsHeader(sheet, kGroups, kLayout, units, kStatusColumn);
-  // A file can hold any count; the sheet has room for the layers a run can have.
-  layerRows = std::clamp(project.results.resultLayerCount, 0, kMaxLayers);
-  StartResultsRows(sheet, kColumns);
-  for (int i = 0; i < layerRows; ++i) WriteLayer(i);
-  FinishResultsRows(sheet, layerRows, kColumns);
-
-  previewButtonText = kPrintPreviewText;
-  ApplyDialogIdLabelRule(*this);
-  UpdateData(false);
-  return true;
-}
+void CViewCase1Dlg::OnUnitsChosen() { check.strengthUnitFactor = strengthFactor; }
 
 void CViewCase1Dlg::WriteLayer(int i) {
   const ProjectInput& run = App().runInput;
@@ -129,15 +97,5 @@ void CViewCase1Dlg::OnNote() {
   CCase1NoteDlg dlg;
   dlg.DoModal();
 }
-
-void CViewCase1Dlg::OnExcel() { ExportResultsWorkbook(sheet, kTemporarySheetName, "summary"); }
-
-void CViewCase1Dlg::OnPrintPreview() {
-  ToggleResultsPreview(*this, sheet, preview, res::kSummarySheetId, res::kSummaryPreviewId, true, previewShown,
-                       previewButtonText);
-  UpdateData(false);
-}
-
-void CViewCase1Dlg::OnPrintTable() { PrintResultsSheet(sheet, kPrintHeader); }
 
 }  // namespace tervane

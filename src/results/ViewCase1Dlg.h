@@ -7,11 +7,9 @@
 // the run. The sheet can be exported to a workbook, shown in the print
 // preview 1205 instead, and printed; NOTE opens IDD_CASE1_NOTE.
 
-#include <string>
-
-#include "app/ControlWrappers.h"
 #include "app/StrengthFunctions.h"
 #include "framework/Dialog.h"
+#include "results/ResultsTableDlg.h"
 
 namespace tervane {
 
@@ -24,21 +22,10 @@ class CCase1NoteDlg : public fw::Dialog {
   bool OnInitDialog() override;
 };
 
-class CViewCase1Dlg : public fw::Dialog {
+class CViewCase1Dlg : public ResultsTableDlg {
  public:
   CViewCase1Dlg();
 
-  CFpspread1 sheet;
-  CPv_case1 preview;
-  // The caption of button 1207: "Print Preview" or "View Results".
-  std::string previewButtonText;
-  // 1 while the preview is shown instead of the sheet.
-  int previewShown = 0;
-  int layerRows = 0;
-  // The units of the last run and their factors.
-  int units = 0;
-  double lengthFactor = 1.0;
-  double strengthFactor = 1.0;
   // The strength check of the layer last written (T-ult, T-ltds, mode, Tr in
   // display units).
   LayerStrengthCheck check;
@@ -48,15 +35,11 @@ class CViewCase1Dlg : public fw::Dialog {
   static constexpr const char* kPrintHeader = "/cSummary of tabulated results/n/n";
 
  protected:
-  bool OnInitDialog() override;
-  void DoDataExchange(fw::DataExchange& dx) override;
+  void OnUnitsChosen() override;
+  void WriteLayer(int i) override;
 
  private:
   void OnNote();
-  void OnExcel();
-  void OnPrintPreview();
-  void OnPrintTable();
-  void WriteLayer(int i);
 };
 
 }  // namespace tervane
