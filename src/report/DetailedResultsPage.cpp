@@ -4,7 +4,6 @@
 // available in compound stability, the strength the tieback analysis needs
 // and the controlling mode, as the last run stored them.
 
-#include <algorithm>
 #include <string>
 
 #include "app/TervaneApp.h"
@@ -133,8 +132,6 @@ constexpr int kHeadingLineY[5] = {-2060, -2330, -2600, -2870, -3140};
 // line above the La heading, which reaches x 6000.
 constexpr PerLanguage<int> kCaptionX = WithX(WithX(SameX(5800), L::kDutch, 6000), L::kItalian, 6150);
 
-constexpr int kRowsPerPart = 35;
-
 }  // namespace
 
 void CReportPrinter::PrintDetailedResultsPage(fw::DeviceContext& dc, ReportPrintInfo& info, int part) {
@@ -152,17 +149,10 @@ void CReportPrinter::PrintDetailedResultsPage(fw::DeviceContext& dc, ReportPrint
   PageTexts texts(dc);
 
   // 2.-3. Title and, on parts 2 and 3, the continuation line.
-  AddTitle(texts, title, Pick(kTitle, language));
-  if (part == 2 || part == 3) texts.Add(small, 1200, RowY(6), Pick(kContinues, language));
-  texts.Draw();
+  DrawTablePartTitle(texts, title, Pick(kTitle, language), small, Pick(kContinues, language), part);
 
   // 4.-5. Rule, caption over the two strength columns and its underline.
-  dc.MoveTo(600, -1890);
-  dc.LineTo(11000, -1890);
-  dc.SelectFont(small);
-  dc.TextOut(Pick(kCaptionX, language), -1960, Pick(kCaption, language));
-  dc.MoveTo(5750, -2260);
-  dc.LineTo(8200, -2260);
+  DrawStrengthCaption(dc, small, Pick(kCaptionX, language), Pick(kCaption, language), 5750);
 
   // 6.-7. Column headings and unit labels.
   AddColumnHeadings(texts, small, language, kHeadings, kHeadingExceptions, kHeadingLineY);
@@ -173,14 +163,12 @@ void CReportPrinter::PrintDetailedResultsPage(fw::DeviceContext& dc, ReportPrint
   texts.Draw();
 
   // 8. Rule over the rows.
-  dc.MoveTo(600, -3780);
-  dc.LineTo(11000, -3780);
+  DrawTableRule(dc, -3780);
 
   // 9. One row per layer of the part, in index order.
-  const int first = part == 1 ? 0 : part == 2 ? kRowsPerPart : 2 * kRowsPerPart;
-  const int count = std::clamp(reportLayerCount, 0, kMaxLayers);
-  for (int i = first; i < count && i < first + kRowsPerPart; ++i) {
-    const int y = -4050 - 270 * (i - first);
+  const TablePartLayers layers = LayersOfTablePart(part, reportLayerCount);
+  for (int i = layers.first; i < layers.end; ++i) {
+    const int y = -4050 - 270 * (i - layers.first);
     const double le = results.embeddedLength[i];
     const double la = results.lengthToSlipSurface[i];
     texts.Add(body, 600, y, Integer(i + 1));

@@ -96,6 +96,33 @@ const ReportTextRegistration registration("results tables", {{"tieback mode", &k
 
 }  // namespace
 
+TablePartLayers LayersOfTablePart(int part, int layerCount) {
+  const int first = part == 1 ? 0 : part == 2 ? kLayersPerTablePart : 2 * kLayersPerTablePart;
+  const int count = std::clamp(layerCount, 0, kMaxLayers);
+  return {first, std::min(count, first + kLayersPerTablePart)};
+}
+
+void DrawTablePartTitle(PageTexts& texts, const fw::Font& titleFont, std::string_view title,
+                        const fw::Font& noteFont, std::string_view continuationNote, int part) {
+  AddTitle(texts, titleFont, title);
+  if (part == 2 || part == 3) texts.Add(noteFont, 1200, RowY(6), continuationNote);
+  texts.Draw();
+}
+
+void DrawTableRule(fw::DeviceContext& dc, int y) {
+  dc.MoveTo(600, y);
+  dc.LineTo(11000, y);
+}
+
+void DrawStrengthCaption(fw::DeviceContext& dc, const fw::Font& font, int captionX, std::string_view caption,
+                         int underlineX) {
+  DrawTableRule(dc, -1890);
+  dc.SelectFont(font);
+  dc.TextOut(captionX, -1960, caption);
+  dc.MoveTo(underlineX, -2260);
+  dc.LineTo(8200, -2260);
+}
+
 std::string_view ModeWord(ReportLanguage language, int controllingMode) {
   return Pick(controllingMode == 1 ? kTiebackWord : kCompoundWord, language);
 }

@@ -74,6 +74,31 @@ void AddTitle(PageTexts& texts, const fw::Font& font, std::string_view title);
 
 // ---- the results tables ------------------------------------------------------------
 
+// Each results table is printed in parts of 35 layers: part 1 lists the
+// layers 0..34, part 2 the layers 35..69, part 3 those from 70 on.
+inline constexpr int kLayersPerTablePart = 35;
+// The layers first .. end - 1 that part `part` of a table lists, of a run of
+// `layerCount` layers (taken as 0..kMaxLayers); none when end <= first.
+struct TablePartLayers {
+  int first;
+  int end;
+};
+TablePartLayers LayersOfTablePart(int part, int layerCount);
+
+// The title of a table page and, on parts 2 and 3, the note that the table
+// continues at x 1200 on row 6, then draws them.
+void DrawTablePartTitle(PageTexts& texts, const fw::Font& titleFont, std::string_view title,
+                        const fw::Font& noteFont, std::string_view continuationNote, int part);
+
+// A rule across a results table (x 600 to 11000) in the pen selected.
+void DrawTableRule(fw::DeviceContext& dc, int y);
+
+// The top of a results table, in the pen selected: the rule at y -1890, the
+// caption over its strength columns at (captionX, -1960) in `font`, and the
+// caption's underline from underlineX to 8200 at y -2260.
+void DrawStrengthCaption(fw::DeviceContext& dc, const fw::Font& font, int captionX, std::string_view caption,
+                         int underlineX);
+
 // The mode of failure that controls a layer: "Tieback" for mode 1, otherwise
 // "Compound" (only the Polish tables translate them).
 std::string_view ModeWord(ReportLanguage language, int controllingMode);

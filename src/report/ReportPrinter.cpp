@@ -5,12 +5,13 @@
 
 #include "app/TervaneApp.h"
 #include "report/DisplayGraphicsDlg.h"
+#include "report/ReportPages.h"
 
 namespace tervane {
 
 int ReportPageCount(int layerCount) {
-  if (layerCount <= 35) return 6;
-  if (layerCount <= 70) return 8;
+  if (layerCount <= kLayersPerTablePart) return 6;
+  if (layerCount <= 2 * kLayersPerTablePart) return 8;
   return 10;
 }
 
@@ -24,7 +25,7 @@ ReportPageAssignment ReportPageAt(int layerCount, int pageNumber) {
     default: break;
   }
   if (pageNumber == count) return {ReportPage::kSlidingAndDeepSeated, 0};
-  // Pages 4 .. count - 1 hold the two tables, each in parts of 35 layers.
+  // Pages 4 .. count - 1 hold the two tables, each in parts of kLayersPerTablePart layers.
   const int parts = (count - 4) / 2;
   const int index = pageNumber - 4;
   if (index < parts) return {ReportPage::kResultsSummary, index + 1};

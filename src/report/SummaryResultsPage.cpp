@@ -4,7 +4,6 @@
 // reinforcement strength and its status, by the layer strength check of the
 // results tables.
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -123,8 +122,6 @@ constexpr HeadingLineX kHeadingExceptions[] = {{ReportLanguage::kItalian, 1, 1, 
 // The line above the headings, then the four heading lines.
 constexpr int kHeadingLineY[5] = {-2060, -2330, -2600, -2870, -3140};
 
-constexpr int kRowsPerPart = 35;
-
 }  // namespace
 
 void CReportPrinter::PrintResultsSummaryPage(fw::DeviceContext& dc, ReportPrintInfo& info, int part) {
@@ -144,18 +141,11 @@ void CReportPrinter::PrintResultsSummaryPage(fw::DeviceContext& dc, ReportPrintI
   PageTexts texts(dc);
 
   // 2.-3. Title and, on parts 2 and 3, the continuation note.
-  AddTitle(texts, title, Pick(kTitle, language));
-  if (part == 2 || part == 3) texts.Add(body, 1200, RowY(6), Pick(kContinues, language));
-  texts.Draw();
+  DrawTablePartTitle(texts, title, Pick(kTitle, language), body, Pick(kContinues, language), part);
 
   // 4.-5. Rule 1, the strength banner and the rule under it.
   dc.SelectPen(rule);
-  dc.MoveTo(600, -1890);
-  dc.LineTo(11000, -1890);
-  dc.SelectFont(body);
-  dc.TextOut(5100, -1960, Pick(kBanner, language));
-  dc.MoveTo(4350, -2260);
-  dc.LineTo(8200, -2260);
+  DrawStrengthCaption(dc, body, 5100, Pick(kBanner, language), 4350);
 
   // 6.-7. Column headings and unit labels; an Italian table stands a line lower.
   const int shift = language == ReportLanguage::kItalian ? -270 : 0;
@@ -173,15 +163,13 @@ void CReportPrinter::PrintResultsSummaryPage(fw::DeviceContext& dc, ReportPrintI
 
   // 8. Rule 3.
   dc.SelectPen(rule);
-  dc.MoveTo(600, -3240 + shift);
-  dc.LineTo(11000, -3240 + shift);
+  DrawTableRule(dc, -3240 + shift);
   dc.SelectPen(thin);
 
   // 9. One row per layer of the part, the lowest layer first.
-  const int first = part == 1 ? 0 : part == 2 ? kRowsPerPart : 2 * kRowsPerPart;
-  const int count = std::clamp(reportLayerCount, 0, kMaxLayers);
-  for (int i = first; i < count && i < first + kRowsPerPart; ++i) {
-    const int y = -3510 + shift - 270 * (i - first);
+  const TablePartLayers layers = LayersOfTablePart(part, reportLayerCount);
+  for (int i = layers.first; i < layers.end; ++i) {
+    const int y = -3510 + shift - 270 * (i - layers.first);
     texts.Add(body, 600, y, Integer(i + 1));
     texts.Add(body, 1200, y, Fixed2(results.resultLayerElevation[i] * lengthUnitFactor));
     texts.Add(body, 2300, y, Fixed2((results.layerRearX[i] - results.layerFrontX[i]) * lengthUnitFactor));
