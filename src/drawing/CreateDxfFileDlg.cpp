@@ -106,8 +106,8 @@ void CCreateDxfFileDlg::OnPaint(fw::DeviceContext& dc) {
   clientWidth_ = client.cx;
   clientHeight_ = client.cy;
   const CTervaneApp& app = App();
-  const DxfPreviewScene scene{app.runInput, app.results, dxfLayerCount, lengthUnitFactor, unitSystem,
-                              app.settings.screenColorMode};
+  const ResultsScene scene{app.runInput, app.results, dxfLayerCount, lengthUnitFactor, unitSystem,
+                           app.settings.screenColorMode};
   PaintDxfPreview(dc, client, Selection(), scene, strengthCheck_);
 }
 

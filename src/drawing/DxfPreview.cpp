@@ -8,13 +8,12 @@ namespace tervane {
 
 namespace {
 
-using fw::Brush;
 using fw::Pen;
 
 class Preview {
  public:
   Preview(fw::DeviceContext& dc, fw::Size client, const DxfSelection& selection,
-          const DxfPreviewScene& scene, LayerStrengthCheck& check)
+          const ResultsScene& scene, LayerStrengthCheck& check)
       : dc_(dc), sel_(selection), scene_(scene), in_(scene.runInput), res_(scene.results),
         check_(check), W_(client.cx), Hc_(client.cy), bw_(scene.colorMode == 1),
         section_(dc, scene.runInput, scene.results, MakeGeometry(scene.runInput, client), bw_) {
@@ -22,15 +21,7 @@ class Preview {
   }
 
   void Paint() {
-    const Pen oldPen = dc_.CurrentPen();
-    const Brush oldBrush = dc_.CurrentBrush();
-    fw::Font font;
-    font.face = "MS Sans Serif";
-    font.height = fw::PointFontHeight(dc_, 80);
-    const fw::Font oldFont = dc_.SelectFont(font);
-    dc_.SetTextColor(section_.TextColour());
-    dc_.SetBkColor(bw_ ? fw::kWhite : section::kGrey);
-
+    const PaintScope scope(dc_, bw_);
     section_.Background(fw::Rect{0, 0, W_, Hc_});
     if (sel_.exportGeometry == 1) {
       section_.Ground();
@@ -49,10 +40,6 @@ class Preview {
     if (sel_.exportToeCompoundSurfaces == 1) section_.ToeCompoundSurfaces(layerCount_);
     if (sel_.exportLayerCompoundSurfaces == 1) section_.LayerCompoundSurfaces(layerCount_);
     section_.HeightDimension(scene_.lengthUnitFactor, scene_.unitSystem);
-
-    dc_.SelectFont(oldFont);
-    dc_.SelectBrush(oldBrush);
-    dc_.SelectPen(oldPen);
   }
 
  private:
@@ -91,7 +78,7 @@ class Preview {
 
   fw::DeviceContext& dc_;
   const DxfSelection& sel_;
-  const DxfPreviewScene& scene_;
+  const ResultsScene& scene_;
   const ProjectInput& in_;
   const AnalysisResults& res_;
   LayerStrengthCheck& check_;
@@ -105,7 +92,7 @@ class Preview {
 }  // namespace
 
 void PaintDxfPreview(fw::DeviceContext& dc, fw::Size client, const DxfSelection& selection,
-                     const DxfPreviewScene& scene, LayerStrengthCheck& check) {
+                     const ResultsScene& scene, LayerStrengthCheck& check) {
   Preview(dc, client, selection, scene, check).Paint();
 }
 

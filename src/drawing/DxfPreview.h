@@ -5,25 +5,15 @@
 
 #include "app/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
+#include "drawing/ResultsDrawing.h"
 #include "framework/DeviceContext.h"
 
 namespace tervane {
-
-struct DxfPreviewScene {
-  const ProjectInput& runInput;
-  const AnalysisResults& results;
-  int layerCount = 0;
-  // Feet per metre for the H label (1.0 in SI) and the label's unit system.
-  double lengthUnitFactor = 1.0;
-  int unitSystem = 0;
-  // 0 colour, 1 black and white.
-  int colorMode = 0;
-};
 
 // Paints the preview into a client area of the given size. `check` colours
 // the layers (its check values are left as the last layer set them). The
 // font, pen and brush selected before are selected again at the end.
 void PaintDxfPreview(fw::DeviceContext& dc, fw::Size client, const DxfSelection& selection,
-                     const DxfPreviewScene& scene, LayerStrengthCheck& check);
+                     const ResultsScene& scene, LayerStrengthCheck& check);
 
 }  // namespace tervane

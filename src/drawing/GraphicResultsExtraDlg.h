@@ -7,57 +7,31 @@
 // list, zoom, pan, "B/W", capture commands and the explanation of compound
 // surfaces (IDD_COMPOUND_EXPLAIN, CCompoundExplainDlg).
 
-#include <array>
-
-#include "app/ControlWrappers.h"
-#include "app/ProjectData.h"
-#include "drawing/ResultsDrawing.h"
-#include "framework/Dialog.h"
+#include "drawing/ResultsDrawingDlg.h"
 
 namespace tervane {
 
-class CGraphicResultsExtraDlg : public fw::Dialog {
+class CGraphicResultsExtraDlg : public CResultsDrawingDlg {
  public:
   CGraphicResultsExtraDlg();
 
-  int unitSystem = 0;
-  double lengthUnitFactor = 1.0;
+  // Strength units of the run per kN/m; set at initialisation.
   double strengthUnitFactor = 1.0;
-  int clientWidth = 0;
-  int clientHeight = 0;
-  DrawingFrame frame;
-  DrawingView view;
   SurfaceToggles toggles;
-  int layerCount = 0;
-  std::array<double, kMaxLayers> layerLength{};
 
+  // The handlers of this drawing's own buttons.
   void OnAllTiebackSurfaces();
   void OnToeCompoundSurfaces();
   void OnLayerCompoundSurfaces();
   void OnExplanation();
-  void OnScaleLarge();
-  void OnScaleSmall();
-  void OnDefaultScale();
-  void OnUp();
-  void OnDown();
-  void OnLeft();
-  void OnRight();
-  void OnBlackWhite();
-  void OnBitmapFile();
   void OnCallPaint();
-  void OnClickLayerSpread(int col, int row);
 
  protected:
   bool OnInitDialog() override;
   void DoDataExchange(fw::DataExchange& dx) override;
-  void OnPaint(fw::DeviceContext& dc) override;
 
  private:
-  // Invalidates the figure: from the frame's left edge to the right of the
-  // client area, top to bottom.
-  void RepaintFigure();
-
-  CFpspread1 layerList_;
+  void PaintFigure(fw::DeviceContext& dc, fw::Size client, const ResultsScene& scene) override;
 };
 
 // IDD_COMPOUND_EXPLAIN: what the two toggles of compound surfaces show.

@@ -56,33 +56,6 @@ using namespace section;
 constexpr ColorRef kBlack = fw::kBlack;
 constexpr ColorRef kWhite = fw::kWhite;
 
-// One paint of either drawing: the font and the drawing objects found are
-// selected back at the end.
-class PaintScope {
- public:
-  PaintScope(fw::DeviceContext& dc, bool bw) : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()) {
-    fw::Font font;
-    font.face = "MS Sans Serif";
-    font.height = fw::PointFontHeight(dc, 80);
-    font_ = dc.SelectFont(font);
-    dc.SetTextColor(bw ? kBlack : kBlue);
-    dc.SetBkColor(bw ? kWhite : kGrey);
-  }
-  ~PaintScope() {
-    dc_.SelectFont(font_);
-    dc_.SelectBrush(brush_);
-    dc_.SelectPen(pen_);
-  }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-
- private:
-  fw::DeviceContext& dc_;
-  Pen pen_;
-  Brush brush_;
-  fw::Font font_;
-};
-
 // The view transform of a paint: s = H / slopeHeight x zoom, the toe at
 // (0.25 W + panX, toeFraction H + panY), the frame as the soil's edges.
 SectionGeometry MakeGeometry(const ProjectInput& in, fw::Size client, const DrawingView& view, double toeFraction,
@@ -123,6 +96,29 @@ void PaintGround(SectionPainter& section, const ResultsScene& scene, fw::Size cl
   section.ToeDot();
   section.DepthLine(frame.right - 0.2 * client.cx);
 }
+
+// The start of one paint of either drawing: the paint scope, the section in
+// the drawing's view transform and steps 1 to 8 painted, for the run's
+// layers bounded to the rows of the records. The members are made in this
+// order and the scope, made before the section, ends after it.
+struct GroundedPaint {
+  GroundedPaint(fw::DeviceContext& dc, fw::Size client, const DrawingView& view, const ResultsScene& scene,
+                double toeFraction, bool raiseRuns)
+      : bw(scene.colorMode == 1),
+        layerCount(BoundedLayerCount(scene.layerCount)),
+        scope(dc, bw),
+        section(dc, scene.runInput, scene.results, MakeGeometry(scene.runInput, client, view, toeFraction, raiseRuns),
+                bw) {
+    ResultsScene bounded = scene;
+    bounded.layerCount = layerCount;
+    PaintGround(section, bounded, client);
+  }
+
+  const bool bw;
+  const int layerCount;
+  const PaintScope scope;
+  SectionPainter section;
+};
 
 // The white box of the picked layer's texts, 0.41 W wide at (0.1 W, 0.01 H).
 void TextBox(fw::DeviceContext& dc, fw::Size client, double heightFraction) {
@@ -177,16 +173,13 @@ void PickedSurfaces(fw::DeviceContext& dc, SectionPainter& section, const Analys
 void PaintResultsDrawing(fw::DeviceContext& dc, fw::Size client, const DrawingView& view, int showOutermost,
                          const ResultsScene& scene, LayerStrengthCheck& check) {
   if (client.cx <= 0 || client.cy <= 0) return;
-  const bool bw = scene.colorMode == 1;
+  GroundedPaint paint(dc, client, view, scene, 0.55, true);
+  const bool bw = paint.bw;
+  const int N = paint.layerCount;
+  SectionPainter& section = paint.section;
   const ProjectInput& in = scene.runInput;
   const AnalysisResults& res = scene.results;
-  const int N = BoundedLayerCount(scene.layerCount);
   const double W = client.cx, H = client.cy;
-  const PaintScope scope(dc, bw);
-  SectionPainter section(dc, in, res, MakeGeometry(in, client, view, 0.55, true), bw);
-  ResultsScene bounded = scene;
-  bounded.layerCount = N;
-  PaintGround(section, bounded, client);
 
   if (showOutermost == 1) section.CriticalSurfaces(0.57 * H, 0.55 * H);
 
@@ -234,16 +227,12 @@ void PaintCompoundTiebackDrawing(fw::DeviceContext& dc, fw::Size client, const D
                                  const SurfaceToggles& toggles, const ResultsScene& scene,
                                  double strengthUnitFactor) {
   if (client.cx <= 0 || client.cy <= 0) return;
-  const bool bw = scene.colorMode == 1;
-  const ProjectInput& in = scene.runInput;
+  GroundedPaint paint(dc, client, view, scene, 0.53, false);
+  const bool bw = paint.bw;
+  const int N = paint.layerCount;
+  SectionPainter& section = paint.section;
   const AnalysisResults& res = scene.results;
-  const int N = BoundedLayerCount(scene.layerCount);
   const double W = client.cx, H = client.cy;
-  const PaintScope scope(dc, bw);
-  SectionPainter section(dc, in, res, MakeGeometry(in, client, view, 0.53, false), bw);
-  ResultsScene bounded = scene;
-  bounded.layerCount = N;
-  PaintGround(section, bounded, client);
 
   if (view.HasSelection(N)) {
     const int k = view.selectedLayer;

@@ -47,13 +47,14 @@ class DrawingView {
   int zoomSteps_ = 0;
 };
 
-// The last run as the drawings read it.
+// The last run as the drawings and the DXF preview read it.
 struct ResultsScene {
   const ProjectInput& runInput;
   const AnalysisResults& results;
-  // Layers of the run, bounded to the rows of the records.
+  // Layers of the run; the painters bound them to the rows of the records.
   int layerCount = 0;
-  // Display units of the run: 3.28084 and 68.519 in English units, else 1.
+  // Feet per metre in English units (1.0 in SI), for the lengths and the
+  // H label.
   double lengthUnitFactor = 1.0;
   int unitSystem = 0;
   // 0 colour, 1 black and white.

@@ -29,6 +29,22 @@ constexpr std::size_t kRetainedSoilPoints = 118;
 
 }  // namespace
 
+PaintScope::PaintScope(fw::DeviceContext& dc, bool blackAndWhite)
+    : dc_(dc), pen_(dc.CurrentPen()), brush_(dc.CurrentBrush()) {
+  fw::Font font;
+  font.face = "MS Sans Serif";
+  font.height = fw::PointFontHeight(dc, 80);
+  font_ = dc.SelectFont(font);
+  dc.SetTextColor(blackAndWhite ? kBlack : kBlue);
+  dc.SetBkColor(blackAndWhite ? kWhite : kGrey);
+}
+
+PaintScope::~PaintScope() {
+  dc_.SelectFont(font_);
+  dc_.SelectBrush(brush_);
+  dc_.SelectPen(pen_);
+}
+
 SectionPainter::SectionPainter(fw::DeviceContext& dc, const ProjectInput& runInput,
                                const AnalysisResults& results, const SectionGeometry& geometry, bool blackAndWhite)
     : dc_(dc), in_(runInput), res_(results), g_(geometry), bw_(blackAndWhite) {}

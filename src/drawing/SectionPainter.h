@@ -37,6 +37,24 @@ inline constexpr fw::ColorRef kStrengthGreen = fw::RGB(0, 192, 0);
 inline constexpr fw::ColorRef kPurple = fw::RGB(128, 0, 128);
 }  // namespace section
 
+// One paint of a screen figure: selects the figure's font (MS Sans Serif,
+// 8 points) and its text colours (black on white in black and white, blue on
+// grey in colour); the font and the pen and brush found are selected back at
+// the end.
+class PaintScope {
+ public:
+  PaintScope(fw::DeviceContext& dc, bool blackAndWhite);
+  ~PaintScope();
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+
+ private:
+  fw::DeviceContext& dc_;
+  fw::Pen pen_;
+  fw::Brush brush_;
+  fw::Font font_;
+};
+
 // The pixel quantities of one paint.
 struct SectionGeometry {
   double s = 0;     // pixels per metre
