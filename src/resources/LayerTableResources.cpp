@@ -3,6 +3,7 @@
 // of the results drawings).
 
 #include "resources/DialogTemplates.h"
+#include "resources/PictureHelpers.h"
 #include "resources/Pictures.h"
 #include "resources/TemplateBuilders.h"
 
@@ -18,15 +19,11 @@ using res::Label;
 
 // A column of row numerals, the second one under the tip of a mouse arrow.
 void DrawNumeralClick(DeviceContext& dc, int width, int height) {
-  dc.Save();
-  const fw::ColorRef background = fw::RGB(222, 222, 222);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(background));
+  const res::picture::SavedState saved(dc);
+  res::picture::Fill(dc, 0, 0, width, height, res::picture::kDialogGrey);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(fw::kBlack);
-  fw::Font font;
-  font.face = "Arial";
-  font.height = -8;
-  dc.SelectFont(font);
+  dc.SelectFont(res::picture::MakeFont("Arial", 8));
   dc.SelectPen(fw::Pen::Solid(0, fw::RGB(128, 128, 128)));
   // The row-number column: a header cell and three numbered rows.
   const int left = 3, right = 17, rowHeight = 7, top = 1;
@@ -53,11 +50,10 @@ void DrawNumeralClick(DeviceContext& dc, int width, int height) {
   dc.SelectPen(fw::Pen::Solid(0, fw::kBlack));
   dc.SelectBrush(fw::Brush::Solid(fw::kWhite));
   dc.Polygon(arrow);
-  dc.Restore();
 }
 
 const res::PictureRegistration pictures({
-    res::Picture{210, "NUMERAL_CLICK", 36, 30, fw::RGB(222, 222, 222), &DrawNumeralClick},
+    res::Picture{210, "NUMERAL_CLICK", 36, 30, res::picture::kDialogGrey, &DrawNumeralClick},
 });
 
 std::vector<fw::DialogTemplate> MakeTemplates() {
