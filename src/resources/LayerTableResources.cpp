@@ -14,6 +14,7 @@ namespace {
 using fw::ControlKind;
 using fw::DeviceContext;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::Label;
 
@@ -73,7 +74,7 @@ std::vector<fw::DialogTemplate> MakeTemplates() {
             272, 16),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "OK", 172, 274, 50, 14, kButton),
       Control(fw::IDCANCEL, ControlKind::PushButton, "Cancel", 229, 274, 50, 14, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_MANUAL_INPUT_DATA", 7, 278, 100, 8),
+      IdLabel("IDD_MANUAL_INPUT_DATA", 7, 278, 100),
   };
   std::vector<fw::DialogTemplate> all;
   all.push_back(std::move(t));
