@@ -21,7 +21,9 @@ namespace {
 using fw::DeviceContext;
 using fw::Point;
 using picture::CentredText;
+using picture::DrawFace;
 using picture::Face;
+using picture::Fill;
 using picture::Line;
 using picture::MakeFont;
 using picture::SavedState;
@@ -92,12 +94,28 @@ void BitmapIcon(DeviceContext& dc, int x, int y) {
   dc.Ellipse(x + 14, y + 2, x + 19, y + 7);
 }
 
-void DrawBitmapFile(DeviceContext& dc, int width, int height, Face face) {
+// A button face with an icon at iconX, centred in height, and a caption
+// centred right of textLeft; pressed, both move a pixel down and right.
+struct IconButton {
+  void (*icon)(DeviceContext& dc, int x, int y);
+  int iconX;
+  int iconHeight;
+  int textLeft;
+  const char* caption;
+  int captionSize;
+};
+
+void DrawIconButton(DeviceContext& dc, int width, int height, Face face, const IconButton& button) {
   const SavedState saved(dc);
   picture::ButtonFace(dc, width, height, face);
   const int shift = face == Face::kDown ? 1 : 0;
-  BitmapIcon(dc, 8 + shift, (height - 17) / 2 + shift);
-  Caption(dc, 36 + (width - 36) / 2, height / 2, "Save as bitmap file", 11, shift);
+  button.icon(dc, button.iconX + shift, (height - button.iconHeight) / 2 + shift);
+  Caption(dc, button.textLeft + (width - button.textLeft) / 2, height / 2, button.caption, button.captionSize,
+          shift);
+}
+
+void DrawBitmapFile(DeviceContext& dc, int width, int height, Face face) {
+  DrawIconButton(dc, width, height, face, {&BitmapIcon, 8, 17, 36, "Save as bitmap file", 11});
 }
 
 // A painter's palette with three colours and its thumb hole.
@@ -118,11 +136,7 @@ void PaletteIcon(DeviceContext& dc, int x, int y) {
 }
 
 void DrawCallPaint(DeviceContext& dc, int width, int height, Face face) {
-  const SavedState saved(dc);
-  picture::ButtonFace(dc, width, height, face);
-  const int shift = face == Face::kDown ? 1 : 0;
-  PaletteIcon(dc, 5 + shift, (height - 15) / 2 + shift);
-  Caption(dc, 27 + (width - 27) / 2, height / 2, "Image editor", 10, shift);
+  DrawIconButton(dc, width, height, face, {&PaletteIcon, 5, 15, 27, "Image editor", 10});
 }
 
 // A set square on a sheet: a drawing for CAD.
@@ -139,11 +153,7 @@ void DraftIcon(DeviceContext& dc, int x, int y) {
 }
 
 void DrawCallDxf(DeviceContext& dc, int width, int height, Face face) {
-  const SavedState saved(dc);
-  picture::ButtonFace(dc, width, height, face);
-  const int shift = face == Face::kDown ? 1 : 0;
-  DraftIcon(dc, 6 + shift, (height - 15) / 2 + shift);
-  Caption(dc, 27 + (width - 27) / 2, height / 2, "DXF file", 10, shift);
+  DrawIconButton(dc, width, height, face, {&DraftIcon, 6, 15, 27, "DXF file", 10});
 }
 
 // A magnifying glass with "+" (larger) or "-" (smaller).
@@ -161,28 +171,15 @@ void DrawScale(DeviceContext& dc, int width, int height, Face face, bool larger)
   if (larger) Line(dc, 11 + s, 7 + s, 11 + s, 15 + s);
 }
 
-void DrawBitmapFileUp(DeviceContext& dc, int w, int h) { DrawBitmapFile(dc, w, h, Face::kUp); }
-void DrawBitmapFileDown(DeviceContext& dc, int w, int h) { DrawBitmapFile(dc, w, h, Face::kDown); }
-void DrawBitmapFileFocused(DeviceContext& dc, int w, int h) { DrawBitmapFile(dc, w, h, Face::kFocused); }
-void DrawCallPaintUp(DeviceContext& dc, int w, int h) { DrawCallPaint(dc, w, h, Face::kUp); }
-void DrawCallPaintDown(DeviceContext& dc, int w, int h) { DrawCallPaint(dc, w, h, Face::kDown); }
-void DrawCallPaintFocused(DeviceContext& dc, int w, int h) { DrawCallPaint(dc, w, h, Face::kFocused); }
-void DrawCallDxfUp(DeviceContext& dc, int w, int h) { DrawCallDxf(dc, w, h, Face::kUp); }
-void DrawCallDxfDown(DeviceContext& dc, int w, int h) { DrawCallDxf(dc, w, h, Face::kDown); }
-void DrawCallDxfFocused(DeviceContext& dc, int w, int h) { DrawCallDxf(dc, w, h, Face::kFocused); }
-void DrawScaleLargeUp(DeviceContext& dc, int w, int h) { DrawScale(dc, w, h, Face::kUp, true); }
-void DrawScaleLargeDown(DeviceContext& dc, int w, int h) { DrawScale(dc, w, h, Face::kDown, true); }
-void DrawScaleLargeFocused(DeviceContext& dc, int w, int h) { DrawScale(dc, w, h, Face::kFocused, true); }
-void DrawScaleSmallUp(DeviceContext& dc, int w, int h) { DrawScale(dc, w, h, Face::kUp, false); }
-void DrawScaleSmallDown(DeviceContext& dc, int w, int h) { DrawScale(dc, w, h, Face::kDown, false); }
-void DrawScaleSmallFocused(DeviceContext& dc, int w, int h) { DrawScale(dc, w, h, Face::kFocused, false); }
+void DrawScaleLarge(DeviceContext& dc, int w, int h, Face face) { DrawScale(dc, w, h, face, true); }
+void DrawScaleSmall(DeviceContext& dc, int w, int h, Face face) { DrawScale(dc, w, h, face, false); }
 
 // ---- the geometry details -----------------------------------------------------------
 
 // One Greek letter as the Symbol face shows it ("b" beta, "a" alpha).
 void DrawGreek(DeviceContext& dc, int width, int height, const char* latin) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kGrey));
+  Fill(dc, 0, 0, width, height, kGrey);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(fw::kBlack);
   dc.SelectFont(MakeFont("Symbol", 13));
@@ -200,7 +197,7 @@ void Label(DeviceContext& dc, int x, int y, const char* text, bool greek = false
 // The slope with the meaning of H, i, A, B, beta and alpha.
 void DrawGeometryDetailsSlope(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kGrey));
+  Fill(dc, 0, 0, width, height, kGrey);
   const Point left{4, 106}, toe{62, 86}, crest{100, 34}, endA{128, 34}, endB{160, 14}, right{width - 3, 14};
   const Point ground[] = {left, toe, crest, endA, endB, right, {width - 3, height - 3}, {4, height - 3}};
   dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
@@ -244,7 +241,7 @@ void DrawGeometryDetailsSlope(DeviceContext& dc, int width, int height) {
 // The crest and the backslope with the three surcharges.
 void DrawSurcharges(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kGrey));
+  Fill(dc, 0, 0, width, height, kGrey);
   const int crestY = 52;
   const Point crest{6, crestY}, endA{64, crestY}, endB{118, 34}, right{width - 3, 34};
   const Point ground[] = {crest, endA, endB, right, {width - 3, height - 2}, {6, height - 2}};
@@ -285,7 +282,7 @@ void DrawSurcharges(DeviceContext& dc, int width, int height) {
 // those starting at the layers (2).
 void DrawCompoundExplain(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(fw::kWhite));
+  Fill(dc, 0, 0, width, height, fw::kWhite);
   const Point toe{62, 176}, crest{152, 56};
   const int rearX = 222;
   // Foundation, retained soil, reinforced zone.
@@ -361,21 +358,21 @@ void DrawLayersButton(DeviceContext& dc, int w, int h) { DrawToggle(dc, w, h, ".
 constexpr fw::ColorRef kFace = picture::kButtonFace;
 
 const PictureRegistration registration({
-    Picture{3201, "BITMAP_FILEU", 157, 29, kFace, &DrawBitmapFileUp},
-    Picture{3202, "BITMAP_FILED", 157, 29, kFace, &DrawBitmapFileDown},
-    Picture{3203, "BITMAP_FILEF", 157, 29, kFace, &DrawBitmapFileFocused},
-    Picture{3204, "CALL_PAINTU", 99, 22, kFace, &DrawCallPaintUp},
-    Picture{3205, "CALL_PAINTD", 99, 22, kFace, &DrawCallPaintDown},
-    Picture{3206, "CALL_PAINTF", 99, 22, kFace, &DrawCallPaintFocused},
-    Picture{3207, "CALL_DXFU", 99, 22, kFace, &DrawCallDxfUp},
-    Picture{3208, "CALL_DXFD", 99, 22, kFace, &DrawCallDxfDown},
-    Picture{3209, "CALL_DXFF", 99, 22, kFace, &DrawCallDxfFocused},
-    Picture{3211, "SCALE_LARGEU", 25, 26, kFace, &DrawScaleLargeUp},
-    Picture{3212, "SCALE_LARGED", 25, 26, kFace, &DrawScaleLargeDown},
-    Picture{3213, "SCALE_LARGEF", 25, 26, kFace, &DrawScaleLargeFocused},
-    Picture{3214, "SCALE_SMALLU", 25, 26, kFace, &DrawScaleSmallUp},
-    Picture{3215, "SCALE_SMALLD", 25, 26, kFace, &DrawScaleSmallDown},
-    Picture{3216, "SCALE_SMALLF", 25, 26, kFace, &DrawScaleSmallFocused},
+    Picture{3201, "BITMAP_FILEU", 157, 29, kFace, &DrawFace<DrawBitmapFile, Face::kUp>},
+    Picture{3202, "BITMAP_FILED", 157, 29, kFace, &DrawFace<DrawBitmapFile, Face::kDown>},
+    Picture{3203, "BITMAP_FILEF", 157, 29, kFace, &DrawFace<DrawBitmapFile, Face::kFocused>},
+    Picture{3204, "CALL_PAINTU", 99, 22, kFace, &DrawFace<DrawCallPaint, Face::kUp>},
+    Picture{3205, "CALL_PAINTD", 99, 22, kFace, &DrawFace<DrawCallPaint, Face::kDown>},
+    Picture{3206, "CALL_PAINTF", 99, 22, kFace, &DrawFace<DrawCallPaint, Face::kFocused>},
+    Picture{3207, "CALL_DXFU", 99, 22, kFace, &DrawFace<DrawCallDxf, Face::kUp>},
+    Picture{3208, "CALL_DXFD", 99, 22, kFace, &DrawFace<DrawCallDxf, Face::kDown>},
+    Picture{3209, "CALL_DXFF", 99, 22, kFace, &DrawFace<DrawCallDxf, Face::kFocused>},
+    Picture{3211, "SCALE_LARGEU", 25, 26, kFace, &DrawFace<DrawScaleLarge, Face::kUp>},
+    Picture{3212, "SCALE_LARGED", 25, 26, kFace, &DrawFace<DrawScaleLarge, Face::kDown>},
+    Picture{3213, "SCALE_LARGEF", 25, 26, kFace, &DrawFace<DrawScaleLarge, Face::kFocused>},
+    Picture{3214, "SCALE_SMALLU", 25, 26, kFace, &DrawFace<DrawScaleSmall, Face::kUp>},
+    Picture{3215, "SCALE_SMALLD", 25, 26, kFace, &DrawFace<DrawScaleSmall, Face::kDown>},
+    Picture{3216, "SCALE_SMALLF", 25, 26, kFace, &DrawFace<DrawScaleSmall, Face::kFocused>},
     Picture{kPictureBetaSymbol, "BETA_SYMBOL", 12, 16, kGrey, &DrawBetaSymbol},
     Picture{kPictureAlphaSymbol, "ALPHA_SYMBOL", 12, 16, kGrey, &DrawAlphaSymbol},
     Picture{kPictureGeometryDetailsSlope, "GEOMETRY_DETAILS_SLOPE", 186, 110, kGrey, &DrawGeometryDetailsSlope},

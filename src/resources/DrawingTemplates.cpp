@@ -13,9 +13,12 @@ namespace {
 
 using fw::ControlKind;
 using fw::DialogTemplate;
+using res::Button;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::Label;
+using res::PictureButton;
 using res::PictureControl;
 
 // The narrow list of layer numbers: only the row-number column, as many rows
@@ -26,20 +29,8 @@ fw::ControlTemplate LayerList() {
                  "columns=0;rows=0;rowHeaderWidth=2.6;scrollBars=vertical", 5, 1, 24, 209);
 }
 
-fw::ControlTemplate Button(int id, const char* text, int x, int y, int w, int h) {
-  return Control(id, ControlKind::PushButton, text, x, y, w, h, kButton);
-}
-
-fw::ControlTemplate PictureButton(int id, const char* caption, int x, int y, int w, int h) {
-  return Control(id, ControlKind::BitmapPushButton, caption, x, y, w, h, kButton);
-}
-
 fw::ControlTemplate Toggle(int id, const char* text, int x, int y, int w, int h) {
   return Control(id, ControlKind::PushLikeCheckBox, text, x, y, w, h, kButton);
-}
-
-fw::ControlTemplate IdLabel(const char* name, int x, int y, int w = 100) {
-  return Control(kDialogIdLabel, ControlKind::StaticLeft, name, x, y, w, 8);
 }
 
 fw::ControlTemplate Rule(int x, int y, int w) { return Control(fw::kStaticId, ControlKind::FrameEtched, "", x, y, w, 1); }
@@ -105,7 +96,7 @@ DialogTemplate GraphicResultsExtra() {
       Button(res::kDefaultScaleId, "Default Scale", 260, 270, 87, 12),
       PictureButton(res::kCallPaintId, "CALL_PAINT", 353, 233, 66, 14),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 365, 271, 50, 15, kButton),
-      IdLabel("IDD_GRAPHIC_RESULTS_EXTRA", 38, 191),
+      IdLabel("IDD_GRAPHIC_RESULTS_EXTRA", 38, 191, 100),
   };
   return t;
 }
@@ -124,7 +115,7 @@ DialogTemplate CompoundExplain() {
             20, 100, 160, 26),
       PictureControl(fw::kStaticId, res::kPictureCompoundExplain, 190, 7, 180, 137),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 255, 158, 50, 15, kButton),
-      IdLabel("IDD_COMPOUND_EXPLAIN", 7, 166),
+      IdLabel("IDD_COMPOUND_EXPLAIN", 7, 166, 100),
   };
   return t;
 }
@@ -148,7 +139,7 @@ DialogTemplate ShowOrNotPaint() {
       Control(res::kDoNotShowPaintId, ControlKind::CheckBox, "Do NOT show this window in subsequent runs", 7, 97,
               180, 10, fw::kTabStop | fw::kGroup),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&OK", 145, 115, 50, 14, kButton),
-      IdLabel("IDD_SHOW_OR_NOT_PAINT", 7, 126),
+      IdLabel("IDD_SHOW_OR_NOT_PAINT", 7, 126, 100),
   };
   return t;
 }

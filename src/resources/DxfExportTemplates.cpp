@@ -12,6 +12,7 @@ namespace {
 using fw::ControlKind;
 using fw::DialogTemplate;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::Label;
 
@@ -42,7 +43,7 @@ std::vector<DialogTemplate> MakeTemplates() {
       Label("All compound slip surfaces, passing through:", 18, 163, 89, 16),
       Choice(res::kDxfToeCompoundCheck, "......the toe", 56, 183, 51, 9),
       Choice(res::kDxfLayerCompoundCheck, "....all layers", 56, 193, 51, 9),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_CREATE_DXF_FILE", 7, 7, 83, 8),
+      IdLabel("IDD_CREATE_DXF_FILE", 7, 7, 83),
   };
   return {std::move(dxf)};
 }

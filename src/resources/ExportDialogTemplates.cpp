@@ -12,6 +12,7 @@ namespace {
 using fw::ControlKind;
 using fw::DialogTemplate;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::kField;
 using res::Label;
@@ -35,7 +36,7 @@ DialogTemplate Quantities() {
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 251, 111, 50, 15, kButton),
       Control(kQuantitiesPrintId, ControlKind::PushButton, "&Print", 141, 110, 50, 16, kButton),
       Control(kQuantitiesSaveTextId, ControlKind::PushButton, "&Save as text file", 7, 110, 93, 16, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_QUANTITIES", 7, 92, 61, 8),
+      IdLabel("IDD_QUANTITIES", 7, 92, 61),
   };
   return t;
 }
@@ -78,7 +79,7 @@ DialogTemplate BeforeOmbix() {
       res::PictureControl(kOmbixStep2PictureControlId, kPictureOmbixStep2, 333, 213, 150, 31),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&OK", 190, 257, 50, 14, kButton),
       Control(fw::IDCANCEL, ControlKind::PushButton, "&Cancel", 260, 257, 50, 14, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_BEFORE_OMBIX", 7, 266, 70, 8),
+      IdLabel("IDD_BEFORE_OMBIX", 7, 266, 70),
   };
   return t;
 }

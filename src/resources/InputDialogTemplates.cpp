@@ -18,6 +18,7 @@ using fw::ControlKind;
 using fw::ControlTemplate;
 using fw::DialogTemplate;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::kField;
 using res::Label;
@@ -41,18 +42,14 @@ ControlTemplate UnitCaption(int id, int x, int y, int w = 34) {
   return Control(id, ControlKind::StaticLeft, "", x, y + 2, w, 8);
 }
 
-ControlTemplate IdLabel(const char* name, int x, int y, int w = 90) {
-  return Control(kDialogIdLabel, ControlKind::StaticLeft, name, x, y, w, 8);
-}
-
 ControlTemplate Ok(int x, int y) {
   return Control(fw::IDOK, ControlKind::DefaultPushButton, "OK", x, y, kButtonWidth, kButtonHeight, kButton);
 }
 ControlTemplate Cancel(int x, int y) {
-  return Control(fw::IDCANCEL, ControlKind::PushButton, "Cancel", x, y, kButtonWidth, kButtonHeight, kButton);
+  return res::Button(fw::IDCANCEL, "Cancel", x, y, kButtonWidth, kButtonHeight);
 }
 ControlTemplate DefaultButton(int x, int y, const char* caption = "&Default") {
-  return Control(ids::kDefaultButton, ControlKind::PushButton, caption, x, y, kButtonWidth, kButtonHeight, kButton);
+  return res::Button(ids::kDefaultButton, caption, x, y, kButtonWidth, kButtonHeight);
 }
 // OK, Cancel and Default side by side from x.
 void AddButtonRow(DialogTemplate& t, int x, int y, bool withDefault = true, const char* defaultCaption = "&Default") {
@@ -64,10 +61,10 @@ void AddButtonRow(DialogTemplate& t, int x, int y, bool withDefault = true, cons
 // The picture buttons take the size of their pictures (68 x 41 and 32 x 32
 // pixels); the template gives the same size in dialog units.
 ControlTemplate TruncateButton(int x, int y) {
-  return Control(ids::kTruncateButton, ControlKind::BitmapPushButton, "TRUNCATE", x, y, 45, 25, kButton);
+  return res::PictureButton(ids::kTruncateButton, "TRUNCATE", x, y, 45, 25);
 }
 ControlTemplate QuestionButton(int x, int y) {
-  return Control(ids::kQuestionButton, ControlKind::BitmapPushButton, "QUESTION", x, y, 21, 20, kButton);
+  return res::PictureButton(ids::kQuestionButton, "QUESTION", x, y, 21, 20);
 }
 
 ControlTemplate Radio(int id, std::string text, int x, int y, int w, int h, bool first) {
@@ -156,7 +153,7 @@ DialogTemplate ModifyGeneral() {
       Control(kSaveLogo, ControlKind::PushButton, "Save Logo for Future  Runs", 80, 166, 150, 16, kButton),
       Ok(273, 138),
       Cancel(273, 156),
-      IdLabel("IDD_MODIFY_GENERAL", 238, 184),
+      IdLabel("IDD_MODIFY_GENERAL", 238, 184, 90),
   };
   return t;
 }
@@ -185,7 +182,7 @@ DialogTemplate ShowOrNotLogo() {
       Control(ids::general::kDoNotShow, ControlKind::CheckBox, "Do NOT show this window in subsequent runs", 7, 180,
               200, 10, kButton),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&OK", 243, 178, kButtonWidth, kButtonHeight, kButton),
-      IdLabel("IDD_SHOW_OR_NOT_LOGO", 7, 188),
+      IdLabel("IDD_SHOW_OR_NOT_LOGO", 7, 188, 90),
   };
   return t;
 }
@@ -239,7 +236,7 @@ DialogTemplate HelpGeometry() {
       Label("\nPress   F1  for details", 20, 28, 90, 18),
       Label("or --->", 120, 36, 34, 8),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 160, 33, 60, 15, kButton),
-      IdLabel("IDD_HELP_GEOMETRY", 7, 62),
+      IdLabel("IDD_HELP_GEOMETRY", 7, 62, 90),
   };
   return t;
 }
@@ -344,7 +341,7 @@ DialogTemplate ModifyDesignParam() {
             15, 157, 300, 20, false),
   };
   AddButtonRow(t, 163, 190);
-  t.controls.push_back(IdLabel("IDD_MODIFY_DESIGN_PARAM", 7, 196));
+  t.controls.push_back(IdLabel("IDD_MODIFY_DESIGN_PARAM", 7, 196, 90));
   return t;
 }
 
@@ -372,7 +369,7 @@ DialogTemplate ModifySeismicParam() {
       Radio(kYes, "Yes", 318, 104, 30, 10, false),
   };
   AddButtonRow(t, 199, 134);
-  t.controls.push_back(IdLabel("IDD_MODIFY_SEISMIC_PARAM", 7, 140));
+  t.controls.push_back(IdLabel("IDD_MODIFY_SEISMIC_PARAM", 7, 140, 90));
   return t;
 }
 
@@ -388,7 +385,7 @@ DialogTemplate Warning99() {
             "slopes.",
             7, 44, 286, 34),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&OK", 125, 88, kButtonWidth, kButtonHeight, kButton),
-      IdLabel("IDD_WARNING99", 7, 110),
+      IdLabel("IDD_WARNING99", 7, 110, 90),
   };
   return t;
 }
@@ -409,7 +406,7 @@ DialogTemplate ModifyFoundation() {
       Edit(kTargetFs, 302, 52, 45),
   };
   AddButtonRow(t, 213, 80);
-  t.controls.push_back(IdLabel("IDD_MODIFY_FOUNDATION", 7, 86));
+  t.controls.push_back(IdLabel("IDD_MODIFY_FOUNDATION", 7, 86, 90));
   return t;
 }
 
@@ -502,7 +499,7 @@ DialogTemplate ModifyInclination() {
       Edit(kRor, 262, 42, 45),
   };
   AddButtonRow(t, 152, 70);
-  t.controls.push_back(IdLabel("IDD_MODIFY_INCLINATION", 7, 76));
+  t.controls.push_back(IdLabel("IDD_MODIFY_INCLINATION", 7, 76, 90));
   return t;
 }
 

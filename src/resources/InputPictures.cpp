@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 #include <vector>
 
 #include "resources/InputPictures.h"
+#include "resources/PictureHelpers.h"
 #include "resources/Pictures.h"
 
 namespace tervane::res {
@@ -19,41 +19,21 @@ namespace {
 
 using fw::DeviceContext;
 using fw::Point;
+using picture::CentredText;
+using picture::DrawFace;
+using picture::Face;
+using picture::Fill;
+using picture::kDarkShadow;
+using picture::kDialogGrey;
+using picture::kHighlight;
+using picture::Line;
+using picture::MakeFont;
+using picture::SavedState;
 
-constexpr fw::ColorRef kDialogGrey = fw::RGB(222, 222, 222);
-constexpr fw::ColorRef kFace = fw::RGB(212, 212, 212);
-constexpr fw::ColorRef kLight = fw::RGB(255, 255, 255);
-constexpr fw::ColorRef kShadow = fw::RGB(128, 128, 128);
-constexpr fw::ColorRef kDarkShadow = fw::RGB(64, 64, 64);
 constexpr fw::ColorRef kSoil = fw::RGB(255, 204, 51);
 constexpr double kPi = 3.14159265358979323846;
 
-class SavedState {
- public:
-  explicit SavedState(DeviceContext& dc) : dc_(dc) { dc_.Save(); }
-  ~SavedState() { dc_.Restore(); }
-  SavedState(const SavedState&) = delete;
-  SavedState& operator=(const SavedState&) = delete;
-
- private:
-  DeviceContext& dc_;
-};
-
-fw::Font MakeFont(const char* face, int characterHeight, bool bold = false, bool italic = false) {
-  fw::Font font;
-  font.face = face;
-  font.height = -characterHeight;
-  font.weight = bold ? fw::kFontWeightBold : fw::kFontWeightNormal;
-  font.italic = italic;
-  return font;
-}
-
 int Round(double v) { return static_cast<int>(std::lround(v)); }
-
-void Line(DeviceContext& dc, int x0, int y0, int x1, int y1) {
-  dc.MoveTo(x0, y0);
-  dc.LineTo(x1, y1);
-}
 
 // A dashed line of 4-pixel dashes and 3-pixel gaps.
 void DashedLine(DeviceContext& dc, int x0, int y0, int x1, int y1) {
@@ -87,42 +67,20 @@ void ArrowHead(DeviceContext& dc, int x, int y, int dx, int dy) {
   dc.Polygon(head);
 }
 
-// Text centred on (x, y).
-void CentredText(DeviceContext& dc, int x, int y, const std::string& text) {
-  const fw::Size size = dc.GetTextExtent(text);
-  dc.TextOut(x - size.cx / 2, y - size.cy / 2, text);
-}
-
 // ---- TRUNCATE ----------------------------------------------------------------------
 
-enum class Face { kUp, kDown, kFocused };
-
-// A raised (or, pressed, sunken) button face with its bevel.
-void ButtonFace(DeviceContext& dc, int width, int height, bool pressed) {
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kDialogGrey));
-  dc.FillRect(fw::Rect{1, 1, width - 1, height - 1}, fw::Brush::Solid(kFace));
-  const fw::ColorRef topLeft = pressed ? kDarkShadow : kLight;
-  const fw::ColorRef bottomRight = pressed ? kLight : kDarkShadow;
-  dc.SelectPen(fw::Pen::Solid(1, topLeft));
-  Line(dc, 0, height - 1, 0, 0);
-  Line(dc, 0, 0, width - 1, 0);
-  dc.SelectPen(fw::Pen::Solid(1, bottomRight));
-  Line(dc, width - 1, 0, width - 1, height - 1);
-  Line(dc, width - 1, height - 1, -1, height - 1);
-  dc.SelectPen(fw::Pen::Solid(1, pressed ? kShadow : kShadow));
-  if (pressed) {
-    Line(dc, 1, height - 2, 1, 1);
-    Line(dc, 1, 1, width - 2, 1);
-  } else {
-    Line(dc, width - 2, 1, width - 2, height - 2);
-    Line(dc, width - 2, height - 2, 0, height - 2);
-  }
+// A raised (or, pressed, sunken) button face with its bevel, inside a
+// one-pixel border of the dialog's grey.
+void TruncateFace(DeviceContext& dc, int width, int height, bool pressed) {
+  Fill(dc, 0, 0, width, height, kDialogGrey);
+  Fill(dc, 1, 1, width - 1, height - 1, picture::kButtonFace);
+  picture::Bevel(dc, width, height, pressed);
 }
 
 void DrawTruncate(DeviceContext& dc, int width, int height, Face face) {
   const SavedState saved(dc);
   const bool pressed = face == Face::kDown;
-  ButtonFace(dc, width, height, pressed);
+  TruncateFace(dc, width, height, pressed);
   const int shift = pressed ? 1 : 0;
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(fw::RGB(128, 0, 0));
@@ -138,22 +96,18 @@ void DrawTruncate(DeviceContext& dc, int width, int height, Face face) {
   }
 }
 
-void DrawTruncateUp(DeviceContext& dc, int w, int h) { DrawTruncate(dc, w, h, Face::kUp); }
-void DrawTruncateDown(DeviceContext& dc, int w, int h) { DrawTruncate(dc, w, h, Face::kDown); }
-void DrawTruncateFocused(DeviceContext& dc, int w, int h) { DrawTruncate(dc, w, h, Face::kFocused); }
-
 // ---- QUESTION ----------------------------------------------------------------------
 
 void DrawQuestion(DeviceContext& dc, int width, int height, Face face) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kDialogGrey));
+  Fill(dc, 0, 0, width, height, kDialogGrey);
   const int shift = face == Face::kDown ? 1 : 0;
   const fw::ColorRef disc = face == Face::kDown ? fw::RGB(0, 0, 128) : fw::RGB(0, 64, 192);
   dc.SelectPen(fw::Pen::Solid(1, kDarkShadow));
   dc.SelectBrush(fw::Brush::Solid(disc));
   dc.Ellipse(2 + shift, 2 + shift, width - 2 + shift, height - 2 + shift);
   dc.SetBkMode(fw::BkMode::Transparent);
-  dc.SetTextColor(kLight);
+  dc.SetTextColor(kHighlight);
   dc.SelectFont(MakeFont("Arial", 20, true));
   CentredText(dc, width / 2 + shift, height / 2 + shift, "?");
   if (face == Face::kFocused) {
@@ -163,10 +117,6 @@ void DrawQuestion(DeviceContext& dc, int width, int height, Face face) {
   }
 }
 
-void DrawQuestionUp(DeviceContext& dc, int w, int h) { DrawQuestion(dc, w, h, Face::kUp); }
-void DrawQuestionDown(DeviceContext& dc, int w, int h) { DrawQuestion(dc, w, h, Face::kDown); }
-void DrawQuestionFocused(DeviceContext& dc, int w, int h) { DrawQuestion(dc, w, h, Face::kFocused); }
-
 // ---- the geometry's definition -----------------------------------------------------
 
 // The slope with its dimensions: the height H and the face angle i at the
@@ -174,7 +124,7 @@ void DrawQuestionFocused(DeviceContext& dc, int w, int h) { DrawQuestion(dc, w, 
 // front of the toe with its angle alpha.
 void DrawGeometryDefinition(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kDialogGrey));
+  Fill(dc, 0, 0, width, height, kDialogGrey);
 
   const Point toe{110, 92};
   const Point crest{160, 40};
@@ -237,7 +187,7 @@ void DrawGeometryDefinition(DeviceContext& dc, int width, int height) {
 
 void DrawAorSymbol(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kDialogGrey));
+  Fill(dc, 0, 0, width, height, kDialogGrey);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(fw::kBlack);
   dc.SelectFont(MakeFont("Symbol", 13, false, true));
@@ -247,12 +197,12 @@ void DrawAorSymbol(DeviceContext& dc, int width, int height) {
 // ---- the general information's emblem ----------------------------------------------
 
 const PictureRegistration registration({
-    Picture{kPictureTruncateUp, "TRUNCATEU", 68, 41, kDialogGrey, &DrawTruncateUp},
-    Picture{kPictureTruncateDown, "TRUNCATED", 68, 41, kDialogGrey, &DrawTruncateDown},
-    Picture{kPictureTruncateFocused, "TRUNCATEF", 68, 41, kDialogGrey, &DrawTruncateFocused},
-    Picture{kPictureQuestionUp, "QUESTIONU", 32, 32, kDialogGrey, &DrawQuestionUp},
-    Picture{kPictureQuestionDown, "QUESTIOND", 32, 32, kDialogGrey, &DrawQuestionDown},
-    Picture{kPictureQuestionFocused, "QUESTIONF", 32, 32, kDialogGrey, &DrawQuestionFocused},
+    Picture{kPictureTruncateUp, "TRUNCATEU", 68, 41, kDialogGrey, &DrawFace<DrawTruncate, Face::kUp>},
+    Picture{kPictureTruncateDown, "TRUNCATED", 68, 41, kDialogGrey, &DrawFace<DrawTruncate, Face::kDown>},
+    Picture{kPictureTruncateFocused, "TRUNCATEF", 68, 41, kDialogGrey, &DrawFace<DrawTruncate, Face::kFocused>},
+    Picture{kPictureQuestionUp, "QUESTIONU", 32, 32, kDialogGrey, &DrawFace<DrawQuestion, Face::kUp>},
+    Picture{kPictureQuestionDown, "QUESTIOND", 32, 32, kDialogGrey, &DrawFace<DrawQuestion, Face::kDown>},
+    Picture{kPictureQuestionFocused, "QUESTIONF", 32, 32, kDialogGrey, &DrawFace<DrawQuestion, Face::kFocused>},
     Picture{kPictureGeometryDefinition, "GEOMETRY_DEFINITION", 420, 112, kDialogGrey, &DrawGeometryDefinition},
     Picture{kPictureAorSymbol, "AOR_SYMBOL", 15, 16, kDialogGrey, &DrawAorSymbol},
 });

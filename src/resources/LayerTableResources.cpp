@@ -3,6 +3,7 @@
 // of the results drawings).
 
 #include "resources/DialogTemplates.h"
+#include "resources/PictureHelpers.h"
 #include "resources/Pictures.h"
 #include "resources/TemplateBuilders.h"
 
@@ -13,20 +14,17 @@ namespace {
 using fw::ControlKind;
 using fw::DeviceContext;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::Label;
 
 // A column of row numerals, the second one under the tip of a mouse arrow.
 void DrawNumeralClick(DeviceContext& dc, int width, int height) {
-  dc.Save();
-  const fw::ColorRef background = fw::RGB(222, 222, 222);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(background));
+  const res::picture::SavedState saved(dc);
+  res::picture::Fill(dc, 0, 0, width, height, res::picture::kDialogGrey);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(fw::kBlack);
-  fw::Font font;
-  font.face = "Arial";
-  font.height = -8;
-  dc.SelectFont(font);
+  dc.SelectFont(res::picture::MakeFont("Arial", 8));
   dc.SelectPen(fw::Pen::Solid(0, fw::RGB(128, 128, 128)));
   // The row-number column: a header cell and three numbered rows.
   const int left = 3, right = 17, rowHeight = 7, top = 1;
@@ -53,11 +51,10 @@ void DrawNumeralClick(DeviceContext& dc, int width, int height) {
   dc.SelectPen(fw::Pen::Solid(0, fw::kBlack));
   dc.SelectBrush(fw::Brush::Solid(fw::kWhite));
   dc.Polygon(arrow);
-  dc.Restore();
 }
 
 const res::PictureRegistration pictures({
-    res::Picture{210, "NUMERAL_CLICK", 36, 30, fw::RGB(222, 222, 222), &DrawNumeralClick},
+    res::Picture{210, "NUMERAL_CLICK", 36, 30, res::picture::kDialogGrey, &DrawNumeralClick},
 });
 
 std::vector<fw::DialogTemplate> MakeTemplates() {
@@ -77,7 +74,7 @@ std::vector<fw::DialogTemplate> MakeTemplates() {
             272, 16),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "OK", 172, 274, 50, 14, kButton),
       Control(fw::IDCANCEL, ControlKind::PushButton, "Cancel", 229, 274, 50, 14, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_MANUAL_INPUT_DATA", 7, 278, 100, 8),
+      IdLabel("IDD_MANUAL_INPUT_DATA", 7, 278, 100),
   };
   std::vector<fw::DialogTemplate> all;
   all.push_back(std::move(t));

@@ -8,7 +8,6 @@ namespace tervane {
 namespace {
 
 using fw::ControlKind;
-using fw::ControlTemplate;
 using fw::DialogTemplate;
 
 constexpr const char* kConflictCaption = "Conflict -- before running . . .";
@@ -18,6 +17,7 @@ DialogTemplate MessageDialog(const char* name, int number, int width, int height
 }
 
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 
 std::vector<DialogTemplate> MakeTemplates() {
@@ -28,7 +28,7 @@ std::vector<DialogTemplate> MakeTemplates() {
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&OK", 100, 72, 50, 15, kButton),
       Control(kMessageTextId, ControlKind::StaticCentered, "what is wrong", 8, 7, 236, 58),
       Control(kErrorNumberTextId, ControlKind::StaticLeft, "Error # 1001", 7, 78, 49, 8),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_POLICING", 7, 0, 51, 8),
+      IdLabel("IDD_POLICING", 7, 0, 51),
   };
   all.push_back(std::move(policing));
 
@@ -38,22 +38,20 @@ std::vector<DialogTemplate> MakeTemplates() {
       Control(kMessageTextId, ControlKind::StaticCentered, "what is wrong", 8, 7, 281, 42),
       Control(kErrorNumberTextId, ControlKind::StaticLeft, "Error # 1001", 7, 62, 61, 8),
       Control(kContinueButtonId, ControlKind::PushButton, "&Continue", 154, 56, 70, 15, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_POLICE_WARN", 7, 0, 70, 8),
+      IdLabel("IDD_POLICE_WARN", 7, 0, 70),
   };
   all.push_back(std::move(warn));
 
   DialogTemplate policing2 = MessageDialog("IDD_POLICING2", 232, 173, 130);
-  ControlTemplate rule = Control(fw::kStaticId, ControlKind::Picture, "", 7, 7, 159, 42);
-  rule.pictureId = kInterwedgeRulePicture;
   policing2.controls = {
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&OK", 116, 109, 50, 14, kButton),
-      rule,
+      res::PictureControl(fw::kStaticId, kInterwedgeRulePicture, 7, 7, 159, 42),
       Control(fw::kStaticId, ControlKind::StaticLeft, "whichever is smaller.", 7, 50, 66, 8),
       Control(fw::kStaticId, ControlKind::FrameEtched, "", 7, 69, 158, 32),
       Control(fw::kStaticId, ControlKind::StaticCentered,
               "Note: Fs is the factor of safety assigned to soil shear strength.", 40, 77, 102, 16),
       Control(kErrorNumberTextId, ControlKind::StaticLeft, "Error # 1001", 7, 115, 63, 8),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_POLICING2", 7, 103, 55, 8),
+      IdLabel("IDD_POLICING2", 7, 103, 55),
   };
   all.push_back(std::move(policing2));
 
@@ -63,7 +61,7 @@ std::vector<DialogTemplate> MakeTemplates() {
       Control(kErrorNumberTextId, ControlKind::StaticLeft, "Error # 1001", 7, 93, 49, 8),
       Control(kMessageTextId, ControlKind::StaticLeft, "what is wrong", 7, 7, 277, 32),
       Control(kMessageText2Id, ControlKind::StaticLeft, "what is wrong", 7, 39, 277, 32),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_POLICING_XL", 7, 78, 64, 8),
+      IdLabel("IDD_POLICING_XL", 7, 78, 64),
   };
   all.push_back(std::move(xl));
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "resources/ExportDialogIds.h"
+#include "resources/PictureHelpers.h"
 #include "resources/Pictures.h"
 
 // Like every picture file, this one uses only the device context's virtual
@@ -18,34 +19,15 @@ namespace {
 
 using fw::DeviceContext;
 using fw::Point;
+using picture::Fill;
+using picture::Line;
+using picture::MakeFont;
+using picture::SavedState;
 
 constexpr fw::ColorRef kCurveBlue = fw::RGB(0, 0, 160);
 constexpr fw::ColorRef kStepRed = fw::RGB(192, 0, 0);
 constexpr fw::ColorRef kToolbarGrey = fw::RGB(212, 208, 200);
-constexpr fw::ColorRef kShadowGrey = fw::RGB(128, 128, 128);
-
-class SavedState {
- public:
-  explicit SavedState(DeviceContext& dc) : dc_(dc) { dc_.Save(); }
-  ~SavedState() { dc_.Restore(); }
-  SavedState(const SavedState&) = delete;
-  SavedState& operator=(const SavedState&) = delete;
-
- private:
-  DeviceContext& dc_;
-};
-
-fw::Font ArialFont(int characterHeight, bool bold = false) {
-  fw::Font font;
-  font.face = bold ? "Arial Bold" : "Arial";
-  font.height = -characterHeight;
-  return font;
-}
-
-void Line(DeviceContext& dc, int x1, int y1, int x2, int y2) {
-  dc.MoveTo(x1, y1);
-  dc.LineTo(x2, y2);
-}
+constexpr fw::ColorRef kShadowGrey = picture::kShadow;
 
 // A point of the strength line: a filled dot with its number above it.
 void Marker(DeviceContext& dc, int x, int y, const char* number, int labelDx = -3) {
@@ -69,9 +51,9 @@ void Dimension(DeviceContext& dc, int x1, int x2, int y, const char* name) {
 // One diagram: title, the layer from its front end (at the face) to its rear
 // end, and the strength axis.
 void Axes(DeviceContext& dc, int top, const char* title, int front, int rear, int base) {
-  dc.SelectFont(ArialFont(12, true));
+  dc.SelectFont(MakeFont("Arial Bold", 12));
   dc.TextOut(6, top + 12, title);
-  dc.SelectFont(ArialFont(11));
+  dc.SelectFont(MakeFont("Arial", 11));
   dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
   Line(dc, front, base, rear + 6, base);  // the layer
   Line(dc, front, base, front, top + 16);  // strength
@@ -83,7 +65,7 @@ void Axes(DeviceContext& dc, int top, const char* title, int front, int rear, in
 // at Lef, stays there to Le from the rear end and falls to zero at the rear end.
 void DrawStrengthAlongLayer(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(fw::kWhite));
+  Fill(dc, 0, 0, width, height, fw::kWhite);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(fw::kBlack);
   dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
@@ -199,7 +181,7 @@ void ToolbarButton(DeviceContext& dc, int x, int y, int kind) {
 // at one of its buttons.
 void DrawToolbarStep(DeviceContext& dc, int width, int height, int button, const char* label) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(fw::kWhite));
+  Fill(dc, 0, 0, width, height, fw::kWhite);
   dc.SetBkMode(fw::BkMode::Transparent);
 
   const int barTop = height - 27;
@@ -212,7 +194,7 @@ void DrawToolbarStep(DeviceContext& dc, int width, int height, int button, const
   // The arrow: from beside the label down to the top of the button.
   const int target = 3 + button * 24 + 11;
   const int labelX = target + 34;
-  dc.SelectFont(ArialFont(12, true));
+  dc.SelectFont(MakeFont("Arial Bold", 12));
   dc.SetTextColor(kStepRed);
   dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
   dc.TextOut(labelX, 13, label);

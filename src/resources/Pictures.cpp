@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "resources/PictureHelpers.h"
+
 // This library sits below the framework: it uses only the device context's
 // virtual operations and inline helpers, never a function defined in the
 // framework library.
@@ -15,26 +17,9 @@ namespace {
 
 using fw::DeviceContext;
 using fw::Font;
-
-// Everything a picture changes, put back when it ends.
-class SavedState {
- public:
-  explicit SavedState(DeviceContext& dc) : dc_(dc) { dc_.Save(); }
-  ~SavedState() { dc_.Restore(); }
-  SavedState(const SavedState&) = delete;
-  SavedState& operator=(const SavedState&) = delete;
-
- private:
-  DeviceContext& dc_;
-};
-
-Font MakeFont(const char* face, int characterHeight, bool italic = false) {
-  Font font;
-  font.face = face;
-  font.height = -characterHeight;
-  font.italic = italic;
-  return font;
-}
+using picture::Fill;
+using picture::MakeFont;
+using picture::SavedState;
 
 // A piece of a formula line: a text in one font, raised or lowered from the
 // line's baseline (positive: lower).
@@ -69,7 +54,7 @@ void DrawRuns(DeviceContext& dc, const std::array<Run, N>& runs, int x, int y) {
 void DrawInterwedgeRule(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
   const fw::ColorRef background = fw::RGB(255, 80, 80);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(background));
+  Fill(dc, 0, 0, width, height, background);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(fw::kBlack);
   dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
@@ -83,7 +68,7 @@ void DrawInterwedgeRule(DeviceContext& dc, int width, int height) {
     const int gap = size / 3;
     const Font text = MakeFont("Times New Roman", size);
     const Font greek = MakeFont("Symbol", size);
-    const Font italic = MakeFont("Times New Roman", size, true);
+    const Font italic = MakeFont("Times New Roman", size, false, true);
     const Font small = MakeFont("Arial", sub);
     const Font relation = MakeFont("Times New Roman", size + 3);
     const std::array<Run, 4> left = {Run{"tan(", text}, Run{"d", greek}, Run{")", text}, Run{"≤", relation}};

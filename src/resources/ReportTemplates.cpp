@@ -10,6 +10,7 @@ namespace {
 
 using fw::ControlKind;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::Label;
 
@@ -32,7 +33,7 @@ std::vector<fw::DialogTemplate> MakeTemplates() {
       Control(res::kReportLanguageCombo, ControlKind::ComboBox, "", 66, 115, 57, 92,
               fw::kTabStop | fw::kGroup | fw::kComboEditable | fw::kComboSorted | fw::kVScroll),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&OK", 71, 149, 50, 14, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_DISPLAY_GRAPHICS", 7, 136, 89, 8),
+      IdLabel("IDD_DISPLAY_GRAPHICS", 7, 136, 89),
   };
   return {std::move(options)};
 }

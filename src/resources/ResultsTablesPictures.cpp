@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/PictureHelpers.h"
 #include "resources/Pictures.h"
 #include "resources/ResultsTablesResources.h"
 
@@ -20,39 +21,24 @@ namespace {
 
 using fw::DeviceContext;
 using fw::Point;
+using picture::DrawFace;
+using picture::Face;
+using picture::Fill;
+using picture::kDarkShadow;
+using picture::kDialogGrey;
+using picture::kHighlight;
+using picture::kShadow;
+using picture::MakeFont;
+using picture::SavedState;
 
-constexpr fw::ColorRef kDialogGrey = fw::RGB(222, 222, 222);
 constexpr fw::ColorRef kPageGreen = fw::RGB(192, 220, 192);  // the direct-sliding page
-constexpr fw::ColorRef kFace = fw::RGB(212, 212, 212);
-constexpr fw::ColorRef kLight = fw::RGB(255, 255, 255);
-constexpr fw::ColorRef kShadow = fw::RGB(128, 128, 128);
-constexpr fw::ColorRef kDarkShadow = fw::RGB(64, 64, 64);
+constexpr fw::ColorRef kFace = picture::kButtonFace;
 constexpr fw::ColorRef kFormulaInk = fw::RGB(0, 0, 128);
 
-class SavedState {
- public:
-  explicit SavedState(DeviceContext& dc) : dc_(dc) { dc_.Save(); }
-  ~SavedState() { dc_.Restore(); }
-  SavedState(const SavedState&) = delete;
-  SavedState& operator=(const SavedState&) = delete;
-
- private:
-  DeviceContext& dc_;
-};
-
 void Begin(DeviceContext& dc, int width, int height, fw::ColorRef background) {
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(background));
+  Fill(dc, 0, 0, width, height, background);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Top});
-}
-
-fw::Font MakeFont(const char* face, int characterHeight, bool bold = false, bool italic = false) {
-  fw::Font font;
-  font.face = face;
-  font.height = -characterHeight;
-  font.weight = bold ? fw::kFontWeightBold : fw::kFontWeightNormal;
-  font.italic = italic;
-  return font;
 }
 
 // ---- formulas: runs of text, some of them subscripts ---------------------------------
@@ -171,22 +157,7 @@ void DrawTwoWords(DeviceContext& dc, int width, int height, fw::ColorRef ink, st
   const SavedState saved(dc);
   Begin(dc, width, height, kDialogGrey);
   dc.SetTextColor(ink);
-  const std::string_view lines[] = {first, second};
-  fw::Font font = MakeFont("Arial", 16, true, true);
-  int lineHeight = 0;
-  for (int size = 16; size >= 8; --size) {
-    font.height = -size;
-    dc.SelectFont(font);
-    int widest = 0;
-    for (std::string_view line : lines) widest = std::max(widest, dc.GetTextExtent(line).cx);
-    lineHeight = dc.GetTextExtent(lines[0]).cy;
-    if (widest <= width - 4 && 2 * lineHeight <= height) break;
-  }
-  const int top = (height - 2 * lineHeight) / 2;
-  for (int i = 0; i < 2; ++i) {
-    const int w = dc.GetTextExtent(lines[i]).cx;
-    dc.TextOut(Point{(width - w) / 2, top + i * lineHeight}, lines[i]);
-  }
+  picture::FittedTwoLines(dc, width, height, first, second);
 }
 
 void DrawDirectSliding(DeviceContext& dc, int width, int height) {
@@ -199,28 +170,26 @@ void DrawDeepSeated(DeviceContext& dc, int width, int height) {
 
 // ---- button faces --------------------------------------------------------------------
 
-enum class Face { Up, Down, Focused };
-
 // A small push button: raised edges when up, sunken when down (the symbol one
 // pixel lower and to the right), a dark frame when it has the focus.
 void DrawButtonFrame(DeviceContext& dc, int width, int height, Face face) {
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kFace));
-  const bool down = face == Face::Down;
+  Fill(dc, 0, 0, width, height, kFace);
+  const bool down = face == Face::kDown;
   auto line = [&dc](int x0, int y0, int x1, int y1, fw::ColorRef color) {
     dc.SelectPen(fw::Pen::Solid(1, color));
     dc.MoveTo(Point{x0, y0});
     dc.LineTo(Point{x1, y1});
   };
   const int r = width - 1, b = height - 1;
-  line(0, 0, r, 0, down ? kDarkShadow : kLight);
-  line(0, 0, 0, b, down ? kDarkShadow : kLight);
-  line(0, b, r + 1, b, down ? kLight : kDarkShadow);
-  line(r, 0, r, b, down ? kLight : kDarkShadow);
+  line(0, 0, r, 0, down ? kDarkShadow : kHighlight);
+  line(0, 0, 0, b, down ? kDarkShadow : kHighlight);
+  line(0, b, r + 1, b, down ? kHighlight : kDarkShadow);
+  line(r, 0, r, b, down ? kHighlight : kDarkShadow);
   if (!down) {
     line(1, b - 1, r, b - 1, kShadow);
     line(r - 1, 1, r - 1, b - 1, kShadow);
   }
-  if (face == Face::Focused) {
+  if (face == Face::kFocused) {
     dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
     dc.SelectBrush(fw::Brush::Hollow());
     dc.Rectangle(fw::Rect{0, 0, width, height});
@@ -230,14 +199,14 @@ void DrawButtonFrame(DeviceContext& dc, int width, int height, Face face) {
 // A sheet of a workbook: a white page with a green title row and a grid.
 void DrawExcel(DeviceContext& dc, int width, int height, Face face) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kFace));
+  Fill(dc, 0, 0, width, height, kFace);
   DrawButtonFrame(dc, width, height, face);
-  const int d = face == Face::Down ? 1 : 0;
+  const int d = face == Face::kDown ? 1 : 0;
   const int left = 3 + d, top = 3 + d, right = width - 4 + d, bottom = height - 4 + d;
   dc.SelectPen(fw::Pen::Solid(1, fw::RGB(0, 100, 0)));
-  dc.SelectBrush(fw::Brush::Solid(kLight));
+  dc.SelectBrush(fw::Brush::Solid(kHighlight));
   dc.Rectangle(fw::Rect{left, top, right + 1, bottom + 1});
-  dc.FillRect(fw::Rect{left + 1, top + 1, right, top + 4}, fw::Brush::Solid(fw::RGB(0, 128, 0)));
+  Fill(dc, left + 1, top + 1, right, top + 4, fw::RGB(0, 128, 0));
   dc.SelectPen(fw::Pen::Solid(1, fw::RGB(120, 170, 120)));
   for (int y = top + 6; y < bottom; y += 3) {
     dc.MoveTo(Point{left + 1, y});
@@ -252,19 +221,19 @@ void DrawExcel(DeviceContext& dc, int width, int height, Face face) {
 // A printer with a sheet of paper coming out of it.
 void DrawPrintTable(DeviceContext& dc, int width, int height, Face face) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kFace));
+  Fill(dc, 0, 0, width, height, kFace);
   DrawButtonFrame(dc, width, height, face);
-  const int d = face == Face::Down ? 1 : 0;
+  const int d = face == Face::kDown ? 1 : 0;
   dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
   // The paper in the back.
-  dc.SelectBrush(fw::Brush::Solid(kLight));
+  dc.SelectBrush(fw::Brush::Solid(kHighlight));
   dc.Rectangle(fw::Rect{5 + d, 3 + d, 13 + d, 9 + d});
   // The body of the printer.
   dc.SelectBrush(fw::Brush::Solid(fw::RGB(96, 96, 96)));
   dc.Rectangle(fw::Rect{3 + d, 8 + d, 15 + d, 13 + d});
-  dc.FillRect(fw::Rect{12 + d, 9 + d, 14 + d, 10 + d}, fw::Brush::Solid(fw::RGB(0, 220, 0)));
+  Fill(dc, 12 + d, 9 + d, 14 + d, 10 + d, fw::RGB(0, 220, 0));
   // The printed sheet in front, with two lines of text.
-  dc.SelectBrush(fw::Brush::Solid(kLight));
+  dc.SelectBrush(fw::Brush::Solid(kHighlight));
   dc.Rectangle(fw::Rect{5 + d, 11 + d, 13 + d, 16 + d});
   dc.SelectPen(fw::Pen::Solid(1, kShadow));
   for (int y : {13, 14}) {
@@ -272,13 +241,6 @@ void DrawPrintTable(DeviceContext& dc, int width, int height, Face face) {
     dc.LineTo(Point{12 + d, y + d});
   }
 }
-
-void DrawExcelUp(DeviceContext& dc, int w, int h) { DrawExcel(dc, w, h, Face::Up); }
-void DrawExcelDown(DeviceContext& dc, int w, int h) { DrawExcel(dc, w, h, Face::Down); }
-void DrawExcelFocused(DeviceContext& dc, int w, int h) { DrawExcel(dc, w, h, Face::Focused); }
-void DrawPrintTableUp(DeviceContext& dc, int w, int h) { DrawPrintTable(dc, w, h, Face::Up); }
-void DrawPrintTableDown(DeviceContext& dc, int w, int h) { DrawPrintTable(dc, w, h, Face::Down); }
-void DrawPrintTableFocused(DeviceContext& dc, int w, int h) { DrawPrintTable(dc, w, h, Face::Focused); }
 
 const PictureRegistration registration({
     Picture{kPictureLengthFormula, "LENGTH_FORMULA", 63, 16, kDialogGrey, &DrawLengthFormula},
@@ -289,12 +251,12 @@ const PictureRegistration registration({
     Picture{kPictureMinimumUltimateFormula, "MINIMUM_ULTIMATE_STRENGTH_FORMULA", 270, 24, kDialogGrey,
             &DrawMinimumUltimateFormula},
     Picture{kPictureWedgeAngleSymbol, "WEDGE_ANGLE_SYMBOL", 20, 15, kPageGreen, &DrawWedgeAngleSymbol},
-    Picture{kPictureExcelUp, "EXCELU", 18, 18, kFace, &DrawExcelUp},
-    Picture{kPictureExcelDown, "EXCELD", 18, 18, kFace, &DrawExcelDown},
-    Picture{kPictureExcelFocused, "EXCELF", 18, 18, kFace, &DrawExcelFocused},
-    Picture{kPicturePrintTableUp, "PRINT_TABLEU", 18, 18, kFace, &DrawPrintTableUp},
-    Picture{kPicturePrintTableDown, "PRINT_TABLED", 18, 18, kFace, &DrawPrintTableDown},
-    Picture{kPicturePrintTableFocused, "PRINT_TABLEF", 18, 18, kFace, &DrawPrintTableFocused},
+    Picture{kPictureExcelUp, "EXCELU", 18, 18, kFace, &DrawFace<DrawExcel, Face::kUp>},
+    Picture{kPictureExcelDown, "EXCELD", 18, 18, kFace, &DrawFace<DrawExcel, Face::kDown>},
+    Picture{kPictureExcelFocused, "EXCELF", 18, 18, kFace, &DrawFace<DrawExcel, Face::kFocused>},
+    Picture{kPicturePrintTableUp, "PRINT_TABLEU", 18, 18, kFace, &DrawFace<DrawPrintTable, Face::kUp>},
+    Picture{kPicturePrintTableDown, "PRINT_TABLED", 18, 18, kFace, &DrawFace<DrawPrintTable, Face::kDown>},
+    Picture{kPicturePrintTableFocused, "PRINT_TABLEF", 18, 18, kFace, &DrawFace<DrawPrintTable, Face::kFocused>},
 });
 
 }  // namespace

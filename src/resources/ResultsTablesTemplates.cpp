@@ -13,8 +13,10 @@ namespace {
 using fw::ControlKind;
 using fw::DialogTemplate;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::Label;
+using res::PictureButton;
 using res::PictureControl;
 
 // Every column of a results table fits the control's width: the sheet
@@ -31,7 +33,7 @@ DialogTemplate ResultsMenu() {
               25, kButton),
       Control(res::kDirectSlidingResultsId, ControlKind::PushButton, "Direct sliding and deepseated results", 7, 71,
               200, 25, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_VIEW_WRITTEN_RESULTS", 7, 100, 112, 8),
+      IdLabel("IDD_VIEW_WRITTEN_RESULTS", 7, 100, 112),
       Control(res::kExportToOmbixId, ControlKind::PushButton, "Export to Ombix", 62, 116, 90, 17, kButton),
   };
   return t;
@@ -49,9 +51,9 @@ DialogTemplate Summary() {
       Control(res::kPreviewToggleId, ControlKind::PushButton, "Print Preview", 336, 211, 60, 15, kButton),
       Control(res::kSummaryNoteId, ControlKind::PushButton, "NOTE", 336, 237, 60, 14, kButton),
       Control(res::kSummaryPreviewId, ControlKind::PrintPreview, "", 7, 7, 431, 183),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_VIEW_CASE1", 200, 243, 63, 8),
-      Control(res::kExcelButtonId, ControlKind::BitmapPushButton, "EXCEL", 443, 211, 12, 11, kButton),
-      Control(res::kPrintTableButtonId, ControlKind::BitmapPushButton, "PRINT_TABLE", 422, 211, 12, 11, kButton),
+      IdLabel("IDD_VIEW_CASE1", 200, 243, 63),
+      PictureButton(res::kExcelButtonId, "EXCEL", 443, 211, 12, 11),
+      PictureButton(res::kPrintTableButtonId, "PRINT_TABLE", 422, 211, 12, 11),
   };
   return t;
 }
@@ -81,7 +83,7 @@ DialogTemplate SummaryNotes() {
       Label("uniform or trapezoidal length is actually specified, slip surfaces may intersect more layers than "
             "considered by Tervane.  The end result is potentially larger actual Fs.",
             21, 90, 291, 16),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_CASE1_NOTE", 7, 125, 64, 8),
+      IdLabel("IDD_CASE1_NOTE", 7, 125, 64),
   };
   return t;
 }
@@ -95,9 +97,9 @@ DialogTemplate Detailed() {
       PictureControl(fw::kStaticId, res::kPictureLengthFormula, 18, 199, 42, 10),
       Label(" Tabulated Results : ", 244, 193, 199, 41, ControlKind::GroupBox),
       Control(res::kPreviewToggleId, ControlKind::PushButton, "Print Preview", 273, 209, 60, 15, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_VIEW_CASE2", 7, 246, 63, 8),
-      Control(res::kExcelButtonId, ControlKind::BitmapPushButton, "EXCEL", 389, 209, 12, 11, kButton),
-      Control(res::kPrintTableButtonId, ControlKind::BitmapPushButton, "PRINT_TABLE", 367, 209, 12, 11, kButton),
+      IdLabel("IDD_VIEW_CASE2", 7, 246, 63),
+      PictureButton(res::kExcelButtonId, "EXCEL", 389, 209, 12, 11),
+      PictureButton(res::kPrintTableButtonId, "PRINT_TABLE", 367, 209, 12, 11),
   };
   return t;
 }
@@ -203,7 +205,7 @@ DialogTemplate DirectSliding() {
            "this achieved Fs-deepseated.",
            62, 226, 425, 16),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 225, 256, 50, 15, kButton),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_VIEW_CASE3", 7, 259, 63, 8),
+      IdLabel("IDD_VIEW_CASE3", 7, 259, 63),
   };
   return t;
 }

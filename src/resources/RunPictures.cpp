@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "resources/PictureHelpers.h"
 #include "resources/Pictures.h"
 #include "resources/RunResources.h"
 
@@ -18,6 +19,9 @@ namespace tervane::res {
 namespace {
 
 using fw::DeviceContext;
+using picture::Fill;
+using picture::MakeFont;
+using picture::SavedState;
 
 constexpr fw::ColorRef kBannerBlue = fw::RGB(0, 56, 102);
 constexpr fw::ColorRef kBannerBand = fw::RGB(0, 84, 140);
@@ -36,7 +40,7 @@ void DrawSlope(DeviceContext& dc, std::span<const int> layers) {
   constexpr int topX = 30;
   constexpr int topY = 9;
   constexpr int rearX = 52;
-  dc.FillRect(fw::Rect{4, toeY, rearX + 1, toeY + 4}, fw::Brush::Solid(kFoundation));
+  Fill(dc, 4, toeY, rearX + 1, toeY + 4, kFoundation);
   const std::array<fw::Point, 4> body = {
       fw::Point{toeX, toeY}, fw::Point{topX, topY}, fw::Point{rearX, topY}, fw::Point{rearX, toeY}};
   dc.SelectPen(fw::Pen::Solid(1, kSoilEdge));
@@ -47,8 +51,7 @@ void DrawSlope(DeviceContext& dc, std::span<const int> layers) {
     const int y = toeY - rise;
     // The face point of the layer, then its length into the slope.
     const int x = toeX + (topX - toeX) * rise / (toeY - topY);
-    dc.MoveTo(x + 1, y);
-    dc.LineTo(rearX - 4, y);
+    picture::Line(dc, x + 1, y, rearX - 4, y);
   }
 }
 
@@ -57,12 +60,9 @@ void DrawSlope(DeviceContext& dc, std::span<const int> layers) {
 void DrawName(DeviceContext& dc, std::string_view name, int width, int height) {
   constexpr int left = 58;
   const int room = width - left - 8;
-  fw::Font font;
-  font.face = "Arial Bold";
   fw::Size extent{};
   for (int size = 24; size >= 8; --size) {
-    font.height = -size;
-    dc.SelectFont(font);
+    dc.SelectFont(MakeFont("Arial Bold", size));
     extent = dc.GetTextExtent(name);
     if (extent.cx <= room) break;
   }
@@ -71,17 +71,16 @@ void DrawName(DeviceContext& dc, std::string_view name, int width, int height) {
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(fw::kWhite);
   dc.TextOut(x, y, name);
-  dc.FillRect(fw::Rect{x, y + extent.cy + 1, x + extent.cx, y + extent.cy + 3}, fw::Brush::Solid(kRule));
+  Fill(dc, x, y + extent.cy + 1, x + extent.cx, y + extent.cy + 3, kRule);
 }
 
 void DrawBanner(DeviceContext& dc, int width, int height, std::span<const int> layers,
                 std::string_view name) {
-  dc.Save();
-  dc.FillRect(fw::Rect{0, 0, width, height}, fw::Brush::Solid(kBannerBlue));
-  dc.FillRect(fw::Rect{0, height - 4, width, height}, fw::Brush::Solid(kBannerBand));
+  const SavedState saved(dc);
+  Fill(dc, 0, 0, width, height, kBannerBlue);
+  Fill(dc, 0, height - 4, width, height, kBannerBand);
   DrawSlope(dc, layers);
   DrawName(dc, name, width, height);
-  dc.Restore();
 }
 
 void DrawOptimizedRunBanner(DeviceContext& dc, int width, int height) {

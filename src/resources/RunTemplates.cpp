@@ -12,6 +12,7 @@ namespace {
 using fw::ControlKind;
 using fw::DialogTemplate;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 
 // Neither dialog has a resource number of its own (0: found by name only).
@@ -24,7 +25,7 @@ std::vector<DialogTemplate> MakeTemplates() {
       Control(fw::IDCANCEL, ControlKind::PushButton, "&Cancel", 138, 63, 50, 15, kButton),
       res::PictureControl(res::kRunOptimizedBannerId, res::kPictureOptimizedRunBanner, 26, 7, 202, 31),
       res::PictureControl(res::kRunManualBannerId, res::kPictureManualRunBanner, 64, 1, 125, 31),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_RUN_TERVANE", 91, 45, 71, 8),
+      IdLabel("IDD_RUN_TERVANE", 91, 45, 71),
       // Empty until a run starts; the run hides label 1244 while it shows.
       Control(res::kRunProgressTextId, ControlKind::StaticCentered, "", 7, 40, 240, 19),
   };
@@ -36,7 +37,7 @@ std::vector<DialogTemplate> MakeTemplates() {
       res::Label("Tervane is limited to 100 layers.", 7, 7, 172, 8, ControlKind::StaticCentered),
       res::Label("Number of required layers exceeds 100", 7, 26, 172, 8, ControlKind::StaticCentered),
       res::Label("PROGRAM TERMINATED", 7, 47, 172, 8, ControlKind::StaticCentered),
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_TERMINATE", 7, 60, 62, 8),
+      IdLabel("IDD_TERMINATE", 7, 60, 62),
   };
   all.push_back(std::move(terminate));
 

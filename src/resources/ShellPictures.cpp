@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "resources/PictureHelpers.h"
 #include "resources/Pictures.h"
 #include "resources/ShellResources.h"
 
@@ -20,34 +21,14 @@ using fw::Font;
 using fw::Pen;
 using fw::Point;
 using fw::RGB;
+using picture::Fill;
+using picture::MakeFont;
+using picture::SavedState;
 
-class SavedState {
- public:
-  explicit SavedState(DeviceContext& dc) : dc_(dc) { dc_.Save(); }
-  ~SavedState() { dc_.Restore(); }
-  SavedState(const SavedState&) = delete;
-  SavedState& operator=(const SavedState&) = delete;
-
- private:
-  DeviceContext& dc_;
-};
-
-Font MakeFont(const char* face, int characterHeight, bool italic = false) {
-  Font font;
-  font.face = face;
-  font.height = -characterHeight;
-  font.italic = italic;
-  return font;
-}
-
-void Fill(DeviceContext& dc, int left, int top, int right, int bottom, ColorRef color) {
-  dc.FillRect(fw::Rect{left, top, right, bottom}, Brush::Solid(color));
-}
-
+// A line in a one-pixel pen of that colour.
 void Line(DeviceContext& dc, int x1, int y1, int x2, int y2, ColorRef color) {
   dc.SelectPen(Pen::Solid(0, color));
-  dc.MoveTo(x1, y1);
-  dc.LineTo(x2, y2);
+  picture::Line(dc, x1, y1, x2, y2);
 }
 
 // A one-pixel outline of the box (right and bottom included).
@@ -58,7 +39,7 @@ void Box(DeviceContext& dc, int left, int top, int right, int bottom, ColorRef c
 }
 
 // Text centred on x with its top at y.
-void CentredText(DeviceContext& dc, int x, int y, const std::string& text) {
+void TopCentredText(DeviceContext& dc, int x, int y, const std::string& text) {
   const fw::Size size = dc.GetTextExtent(text);
   dc.TextOut(x - size.cx / 2, y, text);
 }
@@ -143,7 +124,7 @@ void FaceAbout(DeviceContext& dc, int x) {
   dc.SetTextColor(kPaper);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SelectFont(MakeFont("Times New Roman Bold", 11));
-  CentredText(dc, x + 8, 1, "i");
+  TopCentredText(dc, x + 8, 1, "i");
 }
 
 void FaceContextHelp(DeviceContext& dc, int x) {
@@ -183,7 +164,7 @@ void FaceExit(DeviceContext& dc, int x) {
 
 void DrawToolbar(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, Brush::Solid(kFace));
+  Fill(dc, 0, 0, width, height, kFace);
   using Face = void (*)(DeviceContext&, int);
   const std::array<Face, 10> faces = {FaceNew,   FaceOpen,  FaceClose,       FaceSave,       FacePrint,
                                       FacePreview, FaceAbout, FaceContextHelp, FaceCalculator, FaceExit};
@@ -198,7 +179,7 @@ constexpr ColorRef kLogoGrid = RGB(255, 210, 0);
 
 void DrawLogo(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, Brush::Solid(kLogoBlue));
+  Fill(dc, 0, 0, width, height, kLogoBlue);
   // A reinforced slope: the earth body with its steep face and three layers.
   const std::array<Point, 5> body = {Point{6, 66}, Point{30, 16}, Point{69, 16}, Point{69, 66}, Point{6, 66}};
   dc.SelectPen(Pen::Solid(0, kLogoEarth));
@@ -214,7 +195,7 @@ void DrawLogo(DeviceContext& dc, int width, int height) {
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SetTextColor(RGB(255, 255, 255));
   dc.SelectFont(MakeFont("Arial Bold", 10));
-  CentredText(dc, width / 2, 2, "MIRELO");
+  TopCentredText(dc, width / 2, 2, "MIRELO");
   dc.SelectPen(Pen::Solid(0, RGB(255, 255, 255)));
   dc.SelectBrush(Brush::Hollow());
   dc.Rectangle(1, 1, width - 1, height - 1);
@@ -222,21 +203,21 @@ void DrawLogo(DeviceContext& dc, int width, int height) {
 
 // ---- the program's title (472 x 67) --------------------------------------------
 
-constexpr ColorRef kNoticeGrey = RGB(222, 222, 222);
+constexpr ColorRef kNoticeGrey = picture::kDialogGrey;
 
 void DrawProgramTitle(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, Brush::Solid(kNoticeGrey));
+  Fill(dc, 0, 0, width, height, kNoticeGrey);
   dc.SetBkMode(fw::BkMode::Transparent);
   dc.SelectFont(MakeFont("Arial Bold", 38));
   const std::string title = "T E R V A N E";
   dc.SetTextColor(RGB(150, 150, 150));
-  CentredText(dc, width / 2 + 3, 3, title);
+  TopCentredText(dc, width / 2 + 3, 3, title);
   dc.SetTextColor(RGB(20, 60, 120));
-  CentredText(dc, width / 2, 0, title);
-  dc.SelectFont(MakeFont("Arial", 15, true));
+  TopCentredText(dc, width / 2, 0, title);
+  dc.SelectFont(MakeFont("Arial", 15, false, true));
   dc.SetTextColor(RGB(90, 20, 20));
-  CentredText(dc, width / 2, 45, "Design of Geosynthetic-Reinforced Steep Soil Slopes");
+  TopCentredText(dc, width / 2, 45, "Design of Geosynthetic-Reinforced Steep Soil Slopes");
   dc.SelectPen(Pen::Solid(0, RGB(20, 60, 120)));
   dc.MoveTo(20, height - 2);
   dc.LineTo(width - 20, height - 2);
@@ -248,14 +229,14 @@ constexpr ColorRef kMainMenuBlue = RGB(204, 236, 255);
 
 void DrawMainMenuTitle(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
-  dc.FillRect(fw::Rect{0, 0, width, height}, Brush::Solid(kMainMenuBlue));
+  Fill(dc, 0, 0, width, height, kMainMenuBlue);
   dc.SetBkMode(fw::BkMode::Transparent);
-  Font font = MakeFont("Arial Bold", 19, true);
+  Font font = MakeFont("Arial Bold", 19, false, true);
   dc.SelectFont(font);
   dc.SetTextColor(RGB(140, 160, 180));
-  CentredText(dc, width / 2 + 2, 3, "Main Menu");
+  TopCentredText(dc, width / 2 + 2, 3, "Main Menu");
   dc.SetTextColor(RGB(128, 0, 0));
-  CentredText(dc, width / 2, 1, "Main Menu");
+  TopCentredText(dc, width / 2, 1, "Main Menu");
 }
 
 // ---- the splash picture (731 x 491) --------------------------------------------
@@ -264,7 +245,7 @@ void DrawSplash(DeviceContext& dc, int width, int height) {
   const SavedState saved(dc);
   // The slope: toe at (250, 420), crest at (420, 180); sky in bands above.
   const int toeX = 250, toeY = 420, crestX = 420, crestY = 180;
-  dc.FillRect(fw::Rect{0, 0, width, height}, Brush::Solid(RGB(60, 110, 170)));
+  Fill(dc, 0, 0, width, height, RGB(60, 110, 170));
   for (int band = 0; band < 10; ++band) {
     const int top = band * toeY / 10;
     const int bottom = (band + 1) * toeY / 10;
@@ -310,7 +291,7 @@ void DrawSplash(DeviceContext& dc, int width, int height) {
   dc.TextOut(33, 23, "Tervane");
   dc.SetTextColor(RGB(255, 255, 255));
   dc.TextOut(30, 20, "Tervane");
-  dc.SelectFont(MakeFont("Arial", 20, true));
+  dc.SelectFont(MakeFont("Arial", 20, false, true));
   dc.TextOut(34, 100, "Design of Geosynthetic-Reinforced Steep Soil Slopes");
   dc.SelectFont(MakeFont("Arial Bold", 16));
   dc.TextOut(34, 132, "Version 4.0");

@@ -15,6 +15,7 @@ namespace {
 using fw::ControlKind;
 using fw::DialogTemplate;
 using res::Control;
+using res::IdLabel;
 using res::kButton;
 using res::Label;
 using res::PictureControl;
@@ -173,7 +174,7 @@ DialogTemplate Start() {
       Control(fw::kStaticId, ControlKind::FrameSunken, "", 174, 55, 276, 188),
       Control(fw::kStaticId, ControlKind::FrameBlack, "", 7, 140, 162, 103),
       hiddenFrame,
-      Control(kDialogIdLabel, ControlKind::StaticLeft, "IDD_START", 185, 228, 42, 8),
+      IdLabel("IDD_START", 185, 228, 42),
   };
   return t;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/DialogTemplate.h"
+#include "resources/DialogTemplates.h"
 
 namespace tervane::res {
 
@@ -57,5 +58,22 @@ inline fw::ControlTemplate PictureControl(int id, int pictureId, int x, int y, i
 inline constexpr unsigned kButton = fw::kTabStop | fw::kGroup;
 // Flags of an edit field in the tab order.
 inline constexpr unsigned kField = fw::kTabStop;
+
+// The small label with the dialog's resource name (hidden when the
+// application hides dialog id labels).
+inline fw::ControlTemplate IdLabel(std::string name, int x, int y, int w) {
+  return Control(kDialogIdLabel, fw::ControlKind::StaticLeft, std::move(name), x, y, w, 8);
+}
+
+// A push button that starts its own tab group.
+inline fw::ControlTemplate Button(int id, std::string text, int x, int y, int w, int h) {
+  return Control(id, fw::ControlKind::PushButton, std::move(text), x, y, w, h, kButton);
+}
+
+// A push button that shows the faces of a picture button; `caption` names
+// them (caption + "U", "D" and "F" in the picture registry).
+inline fw::ControlTemplate PictureButton(int id, std::string caption, int x, int y, int w, int h) {
+  return Control(id, fw::ControlKind::BitmapPushButton, std::move(caption), x, y, w, h, kButton);
+}
 
 }  // namespace tervane::res
