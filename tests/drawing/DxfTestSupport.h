@@ -18,7 +18,7 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
-#include "../support/EngineRun.h"
+#include "support/EngineRun.h"
 #include "app/ProjectData.h"
 #include "app/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
