@@ -18,11 +18,12 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
-#include "support/EngineRun.h"
 #include "app/ProjectData.h"
 #include "app/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
+#include "support/Commands.h"
+#include "support/EngineRun.h"
 
 namespace tervane::dxftest {
 
@@ -204,15 +205,7 @@ inline std::string EzdxfSummary(const std::vector<std::string>& paths, int& stat
   std::string command = "'" + python + "' '" TERVANE_DXF_CHECK_SCRIPT "'";
   for (const std::string& p : paths) command += " '" + p + "'";
   command += " 2>&1";
-  std::FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return "cannot start " + command;
-  std::string out;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  const int rc = ::pclose(pipe);
-  status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  return out;
+  return testsupport::RunAndRead(command, &status);
 }
 #endif
 
