@@ -13,6 +13,7 @@
 
 #include "../framework/GoldenFile.h"
 #include "framework/HeadlessBackend.h"
+#include "support/NumericLocale.h"
 
 namespace tervane::testing {
 
@@ -38,23 +39,7 @@ class ScratchDir {
   std::filesystem::path path_;
 };
 
-// Switches the process's numeric locale for one scope and back.
-class NumericLocale {
- public:
-  explicit NumericLocale(const char* name) {
-    const char* old = std::setlocale(LC_NUMERIC, nullptr);
-    previous_ = old != nullptr ? old : "C";
-    ok_ = std::setlocale(LC_NUMERIC, name) != nullptr;
-  }
-  ~NumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-  NumericLocale(const NumericLocale&) = delete;
-  NumericLocale& operator=(const NumericLocale&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  std::string previous_;
-  bool ok_ = false;
-};
+using testsupport::NumericLocale;
 
 using fw::golden::ExpectGolden;
 
