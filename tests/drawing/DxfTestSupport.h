@@ -24,6 +24,7 @@
 #include "drawing/DxfStream.h"
 #include "support/Commands.h"
 #include "support/EngineRun.h"
+#include "support/TempDir.h"
 
 namespace tervane::dxftest {
 
@@ -218,23 +219,6 @@ inline constexpr const char* kEzdxfLayers =
 // ---- files ------------------------------------------------------------------------
 
 // A fresh directory for one test, removed at the end.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tervane-dxf-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
+using testsupport::TempDir;
 
 }  // namespace tervane::dxftest

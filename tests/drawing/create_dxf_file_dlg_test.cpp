@@ -211,7 +211,7 @@ TEST_F(CreateDxfFileDlgTest, CancelInTheSaveDialogKeepsTheExportOpen) {
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(fakes_.fileDialogs.SaveCalls().size(), 1u);
   EXPECT_EQ(dlg.exportGeometry, 0);  // the choices stay
-  EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
+  EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
 }
 
 // A path that cannot be written: the message, the dialog stays open, and a

@@ -14,30 +14,12 @@
 #include "../framework/GoldenFile.h"
 #include "framework/HeadlessBackend.h"
 #include "support/NumericLocale.h"
+#include "support/TempDir.h"
 
 namespace tervane::testing {
 
 // A folder of its own for one test, removed afterwards.
-class ScratchDir {
- public:
-  ScratchDir() {
-    static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("tervane_results_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+using ScratchDir = testsupport::TempDir;
 
 using testsupport::NumericLocale;
 
