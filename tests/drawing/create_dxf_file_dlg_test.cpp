@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "DxfTestSupport.h"
 #include "app/TervaneApp.h"
 #include "drawing/CreateDxfFileDlg.h"
@@ -20,6 +19,7 @@
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "resources/DxfExportResources.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

@@ -9,10 +9,10 @@
 #include <limits>
 #include <string>
 
-#include "../framework/GoldenFile.h"
 #include "DxfTestSupport.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

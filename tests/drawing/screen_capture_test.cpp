@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "DrawingTestSupport.h"
 #include "app/TervaneApp.h"
 #include "drawing/GraphicResultsDlg.h"
@@ -21,6 +20,7 @@
 #include "framework/HeadlessBackend.h"
 #include "report/DibImage.h"
 #include "resources/DrawingResources.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

@@ -17,6 +17,7 @@
 
 #include "framework/Spreadsheet.h"
 #include "support/Commands.h"
+#include "support/GoldenFile.h"
 
 namespace tervane::fw {
 namespace {
@@ -48,12 +49,7 @@ void Put(Spreadsheet& s, int col, int row, int dispid, const Variant& v) {
   s.PutProperty(dispid, v);
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+std::string ReadAll(const std::string& path) { return golden::ReadFile(path); }
 
 // A results table in small: a joined caption over columns 1-2, captions and
 // units, the row-number column joined over the header rows, alternate row

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "framework/HeadlessBackend.h"
+#include "support/GoldenFile.h"
 #include "support/NumericLocale.h"
 #include "support/TempDir.h"
 

@@ -5,12 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/ProjectData.h"
 #include "support/EngineRun.h"
+#include "support/GoldenFile.h"
 
 namespace tervane::testing {
 
@@ -57,11 +56,6 @@ inline void SetFixtureLayers(ProjectInput& in) {
   }
 }
 
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream out;
-  out << file.rdbuf();
-  return out.str();
-}
+inline std::string ReadBytes(const std::string& path) { return fw::golden::ReadFile(path); }
 
 }  // namespace tervane::testing

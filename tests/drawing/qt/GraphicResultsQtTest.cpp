@@ -24,7 +24,6 @@
 #include <filesystem>
 #include <functional>
 
-#include "../../framework/GoldenFile.h"
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "../DrawingTestSupport.h"
 #include "app/TervaneApp.h"
@@ -40,6 +39,7 @@
 #include "framework/Spreadsheet.h"
 #include "framework/qt/QtSpreadsheet.h"
 #include "resources/DrawingResources.h"
+#include "support/GoldenFile.h"
 #include "support/QtShots.h"
 
 namespace tervane {
