@@ -16,6 +16,7 @@
 
 #include "framework/FakeServices.h"
 #include "framework/Services.h"
+#include "support/GoldenFile.h"
 
 namespace tervane::shelltest {
 
@@ -89,9 +90,6 @@ class ScopedFakePrinting : public fw::FakePrinting {
   fw::Services previous_;
 };
 
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+inline std::string ReadBytes(const std::string& path) { return fw::golden::ReadFile(path); }
 
 }  // namespace tervane::shelltest

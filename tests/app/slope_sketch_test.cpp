@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "framework/RecordingDC.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

@@ -18,11 +18,13 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
-#include "../support/EngineRun.h"
 #include "app/ProjectData.h"
 #include "app/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
+#include "support/Commands.h"
+#include "support/EngineRun.h"
+#include "support/TempDir.h"
 
 namespace tervane::dxftest {
 
@@ -204,15 +206,7 @@ inline std::string EzdxfSummary(const std::vector<std::string>& paths, int& stat
   std::string command = "'" + python + "' '" TERVANE_DXF_CHECK_SCRIPT "'";
   for (const std::string& p : paths) command += " '" + p + "'";
   command += " 2>&1";
-  std::FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return "cannot start " + command;
-  std::string out;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  const int rc = ::pclose(pipe);
-  status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  return out;
+  return testsupport::RunAndRead(command, &status);
 }
 #endif
 
@@ -225,23 +219,6 @@ inline constexpr const char* kEzdxfLayers =
 // ---- files ------------------------------------------------------------------------
 
 // A fresh directory for one test, removed at the end.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tervane-dxf-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
+using testsupport::TempDir;
 
 }  // namespace tervane::dxftest

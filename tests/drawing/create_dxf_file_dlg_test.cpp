@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "DxfTestSupport.h"
 #include "app/TervaneApp.h"
 #include "drawing/CreateDxfFileDlg.h"
@@ -20,6 +19,7 @@
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "resources/DxfExportResources.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {
@@ -211,7 +211,7 @@ TEST_F(CreateDxfFileDlgTest, CancelInTheSaveDialogKeepsTheExportOpen) {
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(fakes_.fileDialogs.SaveCalls().size(), 1u);
   EXPECT_EQ(dlg.exportGeometry, 0);  // the choices stay
-  EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
+  EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
 }
 
 // A path that cannot be written: the message, the dialog stays open, and a

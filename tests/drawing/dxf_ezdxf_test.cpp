@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "DxfTestSupport.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

@@ -9,10 +9,10 @@
 #include <limits>
 #include <string>
 
-#include "../framework/GoldenFile.h"
 #include "DxfTestSupport.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {
@@ -118,7 +118,7 @@ TEST(DxfFileTest, CloseWritesTheWholeFileAndReplacesAnOldOne) {
   EXPECT_EQ(status, 0);
   // Nothing is left beside it.
   int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) ++files;
   EXPECT_EQ(files, 1);
 }
 

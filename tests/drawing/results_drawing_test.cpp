@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "DrawingTestSupport.h"
 #include "app/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/ResultsDrawing.h"
 #include "framework/RecordingDC.h"
 #include "framework/Text.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

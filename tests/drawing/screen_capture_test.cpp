@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "DrawingTestSupport.h"
 #include "app/TervaneApp.h"
 #include "drawing/GraphicResultsDlg.h"
@@ -21,6 +20,7 @@
 #include "framework/HeadlessBackend.h"
 #include "report/DibImage.h"
 #include "resources/DrawingResources.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {
@@ -47,7 +47,7 @@ class ScreenCaptureTest : public ::testing::Test {
  protected:
   void SetUp() override {
     drawtest::OptimisedRun(app_.app());
-    app_.app().dataDirectory = dir_.path();
+    app_.app().dataDirectory = dir_.Path().string();
   }
 
   std::string TemporaryBitmap() const { return dir_.File(kTemporaryBitmapFile); }
@@ -168,7 +168,7 @@ TEST_F(ScreenCaptureTest, SaveDibToFileCodes) {
       {"no image", nullptr, path, kDibNoImage},
       {"an empty image", &empty, path, kDibNoImage},
       {"folder missing", &good, dir_.File("none/capture.bmp"), kDibNotWritten},
-      {"a folder of that name", &good, dir_.path(), kDibNotWritten},
+      {"a folder of that name", &good, dir_.Path().string(), kDibNotWritten},
   };
   for (const Case& c : cases) {
     std::string error;
@@ -216,7 +216,7 @@ TEST_F(ScreenCaptureTest, BitmapFileCancelledOrRefused) {
   EXPECT_EQ(message.rfind("The bitmap file could not be written:\n" + refused + "\n\nCannot create a file beside ", 0),
             0u)
       << message;
-  EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
+  EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
 }
 
 // A figure that cannot be captured is reported at once; no file is asked for.

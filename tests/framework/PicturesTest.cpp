@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "GoldenFile.h"
 #include "framework/RecordingDC.h"
+#include "support/GoldenFile.h"
 
 namespace tervane::res {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "GoldenFile.h"
 #include "framework/Image.h"
+#include "support/GoldenFile.h"
 
 namespace tervane::fw {
 namespace {

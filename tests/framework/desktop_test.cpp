@@ -12,16 +12,12 @@
 #include <string>
 
 #include "framework/FakeServices.h"
+#include "support/GoldenFile.h"
 
 namespace tervane::fw {
 namespace {
 
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+std::string Slurp(const std::filesystem::path& path) { return golden::ReadFile(path.string()); }
 
 DesktopFileType TervaneType(const std::string& program) {
   DesktopFileType t;

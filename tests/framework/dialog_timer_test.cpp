@@ -8,21 +8,14 @@
 
 #include "framework/Dialog.h"
 #include "framework/HeadlessBackend.h"
+#include "support/TimerDialogTemplate.h"
 
 namespace tervane::fw {
 namespace {
 
 constexpr int kTimer = 7;
 
-DialogTemplate TimerTemplate() {
-  DialogTemplate t;
-  t.name = "IDD_TEST_TIMER";
-  t.caption = "Timer";
-  t.width = 100;
-  t.height = 40;
-  t.controls = {{IDOK, ControlKind::DefaultPushButton, "OK", 25, 20, 50, 14, kTabStop}};
-  return t;
-}
+using testsupport::TimerTemplate;
 
 // Starts a 10 ms timer at initialisation; ends itself at the `endAt`-th event
 // (0: never); kills the timer at the `killAt`-th (0: never).

@@ -11,15 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "support/GoldenFile.h"
+
 namespace tervane::fw {
 namespace {
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+std::string Slurp(const std::string& path) { return golden::ReadFile(path); }
 
 class ProfileTest : public ::testing::Test {
  protected:

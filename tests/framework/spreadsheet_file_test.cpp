@@ -9,8 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -18,6 +16,8 @@
 #include <string>
 
 #include "framework/Spreadsheet.h"
+#include "support/Commands.h"
+#include "support/GoldenFile.h"
 
 namespace tervane::fw {
 namespace {
@@ -49,12 +49,7 @@ void Put(Spreadsheet& s, int col, int row, int dispid, const Variant& v) {
   s.PutProperty(dispid, v);
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+std::string ReadAll(const std::string& path) { return golden::ReadFile(path); }
 
 // A results table in small: a joined caption over columns 1-2, captions and
 // units, the row-number column joined over the header rows, alternate row
@@ -207,15 +202,7 @@ TEST_F(SpreadsheetFileTest, AFailedSaveLeavesTheOldFileAsItWas) {
   EXPECT_FALSE(WriteWorkbook(*s, locked + "/out.xlsx"));
 }
 
-// The Python interpreter that has openpyxl (the system's, where a user's own
-// Python comes first on the path), or "" when none has it.
-std::string PythonWithOpenpyxl() {
-  for (const char* python : {"/usr/bin/python3", "python3"}) {
-    const std::string probe = std::string(python) + " -c 'import openpyxl' >/dev/null 2>&1";
-    if (std::system(probe.c_str()) == 0) return python;
-  }
-  return {};
-}
+using testsupport::PythonWithOpenpyxl;
 
 // What openpyxl reads from a workbook, one line per item.
 std::string ReadWorkbook(const std::string& python, const std::string& path) {
@@ -233,15 +220,7 @@ std::string ReadWorkbook(const std::string& python, const std::string& path) {
       "    print(c.coordinate, repr(c.value), c.number_format, fill, font)\n";
   const std::string scriptPath = path + ".py";
   std::ofstream(scriptPath) << script;
-  const std::string command = python + " " + scriptPath + " " + path + " 2>&1";
-  std::string out;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0) out.append(buffer.data(), n);
-    ::pclose(p);
-  }
-  return out;
+  return testsupport::RunAndRead(python + " " + scriptPath + " " + path + " 2>&1");
 }
 
 TEST_F(SpreadsheetFileTest, AnExportedWorkbookOpensWithMergedHeadersNumbersAndFills) {

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "GoldenFile.h"
 #include "framework/RecordingDC.h"
 #include "framework/Services.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"
+#include "support/GoldenFile.h"
 
 namespace tervane::fw {
 namespace {

@@ -8,24 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/NumericLocale.h"
+
 namespace tervane {
 namespace {
 
-// Switches the process's numeric locale for one test and back.
-class NumericLocale {
- public:
-  explicit NumericLocale(const char* name) {
-    const char* old = std::setlocale(LC_NUMERIC, nullptr);
-    previous_ = old != nullptr ? old : "C";
-    ok_ = std::setlocale(LC_NUMERIC, name) != nullptr;
-  }
-  ~NumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-  bool ok() const { return ok_; }
-
- private:
-  std::string previous_;
-  bool ok_ = false;
-};
+using testsupport::NumericLocale;
 
 TEST(Format, IgnoresACommaLocale) {
   NumericLocale german("de_DE.UTF-8");

@@ -9,7 +9,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "../framework/GoldenFile.h"
 #include "InputTestSupport.h"
 #include "app/DataFiles.h"
 #include "input/ModifyGeneralDlg.h"
@@ -19,6 +18,7 @@
 #include "input/ModifyWaterDlg.h"
 #include "input/ReinforcementDlgs.h"
 #include "resources/InputControlIds.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/EngineRun.h"
+#include "support/EngineRun.h"
 #include "ReportTestSupport.h"
 #include "app/TervaneApp.h"
 #include "framework/HeadlessBackend.h"

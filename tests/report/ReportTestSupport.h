@@ -23,6 +23,7 @@
 #include "framework/RecordingDC.h"
 #include "framework/Services.h"
 #include "report/ReportPrinter.h"
+#include "support/TempDir.h"
 
 namespace tervane::reporttest {
 
@@ -55,36 +56,7 @@ inline void SetUpRun(ProjectData& data, int layers) {
 }
 
 // A data directory of the test's own, removed afterwards.
-class TempDir {
- public:
-  TempDir() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("tervane_report_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& Path() const { return path_; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-  }
-  void Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
- private:
-  std::filesystem::path path_;
-};
+using testsupport::TempDir;
 
 // A recording printer that hands its log to `sink` when the job's device
 // context goes away.

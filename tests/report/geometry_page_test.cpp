@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "PageTestSupport.h"
 #include "framework/FakeServices.h"
 #include "report/GeometrySketch.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

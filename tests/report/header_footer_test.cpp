@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <string>
 
-#include "../framework/GoldenFile.h"
 #include "ReportTestSupport.h"
 #include "framework/FakeServices.h"
 #include "framework/RecordingDC.h"
 #include "report/PageHeaderFooter.h"
 #include "report/ReportPrinter.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

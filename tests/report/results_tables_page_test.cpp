@@ -8,9 +8,9 @@
 #include <limits>
 #include <string>
 
-#include "../framework/GoldenFile.h"
 #include "PageTestSupport.h"
 #include "framework/FakeServices.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "PageTestSupport.h"
 #include "framework/FakeServices.h"
 #include "framework/Text.h"
 #include "report/ReportPages.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

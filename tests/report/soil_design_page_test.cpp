@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "PageTestSupport.h"
 #include "framework/FakeServices.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

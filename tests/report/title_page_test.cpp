@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "ReportTestSupport.h"
 #include "framework/FakeServices.h"
 #include "framework/RecordingDC.h"
 #include "report/ReportPrinter.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

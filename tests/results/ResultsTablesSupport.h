@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -18,6 +15,7 @@
 #include "app/ProjectData.h"
 #include "framework/Spreadsheet.h"
 #include "framework/Text.h"
+#include "support/Commands.h"
 
 namespace tervane::testing {
 
@@ -147,26 +145,9 @@ inline std::string ExpectedDetailedRow(const ProjectData& d, int i) {
          (r.controllingMode[k] == 1 ? "Tieback" : "Compound");
 }
 
-// The Python interpreter that has openpyxl (the system's comes first: a
-// user's own Python on the path may lack it), or "" when none has it.
-inline std::string PythonWithOpenpyxl() {
-  for (const char* python : {"/usr/bin/python3", "python3"}) {
-    const std::string probe = std::string(python) + " -c 'import openpyxl' >/dev/null 2>&1";
-    if (std::system(probe.c_str()) == 0) return python;
-  }
-  return {};
-}
+using testsupport::PythonWithOpenpyxl;
 
 // What a program prints, standard error included.
-inline std::string CommandOutput(const std::string& command) {
-  std::string out;
-  if (FILE* p = ::popen((command + " 2>&1").c_str(), "r")) {
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0) out.append(buffer.data(), n);
-    ::pclose(p);
-  }
-  return out;
-}
+inline std::string CommandOutput(const std::string& command) { return testsupport::RunAndRead(command + " 2>&1"); }
 
 }  // namespace tervane::testing

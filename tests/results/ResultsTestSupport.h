@@ -11,50 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GoldenFile.h"
 #include "framework/HeadlessBackend.h"
+#include "support/GoldenFile.h"
+#include "support/NumericLocale.h"
+#include "support/TempDir.h"
 
 namespace tervane::testing {
 
 // A folder of its own for one test, removed afterwards.
-class ScratchDir {
- public:
-  ScratchDir() {
-    static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("tervane_results_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
+using ScratchDir = testsupport::TempDir;
 
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-// Switches the process's numeric locale for one scope and back.
-class NumericLocale {
- public:
-  explicit NumericLocale(const char* name) {
-    const char* old = std::setlocale(LC_NUMERIC, nullptr);
-    previous_ = old != nullptr ? old : "C";
-    ok_ = std::setlocale(LC_NUMERIC, name) != nullptr;
-  }
-  ~NumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-  NumericLocale(const NumericLocale&) = delete;
-  NumericLocale& operator=(const NumericLocale&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  std::string previous_;
-  bool ok_ = false;
-};
+using testsupport::NumericLocale;
 
 using fw::golden::ExpectGolden;
 

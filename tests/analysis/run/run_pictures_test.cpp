@@ -1,10 +1,10 @@
 // The banners of the run dialog, pinned by the drawing calls they make.
 #include <gtest/gtest.h>
 
-#include "../../framework/GoldenFile.h"
 #include "framework/RecordingDC.h"
 #include "resources/Pictures.h"
 #include "resources/RunResources.h"
+#include "support/GoldenFile.h"
 
 namespace tervane {
 namespace {

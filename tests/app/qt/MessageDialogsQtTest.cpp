@@ -17,6 +17,7 @@
 #include "app/MessageDialogs.h"
 #include "framework/FakeServices.h"
 #include "resources/DialogTemplates.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
@@ -71,12 +72,7 @@ class MessageDialogsQtTest : public ::testing::Test {
   fw::ScopedFakeServices fakes_;
 };
 
-void SaveShot(const QImage& image, const char* name) {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0') return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  EXPECT_TRUE(image.save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-}
+using testsupport::SaveShot;
 
 TEST_F(MessageDialogsQtTest, OpenAtTheirSizeInTheirColourAndEndWithOK) {
   for (const MessageDialogCase& c : kCases) {

@@ -39,15 +39,15 @@
 #include "framework/qt/QtFrame.h"
 #include "framework/qt/QtPrint.h"
 #include "resources/ShellResources.h"
+#include "support/Commands.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
 
 void SaveShot(QWidget* widget, const char* name) {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0' || widget == nullptr) return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  widget->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+  if (widget == nullptr || testsupport::ShotsDir() == nullptr) return;
+  testsupport::SaveShot(widget->grab().toImage(), name);
 }
 
 using qttest::ButtonNamed;
@@ -234,19 +234,11 @@ TEST_F(ShellQtTest, PrintPreviewCoversTheClientAreaWhileTheMainMenuIsHidden) {
 
 // The text of a PDF file as pdftotext reads it (empty when it is not installed).
 std::string PdfText(const std::string& pdf) {
-  const std::string command = "pdftotext -layout '" + pdf + "' - 2>/dev/null";
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
+  return testsupport::RunAndRead("pdftotext -layout '" + pdf + "' - 2>/dev/null");
 }
 
 TEST(PrintoutPdfTest, TheContactAndDisclaimerPagesPrintToAPdfWithTheirLines) {
-  if (std::system("command -v pdftotext > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+  if (!testsupport::HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
   fw::EnsureQtApplication();
   const std::filesystem::path dir = shelltest::FreshFolder("printout_pdf");
   fw::HeadlessSession session;
@@ -269,7 +261,7 @@ TEST(PrintoutPdfTest, TheContactAndDisclaimerPagesPrintToAPdfWithTheirLines) {
     }
     const std::string text = PdfText(pdf);
     ASSERT_FALSE(text.empty()) << pdf;
-    if (const char* shots = std::getenv("TERVANE_SHOTS_DIR"); shots != nullptr && *shots != '\0')
+    if (const char* shots = testsupport::ShotsDir())
       std::filesystem::copy_file(pdf, std::filesystem::path(shots) / std::filesystem::path(pdf).filename(),
                                  std::filesystem::copy_options::overwrite_existing);
     const std::vector<std::string> expected =

@@ -17,18 +17,14 @@
 #include "drawing/CreateDxfFileDlg.h"
 #include "framework/FakeServices.h"
 #include "resources/DxfExportResources.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
 
 using fw::QtDialogBackend;
 
-void SaveShot(const QImage& image, const char* name) {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0') return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  EXPECT_TRUE(image.save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-}
+using testsupport::SaveShot;
 
 QRgb Rgb(fw::ColorRef c) { return qRgb(c.r, c.g, c.b); }
 

@@ -24,7 +24,6 @@
 #include <filesystem>
 #include <functional>
 
-#include "../../framework/GoldenFile.h"
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "../DrawingTestSupport.h"
 #include "app/TervaneApp.h"
@@ -40,6 +39,8 @@
 #include "framework/Spreadsheet.h"
 #include "framework/qt/QtSpreadsheet.h"
 #include "resources/DrawingResources.h"
+#include "support/GoldenFile.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
@@ -47,12 +48,7 @@ namespace {
 using fw::QtDialogBackend;
 using fw::QtSpreadsheetWidget;
 
-void SaveShot(const QImage& image, const char* name) {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0') return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  EXPECT_TRUE(image.save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-}
+using testsupport::SaveShot;
 
 QRgb Rgb(fw::ColorRef c) { return qRgb(c.r, c.g, c.b); }
 

@@ -28,6 +28,7 @@
 #include "framework/FakeServices.h"
 #include "framework/qt/QtDialogBackend.h"
 #include "QtDialogTestSupport.h"
+#include "support/QtShots.h"
 
 namespace tervane::fw {
 namespace {
@@ -295,10 +296,7 @@ TEST_F(QtDialogBackendTest, EveryKindGetsAWidgetAtItsPlace) {
     EXPECT_EQ(qobject_cast<QFrame*>(b.ControlWidget(kFrameSunken))->frameShadow(), QFrame::Sunken);
     EXPECT_EQ(qobject_cast<QFrame*>(b.ControlWidget(kFrameBlack))->frameShadow(), QFrame::Plain);
     // To look at: TERVANE_SHOTS_DIR=/tmp/shots saves the window there.
-    if (const char* dir = std::getenv("TERVANE_SHOTS_DIR"); dir != nullptr && *dir != '\0') {
-      QDir().mkpath(QString::fromUtf8(dir));
-      EXPECT_TRUE(Grab(b).save(QString::fromUtf8(dir) + QStringLiteral("/every_kind.png")));
-    }
+    if (testsupport::ShotsDir() != nullptr) testsupport::SaveShot(Grab(b), "every_kind");
     b.EndModal(IDOK);
   });
 }

@@ -7,21 +7,14 @@
 #include "framework/Dialog.h"
 #include "framework/qt/QtDialogBackend.h"
 #include "QtDialogTestSupport.h"
+#include "support/TimerDialogTemplate.h"
 
 namespace tervane::fw {
 namespace {
 
 constexpr int kTimer = 3;
 
-DialogTemplate TimerTemplate() {
-  DialogTemplate t;
-  t.name = "IDD_TEST_TIMER";
-  t.caption = "Timer";
-  t.width = 100;
-  t.height = 40;
-  t.controls = {{IDOK, ControlKind::DefaultPushButton, "OK", 25, 20, 50, 14, kTabStop}};
-  return t;
-}
+using testsupport::TimerTemplate;
 
 class TimerDlg : public Dialog {
  public:

@@ -10,24 +10,13 @@
 #include <string>
 
 #include "QtTestApp.h"
+#include "support/Commands.h"
 
 namespace tervane::fw {
 namespace {
 
-bool HaveTool(const char* name) {
-  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string RunAndRead(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
+using testsupport::HaveTool;
+using testsupport::RunAndRead;
 
 class QtPrintTest : public ::testing::Test {
  protected:

@@ -23,6 +23,8 @@
 #include "framework/SpreadsheetPreview.h"
 #include "framework/qt/QtPrint.h"
 #include "framework/qt/QtSpreadsheet.h"
+#include "support/Commands.h"
+#include "support/QtShots.h"
 
 namespace tervane::fw {
 namespace {
@@ -110,12 +112,7 @@ void ClickCell(QtSpreadsheetWidget* grid, int col, int row, bool twice = false) 
   }
 }
 
-void SaveShot(const QImage& image, const char* name) {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0') return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  image.save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
-}
+using testsupport::SaveShot;
 
 bool HasPixel(const QImage& image, const QRect& area, QRgb color) {
   for (int y = area.top(); y <= area.bottom(); ++y)
@@ -258,7 +255,7 @@ TEST_F(QtSpreadsheetTest, ASheetPrintsToPdf) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.read(5), QByteArray("%PDF-"));
   file.close();
-  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "poppler tools not installed";
+  if (!testsupport::HaveTool("pdftotext")) GTEST_SKIP() << "poppler tools not installed";
   const std::string txt = dir.filePath("sheet.txt").toStdString();
   ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + txt + "'").c_str()), 0);
   QFile text(QString::fromStdString(txt));
@@ -269,7 +266,7 @@ TEST_F(QtSpreadsheetTest, ASheetPrintsToPdf) {
   EXPECT_TRUE(content.contains(QStringLiteral("/home/engineer/slope.NAT")));
   EXPECT_EQ(content.count(QStringLiteral("T-ltds")), 2);  // the header rows on each page
   EXPECT_EQ(content.count(QLatin1Char('\f')), 2);
-  if (const char* shots = std::getenv("TERVANE_SHOTS_DIR"); shots != nullptr && *shots != '\0')
+  if (const char* shots = testsupport::ShotsDir())
     std::system(("pdftoppm -png -r 60 '" + pdf + "' '" + std::string(shots) + "/sheet_pdf'").c_str());
 }
 

@@ -34,19 +34,14 @@
 #include "input/SoilAndDesignDlgs.h"
 #include "resources/DialogTemplates.h"
 #include "resources/InputControlIds.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
 
 using fw::QtDialogBackend;
 
-void SaveShot(const QImage& image, const std::string& name) {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0') return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  EXPECT_TRUE(image.save(QString::fromUtf8(dir) + QLatin1Char('/') + QString::fromStdString(name) +
-                         QStringLiteral(".png")));
-}
+using testsupport::SaveShot;
 
 class InputDialogsQtTest : public ::testing::Test {
  protected:

@@ -20,6 +20,7 @@
 #include "framework/Spreadsheet.h"
 #include "framework/qt/QtSpreadsheet.h"
 #include "input/ManualInputDataDlg.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
@@ -82,12 +83,7 @@ void Activate(QtDialogBackend& b) {
   QApplication::setActiveWindow(b.Window());
 }
 
-void SaveShot(const QImage& image, const char* name) {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0') return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  EXPECT_TRUE(image.save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-}
+using testsupport::SaveShot;
 
 TEST_F(ManualInputDataQtTest, TypedElevationsAreSortedAndCounted) {
   CManualInputDataDlg dlg;

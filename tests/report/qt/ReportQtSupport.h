@@ -19,36 +19,44 @@
 #include "framework/RecordingDC.h"
 #include "framework/qt/QtPainterDC.h"
 #include "report/DibImage.h"
+#include "support/Commands.h"
+#include "support/QtShots.h"
 
 namespace tervane::reportqt {
 
-inline bool HaveTool(const char* name) {
-  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+using testsupport::HaveTool;
+using testsupport::RunAndRead;
+
+using testsupport::SaveShot;
+
+// The page count pdfinfo reads in a PDF file, -1 when it reads none.
+inline int PdfPageCount(const std::string& pdf) {
+  const std::string info = RunAndRead("pdfinfo '" + pdf + "'");
+  const std::size_t at = info.find("Pages:");
+  return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
 }
 
-inline std::string RunAndRead(const std::string& command) {
+// The text pdftotext reads on one page of a PDF file (keeping the layout
+// when `layout`), every run of blanks as one blank: the PDF's text keeps no
+// double blanks, the exact texts are pinned by the drawing logs.
+inline std::string PdfPageText(const std::string& pdf, int page, bool layout) {
+  const std::string raw = RunAndRead(std::string("pdftotext ") + (layout ? "-layout " : "") + "-f " +
+                                     std::to_string(page) + " -l " + std::to_string(page) + " '" + pdf + "' -");
   std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
+  for (char c : raw) {
+    if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+    out += c;
   }
   return out;
 }
 
-// Where pictures to look at go: TERVANE_SHOTS_DIR when set, else nowhere.
-inline std::string ShotsDir() {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0') return std::string();
-  QDir().mkpath(QString::fromUtf8(dir));
-  return dir;
-}
-
-inline void SaveShot(const QImage& image, const std::string& name) {
-  const std::string dir = ShotsDir();
-  if (dir.empty()) return;
-  EXPECT_TRUE(image.save(QString::fromStdString(dir + "/" + name + ".png")));
+// With a folder for pictures to look at: the pages of a PDF file rendered
+// there as NAME-N.png, and the file copied there as NAME.pdf.
+inline void RenderShots(const std::string& pdf, const std::string& name) {
+  const char* shots = testsupport::ShotsDir();
+  if (shots == nullptr) return;
+  std::system(("pdftoppm -png -r 60 '" + pdf + "' '" + shots + "/" + name + "'").c_str());
+  std::system(("cp '" + pdf + "' '" + shots + "/" + name + ".pdf'").c_str());
 }
 
 // A 24-bit logo of 120 x 24 pixels: three bands of colour and a dark bar.

@@ -37,29 +37,12 @@ class ReportPagesPdfTest : public ::testing::Test {
     auto pdf = fw::MakePdfPrinterDC(path);
     EXPECT_TRUE(fw::PrintPages(*pdf, prepared.printer, 1, prepared.printer.PageCount(), "Tervane"));
     pdf.reset();
-    const std::string shots = reportqt::ShotsDir();
-    if (!shots.empty()) {
-      std::system(("pdftoppm -png -r 60 '" + path + "' '" + shots + "/pages_" + language + "'").c_str());
-      std::system(("cp '" + path + "' '" + shots + "/pages_" + language + ".pdf'").c_str());
-    }
+    reportqt::RenderShots(path, "pages_" + language);
     return path;
   }
-  static int Pages(const std::string& pdf) {
-    const std::string info = reportqt::RunAndRead("pdfinfo '" + pdf + "'");
-    const std::size_t at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
-  }
-  // The text of a page, runs of blanks as one blank.
-  static std::string PageText(const std::string& pdf, int page) {
-    const std::string raw = reportqt::RunAndRead("pdftotext -layout -f " + std::to_string(page) + " -l " +
-                                                 std::to_string(page) + " '" + pdf + "' -");
-    std::string out;
-    for (char c : raw) {
-      if (c == ' ' && !out.empty() && out.back() == ' ') continue;
-      out += c;
-    }
-    return out;
-  }
+  static int Pages(const std::string& pdf) { return reportqt::PdfPageCount(pdf); }
+  // The text of a page with its layout, runs of blanks as one blank.
+  static std::string PageText(const std::string& pdf, int page) { return reportqt::PdfPageText(pdf, page, true); }
   void ExpectPages(const std::string& pdf, const std::vector<std::vector<std::string>>& expected) {
     ASSERT_EQ(Pages(pdf), 10) << pdf;
     for (std::size_t page = 0; page < expected.size(); ++page) {

@@ -61,33 +61,10 @@ class ReportPdfTest : public ::testing::Test {
     EXPECT_TRUE(fakes_.messageBox.Texts().empty());
     return path;
   }
-  static int Pages(const std::string& pdf) {
-    const std::string info = reportqt::RunAndRead("pdfinfo '" + pdf + "'");
-    const std::size_t at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
-  }
-  // The text of a page with every run of blanks as one blank (the PDF's
-  // text keeps no double blanks: the exact texts are pinned by the drawing
-  // logs).
-  static std::string PageText(const std::string& pdf, int page) {
-    const std::string raw = reportqt::RunAndRead("pdftotext -f " + std::to_string(page) + " -l " +
-                                                 std::to_string(page) + " '" + pdf + "' -");
-    return Squeeze(raw);
-  }
-  static std::string Squeeze(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-      if (c == ' ' && !out.empty() && out.back() == ' ') continue;
-      out += c;
-    }
-    return out;
-  }
-  void Render(const std::string& pdf, const std::string& name) {
-    const std::string shots = reportqt::ShotsDir();
-    if (shots.empty()) return;
-    std::system(("pdftoppm -png -r 60 '" + pdf + "' '" + shots + "/" + name + "'").c_str());
-    std::system(("cp '" + pdf + "' '" + shots + "/" + name + ".pdf'").c_str());
-  }
+  static int Pages(const std::string& pdf) { return reportqt::PdfPageCount(pdf); }
+  // The text of a page, runs of blanks as one blank.
+  static std::string PageText(const std::string& pdf, int page) { return reportqt::PdfPageText(pdf, page, false); }
+  void Render(const std::string& pdf, const std::string& name) { reportqt::RenderShots(pdf, name); }
 
   shelltest::TestHome home_{"report_pdf"};
   fw::HeadlessSession session_;

@@ -23,38 +23,19 @@
 #include "resources/ExportDialogIds.h"
 #include "results/OmbixExport.h"
 #include "results/QuantitiesDlg.h"
+#include "support/Commands.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
 
 using fw::QtDialogBackend;
 
-const char* ShotsDir() {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  return dir != nullptr && *dir != '\0' ? dir : nullptr;
-}
+using testsupport::SaveShot;
+using testsupport::ShotsDir;
 
-void SaveShot(const QImage& image, const char* name) {
-  const char* dir = ShotsDir();
-  if (dir == nullptr) return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  EXPECT_TRUE(image.save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-}
-
-bool HaveTool(const char* name) {
-  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string RunAndRead(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
+using testsupport::HaveTool;
+using testsupport::RunAndRead;
 
 class ExportDialogsQtTest : public ::testing::Test {
  protected:

@@ -32,6 +32,8 @@
 #include "results/ViewCase2Dlg.h"
 #include "results/ViewCase3Dlg.h"
 #include "results/ViewWrittenResultsDlg.h"
+#include "support/Commands.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
@@ -39,23 +41,15 @@ namespace {
 using fw::QtDialogBackend;
 using testing::Fixture;
 
-const char* ShotsDir() {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  return dir != nullptr && *dir != '\0' ? dir : nullptr;
-}
+using testsupport::ShotsDir;
 
 void SaveShot(QtDialogBackend& b, const char* name) {
-  const char* dir = ShotsDir();
-  if (dir == nullptr) return;
+  if (ShotsDir() == nullptr) return;
   QApplication::processEvents();
-  QDir().mkpath(QString::fromUtf8(dir));
-  EXPECT_TRUE(b.Window()->grab().toImage().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) +
-                                                 QStringLiteral(".png")));
+  testsupport::SaveShot(b.Window()->grab().toImage(), name);
 }
 
-bool HaveTool(const char* name) {
-  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
+using testsupport::HaveTool;
 
 fw::QtSpreadsheetWidget* SheetWidget(QtDialogBackend& b, int id) {
   return dynamic_cast<fw::QtSpreadsheetWidget*>(b.ControlWidget(id));

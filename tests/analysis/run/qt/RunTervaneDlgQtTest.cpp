@@ -22,18 +22,14 @@
 #include "framework/FakeServices.h"
 #include "resources/DialogTemplates.h"
 #include "resources/RunResources.h"
+#include "support/QtShots.h"
 
 namespace tervane {
 namespace {
 
 using fw::QtDialogBackend;
 
-void SaveShot(const QImage& image, const char* name) {
-  const char* dir = std::getenv("TERVANE_SHOTS_DIR");
-  if (dir == nullptr || *dir == '\0') return;
-  QDir().mkpath(QString::fromUtf8(dir));
-  EXPECT_TRUE(image.save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-}
+using testsupport::SaveShot;
 
 class RunTervaneDlgQtTest : public ::testing::Test {
  protected:

@@ -1,5 +1,6 @@
 #pragma once
-// Golden files of the framework tests: exact bytes under tests/framework/data.
+// Golden files of the tests: exact bytes under the data folder of the test's own
+// folder (TERVANE_TEST_DATA).
 
 #include <gtest/gtest.h>
 
