@@ -1,5 +1,6 @@
 #include "drawing/CreateDxfFileDlg.h"
 
+#include "app/DisplayUnits.h"
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
 #include "drawing/DxfPreview.h"
@@ -30,9 +31,9 @@ CCreateDxfFileDlg::CCreateDxfFileDlg()
 bool CCreateDxfFileDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   unitSystem = App().input.unitSystem;
-  const bool english = unitSystem == 1;
-  lengthUnitFactor = english ? kFeetPerMetre : 1.0;
-  strengthCheck_.strengthUnitFactor = english ? kLbPerFtPerKnPerM : 1.0;
+  const DisplayUnitFactors units = DisplayUnitFactors::For(unitSystem);
+  lengthUnitFactor = units.length;
+  strengthCheck_.strengthUnitFactor = units.strength;
   ApplyDialogIdLabelRule(*this);
   UpdateData(false);
   return true;

@@ -1,5 +1,6 @@
 #include "drawing/GeometryDetailsDlg.h"
 
+#include "app/DisplayUnits.h"
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
 #include "framework/DataExchange.h"
@@ -18,8 +19,9 @@ bool CGeometryDetailsDlg::OnInitDialog() {
   const ProjectInput& in = app.runInput;
   const bool english = in.unitSystem == 1;
   const bool western = app.settings.symbolStyle == 0;
-  const double lengthUnitFactor = english ? kFeetPerMetre : 1.0;
-  const double pressureUnitFactor = english ? kPsfPerKpa : 1.0;
+  const DisplayUnitFactors units = DisplayUnitFactors::For(in.unitSystem);
+  const double lengthUnitFactor = units.length;
+  const double pressureUnitFactor = units.pressure;
   const char* length = english ? " ft." : " m.";
   const char* degrees = western ? " \u00b0" : "deg.";
   const char* pressure = !english ? " kPa." : western ? " lb/ft \u00b2." : " lb/ft^2.";

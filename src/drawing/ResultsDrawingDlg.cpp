@@ -1,5 +1,6 @@
 #include "drawing/ResultsDrawingDlg.h"
 
+#include "app/DisplayUnits.h"
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
 #include "drawing/DisplayBitmapDlg.h"
@@ -31,7 +32,7 @@ CResultsDrawingDlg::CResultsDrawingDlg(const char* templateName)
 bool CResultsDrawingDlg::OnInitDialog() {
   const CTervaneApp& app = App();
   unitSystem = app.runInput.unitSystem;
-  lengthUnitFactor = unitSystem == 1 ? kFeetPerMetre : 1.0;
+  lengthUnitFactor = DisplayUnitFactors::For(unitSystem).length;
   for (int k = 0; k < kMaxLayers; ++k) layerLength[k] = app.results.layerRearX[k] - app.results.layerFrontX[k];
   ApplyDialogIdLabelRule(*this);
   fw::Dialog::OnInitDialog();  // binds the list
@@ -52,7 +53,7 @@ void CResultsDrawingDlg::OnPaint(fw::DeviceContext& dc) {
   PaintFigure(dc, client, scene);
 }
 
-double CResultsDrawingDlg::StrengthUnitFactor() const { return unitSystem == 1 ? kLbPerFtPerKnPerM : 1.0; }
+double CResultsDrawingDlg::StrengthUnitFactor() const { return DisplayUnitFactors::For(unitSystem).strength; }
 
 void CResultsDrawingDlg::RepaintFigure() {
   fw::Size area{clientWidth, clientHeight};

@@ -45,7 +45,7 @@ class CInputDialog : public fw::Dialog {
   // Step 3 of the initialisation: what the dialog does of its own (captions,
   // lists, enabling) after the values were converted.
   virtual void InitControls() {}
-  // Fields of the dialog's own beyond the spec's, exchanged after them.
+  // Fields the dialog has beyond its field table, exchanged after them.
   virtual void ExchangeExtra(fw::DataExchange&) {}
   // A warning of the check table: true when the user chose to continue.
   virtual bool ConfirmWarning(const input::CheckFailure&) { return true; }

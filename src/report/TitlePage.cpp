@@ -5,8 +5,8 @@
 
 #include "app/TervaneApp.h"
 #include "report/DibImage.h"
-#include "report/ReportPrinter.h"
 #include "report/PageHeaderFooter.h"
+#include "report/ReportPrinter.h"
 #include "resources/ShellResources.h"
 
 namespace tervane {
@@ -71,11 +71,7 @@ const ReportTextRegistration registration("title page", {{"heading", &kHeading},
                                                          {"date label", &kDateLabel},
                                                          {"credit line", &kCreditLine}});
 
-// The creation line always carries "(c)", whatever the symbol style.
-const std::string kCreationLine = "This report was created by Tervane Version 4.0, " + MakersNotice(1);
 constexpr const char* kAuthorLine = "Dr.-Ing. Halvard Quennell";
-const std::string kAddressLine1 = std::string(res::kMakerName) + ", " + res::kMakerStreet;
-const std::string kAddressLine2 = std::string(res::kMakerTown) + ", " + res::kMakerWebAddress;
 
 // Row r of the identification block.
 constexpr int RowY(int row) { return -300 * row; }
@@ -121,7 +117,9 @@ void CReportPrinter::PrintTitlePage(fw::DeviceContext& dc, ReportPrintInfo& info
   }
 
   dc.SelectFont(small);
-  dc.TextOut((11500 - dc.GetTextExtent(kCreationLine).cx) / 2, -3800, kCreationLine);
+  // The creation line always carries "(c)", whatever the symbol style.
+  const std::string creationLine = "This report was created by Tervane Version 4.0, " + MakersNotice(kAsianSymbols);
+  dc.TextOut((11500 - dc.GetTextExtent(creationLine).cx) / 2, -3800, creationLine);
 
   for (int y : {-2900, -2910, -2920, -4000, -4010, -4020}) Line(dc, kPageLeft, y, right, y);
   for (int x : {right, right - 10, right - 20, 500, 510, 520}) Line(dc, x, 0, x, -15100);
@@ -179,8 +177,8 @@ void CReportPrinter::PrintTitlePage(fw::DeviceContext& dc, ReportPrintInfo& info
   // The lines stand 250 twips apart, less than the cell of their font: drawn
   // from the bottom up, each opaque cell covers only the empty top of the
   // line below, never the descenders of the line above.
-  dc.TextOut(4000, -13000, kAddressLine2);
-  dc.TextOut(4000, -12750, kAddressLine1);
+  dc.TextOut(4000, -13000, std::string(res::kMakerTown) + ", " + res::kMakerWebAddress);
+  dc.TextOut(4000, -12750, std::string(res::kMakerName) + ", " + res::kMakerStreet);
   dc.TextOut(4000, -12500, kAuthorLine);
 
   dc.SelectFont(oldFont);

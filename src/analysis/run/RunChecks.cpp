@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/run/RunInputs.h"
+#include "app/DisplayUnits.h"
 #include "framework/Text.h"
 
 namespace tervane {
@@ -99,8 +100,9 @@ bool Within(double v, double lo, double hi) { return std::isfinite(v) && v >= lo
 Failure CheckDialogRanges(const ProjectInput& in, const AppSettings& settings, int runMode) {
   const bool english = in.unitSystem == 1;
   const bool western = settings.symbolStyle != 1;
-  const double lengthFactor = english ? kFeetPerMetre : 1.0;
-  const double strengthFactor = english ? kLbPerFtPerKnPerM : 1.0;
+  const DisplayUnitFactors units = DisplayUnitFactors::For(in.unitSystem);
+  const double lengthFactor = units.length;
+  const double strengthFactor = units.strength;
 
   // Slope geometry and surcharge.
   const double h = in.slopeHeight * lengthFactor;
