@@ -38,8 +38,15 @@ bool ParseInt(std::string_view text, int& out);
 // that has no byte, and for malformed UTF-8.
 std::string Cp1252ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1252(std::string_view utf8);
-// UTF-16 code units (little-endian pairs already combined) to UTF-8.
+// UTF-16 code units (little-endian pairs already combined) to UTF-8; an
+// unpaired surrogate becomes '?'.
 std::string Utf16ToUtf8(std::u16string_view utf16);
+// UTF-8 to UTF-16 code units, characters beyond U+FFFF as surrogate pairs;
+// malformed UTF-8 becomes '?', as Utf8ToCp1252 writes it.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+// True when Utf8ToCp1252 keeps every character of the text (malformed bytes,
+// which no encoding keeps, do not count against it).
+bool FitsCp1252(std::string_view utf8);
 
 // Number of characters (code points) in a UTF-8 text; the maximum lengths of
 // edit fields count characters, not bytes.
