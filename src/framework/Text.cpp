@@ -295,6 +295,13 @@ std::string Utf8Suffix(std::string_view utf8, std::size_t count) {
   return length <= count ? std::string(utf8) : Utf8Substring(utf8, length - count, count);
 }
 
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
 std::string StripLineEnd(std::string_view line) {
   if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

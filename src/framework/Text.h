@@ -60,6 +60,11 @@ std::string Utf8Substring(std::string_view utf8, std::size_t first, std::size_t 
 std::string Utf8Prefix(std::string_view utf8, std::size_t count);
 std::string Utf8Suffix(std::string_view utf8, std::size_t count);
 
+// The text with A-Z turned to a-z and every other byte kept: comparisons of
+// switches and face names that no locale can change (under tr_TR the C
+// library lowers 'I' to a dotless i).
+std::string AsciiLower(std::string_view text);
+
 // Strips one trailing "\n" and then one trailing "\r" (flag and one-line files);
 // never drops a real character.
 std::string StripLineEnd(std::string_view line);
