@@ -124,6 +124,10 @@ bool NextCodePoint(std::string_view s, std::size_t& i, char32_t& cp) {
 
 }  // namespace
 
+CNumberScope::CNumberScope() : previous_(uselocale(CLocale())) {}
+
+CNumberScope::~CNumberScope() { uselocale(static_cast<locale_t>(previous_)); }
+
 std::string FormatV(const char* format, std::va_list args) {
   ScopedCLocale c;
   std::va_list copy;

@@ -22,6 +22,20 @@ std::string Format(const char* format, ...)
     ;
 std::string FormatV(const char* format, std::va_list args);
 
+// Formats and parses in the "C" locale on the calling thread for its lifetime,
+// whatever the process locale is: for libraries that print numbers with the
+// C library's printf (the workbook writer).
+class CNumberScope {
+ public:
+  CNumberScope();
+  ~CNumberScope();
+  CNumberScope(const CNumberScope&) = delete;
+  CNumberScope& operator=(const CNumberScope&) = delete;
+
+ private:
+  void* previous_;
+};
+
 // A double as an edit field shows it: 15 significant digits ("%.15g").
 std::string FormatDouble15(double value);
 
