@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Text.h"
+#include "support/NumericLocale.h"
 
 namespace tervane {
 namespace {
@@ -513,6 +514,26 @@ TEST(ProjectFile, ReservedValuesAndTrailingBytesAreIgnored) {
   EXPECT_EQ(loaded->resultsDropped, 0);
   EXPECT_TRUE(loaded->results == source->results);
   EXPECT_EQ(SaveProjectToBytes(*loaded), SaveProjectToBytes(*source));
+}
+
+// The file holds binary numbers and code-page texts: no desktop locale
+// changes a byte, of a Western file or of one with wide texts.
+TEST(ProjectFile, EveryDesktopLocaleWritesAndReadsTheSameBytes) {
+  auto source = Fresh();
+  Filler().Fill(*source);
+  const Bytes western = SaveProjectToBytes(*source);
+  source->input.designerName = "Pawe\u0142 \u015Awi\u0105tek";
+  const Bytes wide = SaveProjectToBytes(*source);
+  for (const char* locale : testsupport::kDesktopLocales) {
+    testsupport::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    for (const Bytes* b : {&western, &wide}) {
+      auto loaded = Fresh();
+      std::string error;
+      ASSERT_TRUE(LoadProjectFromBytes(b->data(), b->size(), *loaded, error)) << locale;
+      EXPECT_EQ(SaveProjectToBytes(*loaded), *b) << locale;
+    }
+  }
 }
 
 class ProjectFileOnDisk : public ::testing::Test {
