@@ -1,6 +1,8 @@
 // Writes a few real project files into the folder named on the command line:
-// the defaults, a project with texts and layers, and an older-version file.
+// the defaults, a project with texts and layers, one with wide texts and a NaN
+// result, and an older-version file.
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +28,13 @@ int main(int argc, char** argv) {
   project->settings.logoPath = "/home/engineer/logo.bmp";
   project->geosyntheticTypes.typeCount = 3;
   ok = tervane::SaveProjectFile(dir + "/layers.NAT", *project, error) && ok;
+
+  // Texts outside Windows-1252 (the wide form) and results that are not
+  // finite (dropped on loading).
+  project->input.designerName = "Pawe\u0142 \u015Awi\u0105tek \u6CD5\U0001D711";
+  project->runInput.projectTitle = "\u041E\u0442\u043A\u043E\u0441 \u21161";
+  project->results.deepSeatedFactor = std::numeric_limits<double>::quiet_NaN();
+  ok = tervane::SaveProjectFile(dir + "/wide_texts_nan.NAT", *project, error) && ok;
 
   // Version 5: no newest blocks. Cut them out of the written file.
   auto bytes = tervane::SaveProjectToBytes(*std::make_unique<tervane::ProjectData>());

@@ -6,7 +6,12 @@
 // objects made once, and the second load and save are skipped when the save
 // equals the input. That skip is sound: loading is a function of the bytes and
 // the starting records, so a save equal to the input loads back to the records
-// just saved and saves to the same bytes again.
+// just saved and saves to the same bytes again. A save differs from an
+// accepted input where loading normalises: a Western text read in the wide
+// form is saved in the one-byte form, an unpaired surrogate as '?', a run
+// record with a NaN or infinity as no results, and bytes after the records
+// are dropped. Each of these is a fixed point after one save, which is what
+// the second load and save check.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>

@@ -209,6 +209,9 @@ struct ProjectData {
   std::string loadedUpdateLabel = "***";
   int hideDialogIdLabels = 1;
   int inputChangedSinceRun = 1;
+  // 1 = the file opened last held results that were not finite numbers; they
+  // were dropped, and the result views wait for a run.
+  int resultsDropped = 0;
   int documentOpen = 0;
   std::string projectPath = "Not saved, yet";
 

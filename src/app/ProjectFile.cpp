@@ -254,16 +254,32 @@ bool CountsInRange(const ProjectData& d) {
   return true;
 }
 
-}  // namespace
-
-void SerializeProject(fw::Archive& ar, ProjectData& d) {
+// Walks both records; returns how many doubles of the run record (the run's
+// snapshot of the input and its results) were read as NaN or infinity. The
+// reserved doubles are dropped and do not count.
+std::size_t SerializeRecords(Archive& ar, ProjectData& d) {
   const std::int32_t version = Record1Base(ar, d);
   if (version > 1) Record1Version2(ar, d);
   if (version >= 11) Record1Version11(ar, d);
+  std::size_t nonFinite = ar.NonFiniteDoubles();
   Record2Base(ar, d);
+  nonFinite = ar.NonFiniteDoubles() - nonFinite;
   if (version > 1) Record2Version2(ar);
+  const std::size_t beforeVersion11 = ar.NonFiniteDoubles();
   if (version >= 11) Record2Version11(ar, d);
+  return nonFinite + (ar.NonFiniteDoubles() - beforeVersion11);
 }
+
+// A run cannot have made a result that is not a finite number: such a run
+// record is dropped whole, as if the project had never been run.
+void DropRunRecord(ProjectData& d) {
+  d.runInput = ProjectInput(ProjectInput::Defaults::kRunSnapshot);
+  d.results = AnalysisResults();
+}
+
+}  // namespace
+
+void SerializeProject(fw::Archive& ar, ProjectData& d) { SerializeRecords(ar, d); }
 
 std::vector<std::uint8_t> SaveProjectToBytes(const ProjectData& data) {
   // The walk is written once for both directions and so takes the records by
@@ -284,11 +300,14 @@ bool LoadProjectFromBytes(const std::uint8_t* bytes, std::size_t size, ProjectDa
   // copy starts as the current project.
   auto scratch = std::make_unique<ProjectData>(data);
   fw::Archive ar(bytes, size);
-  SerializeProject(ar, *scratch);
+  const std::size_t nonFiniteResults = SerializeRecords(ar, *scratch);
   if (ar.Failed() || !CountsInRange(*scratch)) {
     error = kUnexpectedFileFormat;
     return false;
   }
+  // Bytes after the run record are left unread: older writers may pad.
+  scratch->resultsDropped = nonFiniteResults != 0 ? 1 : 0;
+  if (scratch->resultsDropped != 0) DropRunRecord(*scratch);
   data = *scratch;
   return true;
 }

@@ -30,7 +30,10 @@ std::vector<std::uint8_t> SaveProjectToBytes(const ProjectData& data);
 
 // Reads a whole project file. The data is replaced only when every byte of both
 // records was read and the counts the readers rely on are in range; otherwise
-// `data` is left exactly as it was and `error` says why.
+// `data` is left exactly as it was and `error` says why. A run record holding
+// NaN or infinity in any of its doubles is not kept: the input loads, the run
+// snapshot and the results take the values of a project never run, and
+// `resultsDropped` is set (it is cleared by every other load).
 bool LoadProjectFromBytes(const std::uint8_t* bytes, std::size_t size, ProjectData& data,
                           std::string& error);
 bool LoadProjectFile(const std::string& path, ProjectData& data, std::string& error);

@@ -39,10 +39,13 @@ bool CStartDlg::OnInitDialog() {
 
 void CStartDlg::ApplyEnableRule() {
   const bool layout = App().input.layerCount != 0;
+  // Results dropped when the file was opened are not there to be shown: the
+  // layout can be run again, but nothing shows results until a run makes them.
+  const bool results = layout && App().resultsDropped == 0;
   for (int id : {res::kRunUserSpecifiedId, res::kViewTablesId, res::kViewLayoutId, res::kSaveResultsAsTextId,
                  res::kQuantitiesId})
-    EnableControl(id, layout);
-  App().resultsAvailable = layout ? 1 : 0;
+    EnableControl(id, id == res::kRunUserSpecifiedId ? layout : results);
+  App().resultsAvailable = results ? 1 : 0;
 }
 
 fw::Rect CStartDlg::StatusLineRect() const {
@@ -74,6 +77,7 @@ void CStartDlg::OnRunOptimized() {
   if (dlg.DoModal() != fw::IDOK) return;
   CTervaneApp& app = App();
   app.inputChangedSinceRun = 0;
+  app.resultsDropped = 0;
   InvalidateStatusLine();
   ApplyEnableRule();
   // The run's one geosynthetic becomes the type table's first entry.
@@ -98,6 +102,11 @@ void CStartDlg::OnRunUserSpecified() {
   if (dlg.DoModal() != fw::IDOK) return;
   App().inputChangedSinceRun = 0;
   InvalidateStatusLine();
+  // The run has made the results that were dropped on opening.
+  if (App().resultsDropped != 0) {
+    App().resultsDropped = 0;
+    ApplyEnableRule();
+  }
 }
 
 void CStartDlg::OnViewTabulatedResults() {

@@ -1,6 +1,7 @@
 #include "framework/Archive.h"
 
 #include <bit>
+#include <cmath>
 #include <cstring>
 
 #include "framework/Text.h"
@@ -27,27 +28,47 @@ void Archive::WriteInt(std::int32_t value) { Append(&value, sizeof value); }
 
 void Archive::WriteDouble(double value) { Append(&value, sizeof value); }
 
-void Archive::WriteText(const std::string& utf8) {
-  const std::string bytes = Utf8ToCp1252(utf8);
-  const std::uint64_t n = bytes.size();
+void Archive::WriteLength(std::uint64_t n) {
+  const std::uint8_t tag = 0xFF;
   if (n < 0xFF) {
     const auto b = static_cast<std::uint8_t>(n);
     Append(&b, 1);
   } else if (n < 0xFFFE) {
-    const std::uint8_t tag = 0xFF;
     const auto w = static_cast<std::uint16_t>(n);
     Append(&tag, 1);
     Append(&w, 2);
   } else {
-    const std::uint8_t tag = 0xFF;
     const std::uint16_t escape = 0xFFFF;
-    // Texts of the program never come near 4 GB; a longer one is cut.
-    const auto d = static_cast<std::uint32_t>(n < 0xFFFFFFFEu ? n : 0xFFFFFFFEu);
+    const auto d = static_cast<std::uint32_t>(n);
     Append(&tag, 1);
     Append(&escape, 2);
     Append(&d, 4);
-    Append(bytes.data(), d);
+  }
+}
+
+void Archive::WriteText(const std::string& utf8) {
+  // Texts of the program never come near 4 GB; a longer one is cut (the
+  // 4-byte length 0xFFFFFFFF is the reader's 64-bit escape).
+  constexpr std::size_t kMaxUnits = 0xFFFFFFFEu;
+  if (FitsCp1252(utf8)) {
+    const std::string bytes = Utf8ToCp1252(utf8);
+    const std::size_t n = bytes.size() < kMaxUnits ? bytes.size() : kMaxUnits;
+    WriteLength(n);
+    Append(bytes.data(), n);
     return;
+  }
+  // A character the code page cannot hold: the wide form keeps every one.
+  const std::u16string units = Utf8ToUtf16(utf8);
+  const std::size_t n = units.size() < kMaxUnits ? units.size() : kMaxUnits;
+  const std::uint8_t tag = 0xFF;
+  const std::uint16_t wide = 0xFFFE;
+  Append(&tag, 1);
+  Append(&wide, 2);
+  WriteLength(n);
+  std::vector<std::uint8_t> bytes(2 * n);
+  for (std::size_t i = 0; i < n; ++i) {
+    bytes[2 * i] = static_cast<std::uint8_t>(units[i] & 0xFF);
+    bytes[2 * i + 1] = static_cast<std::uint8_t>(units[i] >> 8);
   }
   Append(bytes.data(), bytes.size());
 }
@@ -73,6 +94,7 @@ bool Archive::ReadInt(std::int32_t& value) {
 bool Archive::ReadDouble(double& value) {
   double v = 0.0;
   const bool ok = Take(&v, sizeof v);
+  if (!std::isfinite(v)) ++nonFiniteDoubles_;
   value = v;
   return ok;
 }
@@ -130,9 +152,7 @@ bool Archive::ReadText(std::string& utf8) {
     std::u16string units(static_cast<std::size_t>(length), u'\0');
     for (std::size_t i = 0; i < units.size(); ++i)
       units[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
-    // Keep exactly what the single-byte code page can hold, as a reader of
-    // the narrow form would see it.
-    utf8 = Cp1252ToUtf8(Utf8ToCp1252(Utf16ToUtf8(units)));
+    utf8 = Utf16ToUtf8(units);
   } else {
     utf8 = Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(p), static_cast<std::size_t>(bytes)));
   }

@@ -1,21 +1,15 @@
 #include "framework/CommandLine.h"
 
-#include <cctype>
+#include "framework/Text.h"
 
 namespace tervane::fw {
 
 namespace {
 
-std::string Lower(const std::string& s) {
-  std::string out = s;
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 // The switch word of an argument, or "" when it is not a known switch.
 std::string SwitchOf(const std::string& argument) {
   if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) return {};
-  const std::string word = Lower(argument.substr(1));
+  const std::string word = AsciiLower(argument.substr(1));
   for (const char* known : {"p", "pt", "dde", "embedding", "automation", "register", "regserver", "unregister",
                             "unregserver"})
     if (word == known) return word;

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <utility>
+
+#include "framework/Text.h"
 
 namespace tervane::fw {
 
@@ -37,12 +38,6 @@ int MulDiv(int number, int numerator, int denominator) {
 
 namespace {
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 bool StripSuffix(std::string& text, std::string_view suffix) {
   if (text.size() < suffix.size() || text.compare(text.size() - suffix.size(), suffix.size(), suffix) != 0) {
     return false;
@@ -63,7 +58,7 @@ constexpr std::array<const char*, 26> kSymbolLower = {
 
 ResolvedFont ResolveFont(const Font& font) {
   ResolvedFont resolved;
-  std::string face = Lower(font.face);
+  std::string face = AsciiLower(font.face);
   while (!face.empty() && face.back() == ' ') face.pop_back();
   while (!face.empty() && face.front() == ' ') face.erase(face.begin());
   const bool boldFace = StripSuffix(face, " bold");

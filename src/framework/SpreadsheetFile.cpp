@@ -305,6 +305,9 @@ int LineCount(const std::string& text) {
 
 bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path) {
   if (path.empty()) return false;
+  // The workbook library prints its numbers and widths with printf: in the
+  // process locale a German or Turkish desktop would write "1,5".
+  const CNumberScope cNumbers;
   std::string temp;
   if (!ReserveBeside(path, temp)) return false;
   lxw_workbook* workbook = workbook_new(temp.c_str());

@@ -124,6 +124,10 @@ bool NextCodePoint(std::string_view s, std::size_t& i, char32_t& cp) {
 
 }  // namespace
 
+CNumberScope::CNumberScope() : previous_(uselocale(CLocale())) {}
+
+CNumberScope::~CNumberScope() { uselocale(static_cast<locale_t>(previous_)); }
+
 std::string FormatV(const char* format, std::va_list args) {
   ScopedCLocale c;
   std::va_list copy;
@@ -191,28 +195,54 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
+namespace {
+
+// The Windows-1252 byte of a character, or -1 when the code page has none.
+int Cp1252Byte(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  for (int k = 0; k < 32; ++k)
+    if (kHighTable[k] == cp) return 0x80 + k;
+  return -1;
+}
+
+}  // namespace
+
 std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   std::size_t i = 0;
   while (i < utf8.size()) {
     char32_t cp = 0;
+    const int byte = NextCodePoint(utf8, i, cp) ? Cp1252Byte(cp) : -1;
+    out += byte < 0 ? '?' : static_cast<char>(byte);
+  }
+  return out;
+}
+
+bool FitsCp1252(std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    char32_t cp = 0;
+    if (NextCodePoint(utf8, i, cp) && Cp1252Byte(cp) < 0) return false;
+  }
+  return true;
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    char32_t cp = 0;
     if (!NextCodePoint(utf8, i, cp)) {
-      out += '?';
-      continue;
+      out += u'?';
+    } else if (cp < 0x10000) {
+      out += static_cast<char16_t>(cp);
+    } else {
+      cp -= 0x10000;
+      out += static_cast<char16_t>(0xD800 + (cp >> 10));
+      out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
     }
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-      out += static_cast<char>(cp);
-      continue;
-    }
-    char byte = '?';
-    for (int k = 0; k < 32; ++k) {
-      if (kHighTable[k] == cp) {
-        byte = static_cast<char>(0x80 + k);
-        break;
-      }
-    }
-    out += byte;
   }
   return out;
 }
@@ -267,6 +297,13 @@ std::string Utf8Prefix(std::string_view utf8, std::size_t count) { return Utf8Su
 std::string Utf8Suffix(std::string_view utf8, std::size_t count) {
   const std::size_t length = Utf8Length(utf8);
   return length <= count ? std::string(utf8) : Utf8Substring(utf8, length - count, count);
+}
+
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
 }
 
 std::string StripLineEnd(std::string_view line) {

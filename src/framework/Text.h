@@ -22,6 +22,20 @@ std::string Format(const char* format, ...)
     ;
 std::string FormatV(const char* format, std::va_list args);
 
+// Formats and parses in the "C" locale on the calling thread for its lifetime,
+// whatever the process locale is: for libraries that print numbers with the
+// C library's printf (the workbook writer).
+class CNumberScope {
+ public:
+  CNumberScope();
+  ~CNumberScope();
+  CNumberScope(const CNumberScope&) = delete;
+  CNumberScope& operator=(const CNumberScope&) = delete;
+
+ private:
+  void* previous_;
+};
+
 // A double as an edit field shows it: 15 significant digits ("%.15g").
 std::string FormatDouble15(double value);
 
@@ -38,8 +52,15 @@ bool ParseInt(std::string_view text, int& out);
 // that has no byte, and for malformed UTF-8.
 std::string Cp1252ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1252(std::string_view utf8);
-// UTF-16 code units (little-endian pairs already combined) to UTF-8.
+// UTF-16 code units (little-endian pairs already combined) to UTF-8; an
+// unpaired surrogate becomes '?'.
 std::string Utf16ToUtf8(std::u16string_view utf16);
+// UTF-8 to UTF-16 code units, characters beyond U+FFFF as surrogate pairs;
+// malformed UTF-8 becomes '?', as Utf8ToCp1252 writes it.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+// True when Utf8ToCp1252 keeps every character of the text (malformed bytes,
+// which no encoding keeps, do not count against it).
+bool FitsCp1252(std::string_view utf8);
 
 // Number of characters (code points) in a UTF-8 text; the maximum lengths of
 // edit fields count characters, not bytes.
@@ -52,6 +73,11 @@ std::size_t Utf8Length(std::string_view utf8);
 std::string Utf8Substring(std::string_view utf8, std::size_t first, std::size_t count);
 std::string Utf8Prefix(std::string_view utf8, std::size_t count);
 std::string Utf8Suffix(std::string_view utf8, std::size_t count);
+
+// The text with A-Z turned to a-z and every other byte kept: comparisons of
+// switches and face names that no locale can change (under tr_TR the C
+// library lowers 'I' to a dotless i).
+std::string AsciiLower(std::string_view text);
 
 // Strips one trailing "\n" and then one trailing "\r" (flag and one-line files);
 // never drops a real character.

@@ -3,12 +3,15 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <limits>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "framework/Text.h"
+#include "support/NumericLocale.h"
 
 namespace tervane {
 namespace {
@@ -359,6 +362,178 @@ TEST(ProjectFile, LongTextsUseTheEscapedPrefix) {
   std::string error;
   ASSERT_TRUE(LoadProjectFromBytes(b.data(), b.size(), *loaded, error));
   EXPECT_EQ(loaded->input.projectDescription, source->input.projectDescription);
+}
+
+// Every text of the file, in the input, the run snapshot and the settings.
+std::vector<std::string*> EveryText(ProjectData& d) {
+  std::vector<std::string*> texts;
+  for (ProjectInput* p : {&d.input, &d.runInput})
+    for (std::string* t : {&p->currencyUnit, &p->projectTitle, &p->projectNumber, &p->projectDate,
+                           &p->projectDescription, &p->designerName})
+      texts.push_back(t);
+  texts.push_back(&d.settings.logoPath);
+  texts.push_back(&d.programUpdateLabel);
+  return texts;
+}
+
+TEST(ProjectFile, EveryTextKeepsCharactersTheCodePageLacks) {
+  const std::string samples[] = {
+      "\u041E\u0442\u043A\u043E\u0441 \u21161",                  // Cyrillic
+      "Pawe\u0142 \u015Awi\u0105tek",                             // Polish
+      "\u03C6",                                                   // Greek
+      "\u6CD5\u9762\u88DC\u5F37 \u7B2C3\u671F",                   // CJK
+      "\u20AC 12.5 \U0001D711 \u00E9",                            // beyond U+FFFF, with Western ones
+      "\u0416 long: " + std::string(300, 'x'),                    // a wide text of 2-byte length
+  };
+  for (const std::string& sample : samples) {
+    SCOPED_TRACE(sample);
+    auto saved = Fresh();
+    Filler().Fill(*saved);
+    int n = 0;
+    for (std::string* t : EveryText(*saved)) *t = sample + " " + std::to_string(++n);
+    const Bytes bytes = SaveProjectToBytes(*saved);
+
+    auto loaded = Fresh();
+    std::string error;
+    ASSERT_TRUE(LoadProjectFromBytes(bytes.data(), bytes.size(), *loaded, error)) << error;
+    const std::vector<std::string*> back = EveryText(*loaded);
+    const std::vector<std::string*> want = EveryText(*saved);
+    for (std::size_t i = 0; i + 1 < want.size(); ++i) EXPECT_EQ(*back[i], *want[i]) << i;
+    EXPECT_EQ(loaded->loadedUpdateLabel, saved->programUpdateLabel);
+    EXPECT_TRUE(loaded->results == saved->results);
+    EXPECT_EQ(loaded->input.slopeHeight, saved->input.slopeHeight);
+    // Saved again it is the same file.
+    loaded->programUpdateLabel = saved->programUpdateLabel;
+    EXPECT_EQ(SaveProjectToBytes(*loaded), bytes);
+  }
+}
+
+// Western texts keep the one-byte form: files that could be written before
+// are written the same, byte for byte.
+TEST(ProjectFile, WesternTextsKeepTheirOneByteForm) {
+  auto d = Fresh();
+  d->input.projectTitle = "B\u00F6schung S\u00FCd \u2013 \u20AC5";
+  const Bytes b = SaveProjectToBytes(*d);
+  EXPECT_EQ(b.size(), 269416u + 17);
+  const Bytes title(b.begin() + 6, b.begin() + 6 + 18);
+  EXPECT_EQ(title, (Bytes{17, 'B', 0xF6, 's', 'c', 'h', 'u', 'n', 'g', ' ', 'S', 0xFC, 'd', ' ', 0x96, ' ', 0x80, '5'}));
+}
+
+// A Western text in the wide form (an older writer may have written one) is
+// read, and saved again in the one-byte form; that file reads and saves to
+// itself.
+TEST(ProjectFile, AWideWesternTextIsSavedAgainInTheOneByteForm) {
+  const Bytes plain = SaveProjectToBytes(*Fresh());
+  Bytes wide = plain;
+  ASSERT_EQ(wide[6], 0);  // the empty title
+  const Bytes title = {0xFF, 0xFE, 0xFF, 3, 'A', 0, 0xE9, 0, 0xAC, 0x20};
+  wide.erase(wide.begin() + 6);
+  wide.insert(wide.begin() + 6, title.begin(), title.end());
+  auto loaded = Fresh();
+  std::string error;
+  ASSERT_TRUE(LoadProjectFromBytes(wide.data(), wide.size(), *loaded, error)) << error;
+  EXPECT_EQ(loaded->input.projectTitle, "A\u00E9\u20AC");
+  const Bytes once = SaveProjectToBytes(*loaded);
+  EXPECT_EQ(once.size(), plain.size() + 3);
+  EXPECT_EQ(Bytes(once.begin() + 6, once.begin() + 10), (Bytes{3, 'A', 0xE9, 0x80}));
+  auto again = Fresh();
+  ASSERT_TRUE(LoadProjectFromBytes(once.data(), once.size(), *again, error)) << error;
+  EXPECT_EQ(SaveProjectToBytes(*again), once);
+}
+
+// A run record with a NaN or an infinity anywhere is dropped: the input is
+// kept, the snapshot and the results are those of a project never run.
+TEST(ProjectFile, NonFiniteResultsAreDroppedAndTheInputKept) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    const char* field;
+    std::function<void(ProjectData&)> spoil;
+  };
+  const Case cases[] = {
+      {"deepSeatedFactor", [&](ProjectData& d) { d.results.deepSeatedFactor = nan; }},
+      {"criticalCircleX", [&](ProjectData& d) { d.results.criticalCircleX = inf; }},
+      {"requiredTiebackStrength", [&](ProjectData& d) { d.results.requiredTiebackStrength[57] = -inf; }},
+      {"layerCompoundSurfaceY", [&](ProjectData& d) { d.results.layerCompoundSurfaceY[99][50] = nan; }},
+      {"deepSeatedCutElevation", [&](ProjectData& d) { d.results.deepSeatedCutElevation = nan; }},
+      {"finalFsDirectSliding", [&](ProjectData& d) { d.results.finalFsDirectSliding = inf; }},
+      {"runFsSoilStrength", [&](ProjectData& d) { d.results.runFsSoilStrength = nan; }},
+      {"layerLongTermStrength", [&](ProjectData& d) { d.results.layerLongTermStrength[99] = nan; }},
+      {"snapshot slopeHeight", [&](ProjectData& d) { d.runInput.slopeHeight = nan; }},
+      {"snapshot layerRfCreep", [&](ProjectData& d) { d.runInput.layerRfCreep[0] = inf; }},
+      {"snapshot targetFsDeepSeated", [&](ProjectData& d) { d.runInput.targetFsDeepSeated = nan; }},
+  };
+  auto source = Fresh();
+  Filler().Fill(*source);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.field);
+    auto spoilt = std::make_unique<ProjectData>(*source);
+    c.spoil(*spoilt);
+    const Bytes bytes = SaveProjectToBytes(*spoilt);
+    auto loaded = Fresh();
+    loaded->input.runMode = source->input.runMode;  // not in the file
+    loaded->results.runCallCount = 3;
+    loaded->projectPath = "/kept.NAT";
+    std::string error;
+    ASSERT_TRUE(LoadProjectFromBytes(bytes.data(), bytes.size(), *loaded, error)) << error;
+    EXPECT_EQ(loaded->resultsDropped, 1);
+    EXPECT_TRUE(loaded->input == source->input);
+    EXPECT_TRUE(loaded->settings.logoPath == source->settings.logoPath);
+    EXPECT_TRUE(loaded->geosyntheticTypes == source->geosyntheticTypes);
+    EXPECT_TRUE(loaded->runInput == ProjectInput(ProjectInput::Defaults::kRunSnapshot));
+    EXPECT_TRUE(loaded->results == AnalysisResults());
+    EXPECT_EQ(loaded->projectPath, "/kept.NAT");
+    // Saved again, the file holds no results and reads back as it was saved.
+    const Bytes resaved = SaveProjectToBytes(*loaded);
+    auto again = Fresh();
+    ASSERT_TRUE(LoadProjectFromBytes(resaved.data(), resaved.size(), *again, error));
+    EXPECT_EQ(again->resultsDropped, 0);
+    EXPECT_EQ(SaveProjectToBytes(*again), resaved);
+    // A sound file read next clears the mark.
+    const Bytes good = SaveProjectToBytes(*source);
+    ASSERT_TRUE(LoadProjectFromBytes(good.data(), good.size(), *loaded, error));
+    EXPECT_EQ(loaded->resultsDropped, 0);
+    EXPECT_TRUE(loaded->results == source->results);
+  }
+}
+
+// What no reader uses is not judged: a NaN in the reserved doubles, and
+// bytes after the last record (older writers may pad).
+TEST(ProjectFile, ReservedValuesAndTrailingBytesAreIgnored) {
+  auto source = Fresh();
+  Filler().Fill(*source);
+  Bytes bytes = SaveProjectToBytes(*source);
+  const std::size_t reservedDoubles = bytes.size() - 828 - 100 * 8 - 100;  // record 2's reserved block
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  ASSERT_EQ(DoubleAt(bytes, reservedDoubles), 0.0);
+  std::memcpy(bytes.data() + reservedDoubles, &nan, 8);
+  bytes.insert(bytes.end(), 16, 0xAB);
+  auto loaded = Fresh();
+  std::string error;
+  ASSERT_TRUE(LoadProjectFromBytes(bytes.data(), bytes.size(), *loaded, error)) << error;
+  EXPECT_EQ(loaded->resultsDropped, 0);
+  EXPECT_TRUE(loaded->results == source->results);
+  EXPECT_EQ(SaveProjectToBytes(*loaded), SaveProjectToBytes(*source));
+}
+
+// The file holds binary numbers and code-page texts: no desktop locale
+// changes a byte, of a Western file or of one with wide texts.
+TEST(ProjectFile, EveryDesktopLocaleWritesAndReadsTheSameBytes) {
+  auto source = Fresh();
+  Filler().Fill(*source);
+  const Bytes western = SaveProjectToBytes(*source);
+  source->input.designerName = "Pawe\u0142 \u015Awi\u0105tek";
+  const Bytes wide = SaveProjectToBytes(*source);
+  for (const char* locale : testsupport::kDesktopLocales) {
+    testsupport::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    for (const Bytes* b : {&western, &wide}) {
+      auto loaded = Fresh();
+      std::string error;
+      ASSERT_TRUE(LoadProjectFromBytes(b->data(), b->size(), *loaded, error)) << locale;
+      EXPECT_EQ(SaveProjectToBytes(*loaded), *b) << locale;
+    }
+  }
 }
 
 class ProjectFileOnDisk : public ::testing::Test {

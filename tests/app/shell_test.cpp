@@ -4,6 +4,8 @@
 // and the calculator.
 
 #include <gtest/gtest.h>
+
+#include <limits>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -386,6 +388,58 @@ TEST_F(ShellTest, PrintingWaitsForResultsAndPrintsTheReportsPages) {
   Frame()->Command(fw::ID_FILE_CLOSE);
   EXPECT_EQ(App().resultsAvailable, 0);
   EXPECT_FALSE(Frame()->CommandStateOf(fw::ID_FILE_PRINT).enabled);
+}
+
+// A file whose results hold a NaN or an infinity opens with its input; the
+// results are gone, so the main menu asks for a run and shows nothing of them,
+// and nothing prints, until a run makes new ones.
+TEST_F(ShellTest, AFileWithNonFiniteResultsOpensAsAProjectThatNeedsARun) {
+  std::string path;
+  {
+    auto data = std::make_unique<ProjectData>();
+    data->input.layerCount = 4;
+    data->input.slopeHeight = 7.5;
+    data->input.projectTitle = "Kept title";
+    data->results.resultLayerCount = 4;
+    data->results.deepSeatedFactor = std::numeric_limits<double>::quiet_NaN();
+    data->results.requiredTiebackStrength[2] = std::numeric_limits<double>::infinity();
+    std::string error;
+    path = home_.File("nan.NAT");
+    ASSERT_TRUE(SaveProjectFile(path, *data, error)) << error;
+  }
+  ASSERT_TRUE(Start());
+  App().inputChangedSinceRun = 0;
+  fakes_.fileDialogs.QueueOpen(path);
+  Frame()->Command(fw::ID_FILE_OPEN);
+  EXPECT_TRUE(fakes_.messageBox.Texts().empty());
+  EXPECT_EQ(App().input.slopeHeight, 7.5);
+  EXPECT_EQ(App().input.layerCount, 4);
+  EXPECT_EQ(App().input.projectTitle, "Kept title");
+  EXPECT_EQ(App().results.resultLayerCount, 0);
+  EXPECT_EQ(App().results.deepSeatedFactor, 0.0);
+  EXPECT_EQ(App().resultsDropped, 1);
+  EXPECT_EQ(App().inputChangedSinceRun, 1);
+  EXPECT_EQ(App().resultsAvailable, 0);
+  const fw::DialogRecord* menu = session_.Find("IDD_START");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->Enabled(res::kRunOptimizedId));
+  EXPECT_TRUE(menu->Enabled(res::kRunUserSpecifiedId));  // the layout can be run again
+  for (int id : {res::kViewTablesId, res::kViewLayoutId, res::kQuantitiesId, res::kSaveResultsAsTextId})
+    EXPECT_FALSE(menu->Enabled(id)) << id;
+  ASSERT_TRUE(session_.Drive(*App().startDialog, Script().Paint()));
+  const std::vector<std::string>& lines = session_.Find("IDD_START")->lastPaint;
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[4], "TextOut 272 48 \"Tervane must be run to ensure correspondance between input data and results\"");
+  EXPECT_FALSE(Frame()->CommandStateOf(fw::ID_FILE_PRINT).enabled);
+  EXPECT_FALSE(Enabled(fw::ID_FILE_PRINT_PREVIEW));
+  Frame()->Command(fw::ID_FILE_CLOSE);
+
+  // Printing it from the command line is refused as a project without results.
+  ScopedApp again;
+  EXPECT_FALSE(Start({"/p", path}));
+  EXPECT_EQ(App().ExitCode(), 1);
+  EXPECT_TRUE(printing_.Jobs().empty());
+  EXPECT_EQ(fakes_.messageBox.Texts(), (std::vector<std::string>{CTervaneApp::kNothingToPrintMessage}));
 }
 
 TEST_F(ShellTest, TheCommandLineOpensAFileOrEndsWithTheFrameworksMessage) {

@@ -180,6 +180,29 @@ TEST_F(StartDlgTest, TheOptimisedRunMarksTheProjectAndOnOkResetsTheStatusButtons
   EXPECT_EQ(App().resultsAvailable, 0);
 }
 
+// Results dropped on opening: the layout can be run again, the result views
+// stay off until a run has made results.
+TEST_F(StartDlgTest, DroppedResultsKeepTheResultViewsOffUntilARun) {
+  App().input.layerCount = 12;
+  App().resultsDropped = 1;
+  App().resultsAvailable = 1;
+  Open();
+  EXPECT_TRUE(menu_.IsControlEnabled(res::kRunUserSpecifiedId));
+  for (int id : {res::kViewTablesId, res::kViewLayoutId, res::kSaveResultsAsTextId, res::kQuantitiesId})
+    EXPECT_FALSE(menu_.IsControlEnabled(id)) << id;
+  EXPECT_EQ(App().resultsAvailable, 0);
+
+  App().input.layerCount = 0;
+  App().input.designerName = "A. Engineer";
+  Drive(Script().Paint().Click(res::kRunOptimizedId).Answer(Script().Click(fw::IDOK).RunTimers(120000)));
+  ASSERT_EQ(session_.Find("IDD_RUN_TERVANE")->result, fw::IDOK);
+  EXPECT_EQ(App().resultsDropped, 0);
+  EXPECT_EQ(App().resultsAvailable, 1);
+  for (int id : {res::kRunUserSpecifiedId, res::kViewTablesId, res::kViewLayoutId, res::kSaveResultsAsTextId,
+                 res::kQuantitiesId})
+    EXPECT_TRUE(menu_.IsControlEnabled(id)) << id;
+}
+
 TEST_F(StartDlgTest, TheUserSpecifiedRunOpensTheRunDialogOnlyAfterTheLayersWereAccepted) {
   App().input.layerCount = 3;
   Open();

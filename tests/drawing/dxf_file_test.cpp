@@ -13,6 +13,7 @@
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
 #include "support/GoldenFile.h"
+#include "support/NumericLocale.h"
 
 namespace tervane {
 namespace {
@@ -170,6 +171,17 @@ TEST(DxfFileTest, FixtureRunsMatchTheirGoldenFiles) {
     some.exportLengths = 1;
     some.exportToeCompoundSurfaces = 1;
     fw::golden::ExpectGolden(dxftest::DrawingBytes(data, some, 3.28084), "dxf_english_some.dxf");
+  }
+}
+
+TEST(DxfFileTest, EveryDesktopLocaleWritesTheSameBytes) {
+  ProjectData data;
+  dxftest::SetUpSiFixture(data.input);
+  dxftest::RunProject(data);
+  for (const char* locale : testsupport::kDesktopLocales) {
+    testsupport::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    fw::golden::ExpectGolden(dxftest::DrawingBytes(data, DxfSelection{}, 1.0), "dxf_si_all.dxf");
   }
 }
 

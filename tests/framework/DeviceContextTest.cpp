@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "framework/RecordingDC.h"
+#include "support/NumericLocale.h"
 
 namespace tervane::fw {
 namespace {
@@ -88,15 +89,22 @@ TEST(ResolveFontTest, MapsFacesToInstalledFamilies) {
       {"Wingdings", 400, "Liberation Sans", false, false},
       {"", 400, "Liberation Sans", false, false},
       {"Bold", 400, "Liberation Sans", false, false},
+      {"TIMES NEW ROMAN BALTIC BOLD", 400, "Liberation Serif", true, false},
+      {"SYMBOL", 400, "Liberation Serif", false, true},
   };
-  for (const auto& c : cases) {
-    Font font;
-    font.face = c.face;
-    font.weight = c.weight;
-    const ResolvedFont resolved = ResolveFont(font);
-    EXPECT_EQ(resolved.family, c.family) << c.face;
-    EXPECT_EQ(resolved.bold, c.bold) << c.face << " " << c.weight;
-    EXPECT_EQ(resolved.symbol, c.symbol) << c.face;
+  // Face names are compared in ASCII: under tr_TR the C library does not lower 'I'.
+  for (const char* locale : testsupport::kDesktopLocales) {
+    testsupport::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    for (const auto& c : cases) {
+      Font font;
+      font.face = c.face;
+      font.weight = c.weight;
+      const ResolvedFont resolved = ResolveFont(font);
+      EXPECT_EQ(resolved.family, c.family) << locale << " " << c.face;
+      EXPECT_EQ(resolved.bold, c.bold) << locale << " " << c.face << " " << c.weight;
+      EXPECT_EQ(resolved.symbol, c.symbol) << locale << " " << c.face;
+    }
   }
   Font italic;
   italic.italic = true;

@@ -11,6 +11,7 @@
 #include "framework/Commands.h"
 #include "framework/Frame.h"
 #include "framework/HeadlessFrame.h"
+#include "support/NumericLocale.h"
 
 namespace tervane::fw {
 namespace {
@@ -157,18 +158,28 @@ TEST(CommandLineTest, SwitchesFilesAndPrinters) {
       {{"-automation"}, Shell::FileNew, "", "", false},
       {{"/dde"}, Shell::FileDDE, "", "", true},
       {{"/unknown", "x.NAT"}, Shell::FileOpen, "/unknown", "", true},
+      {{"/EMBEDDING"}, Shell::FileNew, "", "", false},
+      {{"/AUTOMATION"}, Shell::FileNew, "", "", false},
+      {{"/UNREGISTER"}, Shell::AppUnregister, "", "", true},
+      {{"/PT", "slope.NAT", "P"}, Shell::FilePrintTo, "slope.NAT", "P", true},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.empty() ? std::string("(none)") : c.args.front());
-    const CommandLineInfo info = ParseCommandLine(c.args);
-    EXPECT_EQ(info.command, c.command);
-    EXPECT_EQ(info.fileName, c.file);
-    EXPECT_EQ(info.printerName, c.printer);
-    EXPECT_EQ(info.showSplash, c.splash);
+  // Switches are compared in ASCII: under tr_TR the C library does not lower 'I'.
+  for (const char* locale : testsupport::kDesktopLocales) {
+    testsupport::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(locale) + " " + (c.args.empty() ? std::string("(none)") : c.args.front()));
+      const CommandLineInfo info = ParseCommandLine(c.args);
+      EXPECT_EQ(info.command, c.command);
+      EXPECT_EQ(info.fileName, c.file);
+      EXPECT_EQ(info.printerName, c.printer);
+      EXPECT_EQ(info.showSplash, c.splash);
+    }
+    const CommandLineInfo embedded = ParseCommandLine({"/EMBEDDING"});
+    EXPECT_TRUE(embedded.runEmbedded);
+    EXPECT_FALSE(embedded.runAutomated);
+    EXPECT_TRUE(ParseCommandLine({"/AUTOMATION"}).runAutomated);
   }
-  const CommandLineInfo embedded = ParseCommandLine({"/Embedding"});
-  EXPECT_TRUE(embedded.runEmbedded);
-  EXPECT_FALSE(embedded.runAutomated);
 }
 
 }  // namespace

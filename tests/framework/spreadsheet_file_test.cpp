@@ -14,10 +14,12 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "framework/Spreadsheet.h"
 #include "support/Commands.h"
 #include "support/GoldenFile.h"
+#include "support/NumericLocale.h"
 
 namespace tervane::fw {
 namespace {
@@ -203,6 +205,33 @@ TEST_F(SpreadsheetFileTest, AFailedSaveLeavesTheOldFileAsItWas) {
 }
 
 using testsupport::PythonWithOpenpyxl;
+
+// The workbook library prints numbers with printf; on a desktop whose locale
+// writes a decimal comma the workbook must still hold "1.5", not "1,5".
+TEST_F(SpreadsheetFileTest, EveryDesktopLocaleWritesTheSameWorkbook) {
+  if (!testsupport::HaveTool("unzip")) GTEST_SKIP() << "unzip is not installed";
+  auto s = ResultsSheet();
+  auto part = [](const std::string& workbook, const char* name) {
+    return testsupport::RunAndRead("unzip -p '" + workbook + "' " + name);
+  };
+  const char* parts[] = {"xl/worksheets/sheet1.xml", "xl/styles.xml", "xl/workbook.xml", "xl/sharedStrings.xml"};
+  std::vector<std::string> c;
+  for (const char* locale : testsupport::kDesktopLocales) {
+    testsupport::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    const std::string path = Path(std::string(locale) + ".xlsx");
+    ASSERT_TRUE(WriteWorkbook(*s, path)) << locale;
+    std::vector<std::string> xml;
+    for (const char* name : parts) xml.push_back(part(path, name));
+    if (c.empty()) {
+      c = xml;
+      EXPECT_NE(xml[0].find("<v>12.34</v>"), std::string::npos) << xml[0];
+      EXPECT_NE(xml[0].find("<v>0.5</v>"), std::string::npos) << xml[0];
+      EXPECT_NE(xml[0].find("width=\"10.7109375\""), std::string::npos) << xml[0];
+    }
+    for (std::size_t i = 0; i < xml.size(); ++i) EXPECT_EQ(xml[i], c[i]) << locale << " " << parts[i];
+  }
+}
 
 // What openpyxl reads from a workbook, one line per item.
 std::string ReadWorkbook(const std::string& python, const std::string& path) {

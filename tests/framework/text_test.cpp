@@ -103,6 +103,15 @@ TEST(Utf8Cut, CutsByCharactersNeverInsideOne) {
   EXPECT_EQ(Utf8Suffix("\xC3x\xE2\x82", 1), "\x82");
 }
 
+TEST(AsciiLower, LowersOnlyAToZWhateverTheLocale) {
+  for (const char* locale : testsupport::kDesktopLocales) {
+    testsupport::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    EXPECT_EQ(AsciiLower("/EMBEDDING Istanbul @[`{ \xC9\u0130\u00C4"), "/embedding istanbul @[`{ \xC9\u0130\u00C4")
+        << locale;
+  }
+}
+
 TEST(StripLineEnd, DropsOnlyTheLineEnd) {
   EXPECT_EQ(StripLineEnd("SHOW\r\n"), "SHOW");
   EXPECT_EQ(StripLineEnd("SHOW\n"), "SHOW");

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ReportTestSupport.h"
+#include "app/ProjectFile.h"
 #include "framework/FakeServices.h"
 #include "framework/RecordingDC.h"
 #include "report/ReportPrinter.h"
@@ -107,6 +110,32 @@ TEST_F(TitlePageTest, RowsFollowTheDescriptionAndThePath) {
   EXPECT_TRUE(Has("TextOut 5000 -7500 \"...../" + std::string(15, 'n') + ".NAT\""));
   EXPECT_TRUE(Has("TextOut 1200 -7800 \"Date and time of creating the input data file:\""));
   EXPECT_TRUE(Has("TextOut 6600 -7800 \"12/05/2026\""));
+}
+
+// Texts outside Windows-1252, read back from a saved project file, are drawn
+// as they were typed.
+TEST_F(TitlePageTest, TextsOutsideTheCodePageAreDrawnAfterASavedFileIsRead) {
+  const std::string title = "\u6CD5\u9762\u88DC\u5F37 \u7B2C3\u671F";
+  const std::string number = "\u041E\u0442\u043A\u043E\u0441 \u21161";
+  const std::string designer = "Pawe\u0142 \u015Awi\u0105tek";
+  ProjectInput& run = app_.app().runInput;
+  run.projectTitle = title;
+  run.projectNumber = number;
+  run.designerName = designer;
+  run.projectDescription = "\u03C6 = 34\u00B0";
+  const std::vector<std::uint8_t> file = SaveProjectToBytes(app_.app());
+  auto read = std::make_unique<ProjectData>();
+  std::string error;
+  ASSERT_TRUE(LoadProjectFromBytes(file.data(), file.size(), *read, error)) << error;
+  app_.app().runInput = read->runInput;
+  std::vector<std::string> drawn;
+  for (const std::string& line : Lines())
+    if (line.rfind("TextOut ", 0) == 0) drawn.push_back(line.substr(line.find('"')));
+  for (const std::string& text : {title, number, designer, std::string("\u03C6 = 34\u00B0")}) {
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), "\"" + text + "\""), drawn.end()) << text;
+  }
+  // The title is drawn twice: centred at the top and in its row.
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "\"" + title + "\""), 2);
 }
 
 TEST_F(TitlePageTest, ColumnsAndFontsOfOtherLanguages) {

@@ -22,6 +22,8 @@ namespace tervane::testing {
 using ScratchDir = testsupport::TempDir;
 
 using testsupport::NumericLocale;
+using testsupport::ProcessLocale;
+using testsupport::kDesktopLocales;
 
 using fw::golden::ExpectGolden;
 

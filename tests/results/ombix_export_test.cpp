@@ -66,14 +66,16 @@ TEST_F(OmbixExportTest, FixtureRunsGiveTheGoldenFiles) {
   EXPECT_TRUE(fakes.messageBox.Texts().empty());
 }
 
-TEST_F(OmbixExportTest, AGermanDesktopWritesTheSameBytes) {
-  testing::NumericLocale german("de_DE.UTF-8");
-  if (!german.ok()) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+TEST_F(OmbixExportTest, EveryDesktopLocaleWritesTheSameBytes) {
   testing::SetFixtureProject(project(), 0);
   testing::RunProject(project(), 1);
-  const std::string path = dir.File("german.OBX");
-  Export(0, path);
-  testing::ExpectGolden(ReadBytes(path), "ombix_si_optimised.OBX");
+  for (const char* locale : testing::kDesktopLocales) {
+    testing::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    const std::string path = dir.File(std::string(locale) + ".OBX");
+    Export(0, path);
+    testing::ExpectGolden(ReadBytes(path), "ombix_si_optimised.OBX");
+  }
 }
 
 TEST_F(OmbixExportTest, TheSaveDialogProposesTheProjectNameAndAsksBeforeReplacing) {

@@ -319,19 +319,21 @@ TEST_F(QuantitiesTest, SaveWritesTheGoldenFiles) {
   EXPECT_TRUE(fakes.messageBox.Texts().empty());
 }
 
-TEST_F(QuantitiesTest, AGermanDesktopSavesTheSameBytes) {
-  testing::NumericLocale german("de_DE.UTF-8");
-  if (!german.ok()) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+TEST_F(QuantitiesTest, EveryDesktopLocaleSavesTheSameBytes) {
   testing::SetFixtureProject(project(), 0);
   testing::RunProject(project(), 1);
-  const std::string path = dir.File("german.txt");
-  fakes.fileDialogs.QueueSave(path);
-  Run(Script()
-          .Type(kUnitCost, "12.5")
-          .Type(kRemarks, "Access road, north slope: geogrid \u00b0 type A")
-          .Click(kQuantitiesSaveTextId)
-          .Escape());
-  testing::ExpectGolden(ReadBytes(path), "quantities_si_western.txt");
+  for (const char* locale : testing::kDesktopLocales) {
+    testing::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    const std::string path = dir.File(std::string(locale) + ".txt");
+    fakes.fileDialogs.QueueSave(path);
+    Run(Script()
+            .Type(kUnitCost, "12.5")
+            .Type(kRemarks, "Access road, north slope: geogrid \u00b0 type A")
+            .Click(kQuantitiesSaveTextId)
+            .Escape());
+    testing::ExpectGolden(ReadBytes(path), "quantities_si_western.txt");
+  }
 }
 
 // 16777217 has no single-precision value: it is read as 16777216.

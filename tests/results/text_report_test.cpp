@@ -101,16 +101,18 @@ TEST_F(TextReportTest, FixtureRunsGiveTheGoldenFiles) {
   EXPECT_TRUE(fakes.messageBox.Texts().empty());
 }
 
-TEST_F(TextReportTest, AGermanDesktopWritesTheSameBytes) {
-  testing::NumericLocale german("de_DE.UTF-8");
-  if (!german.ok()) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+TEST_F(TextReportTest, EveryDesktopLocaleWritesTheSameBytes) {
   testing::SetFixtureProject(project(), 0);
   testing::RunProject(project(), 1);
   project().settings.reportLanguage = "English";
-  const std::string path = dir.File("german.txt");
-  fakes.fileDialogs.QueueSave(path);
-  SaveResultsAsTextFile();
-  testing::ExpectGolden(ReadBytes(path), "report_english_si_western.txt");
+  for (const char* locale : testing::kDesktopLocales) {
+    testing::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    const std::string path = dir.File(std::string(locale) + ".txt");
+    fakes.fileDialogs.QueueSave(path);
+    SaveResultsAsTextFile();
+    testing::ExpectGolden(ReadBytes(path), "report_english_si_western.txt");
+  }
 }
 
 TEST_F(TextReportTest, EveryLanguageButDutchIsEnglish) {

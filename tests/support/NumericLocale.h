@@ -1,6 +1,6 @@
 #pragma once
-// The numeric locale of a desktop for one scope: the tests that write numbers
-// under a decimal comma.
+// The locale of a desktop for one scope: the tests that write numbers under a
+// decimal comma and compare names under the Turkish i.
 
 #include <clocale>
 #include <string>
@@ -25,5 +25,28 @@ class NumericLocale {
   std::string previous_;
   bool ok_ = false;
 };
+
+// Switches the whole process locale (LC_ALL, as a desktop's environment sets
+// it) for one scope and back.
+class ProcessLocale {
+ public:
+  explicit ProcessLocale(const char* name) {
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    previous_ = old != nullptr ? old : "C";
+    ok_ = std::setlocale(LC_ALL, name) != nullptr;
+  }
+  ~ProcessLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
+  ProcessLocale(const ProcessLocale&) = delete;
+  ProcessLocale& operator=(const ProcessLocale&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  std::string previous_;
+  bool ok_ = false;
+};
+
+// The desktops every output is checked on: "C", a decimal comma, and the
+// Turkish dotted and dotless i as well.
+inline constexpr const char* kDesktopLocales[] = {"C", "de_DE.UTF-8", "tr_TR.UTF-8"};
 
 }  // namespace tervane::testsupport

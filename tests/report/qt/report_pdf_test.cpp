@@ -28,6 +28,7 @@
 #include "framework/qt/QtPrint.h"
 #include "report/ReportLanguage.h"
 #include "report/ReportPrinter.h"
+#include "support/NumericLocale.h"
 
 namespace tervane {
 namespace {
@@ -172,6 +173,53 @@ TEST_F(ReportPdfTest, RussianAndPolishTitlePagesKeepTheirLetters) {
   const std::string polish = PageText(Print("Polish", 10), 1);
   EXPECT_NE(polish.find("Ścieżka dostępu i nazwa pliku:"), std::string::npos) << polish;
   Render(russian, "report_russian");
+}
+
+// Project texts the Windows-1252 code page cannot hold survive the project
+// file and reach the printed title page and page headers; and the report
+// printed on a German or Turkish desktop has the same text as under "C".
+TEST_F(ReportPdfTest, TextsOutsideTheCodePageAndEveryDesktopLocalePrintTheSame) {
+  if (!reportqt::HaveTool("pdftotext")) GTEST_SKIP() << "poppler tools missing";
+  const std::string project = reporttest::WriteProjectWithRun(home_.File("wide.NAT"), 10);
+  {
+    auto data = std::make_unique<ProjectData>();
+    std::string error;
+    ASSERT_TRUE(LoadProjectFile(project, *data, error)) << error;
+    for (ProjectInput* p : {&data->input, &data->runInput}) {
+      p->projectTitle = "\u041E\u0442\u043A\u043E\u0441 \u21161";
+      p->designerName = "Pawe\u0142 \u015Awi\u0105tek";
+      p->projectNumber = "\u03C6-12";
+      p->projectDescription = "\u0394\u03B9\u03AC\u03C4\u03BC\u03B7\u03C3\u03B7 \u0142\u0105k";
+    }
+    ASSERT_TRUE(SaveProjectFile(project, *data, error)) << error;
+  }
+  fw::QtPrintService qtPrinting;
+  reporttest::ScopedPrintService printing(qtPrinting);
+  std::vector<std::string> texts;
+  for (const char* locale : testsupport::kDesktopLocales) {
+    testsupport::ProcessLocale desktop(locale);
+    if (!desktop.ok()) GTEST_SKIP() << locale << " is not installed (package locales-all)";
+    const std::string pdf = home_.File(std::string("wide_") + locale + ".pdf");
+    {
+      ScopedApp program;
+      session_.Queue(Script().Click(fw::IDOK));
+      session_.Queue(Script().Type(1221, "English").Enter());
+      EXPECT_FALSE(App().InitInstance({"/pt", project, pdf}));
+      EXPECT_EQ(App().ExitCode(), 0) << locale;
+    }
+    std::string all;
+    const int pages = Pages(pdf);
+    ASSERT_GT(pages, 1) << locale;
+    for (int page = 1; page <= pages; ++page) all += PageText(pdf, page) + "\f";
+    texts.push_back(all);
+  }
+  const std::string title = PageText(home_.File("wide_C.pdf"), 1);
+  for (const char* expected : {"\u041E\u0442\u043A\u043E\u0441 \u21161", "Pawe\u0142 \u015Awi\u0105tek", "\u03C6-12",
+                               "\u0394\u03B9\u03AC\u03C4\u03BC\u03B7\u03C3\u03B7 \u0142\u0105k"})
+    EXPECT_NE(title.find(expected), std::string::npos) << expected << "\n" << title;
+  EXPECT_NE(PageText(home_.File("wide_C.pdf"), 2).find("\u041E\u0442\u043A\u043E\u0441 \u21161"), std::string::npos)
+      << PageText(home_.File("wide_C.pdf"), 2);
+  for (std::size_t i = 1; i < texts.size(); ++i) EXPECT_EQ(texts[i], texts[0]) << testsupport::kDesktopLocales[i];
 }
 
 // On the title page every label ends before the value beside it, in every
