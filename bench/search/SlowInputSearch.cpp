@@ -8,6 +8,8 @@
 // index, so that any of them can be drawn again.
 //
 //   tervane_slow_input_search [count] [seed] [digest-file]
+//   tervane_slow_input_search cases
+//   tervane_slow_input_search usual [count] [seed]
 //
 // With a digest file, one line per accepted input (index and a digest of
 // every output byte) is written to it: two builds of the engine that write
@@ -31,6 +33,7 @@
 #include "analysis/run/RunChecks.h"
 #include "analysis/run/RunInputs.h"
 #include "app/ProjectData.h"
+#include "../../tests/analysis/random_projects.h"
 
 namespace {
 
@@ -242,10 +245,50 @@ int RunCases() {
   return 0;
 }
 
+// The random projects of the engine's tests (the usual ranges of the input
+// dialogs), timed the same way.
+int RunUsualProjects(std::uint64_t count, unsigned seed) {
+  tervane::analysis::testing::RandomProjects projects(seed);
+  auto state = std::make_unique<AnalysisState>();
+  auto out = std::make_unique<EngineOutputs>();
+  std::vector<Timed> slowest;
+  double total = 0.0;
+  std::vector<EngineInputs> kept;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    const EngineInputs in = projects.Next();
+    *state = AnalysisState{};
+    currentIndex = i;
+    alarm(kCallLimitSeconds);
+    const double t0 = ThreadSeconds();
+    tervane::analysis::RunSlopeAnalysis(*state, in, *out);
+    const double t = ThreadSeconds() - t0;
+    alarm(0);
+    total += t;
+    slowest.push_back({t, i});
+    kept.push_back(in);
+    std::sort(slowest.begin(), slowest.end(), [](const Timed& a, const Timed& b) { return a.seconds > b.seconds; });
+    if (slowest.size() > 10) slowest.pop_back();
+  }
+  std::printf("usual projects, seed %u: %llu calls, mean %.3f ms per call\n", seed,
+              static_cast<unsigned long long>(count), 1e3 * total / static_cast<double>(count));
+  for (const Timed& t : slowest) {
+    const EngineInputs& in = kept[t.index];
+    std::printf("%8.2f ms  #%llu run %d H %.6g i %.6g A %.6g B %.6g n %d Dmin %.4g Dmax %.4g water %d\n",
+                1e3 * t.seconds, static_cast<unsigned long long>(t.index), in.runMode, in.slopeHeight,
+                in.slopeAngle, in.crestLengthA, in.crestLengthB, in.layerCount, in.minSpacing,
+                in.maxSpacingWithTolerance, in.phreaticSurfaceGiven);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "cases") == 0) return RunCases();
+  if (argc > 1 && std::strcmp(argv[1], "usual") == 0) {
+    return RunUsualProjects(argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2000,
+                            argc > 3 ? static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)) : 1);
+  }
   const std::uint64_t count = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 20000;
   const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
   std::FILE* digests = argc > 3 ? std::fopen(argv[3], "w") : nullptr;
