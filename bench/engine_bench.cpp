@@ -10,7 +10,10 @@
 // comes from BM_Run, BM_FactorStepsAfterTheFirst and BM_FullCall of a project.
 #include <benchmark/benchmark.h>
 
+#include <iterator>
+
 #include "../tests/analysis/engine_fixtures.h"
+#include "../tests/analysis/steep_ground_projects.h"
 #include "analysis/Engine.h"
 #include "analysis/RunLoop.h"
 
@@ -91,6 +94,16 @@ BENCHMARK(BM_DefaultProjectOptimised)->Unit(benchmark::kMillisecond);
 
 void BM_HundredUserLayers(benchmark::State& bench) { RunEngine(bench, HundredUserLayers()); }
 BENCHMARK(BM_HundredUserLayers)->Unit(benchmark::kMillisecond);
+
+// One call of each project whose ground rises far behind the crest.
+void BM_SteepGround(benchmark::State& bench) {
+  const auto& project = fixtures::kSteepGroundProjects[bench.range(0)];
+  bench.SetLabel(project.name);
+  RunEngine(bench, fixtures::InputsOf(project));
+}
+BENCHMARK(BM_SteepGround)
+    ->DenseRange(0, static_cast<int>(std::size(fixtures::kSteepGroundProjects)) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 // One full call of the project, with the factor of its first call.
 void BM_FullCall(benchmark::State& bench) {

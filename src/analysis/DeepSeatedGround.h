@@ -80,6 +80,22 @@ class GroundProfile {
 
   double CrestX() const { return crestX_; }
 
+  // Which formula At(x) takes, as a number that never falls as x grows: on
+  // one piece the ground elevation is an affine function of x and the
+  // surcharge is constant.
+  int PieceAt(double x) const {
+    if (x < 0.0) return 0;
+    if (x < crestX_) return 1;
+    if (x == crestX_) return 2;
+    int ground = 0;
+    if (!levelCrestOnly_) {
+      const double d = x - crestX_;
+      ground = d <= crestA_ ? 1 : d < crestEnd_ ? 2 : 3;
+    }
+    const int load = x <= surchargeEnd1_ ? 0 : x <= surchargeEnd2_ ? 1 : 2;
+    return 3 + 3 * ground + load;
+  }
+
  private:
   bool faceByTangent_ = false;
   bool levelCrestOnly_ = false;  // A and B both below 1e-5

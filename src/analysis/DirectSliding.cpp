@@ -2,6 +2,7 @@
 // along its base with the factor of safety asked for, by a two-part wedge: the
 // block between the face and the vertical x = L, and an active wedge of backfill
 // behind it whose base rises from the heel (L, 0).
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/AnalysisState.h"
@@ -40,6 +41,11 @@ struct SlidingSetting {
   double tanFoundation = 0.0;
   double target = 0.0;
   double degree = 0.0;
+  // Bounds of the magnitudes the strips go through: the steepest part of the
+  // ground, the x of the end of the backslope and the highest phreatic point.
+  double groundSlopeBound = 0.0;
+  double groundXBound = 0.0;
+  double phreaticBound = 0.0;
 };
 
 void PrepareWedgeAngles(const AnalysisState& s, DirectSlidingWork& w, double stripWidth) {
@@ -65,6 +71,46 @@ void PrepareWedgeAngles(const AnalysisState& s, DirectSlidingWork& w, double str
     if (theta <= lowest || n == kMaxWedgeAngles) break;
   }
   w.angleCount = n;
+}
+
+// The loads of the block: 50 strips between the face and x = L.
+struct BlockLoads {
+  double normal = 0.0;
+  double horizontal = 0.0;
+  double water = 0.0;
+  double pore = 0.0;
+  double cohesionR = 0.0;
+  double cohesionF = 0.0;
+};
+
+BlockLoads LoadsOfBlock(const SlidingSetting& st, const DirectSlidingWork& w, double length) {
+  BlockLoads b;
+  const double dx = length / 50.0;
+  for (int k = 1; k <= 50; ++k) {
+    const double x = (k - 0.5) * dx;
+    const GroundPoint g = w.ground.At(x);
+    const double soil = st.reinforcedWeight * g.y * dx;
+    const double load = g.q * dx;
+    b.normal += st.blockOnePlusKv * (soil + load);
+    b.horizontal += st.blockKh * (soil + load);
+    b.pore += st.reinforcedPoreWeight * g.y * dx;
+    if (st.phreaticGiven != 0) {
+      const double level = w.ground.PhreaticAt(x);
+      b.water += st.waterWeight * (level > 0.0 ? level : 0.0) * dx;
+    }
+    b.cohesionR += st.reinforcedCohesion * dx;
+    b.cohesionF += st.foundationCohesion * dx;
+  }
+  return b;
+}
+
+// The horizontal water force on the interface x = L.
+double InterfaceWaterForce(const SlidingSetting& st, const DirectSlidingWork& w, double length) {
+  if (st.phreaticGiven != 0) {
+    const double level = w.ground.PhreaticAt(length);
+    if (level >= 0.0) return 0.5 * st.waterWeight * (level * level);
+  }
+  return 0.0;
 }
 
 // The active thrust of the backfill wedge on the interface x = L at angle j.
@@ -103,14 +149,245 @@ double WedgeThrust(const SlidingSetting& st, DirectSlidingWork& w, double length
          w.cosInterwedge[j];
 }
 
+// Sure bounds of a wedge's sums over its counted strips, from a few strips
+// only. The strips are taken piece by piece of the ground (on a piece the
+// height h of a strip is an affine function of its x, up to rounding) and
+// in runs of strips within a piece. Every term of a strip is a linear
+// function of h that grows with it, so a run whose strips are all surely
+// counted adds up to its length times the term at its mean h; a run that
+// may hold the end of the wedge adds at most its length times the term at
+// its largest h, and is not counted in the lower bounds, nor is anything
+// after it. The sums themselves are added up strip by strip, which rounds
+// each by at most n halves of the last place for n strips: that is allowed
+// for too.
+struct WedgeBounds {
+  double verticalLow = 0.0;
+  double horizontalLow = 0.0;
+  double poreLow = 0.0;
+  double verticalHigh = 0.0;
+  double horizontalHigh = 0.0;
+  double poreHigh = 0.0;
+  double waterHigh = 0.0;
+  double cohesionLow = 0.0;
+  double cohesionHigh = 0.0;
+  double interfacePoreHigh = 0.0;
+  bool valid = true;
+};
+
+WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, double length, int j) {
+  constexpr double kRounding = 1e-12;  // thousands of times a double's rounding
+  constexpr double kSumRounding = 1e-9;  // far beyond kMaxWedgeStrips halves of the last place
+  constexpr int kRunsPerPiece = 128;
+  const double tanTheta = w.tanAngle[j];
+  const double cosTheta = w.cosAngle[j];
+  const double dx = st.wedgeStrip;
+  double x0 = length - st.wedgeStart;
+  if (x0 < 0.0) x0 = 0.0;
+  auto stripX = [&](int k) { return x0 + k * dx; };
+  struct Strip {
+    double x, y, q, yb;
+  };
+  auto strip = [&](int k) {
+    Strip p;
+    p.x = stripX(k);
+    const GroundPoint g = w.ground.At(p.x);
+    p.y = g.y;
+    p.q = g.q;
+    p.yb = (p.x - length) * tanTheta;
+    return p;
+  };
+  struct Terms {
+    double vertical, horizontal, pore;
+  };
+  auto terms = [&](double h, double q) {
+    const double weight = st.backfillWeight * h * dx + q * dx;
+    return Terms{st.onePlusKv * weight, st.kh * weight, st.backfillPoreWeight * h * dx / cosTheta};
+  };
+
+  WedgeBounds b;
+  const GroundPoint first = w.ground.At(stripX(1));
+  b.interfacePoreHigh = 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
+  bool lowerOpen = true;  // every strip so far is surely counted
+  int countedLow = 0;
+  int countedHigh = kMaxWedgeStrips;
+  double largestYb = 0.0;
+  int k = 1;
+  while (k <= countedHigh) {
+    const int piece = w.ground.PieceAt(stripX(k));
+    int last = k;
+    int hi = countedHigh;
+    while (last < hi) {
+      const int mid = last + (hi - last + 1) / 2;
+      if (w.ground.PieceAt(stripX(mid)) == piece) {
+        last = mid;
+      } else {
+        hi = mid - 1;
+      }
+    }
+    const int count = last - k + 1;
+    const int runLength = (count + kRunsPerPiece - 1) / kRunsPerPiece;
+    for (int a = k; a <= last;) {
+      int e = std::min(last, a + runLength - 1);
+      const Strip pa = strip(a);
+      const Strip pe = strip(e);
+      const bool ends = !(pe.y > pe.yb);  // the wedge ends at e at the latest
+      const double ha = pa.y - pa.yb;
+      const double he = pe.y - pe.yb;
+      const double margin =
+          2 * kRounding *
+          (std::fabs(pa.y) + std::fabs(pe.y) + std::fabs(pa.yb) + std::fabs(pe.yb) + st.height +
+           (st.groundSlopeBound + tanTheta) * (std::fabs(pe.x) + std::fabs(length) + st.groundXBound));
+      const double hLow = std::min(ha, he) - margin;
+      const double hHigh = std::max(ha, he) + margin;
+      largestYb = std::max(largestYb, std::max(std::fabs(pa.yb), std::fabs(pe.yb)));
+      if (pa.q != pe.q || !std::isfinite(hLow) || !std::isfinite(hHigh)) {
+        b.valid = false;
+        return b;
+      }
+      if (ends) {
+        countedHigh = e - 1;
+        e = e - 1;
+      }
+      const double strips = e - a + 1;
+      if (strips > 0) {
+        const bool certain = lowerOpen && !ends && hLow > 0.0;
+        if (certain) {
+          // Every strip of the run is counted, and each term is a linear
+          // function of h: the run's terms add up to `strips` times the
+          // term at the mean h, which is the mean of the run's two ends.
+          countedLow += e - a + 1;
+          const double mean = (ha + he) / 2;
+          const Terms low = terms(mean - margin, pa.q);
+          const Terms high = terms(mean + margin, pa.q);
+          b.verticalLow += strips * low.vertical;
+          b.horizontalLow += strips * low.horizontal;
+          b.poreLow += strips * low.pore;
+          b.verticalHigh += strips * high.vertical;
+          b.horizontalHigh += strips * high.horizontal;
+          b.poreHigh += strips * high.pore;
+        } else {
+          lowerOpen = false;
+          const Terms t = terms(std::max(hHigh, 0.0), pa.q);
+          b.verticalHigh += strips * t.vertical;
+          b.horizontalHigh += strips * t.horizontal;
+          b.poreHigh += strips * t.pore;
+        }
+      }
+      if (ends) break;
+      a = e + 1;
+    }
+    k = last + 1;
+  }
+  b.verticalLow *= 1 - kSumRounding;
+  b.horizontalLow *= 1 - kSumRounding;
+  b.poreLow *= 1 - kSumRounding;
+  b.verticalHigh *= 1 + kSumRounding;
+  b.horizontalHigh *= 1 + kSumRounding;
+  b.poreHigh *= 1 + kSumRounding;
+  const double n = countedHigh;
+  b.cohesionLow = countedLow * w.stripCohesion[j] * (1 - kSumRounding);
+  b.cohesionHigh = n * w.stripCohesion[j] * (1 + kSumRounding);
+  b.waterHigh = st.phreaticGiven != 0
+                    ? n * (st.phreaticBound + largestYb) * st.waterWeight * dx / cosTheta * (1 + kSumRounding)
+                    : 0.0;
+  return b;
+}
+
+// Sure bounds of the thrust at angle j, from the bounds of its wedge.
+struct ThrustBounds {
+  double low = 0.0;
+  double high = 0.0;
+  bool valid = false;
+};
+
+ThrustBounds BoundThrust(const SlidingSetting& st, const DirectSlidingWork& w, double length, double pw, int j) {
+  constexpr double kRounding = 1e-12;  // thousands of times a double's rounding
+  ThrustBounds t;
+  const double cosInter = w.cosInterwedge[j];
+  if (!(cosInter > 0.0)) return t;
+  const WedgeBounds b = BoundWedge(st, w, length, j);
+  if (!b.valid) return t;
+  // Each sum times its factor, taken at the end of its range that makes the
+  // product smallest (low) or largest (high).
+  double low = 0.0;
+  double high = 0.0;
+  double magnitude = 0.0;
+  auto add = [&](double factor, double lo, double hi) {
+    const double a = factor * lo;
+    const double c = factor * hi;
+    low += std::min(a, c);
+    high += std::max(a, c);
+    magnitude += std::max(std::fabs(a), std::fabs(c));
+  };
+  const double sinLess = w.sinLessPhi[j];
+  const double cosLess = w.cosLessPhi[j];
+  add(sinLess, b.verticalLow, b.verticalHigh);
+  add(cosLess, b.horizontalLow, b.horizontalHigh);
+  add(cosLess, -pw, -pw);
+  add(cosLess, -b.interfacePoreHigh, 0.0);
+  add(st.sinPhiBackfill, b.poreLow, b.poreHigh + b.waterHigh);
+  add(st.cosPhiBackfill, -b.cohesionHigh, -b.cohesionLow);
+  const double margin = 8 * kRounding * magnitude / cosInter;
+  t.low = low / cosInter - margin;
+  t.high = high / cosInter + margin;
+  t.valid = std::isfinite(t.low) && std::isfinite(t.high);
+  return t;
+}
+
+// True when the trial at this length surely fails: the block slides whatever
+// the exact sums are. The scan's thrust is never below the thrust of an angle
+// that the scan surely passes (each such angle's thrust surely exceeds the
+// previous one's by more than 1e-5), and the factor of safety falls as the
+// thrust grows, so a sure lower bound of that thrust bounds the factor from
+// above. Used only to pass over failing trials; a trial it cannot decide is
+// evaluated in full.
+bool SurelySlides(const SlidingSetting& st, const DirectSlidingWork& w, double length) {
+  constexpr double kRounding = 1e-12;
+  if (w.angleCount < 1) return false;
+  if (!(st.cosDelta > 0.0 && st.sinDelta >= 0.0 && st.sinPhiBackfill >= 0.0 && st.cosPhiBackfill > 0.0 &&
+        st.onePlusKv > 0.0 && st.kh >= 0.0 && st.backfillWeight > 0.0 && st.backfillPoreWeight >= 0.0 &&
+        st.wedgeStrip > 0.0 && st.tanReinforced >= 0.0 && st.tanFoundation >= 0.0)) {
+    return false;
+  }
+  const double pw = InterfaceWaterForce(st, w, length);
+  ThrustBounds previous = BoundThrust(st, w, length, pw, 0);
+  if (!previous.valid) return false;
+  double thrustLow = previous.low;
+  for (int j = 1; j < w.angleCount; ++j) {
+    const ThrustBounds next = BoundThrust(st, w, length, pw, j);
+    const double threshold = previous.high + 1e-5;
+    if (!next.valid || !(next.low > threshold + 4 * kRounding * std::fabs(threshold))) break;
+    thrustLow = std::max(thrustLow, next.low);
+    previous = next;
+  }
+  if (!(thrustLow * st.cosDelta > 2e-5)) return false;
+
+  // Pru, the interface pore-pressure force of the last angle, lies between 0
+  // and its value at the first strip; 0 gives the larger factor.
+  const GroundPoint first = w.ground.At(std::max(0.0, length - st.wedgeStart) + st.wedgeStrip);
+  const double pruHigh = 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
+  const BlockLoads block = LoadsOfBlock(st, w, length);
+  auto bound = [&](double coefficient, double cohesion, double tanBase) {
+    const double fixed = coefficient * cohesion + (block.normal - block.water - block.pore) * tanBase -
+                         block.horizontal - pw;
+    const double fixedMagnitude = std::fabs(coefficient * cohesion) +
+                                  (std::fabs(block.normal) + std::fabs(block.water) + std::fabs(block.pore)) *
+                                      std::fabs(tanBase) +
+                                  std::fabs(block.horizontal) + std::fabs(pw) + pruHigh;
+    const double denominator = thrustLow * st.cosDelta;
+    const double slope = st.sinDelta * tanBase / st.cosDelta;
+    const double value = (fixed > 0.0 ? fixed / denominator : 0.0) + slope;
+    return value + 8 * kRounding * (fixedMagnitude / denominator + std::fabs(slope) + std::fabs(value));
+  };
+  const double reinforced = bound(st.coefficientReinforced, block.cohesionR, st.tanReinforced);
+  const double foundation = bound(st.coefficientFoundation, block.cohesionF, st.tanFoundation);
+  return reinforced < st.target || foundation < st.target;
+}
+
 // Evaluates one trial length: the interface water force, the largest active
 // thrust over the angle scan, the loads of the block and the factor of safety.
 void EvaluateTrial(const SlidingSetting& st, DirectSlidingWork& w, double length) {
-  w.interfaceWaterForce = 0.0;
-  if (st.phreaticGiven != 0) {
-    const double level = w.ground.PhreaticAt(length);
-    if (level >= 0.0) w.interfaceWaterForce = 0.5 * st.waterWeight * (level * level);
-  }
+  w.interfaceWaterForce = InterfaceWaterForce(st, w, length);
 
   // The scan keeps the largest thrust: it stops at the first angle whose thrust
   // exceeds the previous one by no more than 1e-5 (the previous angle is the
@@ -134,29 +411,13 @@ void EvaluateTrial(const SlidingSetting& st, DirectSlidingWork& w, double length
   if (thrust < 0.0) thrust = 1e-5;
   w.activeThrust = thrust;
 
-  // The block: 50 strips between the face and x = L.
-  const double dx = length / 50.0;
-  double normal = 0.0;
-  double horizontal = 0.0;
-  double water = 0.0;
-  double pore = 0.0;
-  double cohesionR = 0.0;
-  double cohesionF = 0.0;
-  for (int k = 1; k <= 50; ++k) {
-    const double x = (k - 0.5) * dx;
-    const GroundPoint g = w.ground.At(x);
-    const double soil = st.reinforcedWeight * g.y * dx;
-    const double load = g.q * dx;
-    normal += st.blockOnePlusKv * (soil + load);
-    horizontal += st.blockKh * (soil + load);
-    pore += st.reinforcedPoreWeight * g.y * dx;
-    if (st.phreaticGiven != 0) {
-      const double level = w.ground.PhreaticAt(x);
-      water += st.waterWeight * (level > 0.0 ? level : 0.0) * dx;
-    }
-    cohesionR += st.reinforcedCohesion * dx;
-    cohesionF += st.foundationCohesion * dx;
-  }
+  const BlockLoads block = LoadsOfBlock(st, w, length);
+  const double normal = block.normal;
+  const double horizontal = block.horizontal;
+  const double water = block.water;
+  const double pore = block.pore;
+  const double cohesionR = block.cohesionR;
+  const double cohesionF = block.cohesionF;
   w.normalLoad = normal;
   w.horizontalLoad = horizontal;
   w.baseWaterForce = water;
@@ -220,6 +481,11 @@ void AnalyzeDirectSliding(AnalysisState& s) {
   st.tanFoundation =
       std::tan(std::atan(st.coefficientFoundation * std::tan(s.foundationDesignPhi)));
   st.target = s.currentFsDirectSliding;
+  st.groundSlopeBound = std::max({std::fabs(std::tan(s.slopeAngle * s.degreeToRadian)),
+                                  std::fabs(std::tan(s.backslopeAngleRad)),
+                                  std::fabs(std::tan(s.bottomSlopeAngleRad))});
+  st.groundXBound = std::fabs(height * s.cotSlopeAngle) + std::fabs(s.crestLengthA) + std::fabs(s.crestLengthB);
+  for (int k = 0; k < 4; ++k) st.phreaticBound = std::max(st.phreaticBound, std::fabs(s.phreaticPointY[k]));
   PrepareWedgeAngles(s, w, st.wedgeStrip);
 
   // First trial: a tenth of the pullout length of the lowest layer, at least a
@@ -255,8 +521,12 @@ void AnalyzeDirectSliding(AnalysisState& s) {
   for (;;) {
     w.trialLength = length;
     ++w.trialCount;
-    EvaluateTrial(st, w, length);
-    const bool passes = !(w.factor < st.target);
+    // A trial that surely fails needs no evaluation: only its failing counts.
+    // The last trial the limit allows is evaluated in any case, so that the
+    // working values are those of the last trial.
+    const bool slides = w.trialCount < kMaxDirectSlidingTrials && SurelySlides(st, w, length);
+    if (!slides) EvaluateTrial(st, w, length);
+    const bool passes = !slides && !(w.factor < st.target);
     if (passes && (w.anyPassed == 0 || length < w.shortestPassingLength)) {
       w.anyPassed = 1;
       w.shortestPassingLength = length;

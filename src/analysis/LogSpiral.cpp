@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace tervane::analysis::logspiral {
 
@@ -19,9 +20,85 @@ struct SpiralFamily {
     const double r0 = Radius(y);
     return PoleX(r0) + e2 * r0 * s2;
   }
+  // A bound of the magnitudes that ExitX(y) goes through, for a height y
+  // whose own terms are bounded by yScale.
+  double Scale(double yScale) const {
+    const double r = (yScale + std::fabs(ys)) / std::fabs(d);
+    return yScale + std::fabs(xs) + r * (1 + std::fabs(s1 * e1) + std::fabs(e2 * s2));
+  }
 };
 
+// The march along one piece of ground on which the spiral's x at the ground
+// is an affine function of x: it goes on while the spiral lies beyond x
+// (exitAt(x) > x) and x stays inside the piece (inside(x)). Where both the
+// march point and a point many steps on lie inside the piece with the spiral
+// beyond them by more than the rounding of its evaluation, every step in
+// between would march on as well (an affine function above a margin at both
+// ends is above it in between), so the march goes there at once; near the
+// crossing and the piece's end it takes its steps one by one. `scale` bounds
+// the magnitudes the evaluation of exitAt(x) goes through.
+template <typename Inside, typename ExitAt, typename Scale>
+double SkipClearSteps(double x, double step, Inside inside, ExitAt exitAt, Scale scale) {
+  constexpr double kRounding = 1e-12;  // thousands of times a double's rounding
+  auto clear = [&](double at) {
+    const double xsp = exitAt(at);
+    return inside(at) && xsp - at > 2 * kRounding * (scale(at) + std::fabs(xsp) + std::fabs(at));
+  };
+  if (!clear(x)) return x;
+  double steps = 1024;
+  while (steps >= 2) {
+    const double next = AddStepsUntil(x, step, x + steps * step);
+    if (next > x && clear(next)) {
+      x = next;
+      steps *= 2;
+    } else {
+      steps /= 2;
+    }
+  }
+  return x;
+}
+
 }  // namespace
+
+double AddStepsUntil(double x, double step, double limit) {
+  constexpr std::int64_t kBinadeUnits = std::int64_t{1} << 53;
+  while (limit > x) {
+    // Within the binade of x every sum x + step lands D units of the last
+    // place further on (rounded to nearest, no ties), so the march there is
+    // counted out; at the binade's end, on a tie and wherever the values are
+    // not plain positive doubles, one real addition is made.
+    if (x >= 0x1p-900 && x <= 0x1p900 && step > 0.0) {
+      int e = 0;
+      std::frexp(x, &e);
+      const double unit = std::ldexp(1.0, e - 53);
+      const double ratio = step / unit;
+      if (ratio < 0x1p52) {
+        const double whole = std::floor(ratio);
+        const double rest = ratio - whole;
+        if (rest != 0.5) {
+          const std::int64_t d = static_cast<std::int64_t>(whole) + (rest > 0.5 ? 1 : 0);
+          if (d == 0) break;  // x + step == x: the march no longer advances
+          const std::int64_t m = static_cast<std::int64_t>(x / unit);
+          std::int64_t n = (kBinadeUnits - 1 - m) / d;
+          const double limitUnits = limit / unit;
+          if (limitUnits < 0x1p53) {
+            const std::int64_t target = static_cast<std::int64_t>(std::ceil(limitUnits));
+            const std::int64_t needed = target <= m ? 0 : (target - m + d - 1) / d;
+            n = std::min(n, needed);
+          }
+          if (n > 0) {
+            x = static_cast<double>(m + n * d) * unit;
+            continue;
+          }
+        }
+      }
+    }
+    const double next = x + step;
+    if (!(next > x)) break;  // the march no longer advances
+    x = next;
+  }
+  return x;
+}
 
 void FitLogSpiral(AnalysisState& s, double a, double b, double phi, double tanPhi,
                   double tanBackslope, SpiralFit& fit) {
@@ -62,6 +139,17 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
     double xm = x;
     if (canMarch) {
       const double upper = h + crestB * tanBackslope;
+      auto onBackslope = [&](double at) {
+        const double dd = at - xc;
+        return dd > crestA && dd < crestA + crestB;
+      };
+      auto exitOnBackslope = [&](double at) {
+        return f.ExitX(h + ((at - xc) - crestA) * tanBackslope);
+      };
+      auto scale = [&](double at) {
+        return f.Scale(std::fabs(h) + (std::fabs(at) + std::fabs(xc) + std::fabs(crestA)) *
+                                          std::fabs(tanBackslope));
+      };
       for (;;) {
         x = x + step;
         const double dd = x - xc;
@@ -71,14 +159,17 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
         }
         if (dd < crestA + crestB) {
           const double xsp = f.ExitX(h + (dd - crestA) * tanBackslope);
-          if (xsp > x) continue;
+          if (xsp > x) {
+            x = SkipClearSteps(x, step, onBackslope, exitOnBackslope, scale);
+            continue;
+          }
           xm = (x + xsp) / 2;
           break;
         }
         // Beyond the backslope the ground is level, so the spiral's x at the
         // ground no longer changes: march on by additions alone.
         const double xsp = f.ExitX(upper);
-        while (xsp > x) x = x + step;
+        x = AddStepsUntil(x, step, xsp);
         xm = (x + xsp) / 2;
         break;
       }
@@ -98,6 +189,11 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
     double x = exitX;
     double xm = x;
     if (canMarch) {
+      auto onBackslope = [&](double at) { return at - xc < crestB; };
+      auto exitOnBackslope = [&](double at) { return f.ExitX(h + (at - xc) * tanBackslope); };
+      auto scale = [&](double at) {
+        return f.Scale(std::fabs(h) + (std::fabs(at) + std::fabs(xc)) * std::fabs(tanBackslope));
+      };
       for (;;) {
         x = x + step;
         const double dd = x - xc;
@@ -106,7 +202,10 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
           break;
         }
         const double xsp = f.ExitX(h + dd * tanBackslope);
-        if (xsp > x) continue;
+        if (xsp > x) {
+          x = SkipClearSteps(x, step, onBackslope, exitOnBackslope, scale);
+          continue;
+        }
         xm = (x + xsp) / 2;
         break;
       }

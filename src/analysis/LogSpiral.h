@@ -132,6 +132,11 @@ class SegmentFinder {
   int risingFrom_;
 };
 
+// x after the march `while (limit > x) x = x + step;`, bit for bit, in a few
+// operations per binade of x however many steps the march takes. A march
+// that no longer advances (x + step == x) ends where it stands.
+double AddStepsUntil(double x, double step, double limit);
+
 // Fits the spiral through the start point (currentFaceX, currentElevation)
 // with exit angle a and entry angle b for friction angle phi (tanPhi =
 // tan(phi), tanBackslope = tan(backslopeAngleRad)). Stores the pole and the

@@ -1,0 +1,79 @@
+// Grounds that rise far behind the crest: their outputs stay those recorded
+// bit for bit, and the march that advances x by repeated additions gives the
+// same x as the additions one by one.
+#include <cmath>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "analysis/Engine.h"
+#include "analysis/LogSpiral.h"
+#include "engine_fixtures.h"
+#include "steep_ground_projects.h"
+
+namespace tervane::analysis {
+namespace {
+
+using testing::kSteepGroundProjects;
+using testing::SteepGroundProject;
+
+class SteepGroundTest : public ::testing::TestWithParam<SteepGroundProject> {};
+
+TEST_P(SteepGroundTest, OutputsStayAsRecorded) {
+  const SteepGroundProject& p = GetParam();
+  auto state = testing::NewState();
+  auto out = testing::NewOutputs();
+  std::memset(static_cast<void*>(out.get()), 0, sizeof(EngineOutputs));
+  RunSlopeAnalysis(*state, testing::InputsOf(p), *out);
+  EXPECT_EQ(testing::OutputDigest(*out), p.outputDigest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, SteepGroundTest, ::testing::ValuesIn(kSteepGroundProjects),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+double AddOneByOne(double x, double step, double limit) {
+  while (limit > x) x = x + step;
+  return x;
+}
+
+// The march counted out binade by binade against the additions themselves:
+// starts below and across powers of two, steps that round up and down,
+// steps larger than the start, a limit not a whole number of steps away, a
+// limit already reached, and a step of exactly one and a half units of the
+// last place (a tie at every addition).
+TEST(AddStepsUntil, SameAsTheAdditionsOneByOne) {
+  struct Case {
+    double x, step, limit;
+  };
+  const double unitAt1 = std::ldexp(1.0, -52);
+  const Case cases[] = {
+      {0.0, 0.06, 1000.0},
+      {1e-3, 0.06, 1000.0},
+      {3.7, 0.01, 4100.3},
+      {0.999, 0.01, 1.03},
+      {1.0, 0.1, 1.0},
+      {1.0, 0.1, 0.5},
+      {1023.9, 0.3000000000000001, 70000.0},
+      {5.0, 12.5, 800.0},
+      {1.0, 1.5 * unitAt1, 1.0 + 3000 * unitAt1},
+      {1.0, 0.7 * unitAt1, 1.0 + 3000 * unitAt1},
+      {2.0 - 1000 * unitAt1, 1.3 * unitAt1, 2.0 + 4000 * unitAt1},
+      {-3.0, 0.07, 40.0},
+  };
+  for (const Case& c : cases) {
+    const double expected = AddOneByOne(c.x, c.step, c.limit);
+    const double got = logspiral::AddStepsUntil(c.x, c.step, c.limit);
+    EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0)
+        << c.x << " + " << c.step << " up to " << c.limit << ": " << got << " instead of " << expected;
+  }
+}
+
+// A march whose step no longer changes x ends instead of running forever.
+TEST(AddStepsUntil, EndsWhereTheStepNoLongerAdvances) {
+  const double x = std::ldexp(1.0, 60);
+  EXPECT_EQ(logspiral::AddStepsUntil(x, 1.0, HUGE_VAL), x);
+  EXPECT_EQ(logspiral::AddStepsUntil(1.0, 0.25, NAN), 1.0);
+}
+
+}  // namespace
+}  // namespace tervane::analysis
