@@ -200,9 +200,12 @@ TEST(RunCheckRules, TheTolerancesOfTheWaterAndKhChecks) {
     const std::optional<RunCheckFailure> f = Check(in, 1);
     return f ? f->errorNumberText : std::string();
   };
-  // The face at 45 degrees; the point (1, y) lies on it for y = 1.
-  for (const auto& [y, expected] : {std::pair{1.000005, ""}, std::pair{1.000015, "Error No.1144"}}) {
+  // The face at 45 degrees; the point (1, y) lies on it for y = 1. Delta
+  // fails check 4, so a point that passes check 3 is reported by check 4 (and
+  // not by the water dialog's own test of the same point, further on).
+  for (const auto& [y, expected] : {std::pair{1.000005, "Error No.1151"}, std::pair{1.000015, "Error No.1144"}}) {
     ProjectInput in = ValidInput();
+    in.interwedgeAngle = 46.0;
     in.waterMode = 0;
     in.phreaticX2 = 1.0;
     in.phreaticY2 = y;
