@@ -221,7 +221,9 @@ TEST(RunCheckRules, TheTolerancesOfTheWaterAndKhChecks) {
     in.seismicKh = kh;
     const std::optional<RunCheckFailure> f = Check(in, 1);
     EXPECT_EQ(f ? f->errorNumberText : std::string(), expected) << kh;
-    if (f) EXPECT_EQ(f->dialog, RunCheckFailure::Dialog::kPolicingXl);
+    if (f) {
+      EXPECT_EQ(f->dialog, RunCheckFailure::Dialog::kPolicingXl);
+    }
   }
 }
 
