@@ -57,9 +57,9 @@ ProjectInput ValidInput() {
   return in;
 }
 
-class StoredInputChecksTest : public ::testing::Test {
+class RunStoredInputTest : public ::testing::Test {
  protected:
-  StoredInputChecksTest() : active_(&document_) { App().dataDirectory = dir_.Path().string(); }
+  RunStoredInputTest() : active_(&document_) { App().dataDirectory = dir_.Path().string(); }
 
   // What the dialog of `spec` shows when OK is pressed on `stored` as it
   // stands: the template, number and message of the dialog it opens.
@@ -106,7 +106,7 @@ std::optional<RunCheckFailure> RunCheck(const ProjectInput& in, int runMode, int
 // the report language, a setting): a stored value that fails it is refused by
 // the dialog at OK and by the run. `runOwn` marks the checks that one of the
 // run's nine checks makes before the dialog tables, with a text of its own.
-TEST_F(StoredInputChecksTest, EveryCheckOfEveryDialogRefusesTheSameStoredValueInTheRun) {
+TEST_F(RunStoredInputTest, EveryCheckOfEveryDialogRefusesTheSameStoredValueInTheRun) {
   struct Case {
     const char* what;
     const input::InputDialogSpec& spec;
@@ -210,7 +210,7 @@ TEST_F(StoredInputChecksTest, EveryCheckOfEveryDialogRefusesTheSameStoredValueIn
 // The drifted copy the run had: a backslope of exactly 90 degrees ran and
 // stored a deep-seated factor. Now the run stops before its first call, with
 // the geometry dialog's check.
-TEST(StoredInputChecks, ABackslopeOf90DegreesIsRefusedByTheRun) {
+TEST(RunStoredInput, ABackslopeOf90DegreesIsRefusedByTheRun) {
   ProjectInput in = ValidInput();
   in.backslopeAngle = 90.0;
   const std::optional<RunCheckFailure> failure = RunCheck(in, 1);
@@ -224,7 +224,7 @@ TEST(StoredInputChecks, ABackslopeOf90DegreesIsRefusedByTheRun) {
 // Every number of every dialog the run reads, not a number or infinite in
 // either direction, is refused before the engine is called; in both kinds of
 // run for the dialogs both use.
-TEST(StoredInputChecks, NoNumberThatIsNotFiniteReachesTheEngine) {
+TEST(RunStoredInput, NoNumberThatIsNotFiniteReachesTheEngine) {
   const double values[] = {std::numeric_limits<double>::quiet_NaN(), HUGE_VAL, -HUGE_VAL};
   // Input both kinds of run take, one user layer included.
   const auto valid = [] {
