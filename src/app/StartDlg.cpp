@@ -3,6 +3,7 @@
 #include "analysis/run/RunTervaneDlg.h"
 #include "app/DataFiles.h"
 #include "app/MessageDialogs.h"
+#include "app/RunOutcome.h"
 #include "app/SlopeSketch.h"
 #include "app/TervaneApp.h"
 #include "drawing/GraphicResultsDlg.h"
@@ -53,7 +54,23 @@ fw::Rect CStartDlg::StatusLineRect() const {
                   fw::ToDeviceCoord(0.15 * clientHeight)};
 }
 
+fw::Rect CStartDlg::TargetLineRect() const {
+  return fw::Rect{fw::ToDeviceCoord(0.39 * clientWidth), fw::ToDeviceCoord(0.15 * clientHeight), clientWidth,
+                  fw::ToDeviceCoord(0.21 * clientHeight)};
+}
+
 void CStartDlg::InvalidateStatusLine() { InvalidateRect(StatusLineRect(), true); }
+
+bool CStartDlg::AfterCompletedRun() {
+  App().inputChangedSinceRun = 0;
+  InvalidateStatusLine();
+  // The run decides whether the line on a missed target stands.
+  InvalidateRect(TargetLineRect(), true);
+  // The run has made the results that were dropped on opening.
+  const bool resultsWereDropped = App().resultsDropped != 0;
+  App().resultsDropped = 0;
+  return resultsWereDropped;
+}
 
 // Enter presses the default button "Modify input data" (the template has no OK).
 void CStartDlg::OnOK() {}
@@ -76,9 +93,7 @@ void CStartDlg::OnRunOptimized() {
   dlg.runMode = 1;
   if (dlg.DoModal() != fw::IDOK) return;
   CTervaneApp& app = App();
-  app.inputChangedSinceRun = 0;
-  app.resultsDropped = 0;
-  InvalidateStatusLine();
+  AfterCompletedRun();
   ApplyEnableRule();
   // The run's one geosynthetic becomes the type table's first entry.
   GeosyntheticTypeTable& types = app.geosyntheticTypes;
@@ -100,13 +115,7 @@ void CStartDlg::OnRunUserSpecified() {
   CRunTervaneDlg dlg;
   dlg.runMode = 0;
   if (dlg.DoModal() != fw::IDOK) return;
-  App().inputChangedSinceRun = 0;
-  InvalidateStatusLine();
-  // The run has made the results that were dropped on opening.
-  if (App().resultsDropped != 0) {
-    App().resultsDropped = 0;
-    ApplyEnableRule();
-  }
+  if (AfterCompletedRun()) ApplyEnableRule();
 }
 
 void CStartDlg::OnViewTabulatedResults() {
@@ -145,6 +154,10 @@ void CStartDlg::OnPaint(fw::DeviceContext& dc) {
   const fw::ColorRef oldText = dc.SetTextColor(fw::RGB(0, 0, 255));
   const fw::ColorRef oldBack = dc.SetBkColor(kMainMenuColor);
   dc.TextOut(fw::MakePoint(0.4 * w, 0.12 * h), App().inputChangedSinceRun == 1 ? kRunNeededText : " ");
+  if (DeepSeatedTargetMissed(App().runInput, App().results)) {
+    const int lineHeight = dc.GetTextExtent(kTargetMissedText).cy;
+    dc.TextOut(fw::Point{fw::ToDeviceCoord(0.4 * w), fw::ToDeviceCoord(0.12 * h) + lineHeight}, kTargetMissedText);
+  }
   dc.SetTextColor(oldText);
   dc.SetBkColor(oldBack);
   PaintMainMenuSketch(dc, App().input, clientWidth, clientHeight);

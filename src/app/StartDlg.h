@@ -24,10 +24,16 @@ class CStartDlg : public fw::Dialog, public DisplayUnitChoice {
 
   // The status line's rectangle for the last recorded client size.
   fw::Rect StatusLineRect() const;
+  // The rectangle of the line under it (the missed deep-seated target).
+  fw::Rect TargetLineRect() const;
 
   // The status line while the input may differ from the results.
   static constexpr const char* kRunNeededText =
       "Tervane must be run to ensure correspondance between input data and results";
+  // The line under it while the results of the last run fall short of the
+  // deep-seated target (the run stopped at its call limit).
+  static constexpr const char* kTargetMissedText =
+      "The last run did not reach the target factor of safety against deep-seated failure";
 
  protected:
   bool OnInitDialog() override;
@@ -50,6 +56,10 @@ class CStartDlg : public fw::Dialog, public DisplayUnitChoice {
   // by the layerCount of `input`.
   void ApplyEnableRule();
   void InvalidateStatusLine();
+  // After a run dialog closed with OK: the input matches the results again,
+  // and both status lines are repainted. True when the run replaced results
+  // that were dropped on opening (the results buttons then come back).
+  bool AfterCompletedRun();
 };
 
 // The background of the main menu.

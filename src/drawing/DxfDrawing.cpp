@@ -4,6 +4,7 @@
 #include <cmath>
 #include <span>
 
+#include "app/RunOutcome.h"
 #include "drawing/DxfStream.h"
 
 namespace tervane {
@@ -154,8 +155,8 @@ ClippedCircle ClipDeepSeatedCircle(const ProjectInput& runInput, const AnalysisR
                                    double lengthUnitFactor) {
   ClippedCircle circle;
   // Without a deep-seated analysis the stored circle belongs to no analysis
-  // of this run: it is not drawn, as on the screen.
-  circle.drawn = results.deepSeatedNotConducted == 0;
+  // of this run: it is drawn nowhere, neither on the screen nor in the file.
+  circle.drawn = DeepSeatedConducted(results);
   const auto& X = results.deepSeatedCircleX;
   const auto& Y = results.deepSeatedCircleY;
   const double L = lengthUnitFactor;
@@ -196,8 +197,8 @@ ClippedCircle ClipDeepSeatedCircle(const ProjectInput& runInput, const AnalysisR
 }
 
 void WriteDxfPrologue(DxfStream& dxf) {
-  // The extents are fixed numbers, whatever the drawing holds.
-  dxf.DxfHeader(-3, -3, 15, 15);
+  // The extents stand for now; the epilogue writes those of the entities.
+  dxf.DxfHeader(0, 0, 0, 0);
   dxf.DxfBeginTables(6);
   for (const Layer& layer : kLayers) dxf.DxfLayer(layer.name, layer.colour);
   dxf.DxfBeginViewTable(0);
@@ -263,6 +264,7 @@ void WriteDxfEntities(DxfStream& dxf, const DxfSelection& selection, const DxfSc
 }
 
 void WriteDxfEpilogue(DxfStream& dxf) {
+  dxf.DxfWriteExtents();
   dxf.DxfEndSection();
   dxf.Group(0, "EOF");
 }

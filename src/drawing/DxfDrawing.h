@@ -50,11 +50,13 @@ ClippedCircle ClipDeepSeatedCircle(const ProjectInput& runInput, const AnalysisR
                                    double lengthUnitFactor);
 
 // Everything of a file before its entities: the HEADER, TABLES and BLOCKS
-// sections, and the opening of the ENTITIES section. The same for every file.
+// sections, and the opening of the ENTITIES section. The same for every file
+// but the extents of the HEADER, which the epilogue writes.
 void WriteDxfPrologue(DxfStream& dxf);
 // The entities of the chosen elements, in the file's order of groups.
 void WriteDxfEntities(DxfStream& dxf, const DxfSelection& selection, const DxfScene& scene);
-// The end of the ENTITIES section and of the file.
+// The extents of what the ENTITIES section holds into the HEADER, then the
+// end of the ENTITIES section and of the file.
 void WriteDxfEpilogue(DxfStream& dxf);
 
 }  // namespace tervane

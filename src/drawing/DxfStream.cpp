@@ -1,5 +1,7 @@
 #include "drawing/DxfStream.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -15,6 +17,10 @@ void DxfStream::Open(std::string path) {
   bytes_.clear();
   open_ = true;
   nonFinite_ = false;
+  headerStart_ = 0;
+  headerLength_ = 0;
+  inEntities_ = false;
+  haveExtent_ = false;
 }
 
 bool DxfStream::Close(std::string& error) {
@@ -54,6 +60,7 @@ void DxfStream::Group(int code, double value) {
 }
 
 void DxfStream::DxfHeader(double xmin, double ymin, double xmax, double ymax) {
+  headerStart_ = bytes_.size();
   Group(0, "SECTION");
   Group(2, "HEADER");
   Group(9, "$EXTMIN");
@@ -63,6 +70,41 @@ void DxfStream::DxfHeader(double xmin, double ymin, double xmax, double ymax) {
   Group(10, xmax);
   Group(20, ymax);
   Group(0, "ENDSEC");
+  headerLength_ = bytes_.size() - headerStart_;
+}
+
+void DxfStream::Extend(double x, double y) {
+  if (!inEntities_ || !std::isfinite(x) || !std::isfinite(y)) return;
+  // The numbers a reader gets: the written text read back (without the locale).
+  const auto written = [](double v) {
+    const std::string text = Number(v);
+    double read = v;
+    std::from_chars(text.data(), text.data() + text.size(), read);
+    return read;
+  };
+  const double wx = written(x);
+  const double wy = written(y);
+  if (!haveExtent_) {
+    minX_ = maxX_ = wx;
+    minY_ = maxY_ = wy;
+    haveExtent_ = true;
+    return;
+  }
+  minX_ = std::min(minX_, wx);
+  minY_ = std::min(minY_, wy);
+  maxX_ = std::max(maxX_, wx);
+  maxY_ = std::max(maxY_, wy);
+}
+
+void DxfStream::DxfWriteExtents() {
+  if (headerLength_ == 0) return;  // no header written
+  std::string rest = bytes_.substr(headerStart_ + headerLength_);
+  bytes_.resize(headerStart_);
+  if (haveExtent_)
+    DxfHeader(minX_, minY_, maxX_, maxY_);
+  else
+    DxfHeader(0, 0, 0, 0);
+  bytes_ += rest;
 }
 
 void DxfStream::DxfBeginTables(int layerCount) {
@@ -173,15 +215,21 @@ void DxfStream::DxfBeginBlock(double x, double y, double z, std::string_view nam
 
 void DxfStream::DxfEndBlock() { Group(0, "ENDBLK"); }
 
-void DxfStream::DxfEndSection() { Group(0, "ENDSEC"); }
+void DxfStream::DxfEndSection() {
+  Group(0, "ENDSEC");
+  inEntities_ = false;
+}
 
 void DxfStream::DxfBeginEntities() {
   Group(0, "SECTION");
   Group(2, "ENTITIES");
+  inEntities_ = true;
 }
 
 void DxfStream::DxfLine(double x1, double y1, double z1, double x2, double y2, double z2,
                         std::string_view layer) {
+  Extend(x1, y1);
+  Extend(x2, y2);
   Group(0, "LINE");
   Group(8, layer);
   Group(10, x1);
@@ -202,6 +250,7 @@ void DxfStream::DxfBeginPolyline(std::string_view layer, double width) {
 
 void DxfStream::DxfVertex(double x, double y, double z, double startWidth, double endWidth,
                           std::string_view layer) {
+  Extend(x, y);
   Group(0, "VERTEX");
   Group(8, layer);
   Group(10, x);

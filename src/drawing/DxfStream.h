@@ -8,6 +8,7 @@
 // only when every byte was written, so a failed export never leaves a
 // truncated drawing behind or spoils the file it would have replaced.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -53,13 +54,30 @@ class DxfStream {
                  std::string_view layer);
   void DxfEndSequence();
 
+  // Rewrites the extents of the HEADER (written by DxfHeader) as the
+  // bounding box of the points the ENTITIES section holds so far (LINE ends
+  // and VERTEX points, as written), or of the origin alone when it holds
+  // none. The blocks' points are not drawn and do not count.
+  void DxfWriteExtents();
+
  private:
   void Line(std::string_view text);
+  void Extend(double x, double y);
 
   std::string path_;
   std::string bytes_;
   bool open_ = false;
   bool nonFinite_ = false;
+  // Where the HEADER stands in bytes_.
+  std::size_t headerStart_ = 0;
+  std::size_t headerLength_ = 0;
+  // The bounding box of the entities, in the numbers as written.
+  bool inEntities_ = false;
+  bool haveExtent_ = false;
+  double minX_ = 0.0;
+  double minY_ = 0.0;
+  double maxX_ = 0.0;
+  double maxY_ = 0.0;
 };
 
 }  // namespace tervane

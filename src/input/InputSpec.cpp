@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "framework/DataExchange.h"
 #include "framework/Text.h"
 
 namespace tervane::input {
@@ -118,13 +119,48 @@ std::optional<CheckFailure> FirstFailure(std::span<const Check> checks, const Ch
   return std::nullopt;
 }
 
+namespace {
+
+// A check on a value that is not a finite number: a comparison with NaN is
+// false, so such a value would pass every test. Its field stands at a
+// finite value far below, then far above, every limit instead; a check that
+// fails at either one refuses it.
+constexpr double kFarOff = 1e300;
+
+std::optional<CheckFailure> FailureWithNonFinite(const Check& check, const FieldValues& values,
+                                                 const CheckContext& context) {
+  for (const auto& [id, value] : values.numbers) {
+    if (std::isfinite(value)) continue;
+    for (double probe : {-kFarOff, kFarOff}) {
+      FieldValues probed = values;
+      probed.numbers[id] = probe;
+      const CheckContext probedContext{probed, context.stored, context.unitSystem, context.symbolStyle,
+                                       context.factors};
+      if (check.fails(probedContext)) return FailureOf(check, probedContext);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<CheckFailure> FirstStoredFailure(const InputDialogSpec& spec, const ProjectInput& input,
                                                int symbolStyle) {
-  const FieldValues values = ValuesFromInput(spec, input, UnitFactors{});
-  const CheckContext context{values, input, 0, symbolStyle, UnitFactors{}};
+  const UnitFactors factors = UnitFactors::ForUnitSystem(input.unitSystem);
+  const FieldValues values = ValuesFromInput(spec, input, factors);
+  const CheckContext context{values, input, input.unitSystem, symbolStyle, factors};
   for (const Check& check : spec.checks) {
-    if (check.kind != CheckKind::kError || !check.fails || !check.fails(context)) continue;
-    return FailureOf(check, context);
+    if (check.kind != CheckKind::kError || !check.fails) continue;
+    if (check.fails(context)) return FailureOf(check, context);
+    if (std::optional<CheckFailure> failure = FailureWithNonFinite(check, values, context)) return failure;
+  }
+  // A value that no check tests: the dialog would not take it back either.
+  for (const Field& f : spec.fields) {
+    if (f.number == nullptr || std::isfinite(values.Number(f.id))) continue;
+    CheckFailure failure;
+    failure.messageText = std::string("\n ") + fw::kMessageEnterNumber;
+    failure.focus = f.id;
+    return failure;
   }
   return std::nullopt;
 }

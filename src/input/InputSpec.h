@@ -189,11 +189,15 @@ void StoreValues(const InputDialogSpec& spec, const FieldValues& values, const U
 // Default keep theirs).
 void ApplyDefaults(const InputDialogSpec& spec, int unitSystem, FieldValues& values);
 
-// The first blocking check of a dialog's table that a record as stored fails
-// (SI values against the SI limits, other groups from the same record), or
-// nothing: how a run can refuse input the dialog would refuse. Notices and
-// warnings are not looked at. The setup dialog's language is no part of the
-// record; its table is not meant for this.
+// The first blocking check of a dialog's table that a record as stored fails,
+// or nothing: how a run refuses input the dialog would refuse. The values are
+// those the dialog would show (the record's unit system and its limits; the
+// other groups from the same record). A number that is not finite is refused
+// by the first check that refuses it at a finite value far below or far above
+// every limit, and otherwise with the data exchange's "Please enter a
+// number." (no check, no number).
+// Notices and warnings are not looked at. The setup dialog's language is no
+// part of the record; its table is not meant for this.
 std::optional<CheckFailure> FirstStoredFailure(const InputDialogSpec& spec, const ProjectInput& input,
                                                int symbolStyle = 0);
 

@@ -166,6 +166,31 @@ void CManualInputDataDlg::OnGridClick(int col, int row) {
 
 void CManualInputDataDlg::OnGridKeyPress(std::vector<fw::Variant>&) {}
 
+std::optional<LayerTableFailure> FirstLayerTableFailure(std::span<const LayerTableRow> rows, double height) {
+  for (std::size_t b = 0; b < rows.size(); ++b) {
+    const LayerTableRow& row = rows[b];
+    const std::string layer = "\n(see layer #" + Format("%zu", b + 1) + " )";
+    const auto fail = [&](const char* message, const char* number) {
+      return LayerTableFailure{message + layer, number};
+    };
+    // Each test is written so that it also holds for a value that is not a number.
+    const double e = row.elevation;
+    if (!(e >= 0)) return fail("Geosynthetic elevation should not be negative.", "Error No.1130");
+    if (!(e < height))
+      return fail("Geosynthetic elevation should not be equal or greater than the height of slope.", "Error No.1137");
+    if (!(row.ultimateStrength > 0) || !std::isfinite(row.ultimateStrength))
+      return fail("Geosynthetic strength should not be negative nor zero.", "Error No.1190");
+    if (!(row.rfInstallation >= 1.0) || !std::isfinite(row.rfInstallation))
+      return fail("Reduction factor for installation damage should not be less than 1.0 .", "Error No.1200");
+    if (!(row.rfDurability >= 1.0) || !std::isfinite(row.rfDurability))
+      return fail("Reduction factor for durability should not be less than 1.0 .", "Error No.1200");
+    if (!(row.rfCreep >= 1.0) || !std::isfinite(row.rfCreep))
+      return fail("Reduction factor for creep should not be less than 1.0 .", "Error No.1200");
+    if (b > 0 && e < rows[b - 1].elevation) return fail("Layer's elevations were not filled in.", "Error No.1191");
+  }
+  return std::nullopt;
+}
+
 void CManualInputDataDlg::Refuse(const std::string& message, const char* errorNumber) {
   CPolicingDlg dlg;
   dlg.messageText = "\n " + message;
@@ -204,41 +229,12 @@ void CManualInputDataDlg::OnOK() {
   }
 
   ProjectInput& input = App().input;
-  const double height = input.slopeHeight * lengthFactor_;
-  for (int b = 0; b < count; ++b) {
-    const auto i = static_cast<std::size_t>(b);
-    const std::string layer = Format("%d", b + 1) + " )";
-    const double e = elevation_[i];
-    if (e < 0) {
-      Refuse("Geosynthetic elevation should not be negative.\n(see layer #" + layer, "Error No.1130");
-      return;
-    }
-    if (e >= height) {
-      Refuse("Geosynthetic elevation should not be equal or greater than the height of slope.\n(see layer #" + layer,
-             "Error No.1137");
-      return;
-    }
-    if (ultimateStrength_[i] <= 0) {
-      Refuse("Geosynthetic strength should not be negative nor zero.\n(see layer #" + layer, "Error No.1190");
-      return;
-    }
-    if (rfInstallation_[i] < 1.0) {
-      Refuse("Reduction factor for installation damage should not be less than 1.0 .\n(see layer #" + layer,
-             "Error No.1200");
-      return;
-    }
-    if (rfDurability_[i] < 1.0) {
-      Refuse("Reduction factor for durability should not be less than 1.0 .\n(see layer #" + layer, "Error No.1200");
-      return;
-    }
-    if (rfCreep_[i] < 1.0) {
-      Refuse("Reduction factor for creep should not be less than 1.0 .\n(see layer #" + layer, "Error No.1200");
-      return;
-    }
-    if (b > 0 && e < elevation_[i - 1]) {
-      Refuse("Layer's elevations were not filled in.\n(see layer #" + layer, "Error No.1191");
-      return;
-    }
+  std::vector<LayerTableRow> rows(static_cast<std::size_t>(count));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    rows[i] = {elevation_[i], ultimateStrength_[i], rfInstallation_[i], rfDurability_[i], rfCreep_[i]};
+  if (const std::optional<LayerTableFailure> failure = FirstLayerTableFailure(rows, input.slopeHeight * lengthFactor_)) {
+    Refuse(failure->message, failure->numberText.c_str());
+    return;
   }
 
   GeosyntheticTypeTable& types = App().geosyntheticTypes;

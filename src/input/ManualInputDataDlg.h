@@ -9,6 +9,8 @@
 // menu goes on to the run only when layersAccepted is 1.
 
 #include <array>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,29 @@ namespace tervane {
 inline constexpr int kLayerGridId = 1130;
 inline constexpr int kLayerCountId = 1128;
 inline constexpr int kCoverageTextId = 1250;
+
+// One row of the layer table as shown: display units.
+struct LayerTableRow {
+  double elevation = 0.0;
+  double ultimateStrength = 0.0;
+  double rfInstallation = 0.0;
+  double rfDurability = 0.0;
+  double rfCreep = 0.0;
+};
+
+// The message of a refused layer table (after its opening "\n ") and its
+// number line such as "Error No.1130".
+struct LayerTableFailure {
+  std::string message;
+  std::string numberText;
+};
+
+// The checks of the layer table on its rows, from the lowest up, with the
+// slope height in the same display unit: the first failure, or nothing. A
+// value that is not a finite number fails the check it is part of. The table
+// makes them at OK, and a user-specified run makes them again on the layers
+// as stored.
+std::optional<LayerTableFailure> FirstLayerTableFailure(std::span<const LayerTableRow> rows, double height);
 
 class CManualInputDataDlg : public fw::Dialog {
  public:

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/RunOutcome.h"
 #include "app/TervaneApp.h"
 #include "report/ReportPages.h"
 #include "report/ReportPrinter.h"
@@ -370,16 +371,13 @@ void CReportPrinter::PrintSlidingAndDeepSeatedPage(fw::DeviceContext& dc, Report
   row(14, 700, 1200, "Theta-critical = " + Fixed1(ThetaCritical(results)) + " degrees");
   row(16, language == ReportLanguage::kPolish ? 1200 : 700, 1200, Pick(kDeepSeatedHeading, language));
 
-  const bool conducted = results.deepSeatedNotConducted == 0;
-  // A run that stopped for L = 0 has still computed its deep-seated factor.
-  const bool factorKnown =
-      conducted || (std::isfinite(results.deepSeatedFactor) && results.deepSeatedFactor > 0.0);
   int last = 18;
-  if (!conducted) last = row(18, 1200, 1200, Pick(kNotConducted, language));
-  if (factorKnown) {
-    const double fs = run.fsSoilStrength * results.deepSeatedFactor;
-    last = row(conducted ? 18 : last + 1, 700, 1200, FillPlaces(Pick(kDeepSeatedFactor, language), {Fixed2(fs)}));
-    if (conducted && results.runCallCount > 1) last = row(last + 1, 1200, 1200, kTargetNote);
+  if (!DeepSeatedConducted(results)) {
+    last = row(18, 1200, 1200, Pick(kNotConducted, language));
+  } else {
+    last = row(18, 700, 1200,
+               FillPlaces(Pick(kDeepSeatedFactor, language), {Fixed2(DeepSeatedFs(run, results))}));
+    if (RaisedTargetRemarkApplies(run, results)) last = row(last + 1, 1200, 1200, kTargetNote);
     last = row(last + 2, 700, 1200,
                FillPlaces(Pick(kCircleOutside, language), {length(run.maxPenetrationDepth), unit}));
     last = row(last + 1, 700, 1200,

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/StrengthFunctions.h"
+#include "app/RunOutcome.h"
 #include "app/TervaneApp.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
@@ -369,26 +370,32 @@ void TextReportWriter::WriteDirectSlidingAndDeepSeated() {
   Line(" ");
   Line(T("DEEPSEATED", "DIEPE GLIJVLAKKEN ANALYSE"));
   Line(" ");
-  Line(T("Deepseated factor of safety, Fs-deepseated, based on Bishop's analysis, is  ",
-         "Veiligheidscoëfficient, Fs-diepe glijvlakken, gebaseerd op Bishop's analyse, is  ") +
-       F(r_.fsSoilStrength * res_.deepSeatedFactor, 0) + ".");
-  Line(T("The critical circle is forced to pass outside the reinforced zone defined by the bottom",
-         "Het kritische glijvlak ligt buiten de gewapende grond, dat begrensd is door de onderste"));
-  Line(T("geosynthetic layer;  its maximum potential depth is restricted to ",
-         "wapeningslaag; de maximale potentiële diepte is beperkt to ") +
-       F(r_.maxPenetrationDepth * L, 0) + MetresOrFeet());
-  Line(T("The critical circle is at:   Xc = ", "Het kritische glijvlak is op:   Xc = ") +
-       F(res_.criticalCircleX * L, 0) + ",  Yc =  " + F(res_.criticalCircleY * L, 0) + ",  Radius = " +
-       F(res_.criticalCircleRadius * L, 0) + (english_ ? " feet." : " meters."));
-  Line(T("In case the crest elevation is above H, Tervane assumes a tension crack between the",
-         "Als de top wapeningslaag boven H is, gaat Tervane uit van een scheur tussen de"));
-  Line(T("crest and H.", "top en H."));
-  Line(T("NOTE:  To obtain satisfactory Fs-deepseated, re-run Tervane with a larger specified",
-         "OPMERKING: Om toereikende Fs-diepe glijvlakken te krijgen, draai Tervane nog eens"));
-  Line(T("value of Fs-direct sliding.  This will force deeper circles that should yield",
-         "met een grotere gespecificeerde Fs-\tafschuifweerstand. Hierdoor worden de lagere"));
-  Line(T("larger deepseated safety factor.",
-         "glijcirkels afgedwongen wat resulteert in een grotere Fs-diepe glijvlakken."));
+  if (!DeepSeatedConducted(res_)) {
+    // No deep-seated analysis belongs to the run: neither its factor nor its
+    // circle is written.
+    Line("Analysis was not conducted since L=0.");
+  } else {
+    Line(T("Deepseated factor of safety, Fs-deepseated, based on Bishop's analysis, is  ",
+           "Veiligheidscoëfficient, Fs-diepe glijvlakken, gebaseerd op Bishop's analyse, is  ") +
+         F(DeepSeatedFs(r_, res_), 0) + ".");
+    Line(T("The critical circle is forced to pass outside the reinforced zone defined by the bottom",
+           "Het kritische glijvlak ligt buiten de gewapende grond, dat begrensd is door de onderste"));
+    Line(T("geosynthetic layer;  its maximum potential depth is restricted to ",
+           "wapeningslaag; de maximale potentiële diepte is beperkt to ") +
+         F(r_.maxPenetrationDepth * L, 0) + MetresOrFeet());
+    Line(T("The critical circle is at:   Xc = ", "Het kritische glijvlak is op:   Xc = ") +
+         F(res_.criticalCircleX * L, 0) + ",  Yc =  " + F(res_.criticalCircleY * L, 0) + ",  Radius = " +
+         F(res_.criticalCircleRadius * L, 0) + (english_ ? " feet." : " meters."));
+    Line(T("In case the crest elevation is above H, Tervane assumes a tension crack between the",
+           "Als de top wapeningslaag boven H is, gaat Tervane uit van een scheur tussen de"));
+    Line(T("crest and H.", "top en H."));
+    Line(T("NOTE:  To obtain satisfactory Fs-deepseated, re-run Tervane with a larger specified",
+           "OPMERKING: Om toereikende Fs-diepe glijvlakken te krijgen, draai Tervane nog eens"));
+    Line(T("value of Fs-direct sliding.  This will force deeper circles that should yield",
+           "met een grotere gespecificeerde Fs-\tafschuifweerstand. Hierdoor worden de lagere"));
+    Line(T("larger deepseated safety factor.",
+           "glijcirkels afgedwongen wat resulteert in een grotere Fs-diepe glijvlakken."));
+  }
   Line(" ");
   Line(T("TIEBACK & COMPOUND", "'TIEBACK' & 'COMPOUND'"));
   Line(" ");

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/MessageDialogs.h"
+#include "app/RunOutcome.h"
 #include "app/StrengthFunctions.h"
 #include "app/TervaneApp.h"
 #include "framework/DataExchange.h"
@@ -100,7 +101,7 @@ bool CViewCase3Dlg::OnInitDialog() {
   texts[kPulloutStatusId] = "OK";
 
   // Deep-seated.
-  const double fsDeepSeated = run.fsSoilStrength * r.deepSeatedFactor;
+  const double fsDeepSeated = DeepSeatedFs(run, r);
   const bool deepSeatedKnown = std::isfinite(fsDeepSeated);
   texts[kDeepSeatedSpecifiedId] = Number(run.targetFsDeepSeated);
   texts[kDeepSeatedLengthId] = Number(r.directSlidingLength * fL) + unit;
@@ -113,9 +114,10 @@ bool CViewCase3Dlg::OnInitDialog() {
   texts[kCircleYId] = Number(r.criticalCircleY * fL);
   texts[kCircleRadiusId] = Number(r.criticalCircleRadius * fL);
   texts[kSliceCountId] = "Number of slices = 50";
-  texts[kDeepSeatedStatusId] = fsDeepSeated >= run.targetFsDeepSeated ? "OK" : "X";
+  texts[kDeepSeatedStatusId] = DeepSeatedTargetMet(run, r) ? "OK" : "X";
 
-  if (r.runCallCount == 1) ShowControl(kTargetNoteId, false);
+  // The remark on a raised target stands only beside a target that was met.
+  if (!RaisedTargetRemarkApplies(run, r)) ShowControl(kTargetNoteId, false);
 
   texts[kDeepSeatedRemarkId] =
       "The critical circle is forced to pass outside the reinforced zone definened by the bottom geosynthetic "
@@ -132,20 +134,14 @@ bool CViewCase3Dlg::OnInitDialog() {
           ? "Tieback/compound slip surface are not restricted from penetrating the foundation soil."
           : "Tieback/compound slip surface are restricted from penetrating the foundation soil.";
 
-  if (r.deepSeatedNotConducted == 1) {
-    // The loop stopped because no reinforcement length was needed while the
-    // deep-seated target was still not met.
+  if (!DeepSeatedConducted(r)) {
+    // The loop stopped because no reinforcement length was needed: no
+    // deep-seated analysis belongs to the run, and nothing calculated is shown.
+    ShowControl(kNotConductedId, true);
     for (int id : {kSlidingCalculatedId, kSlidingStatusId, kUncertaintiesCalculatedId, kUncertaintiesStatusId,
-                   kPulloutCalculatedId, kPulloutStatusId})
+                   kPulloutCalculatedId, kPulloutStatusId, kDeepSeatedStatusId, kCircleXId, kCircleYId,
+                   kCircleRadiusId, kDeepSeatedCalculatedId})
       texts[id] = kNotAvailableText;
-    // A deep-seated factor that the run computed is below its target: it is
-    // shown with its status and circle, never hidden behind "N/A".
-    if (!deepSeatedKnown) {
-      ShowControl(kNotConductedId, true);
-      for (int id : {kDeepSeatedStatusId, kCircleXId, kCircleYId, kCircleRadiusId, kDeepSeatedCalculatedId})
-        texts[id] = kNotAvailableText;
-    }
-    ShowControl(kTargetNoteId, false);
   }
 
   ApplyDialogIdLabelRule(*this);

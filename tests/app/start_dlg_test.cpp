@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "ShellTestSupport.h"
 #include "app/MessageDialogs.h"
+#include "app/ProjectFile.h"
 #include "app/TervaneApp.h"
 #include "framework/Document.h"
 #include "framework/FakeServices.h"
@@ -162,8 +164,11 @@ TEST_F(StartDlgTest, TheOptimisedRunMarksTheProjectAndOnOkResetsTheStatusButtons
   EXPECT_EQ(t.typeRfDurability[0], 1.05);
   EXPECT_EQ(t.typeRfCreep[0], 2.2);
   EXPECT_EQ(t.typeUltimateStrength[1], 77.0);  // the other entries stay
-  ASSERT_EQ(Record().invalidations.size(), 1u);
+  // The status line, and the line under it on a missed deep-seated target.
+  ASSERT_EQ(Record().invalidations.size(), 2u);
   EXPECT_EQ(Record().invalidations[0].rect, (fw::Rect{265, 36, 682, 60}));
+  EXPECT_EQ(Record().invalidations[1].rect, (fw::Rect{265, 60, 682, 85}));
+  EXPECT_TRUE(Record().invalidations[1].erase);
 
   // A run that stopped at the layer limit leaves no layers: the buttons go off.
   App().input.slopeHeight = 30.0;
@@ -258,6 +263,52 @@ TEST_F(StartDlgTest, TheStatusLineTellsWhetherARunIsNeededAndThePaintPutsEveryth
     EXPECT_EQ(menu.clientWidth, 682);
     EXPECT_EQ(menu.clientHeight, 406);
   }
+}
+
+// A run stopped at its call limit is stored as a completed run, and the main
+// menu says under its status line that the target was not reached: after the
+// run, after saving and loading the project (the stored results hold it), and
+// until a run meets its target.
+TEST_F(StartDlgTest, AMissedDeepSeatedTargetIsShownUntilTheNextRun) {
+  const std::string missed =
+      "TextOut 272 59 \"The last run did not reach the target factor of safety against deep-seated failure\"";
+  // Paints the menu and tells whether the line stands in its last paint (the
+  // menu's record: the first of the main menu, or the last one for another).
+  const auto painted = [&](CStartDlg& menu, bool first) {
+    EXPECT_TRUE(session_.Drive(menu, Script().Paint()));
+    const auto& records = session_.Records();
+    const auto last = std::find_if(records.rbegin(), records.rend(),
+                                   [](const fw::DialogRecord& r) { return r.templateName == "IDD_START"; });
+    EXPECT_NE(last, records.rend());
+    if (last == records.rend()) return false;
+    const std::vector<std::string>& lines = first ? Record().lastPaint : last->lastPaint;
+    return std::find(lines.begin(), lines.end(), missed) != lines.end();
+  };
+  App().input.designerName = "A. Engineer";
+  App().input.targetFsDeepSeated = 100.0;
+  Open();
+  EXPECT_FALSE(painted(menu_, true));  // no run yet
+  Drive(Script().Click(res::kRunOptimizedId).Answer(Script().Click(fw::IDOK).RunTimers(120000)));
+  ASSERT_EQ(App().results.runCallCount, 1000);
+  EXPECT_EQ(App().inputChangedSinceRun, 0);
+  EXPECT_TRUE(painted(menu_, true));
+
+  const std::vector<std::uint8_t> bytes = SaveProjectToBytes(App());
+  ProjectData loaded;
+  std::string error;
+  ASSERT_TRUE(LoadProjectFromBytes(bytes.data(), bytes.size(), loaded, error)) << error;
+  static_cast<ProjectData&>(App()) = loaded;
+  App().inputChangedSinceRun = 1;  // as after opening a file
+  {
+    CStartDlg reopened;
+    ASSERT_TRUE(reopened.CreateModeless());
+    EXPECT_TRUE(painted(reopened, false));
+  }
+
+  App().input.targetFsDeepSeated = 1.1;
+  Drive(Script().Click(res::kRunOptimizedId).Answer(Script().Click(fw::IDOK).RunTimers(120000)));
+  ASSERT_LT(App().results.runCallCount, 1000);
+  EXPECT_FALSE(painted(menu_, true));
 }
 
 TEST_F(StartDlgTest, ExtremeInputsPaintABoundedPicture) {

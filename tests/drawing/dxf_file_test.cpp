@@ -65,31 +65,63 @@ TEST(DxfStreamTest, EmittersWriteTheirGroupsWithCrLf) {
             "0\r\nSEQEND\r\n");
 }
 
-// The start of every file up to the opening of its entities: 2,031 bytes,
-// whatever the project and the units.
+// The start of every file up to the opening of its entities: 2,027 bytes,
+// whatever the project and the units, but for the four numbers of the
+// extents, which the end of the file writes (here still those of an empty
+// drawing).
 TEST(DxfFileTest, EveryFileStartsWithTheSameFixedSections) {
   DxfStream dxf;
   dxf.Open("unused");
   WriteDxfPrologue(dxf);
   const std::string prologue = dxf.Bytes();
-  EXPECT_EQ(prologue.size(), 2031u);
+  EXPECT_EQ(prologue.size(), 2027u);
   ASSERT_GE(prologue.size(), kEntitiesOpen.size());
   EXPECT_EQ(prologue.substr(prologue.size() - kEntitiesOpen.size()), kEntitiesOpen);
   EXPECT_EQ(prologue.find(kEntitiesOpen), prologue.size() - kEntitiesOpen.size());
   fw::golden::ExpectGolden(prologue, "dxf_prologue.dxf");
 
-  // Any project, any units, any choice: the same bytes before the entities.
+  // Any project, any units, any choice: the same bytes from the TABLES
+  // section to the entities.
+  const std::size_t tables = prologue.find("0\r\nSECTION\r\n2\r\nTABLES\r\n");
+  ASSERT_NE(tables, std::string::npos);
   ProjectData data;
   dxftest::SetUpEnglishFixture(data.input);
   dxftest::RunProject(data);
   for (double L : {1.0, 3.28084}) {
-    DxfStream full;
-    full.Open("unused");
-    WriteDxfPrologue(full);
-    WriteDxfEntities(full, DxfSelection{}, DxfScene{data.runInput, data.results, L, data.results.resultLayerCount});
-    EXPECT_EQ(full.Bytes().substr(0, prologue.size()), prologue);
-    EXPECT_GT(full.Bytes().size(), prologue.size());
+    const std::string full = dxftest::DrawingBytes(data, DxfSelection{}, L);
+    const std::size_t at = full.find("0\r\nSECTION\r\n2\r\nTABLES\r\n");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(full.substr(at, prologue.size() - tables), prologue.substr(tables));
+    EXPECT_GT(full.size(), prologue.size());
   }
+}
+
+// The extents the end of the file writes: the bounding box of the points of
+// the entities as written (six digits), the block's line not counted; the
+// rest of the file stays as it was.
+TEST(DxfFileTest, TheExtentsAreTheBoundingBoxOfTheEntities) {
+  DxfStream dxf;
+  dxf.Open("unused");
+  dxf.DxfHeader(0, 0, 0, 0);
+  dxf.DxfBeginBlocks();
+  dxf.DxfBeginBlock(0, 0, 0, "NORTH");
+  dxf.DxfLine(-100, -100, 0, 500, 500, 0, "LINES");  // a block: not drawn by itself
+  dxf.DxfEndBlock();
+  dxf.DxfEndSection();
+  dxf.DxfBeginEntities();
+  dxf.DxfLine(1.5, -2, 0, 3, 4.25, 0, "LINES_R");
+  dxf.DxfBeginPolyline("POLY1", 10);
+  dxf.DxfVertex(-7.1234567, 0.5, 0, 0.1, 0.1, "POLY1");
+  dxf.DxfVertex(2, 19.6850394, 0, 0.1, 0.1, "POLY1");
+  dxf.DxfEndSequence();
+  const std::string before = dxf.Bytes();
+  dxf.DxfWriteExtents();
+  const std::string header =
+      "0\r\nSECTION\r\n2\r\nHEADER\r\n9\r\n$EXTMIN\r\n10\r\n-7.12346\r\n20\r\n-2\r\n"
+      "9\r\n$EXTMAX\r\n10\r\n3\r\n20\r\n19.685\r\n0\r\nENDSEC\r\n";
+  EXPECT_EQ(dxf.Bytes().substr(0, header.size()), header);
+  const std::string oldHeaderEnd = "0\r\nENDSEC\r\n";
+  EXPECT_EQ(dxf.Bytes().substr(header.size()), before.substr(before.find(oldHeaderEnd) + oldHeaderEnd.size()));
 }
 
 // Nothing chosen: the HEADER, TABLES and BLOCKS sections, an ENTITIES
@@ -115,7 +147,8 @@ TEST(DxfFileTest, CloseWritesTheWholeFileAndReplacesAnOldOne) {
   EXPECT_FALSE(dxf.IsOpen());
   EXPECT_EQ(ReadBytes(path), dxf.Bytes());
   int status = 0;
-  EXPECT_EQ(dxftest::EzdxfSummary({path}, status), "FILE slope.DXF\n" + std::string(dxftest::kEzdxfLayers));
+  EXPECT_EQ(dxftest::EzdxfSummary({path}, status),
+            "FILE slope.DXF\n" + std::string(dxftest::kEzdxfLayers) + "EXTENTS 0 0 0 0 EMPTY\n");
   EXPECT_EQ(status, 0);
   // Nothing is left beside it.
   int files = 0;

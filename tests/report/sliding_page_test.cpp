@@ -1,8 +1,8 @@
 // The direct-sliding and deep-seated page: the golden drawing log of the
 // fixture run, the lines its rows take with and without the deep-seated
 // results and the note on the target factor, Theta-critical, the units and
-// the languages' own lines; and a run that stopped for L = 0 keeps its
-// deep-seated factor in sight.
+// the languages' own lines; and a run that stopped for L = 0 prints only
+// that the deep-seated analysis was not conducted.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,7 @@
 #include "framework/FakeServices.h"
 #include "framework/Text.h"
 #include "report/ReportPages.h"
+#include "support/EngineRun.h"
 #include "support/GoldenFile.h"
 
 namespace tervane {
@@ -98,10 +99,15 @@ TEST_F(SlidingPageTest, RowsByTheDeepSeatedResultsAndTheNote) {
       {"one call", 0, 0.9, 1, 18, 0, 0, 31},
       {"no call", 0, 0.9, 0, 18, 0, 0, 31},
       {"raised", 0, 0.9, 2, 18, 0, 19, 34},
+      // Stopped at the call limit short of the target: no note claims the
+      // target was met.
+      {"raised, target missed", 0, 0.8, 1000, 18, 0, 0, 31},
       {"not conducted, no factor", 1, 0.0, 600, 0, 18, 0, 20},
-      // Stopped for L = 0 with a factor below its target: the factor stays in sight.
-      {"not conducted, factor computed", 1, 0.7, 600, 19, 18, 0, 32},
+      // Stopped for L = 0: the factor and circle the engine left belong to no
+      // analysis of the run, and only the line saying so is printed.
+      {"not conducted, factor computed", 1, 0.7, 600, 0, 18, 0, 20},
   };
+  App().runInput.targetFsDeepSeated = 1.1;  // 1.3 x 0.9 meets it, 1.3 x 0.8 does not
   for (const Case& c : cases) {
     r.deepSeatedNotConducted = c.notConducted;
     r.deepSeatedFactor = c.factor;
@@ -126,6 +132,27 @@ TEST_F(SlidingPageTest, RowsByTheDeepSeatedResultsAndTheNote) {
     EXPECT_TRUE(Draws(log, 700, -270 * c.internalLine, "TIEBACK & COMPOUND")) << c.name << "\n" << log;
     EXPECT_EQ(log.find("The critical circle is at:") != std::string::npos, c.factorLine != 0) << c.name;
   }
+}
+
+// The default project on a 20 degree slope with a target of 3.0: the loop
+// stops for L = 0 after 501 calls, and the engine left a factor (1.96) and a
+// circle that runs through the air. The page says the analysis was not
+// conducted and prints neither.
+TEST_F(SlidingPageTest, ARunStoppedForNoLengthPrintsOnlyThatTheAnalysisWasNotConducted) {
+  ProjectData& data = App();
+  data.input = ProjectInput();
+  data.input.slopeAngle = 20.0;
+  data.input.targetFsDeepSeated = 3.0;
+  const analysis::RunLoopResult loop = testsupport::RunAndStore(data, 1, analysis::kRunCallLimit);
+  ASSERT_EQ(loop.callCount, 501);
+  ASSERT_EQ(data.results.deepSeatedNotConducted, 1);
+  ASSERT_EQ(Fixed2(data.runInput.fsSoilStrength * data.results.deepSeatedFactor), "1.96");
+  const std::vector<std::string> lines = Lines(reporttest::SlidingLog());
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines[7], "16 700 DEEPSEATED");
+  EXPECT_EQ(lines[8], "18 1200 Analysis was not conduct");
+  EXPECT_EQ(lines[9], "20 700 TIEBACK & COMPOUND");
+  EXPECT_EQ(lines[10].substr(0, 16), "22 700 Tieback/c");
 }
 
 TEST_F(SlidingPageTest, ThetaFactorUnitsAndTheFoundationSentence) {

@@ -121,23 +121,24 @@ TEST_F(DirectSlidingResultsTest, ARunFillsEveryTextInBothUnits) {
   }
 }
 
-// A run that needed no reinforcement (the loop stopped with the target not
-// met): the calculated and status texts of direct sliding, uncertainties and
-// pullout show "N/A", but the deep-seated factor the run computed is shown
-// with its failing status and its circle, and no note claims the analysis
-// was not made.
-TEST_F(DirectSlidingResultsTest, ARunWithoutReinforcementShowsItsFailingDeepSeatedFactor) {
+// A run that needed no reinforcement (the loop stopped for L = 0 with the
+// target not met): no deep-seated analysis belongs to it, so the page shows
+// "Analysis was not conducted since L=0" and "N/A" in every calculated and
+// status text and in the circle, although the engine left a factor (4.55)
+// and a circle; the note on the target factor never shows.
+TEST_F(DirectSlidingResultsTest, ARunWithoutReinforcementShowsTheNotConductedNote) {
   testing::MakeFixtureRun(project(), Fixture::kNoReinforcement);
   ASSERT_EQ(project().results.deepSeatedNotConducted, 1);
+  ASSERT_GT(project().results.deepSeatedFactor, 0.0);
   const fw::DialogRecord& r = Open();
   EXPECT_EQ(Texts(r), (std::vector<std::string>{
                           "1215 1.10", "1216 0.00 m.", "1217 N/A", "1218 N/A", "1220 0.0 degrees", "1221 1.30",
                           "1223 0.00 m.", "1224 N/A", "1226 N/A", "1222 1.50", "1225 N/A", "1227 N/A",
-                          "1127 " + kNotRestricted, "1236 50.00", "1237 0.00 m.", "1238 Fs (global) = 4.55",
-                          "1228 X", "1124 " + kRemark + "12.00 m.", "1239 Xc [ m.]", "1240 Yc [ m.]",
-                          "1241 Rc [ m.]", "1229 3.00", "1230 18.00", "1231 18.25", "1242 Number of slices = 50",
+                          "1127 " + kNotRestricted, "1236 50.00", "1237 0.00 m.", "1238 N/A",
+                          "1228 N/A", "1124 " + kRemark + "12.00 m.", "1239 Xc [ m.]", "1240 Yc [ m.]",
+                          "1241 Rc [ m.]", "1229 N/A", "1230 N/A", "1231 N/A", "1242 Number of slices = 50",
                           "1137 " + kTensionCrack, "1126 " + kNote1}));
-  EXPECT_FALSE(r.Visible(kNotConductedId));
+  EXPECT_TRUE(r.Visible(kNotConductedId));
   EXPECT_FALSE(r.Visible(kTargetNoteId));  // though the loop made 501 calls
 }
 
@@ -189,11 +190,42 @@ TEST_F(DirectSlidingResultsTest, TheTextsFollowTheRun) {
   EXPECT_TRUE(second.Visible(kTargetNoteId));
   EXPECT_EQ(second.Text(kDeepSeatedStatusId), "OK");
 
+  // A run stopped at its call limit, short of the target: status "X" and no
+  // claim that the reinforcement was lengthened to meet the target.
+  r.runCallCount = 1000;
+  r.deepSeatedFactor = 0.8;
+  const fw::DialogRecord& third = Open();
+  EXPECT_EQ(third.Text(kDeepSeatedStatusId), "X");
+  EXPECT_FALSE(third.Visible(kTargetNoteId));
+  EXPECT_FALSE(third.Visible(kNotConductedId));
+
   // F1 opens the help file at its default page.
   session.Queue(Script().Help().Click(IDOK));
   CViewCase3Dlg dlg;
   dlg.DoModal();
   EXPECT_EQ(fakes.help.Requests(), std::vector<std::string>{"<default>"});
+}
+
+// The deep-seated status at its bound: a factor exactly at the target is met
+// ("OK", and the note on a raised target shows), the next double below it is
+// not ("X", no note).
+TEST_F(DirectSlidingResultsTest, TheDeepSeatedStatusIsOkAtTheTargetItself) {
+  ProjectInput& run = project().runInput;
+  AnalysisResults& r = project().results;
+  run.fsSoilStrength = 1.0;
+  run.targetFsDeepSeated = 1.5;
+  r.runCallCount = 12;
+  const struct {
+    double factor;
+    const char* status;
+    bool note;
+  } cases[] = {{1.5, "OK", true}, {std::nextafter(1.5, 0.0), "X", false}};
+  for (const auto& c : cases) {
+    r.deepSeatedFactor = c.factor;
+    const fw::DialogRecord& page = Open();
+    EXPECT_EQ(page.Text(kDeepSeatedStatusId), c.status) << c.factor;
+    EXPECT_EQ(page.Visible(kTargetNoteId), c.note) << c.factor;
+  }
 }
 
 // The critical angle of the active wedge from points 2 and 3 of the wedge:

@@ -230,6 +230,32 @@ TEST_F(TextReportTest, WithoutLayersTheTablesKeepTheirHeadings) {
   EXPECT_EQ(detailed[11], " ");
 }
 
+// The deep-seated part of the report, for a run that made its analysis and
+// for one that stopped for L = 0 (whose engine still left a factor): the
+// latter says so and writes neither the factor nor the circle, in both
+// languages.
+TEST_F(TextReportTest, TheDeepSeatedPartFollowsWhetherTheAnalysisWasConducted) {
+  AnalysisResults& r = project().results;
+  project().runInput.fsSoilStrength = 1.3;
+  r.deepSeatedFactor = 1.5;
+  r.criticalCircleRadius = 12.0;
+  for (const char* language : {"English", "Dutch"}) {
+    SCOPED_TRACE(language);
+    project().settings.reportLanguage = language;
+    const std::string heading =
+        std::string(language) == "Dutch" ? "DIEPE GLIJVLAKKEN ANALYSE" : "DEEPSEATED";
+    const std::string next = std::string(language) == "Dutch" ? "'TIEBACK' & 'COMPOUND'" : "TIEBACK & COMPOUND";
+    r.deepSeatedNotConducted = 0;
+    const std::vector<std::string> conducted = Between(heading, next);
+    ASSERT_EQ(conducted.size(), 11u);
+    EXPECT_NE(conducted[1].find("1.95."), std::string::npos) << conducted[1];
+    EXPECT_NE(conducted[4].find("Radius = 12.00"), std::string::npos) << conducted[4];
+    r.deepSeatedNotConducted = 1;
+    EXPECT_EQ(Between(heading, next),
+              (std::vector<std::string>{" ", "Analysis was not conducted since L=0.", " "}));
+  }
+}
+
 // The units are those now chosen for the input; the values are the run's.
 TEST_F(TextReportTest, TheUnitsAreThoseOfTheInput) {
   project().runInput.unitSystem = 0;

@@ -1,11 +1,11 @@
 #pragma once
 // The checks a run makes before its first engine call. First the nine checks
 // of the run itself, in their order; then, because a project file can hold
-// values that no input dialog would have stored, the range checks of the
-// input dialogs and of the layer table for every value the engine uses, each
-// with the text and number of the dialog whose data it tests. The first
-// failing check wins. The input dialogs take only finite numbers, so a range
-// check also refuses a value that is not one.
+// values that no input dialog would have stored, the check tables of the
+// input dialogs and the checks of the layer table on the values as stored,
+// each with the text and number of the dialog whose data it tests. The first
+// failing check wins. The input dialogs take only finite numbers, so a value
+// that is not one is refused too.
 
 #include <optional>
 #include <string>

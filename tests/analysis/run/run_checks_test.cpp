@@ -5,6 +5,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -191,6 +192,41 @@ TEST(RunCheckRules, EdgeCases) {
   }
 }
 
+// The tolerances of check 3 (y / (x + 0.00001) against the face) and of
+// check 9 (Kh + 0.001 against the resistance to sliding), each just inside
+// and just outside: without them, or with other ones, a case flips.
+TEST(RunCheckRules, TheTolerancesOfTheWaterAndKhChecks) {
+  const auto number = [](const ProjectInput& in) {
+    const std::optional<RunCheckFailure> f = Check(in, 1);
+    return f ? f->errorNumberText : std::string();
+  };
+  // The face at 45 degrees; the point (1, y) lies on it for y = 1. Delta
+  // fails check 4, so a point that passes check 3 is reported by check 4 (and
+  // not by the water dialog's own test of the same point, further on).
+  for (const auto& [y, expected] : {std::pair{1.000005, "Error No.1151"}, std::pair{1.000015, "Error No.1144"}}) {
+    ProjectInput in = ValidInput();
+    in.interwedgeAngle = 46.0;
+    in.waterMode = 0;
+    in.phreaticX2 = 1.0;
+    in.phreaticY2 = y;
+    EXPECT_EQ(number(in), expected) << y;
+  }
+  // On the foundation, with the bottom layer at the base and no cohesion:
+  // Kh + 0.001 against tan(design phi) x Cds = 1.
+  ProjectInput base = ValidInput();
+  const double resistance = std::tan(FormEngineInputs(base, 1).foundationDesignPhi);
+  for (const auto& [kh, expected] :
+       {std::pair{resistance - 0.001 - 1e-5, ""}, std::pair{resistance - 0.001 + 1e-5, "Error No.1172"}}) {
+    ProjectInput in = base;
+    in.seismicKh = kh;
+    const std::optional<RunCheckFailure> f = Check(in, 1);
+    EXPECT_EQ(f ? f->errorNumberText : std::string(), expected) << kh;
+    if (f) {
+      EXPECT_EQ(f->dialog, RunCheckFailure::Dialog::kPolicingXl);
+    }
+  }
+}
+
 // Values that no input dialog stores but a project file may hold are refused
 // with the check of the dialog whose data they are.
 TEST(RunCheckRanges, RefusesWhatTheDialogsWouldRefuse) {
@@ -279,11 +315,14 @@ TEST(RunCheckRanges, RefusesWhatTheDialogsWouldRefuse) {
     EXPECT_EQ(f->errorNumberText, c.number) << c.what;
   }
 
-  // What the other kind of run does not use is not checked.
+  // What the other kind of run does not use is not checked: the geosynthetic
+  // data of an optimised run (Dmax may stand above a height lowered since),
+  // the layer table of a user-specified run, the orientation value of the
+  // other mode.
   ProjectInput user = ValidInput();
   user.ultimateStrength = 0.0;
   user.minSpacing = 0.0;
-  user.rfCreep = 0.5;
+  user.maxSpacing = 7.0;
   EXPECT_FALSE(Check(user, 0).has_value());
   ProjectInput optimised = ValidInput();
   optimised.layerCount = 2;
