@@ -53,6 +53,6 @@ void CGraphicResultsDlg::OnCallDxf() {
   dlg.DoModal();
 }
 
-void CGraphicResultsDlg::OnCallPaint() { CaptureToImageEditor(*this, CallPaintRect(ClientSize())); }
+void CGraphicResultsDlg::OnCallPaint() { CaptureToImageEditor(*this, CallPaintRect(ClientSize(), FrameOffset())); }
 
 }  // namespace tervane

@@ -55,7 +55,9 @@ void CGraphicResultsExtraDlg::OnExplanation() {
 
 // The figure sits in the same place of this dialog's client area as in the
 // results drawing; both capture commands copy the same rectangle of it.
-void CGraphicResultsExtraDlg::OnCallPaint() { CaptureToImageEditor(*this, BitmapFileRect(ClientSize())); }
+void CGraphicResultsExtraDlg::OnCallPaint() {
+  CaptureToImageEditor(*this, BitmapFileRect(ClientSize(), FrameOffset()));
+}
 
 CCompoundExplainDlg::CCompoundExplainDlg() : fw::Dialog(DialogTemplateNamed("IDD_COMPOUND_EXPLAIN")) {
   SetBackgroundColor(fw::kWhite);

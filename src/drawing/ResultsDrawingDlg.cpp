@@ -107,6 +107,6 @@ void CResultsDrawingDlg::OnClickLayerSpread(int /*col*/, int row) {
   RepaintFigure();
 }
 
-void CResultsDrawingDlg::OnBitmapFile() { CaptureToBitmapFile(*this, BitmapFileRect(ClientSize())); }
+void CResultsDrawingDlg::OnBitmapFile() { CaptureToBitmapFile(*this, BitmapFileRect(ClientSize(), FrameOffset())); }
 
 }  // namespace tervane

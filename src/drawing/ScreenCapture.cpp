@@ -31,17 +31,15 @@ void ReportWriteFailure(const std::string& path, const std::string& error) {
 
 }  // namespace
 
-fw::Rect BitmapFileRect(fw::Size client) {
-  const int left = fw::ToDeviceCoord(0.09 * client.cx) - kCaptureFrameLeft;
-  const int top = fw::ToDeviceCoord(0.045 * client.cy) - kCaptureFrameTop;
+fw::Rect BitmapFileRect(fw::Size client, fw::Point frame) {
+  const int left = fw::ToDeviceCoord(0.09 * client.cx) - frame.x;
+  const int top = fw::ToDeviceCoord(0.045 * client.cy) - frame.y;
   return fw::Rect{left, top, left + 550, top + 340};
 }
 
-fw::Rect CallPaintRect(fw::Size client) {
-  return fw::Rect{fw::ToDeviceCoord(0.09 * client.cx) - kCaptureFrameLeft,
-                  fw::ToDeviceCoord(0.045 * client.cy) - kCaptureFrameTop,
-                  fw::ToDeviceCoord(0.98 * client.cx) - kCaptureFrameLeft,
-                  fw::ToDeviceCoord(0.777 * client.cy) - kCaptureFrameTop};
+fw::Rect CallPaintRect(fw::Size client, fw::Point frame) {
+  return fw::Rect{fw::ToDeviceCoord(0.09 * client.cx) - frame.x, fw::ToDeviceCoord(0.045 * client.cy) - frame.y,
+                  fw::ToDeviceCoord(0.98 * client.cx) - frame.x, fw::ToDeviceCoord(0.777 * client.cy) - frame.y};
 }
 
 CDibImage CaptureDib(const fw::Dialog& dialog, const fw::Rect& rect) {

@@ -7,8 +7,8 @@
 // command opens, into a 24-bit device-independent bitmap, and written by the
 // program's own bitmap writer (CDibImage, which also reads the report's logo).
 //
-//   BITMAP_FILE: CaptureToBitmapFile(dlg, BitmapFileRect(dlg.ClientSize()));
-//   CALL_PAINT:  CaptureToImageEditor(dlg, CallPaintRect(dlg.ClientSize()));
+//   BITMAP_FILE: CaptureToBitmapFile(dlg, BitmapFileRect(dlg.ClientSize(), dlg.FrameOffset()));
+//   CALL_PAINT:  CaptureToImageEditor(dlg, CallPaintRect(dlg.ClientSize(), dlg.FrameOffset()));
 //
 // Every failure (nothing to capture, a file that cannot be written, no
 // program for the file) is reported in a message box.
@@ -32,27 +32,27 @@ inline constexpr int kDibNotWritten = 12;   // the file cannot be created, or no
 inline constexpr int kDibNotLocked = 13;    // kept for the table of codes; an image in memory is never locked
 inline constexpr int kDibBadHeader = 14;    // not a 40-byte information header (the program makes none)
 
-// What the user sees when the image editor cannot be started.
+// What the user sees when no program of the desktop takes the bitmap.
 inline constexpr const char* kNoImageEditorMessage =
-    "Tervane could NOT locate program MS Paint.\n"
+    "Tervane could NOT locate an image editor for bitmap files on this desktop.\n"
     "To overcome this problem, it is suggested that the desired drawing be first captured as\n"
     "a bitmap file.  Then, invoke a drawing program (or word processor) that can read bitmap\n"
     "files, retrieve the captured file, and use that program features to print the figure.";
 
-// The rectangles of the figure are given in pixels of a drawing dialog at
-// the screen's top-left corner, so they count the dialog's frame: its border
-// and caption. The capture takes the dialog's own client area, in which the
-// same part of the figure lies that much higher and further left.
-inline constexpr int kCaptureFrameLeft = 3;  // the dialog's border
-inline constexpr int kCaptureFrameTop = 21;  // its caption and border
-
+// The rectangles of the figure are given in pixels of a drawing dialog from
+// the top-left corner of its outer frame, so they count the dialog's frame:
+// its border and caption, as the window manager draws them (`frame`, the
+// client area's corner within the frame: Dialog::FrameOffset). The capture
+// takes the dialog's own client area, in which the same part of the figure
+// lies that much higher and further left; without a frame the two agree.
+//
 // The part of the client area that BITMAP_FILE copies: from (0.09 W, 0.045 H)
 // less the frame, 550 pixels wide and 340 high (the figure's height at the
 // dialog's size); and the part that CALL_PAINT of the results drawing
 // copies: from the same corner to (0.98 W, 0.777 H) less the frame. Fractions
 // are truncated to whole pixels.
-fw::Rect BitmapFileRect(fw::Size client);
-fw::Rect CallPaintRect(fw::Size client);
+fw::Rect BitmapFileRect(fw::Size client, fw::Point frame);
+fw::Rect CallPaintRect(fw::Size client, fw::Point frame);
 
 // The figure inside `rect` of the dialog's client area (cut to the client
 // area) as a 24-bit bitmap without a colour table; an empty one when no part
@@ -72,7 +72,8 @@ void CaptureToBitmapFile(fw::Dialog& dialog, const fw::Rect& rect);
 
 // CALL_PAINT: captures, shows the notice unless "SHOWPAINT.INF" says
 // "NOSHOW", writes "TemporaryBitmapTervane.bmp" anew (an older one is deleted
-// first) and opens it with the desktop's program for ".bmp" files.
+// first) and opens it with the desktop's program for ".bmp" files; when no
+// program takes it, kNoImageEditorMessage says so.
 void CaptureToImageEditor(fw::Dialog& dialog, const fw::Rect& rect);
 
 // The flag of "SHOWPAINT.INF": its first line without its line end, "SHOW"

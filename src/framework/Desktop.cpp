@@ -1,10 +1,16 @@
 #include "framework/Desktop.h"
 
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "framework/FileIo.h"
 #include "framework/Services.h"
@@ -102,6 +108,55 @@ std::string FindProgramInPath(const std::vector<std::string>& programs) {
     }
   }
   return {};
+}
+
+ProgramRun RunProgramAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                             int waitMilliseconds) {
+  ProgramRun run;
+  if (program.empty()) return run;
+  std::vector<std::string> words;
+  words.push_back(program);
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return run;
+  run.started = true;
+
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(0, waitMilliseconds));
+  for (;;) {
+    int status = 0;
+    const pid_t r = ::waitpid(pid, &status, WNOHANG);
+    if (r == pid) {
+      run.ended = true;
+      run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      return run;
+    }
+    if (r < 0 && errno != EINTR) {
+      // Reaped elsewhere: its status is lost, and it did end.
+      run.ended = true;
+      return run;
+    }
+    if (Clock::now() >= deadline) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  // Still running: it is reaped in the background when it ends.
+  std::thread([pid] {
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+  }).detach();
+  return run;
+}
+
+std::optional<bool> OpenFileWithDesktopOpener(const std::string& path) {
+  const std::string opener = FindProgramInPath({"xdg-open"});
+  if (opener.empty()) return std::nullopt;
+  const ProgramRun run = RunProgramAndWait(opener, {path}, kDesktopOpenerWaitMilliseconds);
+  if (!run.started) return false;
+  return !run.ended || run.exitStatus == 0;
 }
 
 std::string MimePackageText(const DesktopFileType& type) {

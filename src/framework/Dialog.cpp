@@ -164,6 +164,7 @@ void Dialog::ShowWindow(bool visible) {
 }
 bool Dialog::IsWindowVisible() const { return backend_ && backend_->IsWindowVisible(); }
 Size Dialog::ClientSize() const { return backend_ ? backend_->ClientSize() : Size{}; }
+Point Dialog::FrameOffset() const { return backend_ ? backend_->FrameOffset() : Point{}; }
 Image Dialog::GrabClient(const Rect& rect) const { return backend_ ? backend_->GrabClient(rect) : Image(); }
 void Dialog::InvalidateRect(const Rect& rect, bool erase) {
   if (backend_) backend_->InvalidateRect(rect, erase);

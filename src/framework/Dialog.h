@@ -70,6 +70,8 @@ class Dialog : private DialogEvents {
   void ShowWindow(bool visible);
   bool IsWindowVisible() const;
   Size ClientSize() const;
+  // The client area's corner within the window's frame (DialogBackend::FrameOffset).
+  Point FrameOffset() const;
   void InvalidateRect(const Rect& rect, bool erase = true);
   void Invalidate(bool erase = true);
   // A copy of what the client area shows inside `rect` (DialogBackend::GrabClient).

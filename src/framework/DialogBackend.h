@@ -98,6 +98,11 @@ class DialogBackend {
   virtual bool IsWindowVisible() const = 0;
   // Size of the client area in pixels.
   virtual Size ClientSize() const = 0;
+  // Where the client area's top-left corner lies from the top-left corner of
+  // the window's outer frame, in pixels: the width of the left border and the
+  // height of the caption and top border. (0, 0) when the window has no frame
+  // (no window manager draws one, or the backend has no windows).
+  virtual Point FrameOffset() const { return Point{}; }
   // Screen scale factor used for dialog units (1.0 at 96 dpi).
   virtual double ScaleFactor() const = 0;
   // Marks a rectangle of the client area for repainting, erased first with the

@@ -339,10 +339,14 @@ bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path) {
     if (back != kWhite) fill = back;
     return formats.Get(sheet.ForeColor(col, row), fill, sheet.Align(col, row), number, header);
   };
+  // Sheet column c is workbook column c: the row-number column 0 is column A.
   auto writeCell = [&](int col, int row, int wr, int wc, lxw_format* f) {
     const SheetCell* c = sheet.Cell(col, row);
     double value = 0;
-    if (c->text.empty()) {
+    if (col == 0 && row >= 1 && c->text.empty()) {
+      // The number the row-number column shows, as a number so that it sorts.
+      check(worksheet_write_number(ws, static_cast<lxw_row_t>(wr), static_cast<lxw_col_t>(wc), row, f));
+    } else if (c->text.empty()) {
       if (f != nullptr) check(worksheet_write_blank(ws, static_cast<lxw_row_t>(wr), static_cast<lxw_col_t>(wc), f));
     } else if (c->isValue && ParseDouble(c->text, value)) {
       check(worksheet_write_number(ws, static_cast<lxw_row_t>(wr), static_cast<lxw_col_t>(wc), value, f));
@@ -351,15 +355,15 @@ bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path) {
     }
   };
 
-  for (int c = 1; c <= columns; ++c)
-    check(worksheet_set_column(ws, static_cast<lxw_col_t>(c - 1), static_cast<lxw_col_t>(c - 1), sheet.ColumnWidth(c),
+  for (int c = 0; c <= columns; ++c)
+    check(worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), sheet.ColumnWidth(c),
                                nullptr));
 
   // Header rows: tall enough for the lines of their texts.
   std::vector<double> heights(static_cast<std::size_t>(headerRows), 12.0);
   for (int h = 0; h < headerRows; ++h) {
     const int row = kSheetFirstHeaderRow + h;
-    for (int c = 1; c <= columns; ++c) {
+    for (int c = 0; c <= columns; ++c) {
       const CellSpan* span = sheet.SpanAt(c, row);
       if (span != nullptr && (span->col != c || span->row != row)) continue;
       const int rows = span != nullptr ? std::min(span->rows, headerRows - h) : 1;
@@ -374,7 +378,7 @@ bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path) {
   // Merged blocks first; the cells they cover are not written again.
   std::vector<const CellSpan*> merged;
   for (const CellSpan& span : sheet.Spans()) {
-    const int c1 = std::max(1, span.col);
+    const int c1 = std::max(0, span.col);
     const int c2 = std::min(columns, span.col + span.cols - 1);
     const int r1 = rowOf(span.row);
     int lastRow = span.row + span.rows - 1;
@@ -383,8 +387,8 @@ bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path) {
     const int r2 = rowOf(lastRow);
     if (c1 == c2 && r1 == r2) continue;  // one cell: written as a cell
     lxw_format* f = formatOf(span.col, span.row);
-    check(worksheet_merge_range(ws, static_cast<lxw_row_t>(r1), static_cast<lxw_col_t>(c1 - 1),
-                                static_cast<lxw_row_t>(r2), static_cast<lxw_col_t>(c2 - 1),
+    check(worksheet_merge_range(ws, static_cast<lxw_row_t>(r1), static_cast<lxw_col_t>(c1),
+                                static_cast<lxw_row_t>(r2), static_cast<lxw_col_t>(c2),
                                 sheet.Text(span.col, span.row).c_str(), f));
     merged.push_back(&span);
   }
@@ -394,14 +398,14 @@ bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path) {
 
   for (int h = 0; h < headerRows; ++h) {
     const int row = kSheetFirstHeaderRow + h;
-    for (int c = 1; c <= columns; ++c)
-      if (!inMerged(c, row)) writeCell(c, row, h, c - 1, formatOf(c, row));
+    for (int c = 0; c <= columns; ++c)
+      if (!inMerged(c, row)) writeCell(c, row, h, c, formatOf(c, row));
   }
   for (int r = 1; r <= sheet.RowCount(); ++r) {
-    for (int c = 1; c <= columns; ++c) {
+    for (int c = 0; c <= columns; ++c) {
       if (inMerged(c, r)) continue;
-      const bool plain = sheet.Text(c, r).empty() && sheet.BackColor(c, r) == kWhite;
-      if (!plain) writeCell(c, r, headerRows + r - 1, c - 1, formatOf(c, r));
+      const bool plain = c != 0 && sheet.Text(c, r).empty() && sheet.BackColor(c, r) == kWhite;
+      if (!plain) writeCell(c, r, headerRows + r - 1, c, formatOf(c, r));
     }
   }
 

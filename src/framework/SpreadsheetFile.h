@@ -17,10 +17,11 @@
 // line that does not fit refuses the whole file.
 //
 // The workbook holds one worksheet: the column-header rows on top, then the
-// data rows, the sheet's data columns from column A (the row numbers are
-// left out); joined header cells are merged cells, values are numbers shown
-// with two decimals, texts are texts, with the fills and font colours the
-// sheet shows.
+// data rows; column A is the row-number column (the row numbers as numbers,
+// so that a sorted copy still tells which layer a row is), the sheet's data
+// columns follow from column B. Joined header cells are merged cells (the
+// row-number column's header block too), values are numbers shown with two
+// decimals, texts are texts, with the fills and font colours the sheet shows.
 
 #include <memory>
 #include <string>

@@ -40,6 +40,8 @@ DialogTemplate GraphicResults() {
   t.controls = {
       LayerList(),
       Rule(25, 209, 389),
+      // The hint beside the list: its frame holds the list's own picture of a
+      // clicked number (24 x 18 units), with the text beside it.
       Control(fw::kStaticId, ControlKind::FrameEtched, "", 4, 212, 68, 38),
       PictureControl(fw::kStaticId, 210, 7, 216, 24, 18),
       Label("Click on layer number to view results.", 32, 216, 38, 32),
@@ -60,6 +62,7 @@ DialogTemplate GraphicResults() {
       Button(res::kBlackWhiteId, "B/W", 283, 234, 21, 14),
       PictureButton(res::kCallPaintId, "CALL_PAINT", 283, 255, 66, 14),
       PictureButton(res::kCallDxfId, "CALL_DXF", 283, 272, 66, 14),
+      Control(fw::kStaticId, ControlKind::FrameEtched, "", 307, 214, 102, 32, fw::kHidden),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 365, 271, 50, 15, kButton),
       IdLabel("IDD_GRAPHIC_RESULTS", 83, 278, 90),
   };
@@ -72,29 +75,30 @@ DialogTemplate GraphicResultsExtra() {
   t.controls = {
       LayerList(),
       Rule(25, 209, 390),
+      // The hint: the picture of a clicked number above the text, in one frame.
       Control(fw::kStaticId, ControlKind::FrameEtched, "", 4, 212, 64, 74),
       PictureControl(fw::kStaticId, 210, 12, 216, 24, 18),
       Label("Click on layer number to view results + tieback and compound (outer most) slip surfaces", 8, 236,
             58, 48, ControlKind::StaticCentered),
-      PictureControl(fw::kStaticId, res::kPictureTiebackCompound, 70, 214, 65, 21),
+      PictureControl(fw::kStaticId, res::kPictureTiebackCompound, 70, 221, 65, 21),
       Toggle(res::kAllTiebackToggleId, "View all tieback slip surfaces", 73, 249, 60, 30),
       Control(fw::kStaticId, ControlKind::FrameEtched, "", 139, 212, 113, 74),
       Label("View all compound slip surfaces passing through:", 145, 218, 56, 38),
       Toggle(res::kToeCompoundToggleId, "... the Toe", 202, 219, 45, 16),
       Toggle(res::kLayerCompoundToggleId, "... all layers", 202, 238, 45, 16),
-      Button(res::kExplanationId, "EXPLANATION", 144, 262, 103, 16),
+      Button(res::kExplanationId, "EXPLANATION", 144, 259, 103, 16),
       PictureButton(res::kBitmapFileId, "BITMAP_FILE", 309, 212, 105, 18),
       Button(res::kBlackWhiteId, "B/W", 258, 212, 21, 14),
       Control(fw::kStaticId, ControlKind::FrameEtched, "", 256, 233, 94, 53),
-      Label("Figure:", 260, 240, 35, 8, ControlKind::StaticCentered),
-      Button(res::kUpId, "Up", 300, 237, 21, 13),
-      Button(res::kDownId, "Down", 323, 237, 24, 13),
+      Label("Figure:", 263, 237, 35, 8, ControlKind::StaticCentered),
+      Button(res::kUpId, "Up", 302, 237, 21, 13),
+      Button(res::kDownId, "Down", 324, 237, 24, 13),
       PictureButton(res::kScaleLargeId, "SCALE_LARGE", 260, 253, 17, 16),
       PictureButton(res::kScaleSmallId, "SCALE_SMALL", 278, 253, 17, 16),
-      Button(res::kLeftId, "Left", 300, 252, 21, 13),
-      Button(res::kRightId, "Right", 323, 252, 24, 13),
+      Button(res::kLeftId, "Left", 302, 252, 21, 13),
+      Button(res::kRightId, "Right", 324, 252, 24, 13),
       Button(res::kDefaultScaleId, "Default Scale", 260, 270, 87, 12),
-      PictureButton(res::kCallPaintId, "CALL_PAINT", 353, 233, 66, 14),
+      PictureButton(res::kCallPaintId, "CALL_PAINT", 351, 233, 66, 14),
       Control(fw::IDOK, ControlKind::DefaultPushButton, "&RETURN", 365, 271, 50, 15, kButton),
       IdLabel("IDD_GRAPHIC_RESULTS_EXTRA", 38, 191, 100),
   };
@@ -123,18 +127,20 @@ DialogTemplate CompoundExplain() {
 DialogTemplate ShowOrNotPaint() {
   DialogTemplate t = res::Dialog("IDD_SHOW_OR_NOT_PAINT", 0, "IMPORTANT", 341, 138);
   t.controls = {
-      Label("Clicking on OK will execute program MS Paint, which is part of the Microsoft (c) Windows (c) system.  ",
+      Label("Clicking on OK will open the drawing in the image editor of this desktop (its program for bitmap "
+            "files).",
             7, 7, 327, 8),
-      Label("This graphics program will automatically display the drawing.  Using Paint you can:", 7, 19, 327, 8),
-      Label("1.  Modify the drawing using the graphic options of Paint (e.g., add specific text, change colors, etc.)",
+      Label("This graphics program will automatically display the drawing.  Using the image editor you can:", 7, 19,
+            327, 8),
+      Label("1.  Modify the drawing with the editor's graphic options (e.g., add specific text, change colors, etc.)",
             7, 33, 327, 8),
       Label("2.  Save the drawing by clicking on 'File' in the menu (upper left corner) and then on 'Save As'.", 7, 44,
             327, 8),
       Label("3.  Send the drawing to the printer by clicking on 'File' in the menu (upper left corner) and then on "
             "'Print'.",
             7, 55, 327, 8),
-      Label("To reduce the use of computer resources, it is recommended to Exit program Paint, upon completion ", 7,
-            69, 327, 8),
+      Label("To reduce the use of computer resources, it is recommended to exit the image editor, upon completion ",
+            7, 69, 327, 8),
       Label("of the desired function, before returning to Tervane.", 7, 79, 327, 8),
       Control(res::kDoNotShowPaintId, ControlKind::CheckBox, "Do NOT show this window in subsequent runs", 7, 97,
               180, 10, fw::kTabStop | fw::kGroup),

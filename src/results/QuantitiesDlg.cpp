@@ -250,7 +250,7 @@ bool CQuantitiesDlg::CheckCostCharacter(std::string_view character) {
 
 bool CQuantitiesDlg::CheckCostText(const std::string& text) {
   // Each of the first 15 characters that is not a digit or a point gets its
-  // own message.
+  // own message; the characters after them are not looked at.
   bool refused = false;
   std::size_t i = 0;
   for (int n = 0; n < 15 && i < text.size(); ++n) {
@@ -258,11 +258,12 @@ bool CQuantitiesDlg::CheckCostText(const std::string& text) {
     if (!CheckCostCharacter(std::string_view(text).substr(i, end - i))) refused = true;
     i = end;
   }
-  if (refused) return false;
-  // Then the whole text: one finite number (or nothing, which costs 0) whose
-  // total fits the cost fields.
+  return !refused;
+}
+
+bool CQuantitiesDlg::CheckWholeCostText() {
   double value = 0.0;
-  if (!text.empty() && (!OnlyDigitsAndPoints(text) || !ParseDouble(text, value))) {
+  if (!unitCostText.empty() && (!OnlyDigitsAndPoints(unitCostText) || !ParseDouble(unitCostText, value))) {
     ShowCostMessage(kCostCharacterText);
     costTextRejected = 1;
     return false;
@@ -289,7 +290,7 @@ void CQuantitiesDlg::OnOK() {
   switch (FocusedControl()) {
     case fw::IDOK:
       costTextRejected = 0;
-      if (!CheckCostText(unitCostText)) return;
+      if (!CheckCostText(unitCostText) || !CheckWholeCostText()) return;
       App().quantitiesUnitCost = unitCostText;
       App().quantitiesRemarks = remarksText;
       EndDialog(fw::IDOK);
@@ -303,13 +304,6 @@ void CQuantitiesDlg::OnOK() {
     default:
       return;
   }
-}
-
-bool CQuantitiesDlg::TotalFits() {
-  RecomputeTotal();
-  if (totalFits_) return true;
-  ShowCostMessage(kCostTooLargeText);
-  return false;
 }
 
 QuantitiesTable CQuantitiesDlg::Table() const {
@@ -329,7 +323,7 @@ QuantitiesTable CQuantitiesDlg::Table() const {
 
 void CQuantitiesDlg::PrintQuantities() {
   UpdateData(true);
-  if (!TotalFits()) return;
+  if (!CheckWholeCostText()) return;
   const QuantitiesTable table = Table();
   if (PrintOnePage([&table](fw::DeviceContext& dc) { DrawQuantitiesPage(dc, table); }) ==
       PrintOutcome::kFailed)
@@ -339,7 +333,7 @@ void CQuantitiesDlg::PrintQuantities() {
 void CQuantitiesDlg::OnSaveAsText() {
   // The file takes what the fields show now, the remarks included.
   UpdateData(true);
-  if (!TotalFits()) return;
+  if (!CheckWholeCostText()) return;
   fw::FileDialogOptions options;
   options.proposedName = "*.txt";
   options.defaultExtension = "txt";

@@ -85,16 +85,20 @@ class CQuantitiesDlg : public fw::Dialog {
   void OnChangeUnitCost();
   void PrintQuantities();
   void OnSaveAsText();
-  // Checks the unit cost text; every refusal shows its message and sets
-  // costTextRejected. True when the text was accepted.
+  // Checks the first 15 characters of the unit cost text one by one; every
+  // character other than a digit or a point shows its message and sets
+  // costTextRejected. True when none was refused. This is the check made
+  // while the text is typed, so a text on its way to a number (".") passes.
   bool CheckCostText(const std::string& text);
   // True for a digit or a point; any other character gets the message and
   // sets costTextRejected.
   bool CheckCostCharacter(std::string_view character);
+  // The check of a finished text (RETURN, Print, Save as text file): the
+  // whole text is one finite number (or nothing, which costs 0) and the total
+  // fits the cost fields. False after a message, with costTextRejected set.
+  bool CheckWholeCostText();
   // The total cost from the unit cost text and Q, shown in control 2217.
   void RecomputeTotal();
-  // False (after a message) when the total does not fit the cost fields.
-  bool TotalFits();
   QuantitiesTable Table() const;
   void ShowCostMessage(const char* text);
 

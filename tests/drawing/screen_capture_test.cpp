@@ -59,14 +59,17 @@ class ScreenCaptureTest : public ::testing::Test {
   dxftest::TempDir dir_;
 };
 
+// The rectangles are counted from the corner of the window's frame: a frame
+// of 3 by 21 pixels (border and caption) moves them that much up and left in
+// the client area, a window without a frame takes them as they are.
 TEST_F(ScreenCaptureTest, TheRectanglesOfTheTwoCommands) {
   const fw::Size client{633, 476};
-  // From 0.09 W and 0.045 H of the dialog at the screen's corner: its client
-  // area starts 3 pixels in and 21 down, so the figure is copied from its
-  // top, 340 pixels down to the frame's bottom at 0.713 H.
-  EXPECT_EQ(BitmapFileRect(client), (fw::Rect{53, 0, 603, 340}));
-  EXPECT_EQ(CallPaintRect(client), (fw::Rect{53, 0, 617, 348}));
-  EXPECT_EQ(BitmapFileRect(fw::Size{0, 0}), (fw::Rect{-3, -21, 547, 319}));
+  EXPECT_EQ(BitmapFileRect(client, fw::Point{3, 21}), (fw::Rect{53, 0, 603, 340}));
+  EXPECT_EQ(CallPaintRect(client, fw::Point{3, 21}), (fw::Rect{53, 0, 617, 348}));
+  EXPECT_EQ(BitmapFileRect(fw::Size{0, 0}, fw::Point{3, 21}), (fw::Rect{-3, -21, 547, 319}));
+  EXPECT_EQ(BitmapFileRect(client, fw::Point{}), (fw::Rect{56, 21, 606, 361}));
+  EXPECT_EQ(CallPaintRect(client, fw::Point{}), (fw::Rect{56, 21, 620, 369}));
+  EXPECT_EQ(BitmapFileRect(client, fw::Point{0, 37}), (fw::Rect{56, -16, 606, 324}));
 }
 
 // The capture takes what lies inside the client area: a rectangle that runs
@@ -76,7 +79,7 @@ TEST_F(ScreenCaptureTest, TheCaptureIsCutToTheClientArea) {
   CDibImage inside, past, outside;
   session_.Queue(Script()
                      .Inspect([&] {
-                       inside = CaptureDib(dlg, BitmapFileRect(dlg.ClientSize()));
+                       inside = CaptureDib(dlg, BitmapFileRect(dlg.ClientSize(), dlg.FrameOffset()));
                        past = CaptureDib(dlg, fw::Rect{-20, 400, 700, 600});
                        outside = CaptureDib(dlg, fw::Rect{700, 0, 900, 100});
                      })
@@ -319,7 +322,7 @@ TEST_F(ScreenCaptureTest, TheTemporaryBitmapIsAlwaysTheNewCapture) {
   }
   ASSERT_EQ(session_.MessageBoxes().size(), 1u);
   EXPECT_EQ(session_.MessageBoxes()[0],
-            "Tervane could NOT locate program MS Paint.\n"
+            "Tervane could NOT locate an image editor for bitmap files on this desktop.\n"
             "To overcome this problem, it is suggested that the desired drawing be first captured as\n"
             "a bitmap file.  Then, invoke a drawing program (or word processor) that can read bitmap\n"
             "files, retrieve the captured file, and use that program features to print the figure.");

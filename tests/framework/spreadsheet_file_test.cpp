@@ -240,7 +240,7 @@ std::string ReadWorkbook(const std::string& python, const std::string& path) {
       "wb = openpyxl.load_workbook(sys.argv[1])\n"
       "ws = wb.active\n"
       "print('merged', sorted(str(r) for r in ws.merged_cells.ranges))\n"
-      "for c in 'ABC': print('width', c, ws.column_dimensions[c].width)\n"
+      "for c in 'ABCD': print('width', c, ws.column_dimensions[c].width)\n"
       "for row in ws.iter_rows():\n"
       "  for c in row:\n"
       "    if c.value is None and c.fill.fill_type is None: continue\n"
@@ -261,25 +261,31 @@ TEST_F(SpreadsheetFileTest, AnExportedWorkbookOpensWithMergedHeadersNumbersAndFi
   ASSERT_TRUE(s->Invoke(sheet::kSaveSheet, {Variant::Text(sheetPath), Variant::Bool(true)}).AsBool());
   s->PutProperty(sheet::kExportSetting381, Variant::I2(1));
   ASSERT_TRUE(s->Invoke(sheet::kExportToExcel, {Variant::Text(workbook), Variant::Text(sheetPath)}).AsBool());
-  // Header grey E0E0E0, odd rows CEFFFF, even rows FFFFB9, the red value.
+  // Column A is the row-number column: its header block merged as the sheet
+  // joins it, the row numbers as numbers on the header grey. Header grey
+  // E0E0E0, odd rows CEFFFF, even rows FFFFB9, the red value.
   EXPECT_EQ(ReadWorkbook(python, workbook),
-            "merged ['A1:B1', 'C1:C2']\n"
-            "width A 10.7109375\n"  // widths in characters, as spreadsheets store them
-            "width B 7.7109375\n"
-            "width C 11.7109375\n"
-            "A1 'S t r e n g t h' General FFE0E0E0 FF000000\n"
-            "C1 'Mode of Failure' General FFE0E0E0 FF000000\n"
-            "A2 'Required\\nStrength,\\nTr' General FFE0E0E0 FF000000\n"
-            "B2 'Elevation' General FFE0E0E0 FF000000\n"
-            "A3 '[ kN/m ]' General FFE0E0E0 FF000000\n"
-            "B3 '[ m.]' General FFE0E0E0 FF000000\n"
-            "C3 ' ' General FFE0E0E0 FF000000\n"
-            "A4 12.34 0.00 FFCEFFFF FF000000\n"
-            "B4 0.5 0.00 FFCEFFFF FF000000\n"
-            "C4 'Tieback' General FFCEFFFF FF000000\n"
-            "A5 7 0.00 FFFFFFB9 FFFF0000\n"
-            "B5 1.75 0.00 FFFFFFB9 FF000000\n"
-            "C5 'Compound' General FFFFFFB9 FF000000\n");
+            "merged ['A1:A3', 'B1:C1', 'D1:D2']\n"
+            "width A 4.7109375\n"  // widths in characters, as spreadsheets store them
+            "width B 10.7109375\n"
+            "width C 7.7109375\n"
+            "width D 11.7109375\n"
+            "A1 None General FFE0E0E0 FF000000\n"
+            "B1 'S t r e n g t h' General FFE0E0E0 FF000000\n"
+            "D1 'Mode of Failure' General FFE0E0E0 FF000000\n"
+            "B2 'Required\\nStrength,\\nTr' General FFE0E0E0 FF000000\n"
+            "C2 'Elevation' General FFE0E0E0 FF000000\n"
+            "B3 '[ kN/m ]' General FFE0E0E0 FF000000\n"
+            "C3 '[ m.]' General FFE0E0E0 FF000000\n"
+            "D3 ' ' General FFE0E0E0 FF000000\n"
+            "A4 1 General FFE0E0E0 FF000000\n"
+            "B4 12.34 0.00 FFCEFFFF FF000000\n"
+            "C4 0.5 0.00 FFCEFFFF FF000000\n"
+            "D4 'Tieback' General FFCEFFFF FF000000\n"
+            "A5 2 General FFE0E0E0 FF000000\n"
+            "B5 7 0.00 FFFFFFB9 FFFF0000\n"
+            "C5 1.75 0.00 FFFFFFB9 FF000000\n"
+            "D5 'Compound' General FFFFFFB9 FF000000\n");
 }
 
 }  // namespace

@@ -201,6 +201,34 @@ TEST_F(OmbixExportTest, SeismicityAndStripLoadFlagsFollowTheInput) {
   }
 }
 
+// The water option and the water line are those of the input, the option as
+// stored (2 stays 2), whatever the run's snapshot holds; the phreatic points
+// are written whatever the option.
+TEST_F(OmbixExportTest, TheWaterOptionAndLineComeFromTheInput) {
+  for (const auto& [inputMode, runMode] : {std::pair{0, 2}, std::pair{1, 0}, std::pair{2, 0}}) {
+    SCOPED_TRACE(inputMode);
+    ScopedApp app;
+    ProjectData& d = app.app();
+    d.input.waterMode = inputMode;
+    d.input.phreaticX2 = 1.5, d.input.phreaticY2 = 0.25;
+    d.input.phreaticX3 = 4.125, d.input.phreaticY3 = 2.5;
+    d.input.phreaticX4 = 9.75, d.input.phreaticY4 = 3.0;
+    d.runInput.waterMode = runMode;
+    d.runInput.phreaticX2 = d.runInput.phreaticY2 = 11.0;
+    d.runInput.phreaticX3 = d.runInput.phreaticY3 = 12.0;
+    d.runInput.phreaticX4 = d.runInput.phreaticY4 = 13.0;
+    OmbixExport e(d, 0);
+    e.BuildExportOutline();
+    const std::vector<std::string> lines = e.FileLines();
+    ASSERT_GE(lines.size(), 6u);
+    const std::vector<std::string> water(lines.end() - 6, lines.end());
+    EXPECT_EQ(water, (std::vector<std::string>{
+                         "         5" + Format("%10d", inputMode) + "        1=No water 0=Water is present",
+                         "  -100.000     0.000", "     0.000     0.000", "     1.500     0.250",
+                         "     4.125     2.500", "     9.750     3.000"}));
+  }
+}
+
 TEST(RunGeosyntheticTypes, GroupTheRunsLayersByLongTermStrength) {
   struct Layer {
     double tult, rfid, rfd, rfc;

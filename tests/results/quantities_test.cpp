@@ -170,48 +170,74 @@ TEST_F(QuantitiesTest, NoLayersGiveNoQuantity) {
   EXPECT_EQ(Record().Text(kTotal), "0.00");
 }
 
-// What each unit cost shows and what the check says about it (Q = 4.00).
+// What each unit cost shows and what the checks say about it (Q = 4.00):
+// while it is typed each of its first 15 characters that is not a digit or a
+// point gets a message; RETURN checks those characters again and then the
+// whole text, which must be one number whose total fits.
 TEST_F(QuantitiesTest, UnitCostChecksAndTheTotalTheyLeave) {
   struct Case {
     std::string typed;
-    std::vector<std::string> messages;
+    std::vector<std::string> whileTyping;
     std::string total;
+    std::vector<std::string> atReturn;
   };
+  const std::string c = kCharacterMessage;
   const std::vector<Case> cases = {
-      {"12", {}, "48.00"},
-      {"12.5", {}, "50.00"},
-      {"", {}, "0.00"},  // an empty unit cost costs nothing
-      {".5", {}, "2.00"},
-      {"12a", {kCharacterMessage}, "48.00"},
-      {"-5", {kCharacterMessage}, "-20.00"},
-      {"1,5", {kCharacterMessage}, "4.00"},
-      {" 5", {kCharacterMessage}, "20.00"},
-      {"1e5", {kCharacterMessage}, "400000.00"},
-      {"abc", {kCharacterMessage, kCharacterMessage, kCharacterMessage}, "0.00"},
-      {"\u20ac5", {kCharacterMessage}, "0.00"},  // one character, one message
-      // Only the first 15 characters are looked at one by one; the whole text
-      // must still be one number.
-      {"1.2.3", {kCharacterMessage}, "4.80"},
-      {"000000000000002x", {kCharacterMessage}, "8.00"},
-      {"0000000000000000000000000000000003abc", {kCharacterMessage}, "12.00"},
-      // Beyond single precision, and a total beyond it.
-      {std::string(40, '9'), {kTooLargeMessage}, ""},
-      {"1" + std::string(38, '0'), {kTooLargeMessage}, ""},
+      {"12", {}, "48.00", {}},
+      {"12.5", {}, "50.00", {}},
+      {"", {}, "0.00", {}},  // an empty unit cost costs nothing
+      {".5", {}, "2.00", {}},
+      {"12a", {c}, "48.00", {c}},
+      {"-5", {c}, "-20.00", {c}},
+      {"1,5", {c}, "4.00", {c}},
+      {" 5", {c}, "20.00", {c}},
+      {"1e5", {c}, "400000.00", {c}},
+      {"abc", {c, c, c}, "0.00", {c, c, c}},
+      {"\u20ac5", {c}, "0.00", {c}},  // one character, one message
+      // Digits and points pass while typing; the whole text is one number
+      // only at RETURN.
+      {".", {}, "0.00", {c}},
+      {"1.2.3", {}, "4.80", {c}},
+      // Only the first 15 characters are looked at one by one.
+      {"00000000000000x", {c}, "0.00", {c}},
+      {"000000000000002x", {}, "8.00", {c}},
+      {"0000000000000000000000000000000003abc", {}, "12.00", {c}},
+      // Beyond single precision, and a total beyond it: the total stays empty.
+      {std::string(40, '9'), {}, "", {kTooLargeMessage}},
+      {"1" + std::string(38, '0'), {}, "", {kTooLargeMessage}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE("typed \"" + c.typed + "\"");
+  for (const Case& k : cases) {
+    SCOPED_TRACE("typed \"" + k.typed + "\"");
     fw::HeadlessSession local;
-    Script script;
-    script.Type(kUnitCost, c.typed);
-    for (std::size_t i = 0; i < c.messages.size(); ++i) script.Answer(Script().Enter());
-    script.Escape();
-    local.Queue(script);
+    std::string totalShown;
     CQuantitiesDlg dlg;
-    dlg.DoModal();
-    EXPECT_EQ(testing::PolicingMessages(local), c.messages);
-    EXPECT_EQ(local.Find("IDD_QUANTITIES")->Text(kTotal), c.total);
-    EXPECT_EQ(project().quantitiesUnitCost, "0.00");  // Escape stores nothing
+    Script script;
+    script.Type(kUnitCost, k.typed);
+    for (std::size_t i = 0; i < k.whileTyping.size(); ++i) script.Answer(Script().Enter());
+    script.Inspect([&] { totalShown = dlg.totalCostText; });
+    script.Click(IDOK);
+    for (std::size_t i = 0; i < k.atReturn.size(); ++i) script.Answer(Script().Enter());
+    if (!k.atReturn.empty()) script.Escape();
+    local.Queue(script);
+    const int result = dlg.DoModal();
+    std::vector<std::string> all = k.whileTyping;
+    all.insert(all.end(), k.atReturn.begin(), k.atReturn.end());
+    EXPECT_EQ(testing::PolicingMessages(local), all);
+    EXPECT_EQ(totalShown, k.total);
+    EXPECT_EQ(result, k.atReturn.empty() ? IDOK : IDCANCEL);
+    EXPECT_EQ(project().quantitiesUnitCost, k.atReturn.empty() ? k.typed : "0.00");  // a refused text is not kept
+    project().quantitiesUnitCost = "0.00";
   }
+}
+
+// Typed key by key, ".75" is never refused on its way, and RETURN keeps it.
+TEST_F(QuantitiesTest, ANumberTypedKeyByKeyIsNotRefusedOnItsWay) {
+  Script script;
+  script.Type(kUnitCost, ".").Type(kUnitCost, ".7").Type(kUnitCost, ".75").Click(IDOK);
+  EXPECT_EQ(Run(script), IDOK);
+  EXPECT_TRUE(testing::PolicingMessages(session).empty());
+  EXPECT_EQ(Record().Text(kTotal), "3.00");
+  EXPECT_EQ(project().quantitiesUnitCost, ".75");
 }
 
 TEST_F(QuantitiesTest, EveryBadCharacterIsReportedAtEveryChange) {
@@ -381,19 +407,29 @@ TEST_F(QuantitiesTest, SavingNeverReplacesTheProjectAndReportsFailures) {
   EXPECT_EQ(fakes.fileDialogs.SaveCalls().size(), 3u);
 }
 
-TEST_F(QuantitiesTest, ATotalTooLargeIsReportedAndNotWrittenOrPrinted) {
-  const std::string path = dir.File("large.txt");
-  fakes.fileDialogs.QueueSave(path);
-  Script script;
-  script.Type(kUnitCost, std::string(40, '9')).Answer(Script().Enter());
-  script.Click(kQuantitiesSaveTextId).Answer(Script().Enter());
-  script.Click(kQuantitiesPrintId).Answer(Script().Enter());
-  script.Escape();
-  Run(script);
-  EXPECT_EQ(testing::PolicingMessages(session), std::vector<std::string>(3, kTooLargeMessage));
-  EXPECT_TRUE(fakes.fileDialogs.SaveCalls().empty());
-  EXPECT_EQ(printer.setups, 0);
-  EXPECT_FALSE(std::filesystem::exists(path));
+// A unit cost that is not one number, or whose total is too large, is
+// reported when it is to be written or printed, and nothing is written or
+// printed.
+TEST_F(QuantitiesTest, ACostThatIsNoNumberOrTooLargeIsReportedAndNotWrittenOrPrinted) {
+  for (const auto& [typed, message] : {std::pair{std::string(40, '9'), kTooLargeMessage},
+                                       std::pair{std::string("1.2.3"), kCharacterMessage}}) {
+    SCOPED_TRACE(typed);
+    fw::HeadlessSession local;
+    const std::string path = dir.File("refused.txt");
+    fakes.fileDialogs.QueueSave(path);
+    Script script;
+    script.Type(kUnitCost, typed);
+    script.Click(kQuantitiesSaveTextId).Answer(Script().Enter());
+    script.Click(kQuantitiesPrintId).Answer(Script().Enter());
+    script.Escape();
+    local.Queue(script);
+    CQuantitiesDlg dlg;
+    dlg.DoModal();
+    EXPECT_EQ(testing::PolicingMessages(local), std::vector<std::string>(2, message));
+    EXPECT_TRUE(fakes.fileDialogs.SaveCalls().empty());
+    EXPECT_EQ(printer.setups, 0);
+    EXPECT_FALSE(std::filesystem::exists(path));
+  }
 }
 
 // ---- the printed page --------------------------------------------------------------

@@ -1024,6 +1024,14 @@ Size QtDialogBackend::ClientSize() const {
   return Size{s.width(), s.height()};
 }
 
+Point QtDialogBackend::FrameOffset() const {
+  if (impl_->window == nullptr) return {};
+  // The window manager's decoration, as far as it has told the toolkit; no
+  // frame (offscreen, or a display without a window manager) gives 0, 0.
+  const QPoint d = impl_->window->geometry().topLeft() - impl_->window->frameGeometry().topLeft();
+  return Point{std::max(0, d.x()), std::max(0, d.y())};
+}
+
 // Qt scales logical pixels to the screen itself, so dialog units are always
 // converted at the 96-dpi factors.
 double QtDialogBackend::ScaleFactor() const { return 1.0; }

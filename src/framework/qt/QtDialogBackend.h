@@ -40,6 +40,7 @@ class QtDialogBackend final : public DialogBackend {
   void ShowWindow(bool visible) override;
   bool IsWindowVisible() const override;
   Size ClientSize() const override;
+  Point FrameOffset() const override;
   double ScaleFactor() const override;
   void InvalidateRect(const Rect& rect, bool erase) override;
   void Invalidate(bool erase) override;

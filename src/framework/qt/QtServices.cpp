@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "framework/Desktop.h"
 #include "framework/DialogTemplate.h"
 #include "framework/qt/QtConvert.h"
 
@@ -89,7 +90,16 @@ QString FindInFolder(const QString& folder, const QString& name) {
 
 }  // namespace
 
-bool OpenUrlWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool OpenUrlWithDesktop(const QUrl& url) {
+  // The toolkit counts the desktop's opener a success as soon as it starts;
+  // for a file its answer is awaited, so that a file no program takes is
+  // reported.
+  if (url.isLocalFile()) {
+    if (const std::optional<bool> opened = OpenFileWithDesktopOpener(FromQString(url.toLocalFile())))
+      return *opened;
+  }
+  return QDesktopServices::openUrl(url);
+}
 
 // ---- message boxes ---------------------------------------------------------
 

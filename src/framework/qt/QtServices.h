@@ -16,7 +16,9 @@ namespace tervane::fw {
 
 // Opens a URL with the desktop's program for it; true when that worked.
 using UrlOpener = std::function<bool(const QUrl&)>;
-// QDesktopServices::openUrl.
+// A local file through the desktop's opener on the PATH, waiting for its
+// answer (OpenFileWithDesktopOpener); a web address, or any URL when there is
+// no such opener, through QDesktopServices::openUrl.
 bool OpenUrlWithDesktop(const QUrl& url);
 
 class QtMessageBoxService final : public MessageBoxService {

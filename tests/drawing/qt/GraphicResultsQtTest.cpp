@@ -201,10 +201,15 @@ TEST_F(GraphicResultsQtTest, CaptureToAChosenFileWithItsOverwriteQuestion) {
 
   CGraphicResultsDlg dlg;
   QImage window;
+  fw::Point frame{-1, -1};
   int questions = 0;
   qttest::RunModal(dlg, [&](QtDialogBackend& b) {
     ClickCell(List(b), 0, 2);
     window = Grab(b);
+    // The offscreen platform puts a frame of 2 pixels all round its windows
+    // (and no caption): the figure's rectangle is counted from there, not
+    // from an assumed frame of 3 by 21 pixels.
+    frame = dlg.FrameOffset();
     WhenModal<QFileDialog>([&](QFileDialog* d) {
       EXPECT_EQ(d->defaultSuffix(), QStringLiteral("bmp"));
       WhenModal<QMessageBox>([&](QMessageBox* box) {
@@ -225,7 +230,9 @@ TEST_F(GraphicResultsQtTest, CaptureToAChosenFileWithItsOverwriteQuestion) {
   CDibImage ours;
   ASSERT_TRUE(ours.Load(path.toStdString()));
   const QImage byUs = fw::ToQImage(ours.ToImage()).convertToFormat(QImage::Format_RGB32);
-  const QImage shown = window.copy(QRect(53, 0, 550, 340));
+  EXPECT_EQ(frame, (fw::Point{2, 2}));
+  ASSERT_EQ(window.size(), QSize(633, 476));
+  const QImage shown = window.copy(QRect(56 - 2, 21 - 2, 550, 340));  // from (0.09 W, 0.045 H) less the frame
   EXPECT_EQ(byQt, shown);
   EXPECT_EQ(byUs, shown);
   SaveShot(byQt, "capture_figure");

@@ -15,6 +15,9 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +25,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "framework/Desktop.h"
 #include "framework/DialogTemplate.h"
 #include "framework/qt/QtApplication.h"
 #include "framework/qt/QtDialogBackend.h"
@@ -269,6 +274,66 @@ TEST_F(QtServicesTest, DesktopOpensExistingFilesAndWebAddressesOnly) {
 
   opener.succeed = false;  // the desktop has no program for it
   EXPECT_FALSE(shell.OpenWithDesktop(bitmap.toStdString()));
+}
+
+// The desktop's own opener on the PATH is waited for: a status of 3 (no
+// program takes the file) is a failure, 0 a success with the file handed
+// over, and an opener that runs the program itself in the foreground counts
+// as a success once the wait is over, without being stopped.
+TEST_F(QtServicesTest, TheDesktopsOpenerIsAskedAndItsAnswerAwaited) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string bin = dir.filePath(QStringLiteral("bin")).toStdString();
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(bin)));
+  const std::string bitmap = dir.filePath(QStringLiteral("capture.bmp")).toStdString();
+  std::FILE* empty = std::fopen(bitmap.c_str(), "wb");
+  ASSERT_NE(empty, nullptr);
+  std::fclose(empty);
+  const std::string handed = dir.filePath(QStringLiteral("handed")).toStdString();
+  auto stub = [&](const std::string& body) {
+    const std::string path = bin + "/xdg-open";
+    std::FILE* f = std::fopen(path.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fprintf(f, "#!/bin/sh\nprintf '%%s' \"$1\" > '%s'\n%s\n", handed.c_str(), body.c_str());
+    std::fclose(f);
+    std::remove(handed.c_str());
+    ASSERT_EQ(::chmod(path.c_str(), 0755), 0);
+  };
+  auto readHanded = [&] {
+    std::string text;
+    if (std::FILE* f = std::fopen(handed.c_str(), "r")) {
+      char buffer[512];
+      const std::size_t n = std::fread(buffer, 1, sizeof buffer, f);
+      text.assign(buffer, n);
+      std::fclose(f);
+    }
+    return text;
+  };
+  const char* oldPath = std::getenv("PATH");
+  const std::string saved = oldPath != nullptr ? oldPath : "";
+  ::setenv("PATH", bin.c_str(), 1);
+  QtShellService shell;
+
+  stub("exit 3");
+  EXPECT_FALSE(shell.OpenWithDesktop(bitmap));
+  EXPECT_EQ(readHanded(), bitmap);
+
+  stub("exit 0");
+  EXPECT_TRUE(shell.OpenWithDesktop(bitmap));
+  EXPECT_EQ(readHanded(), bitmap);
+
+  stub("/bin/sleep 3; echo done >> '" + handed + "'");
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(shell.OpenWithDesktop(bitmap));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, std::chrono::milliseconds(kDesktopOpenerWaitMilliseconds - 50));
+  EXPECT_LT(waited, std::chrono::milliseconds(2900));
+  // Left to run: it finishes its work after the wait.
+  for (int i = 0; i < 100 && readHanded().find("done") == std::string::npos; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(readHanded(), bitmap + "done\n");
+
+  ::setenv("PATH", saved.c_str(), 1);
 }
 
 TEST_F(QtServicesTest, StartingAProgramReportsWhetherItStarted) {
