@@ -774,6 +774,13 @@ void QtDialogBackend::Impl::Teardown() {
 
 bool QtDialogBackend::Impl::Key(QKeyEvent* e, QWidget* target) {
   const int key = e->key();
+  // A spreadsheet takes Tab and Enter while the user types into its cells.
+  for (QWidget* w = target; w != nullptr && w != window; w = w->parentWidget()) {
+    if (auto* sheet = dynamic_cast<QtSpreadsheetWidget*>(w)) {
+      if (sheet->TakesKey(*e)) return false;
+      break;
+    }
+  }
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
