@@ -31,9 +31,11 @@ constexpr ColorRef kBeyondSheet = RGB(200, 200, 200);
 constexpr int kPreviewMargin = 12;
 
 // A device context with its own painter on a device, at a resolution of our choice.
+// Its text is for the screen (the sheet's window, the preview's page images).
 class FixedDpiDC final : public QtPainterDC {
  public:
   FixedDpiDC(QPaintDevice& device, int dpi, Size size) : QtPainterDC(device, dpi, dpi, size) {
+    SetScreenText(true);
     if (Painter().begin(&device)) PreparePainter();
   }
 };
