@@ -403,7 +403,7 @@ class HeadlessDialogBackend : public DialogBackend {
 
   int FocusedControl() const override { return created_ ? focus_ : 0; }
   void SetFocus(int id) override {
-    if (created_ && Find(id) != nullptr) focus_ = id;
+    if (created_ && Find(id) != nullptr) MoveFocus(id);
   }
 
   bool SetTimer(int id, int milliseconds) override {
@@ -513,6 +513,16 @@ class HeadlessDialogBackend : public DialogBackend {
     return text.substr(0, i);
   }
 
+  // Gives control `id` the focus; a spreadsheet that loses it reports the
+  // changes of the row its cursor was on (Spreadsheet::UserLeave).
+  void MoveFocus(int id) {
+    const int before = focus_;
+    focus_ = id;
+    if (before == id) return;
+    State* s = Find(before);
+    if (auto* sheet = s != nullptr ? dynamic_cast<Spreadsheet*>(s->hosted.get()) : nullptr) sheet->UserLeave();
+  }
+
   // The spreadsheet that a cell step addresses, or null (and an error).
   Spreadsheet* SheetFor(const Script::Step& step, const char* name) {
     State* s = Usable(step.id, name);
@@ -556,7 +566,7 @@ class HeadlessDialogBackend : public DialogBackend {
           Error(Format("%s: cell %d,%d of control %d cannot be edited", name, step.col, step.row, step.id));
           return true;
         }
-        focus_ = step.id;
+        MoveFocus(step.id);
         const std::string typed = TypedText(*sheet, step.text);
         if (!created_) return true;
         if (step.action == Script::Action::EditCell) {
@@ -571,7 +581,7 @@ class HeadlessDialogBackend : public DialogBackend {
         CommitEdit();
         Spreadsheet* sheet = SheetFor(step, "ClickCell");
         if (sheet == nullptr) return true;
-        focus_ = step.id;
+        MoveFocus(step.id);
         sheet->UserClick(step.col, step.row);
         return true;
       }
@@ -615,14 +625,14 @@ class HeadlessDialogBackend : public DialogBackend {
           Error(Format("Type: control %d takes no typing", step.id));
           return;
         }
-        focus_ = step.id;
+        MoveFocus(step.id);
         s->text = LimitText(step.text, s->limit);
         if (s->kind == ControlKind::ComboBox) s->selection = -1;
         events_->BackendEditChange(step.id);
         return;
       }
       case Script::Action::Focus: {
-        if (Usable(step.id, "Focus") != nullptr) focus_ = step.id;
+        if (Usable(step.id, "Focus") != nullptr) MoveFocus(step.id);
         return;
       }
       case Script::Action::Click: {
@@ -632,7 +642,7 @@ class HeadlessDialogBackend : public DialogBackend {
           Error(Format("Click: control %d is no button", step.id));
           return;
         }
-        focus_ = step.id;
+        MoveFocus(step.id);
         if (IsCheckBox(s->kind)) {
           s->check = s->check == 1 ? 0 : 1;
         } else if (IsRadio(s->kind)) {
@@ -650,7 +660,7 @@ class HeadlessDialogBackend : public DialogBackend {
           Error(Format("SelectItem: control %d has no item %d", step.id, step.index));
           return;
         }
-        focus_ = step.id;
+        MoveFocus(step.id);
         SetComboSelection(step.id, step.index);
         return;
       }

@@ -292,6 +292,7 @@ bool Spreadsheet::AcceptsTyping(int col, int row, std::string_view text) const {
 
 bool Spreadsheet::UserEdit(int col, int row, const std::string& text) {
   if (!AcceptsTyping(col, row, text)) return false;
+  FinishPendingRow();
   SheetCell* c = MutableCell(col, row);
   const bool changed = c->text != text;
   c->text = text;
@@ -304,12 +305,122 @@ bool Spreadsheet::UserEdit(int col, int row, const std::string& text) {
   return true;
 }
 
+bool Spreadsheet::UserEnter(int col, int row, const std::string& text) {
+  if (row != CursorRow()) return UserEdit(col, row, text);
+  if (!AcceptsTyping(col, row, text)) return false;
+  if (pendingRow_ != 0 && pendingRow_ != row) FinishPendingRow();
+  SheetCell* c = MutableCell(col, row);
+  const bool changed = c->text != text;
+  c->text = text;
+  c->isValue = !text.empty();
+  if (changed) {
+    pendingRow_ = row;
+    if (std::find(pendingCols_.begin(), pendingCols_.end(), col) == pendingCols_.end()) pendingCols_.push_back(col);
+  }
+  NotifyChanged();
+  return true;
+}
+
 void Spreadsheet::UserClick(int col, int row) {
   if (col < 0 || col > state_.columnCount) return;
   if (IsHeaderRow(row)) row = 0;
   if (row != 0 && (row < 1 || row > state_.rowCount)) return;
+  const bool inWaitingRow = col >= 1 && row >= 1 && row == pendingRow_;
+  if (!inWaitingRow && pendingRow_ != 0) {
+    // The clicked row is followed while the waiting changes are handled.
+    clickedRow_ = row;
+    FinishPendingRow();
+    row = clickedRow_;
+    clickedRow_ = 0;
+  }
+  if (col == 0 && row >= 1)
+    selectedRow_ = selectedRow_ == row ? 0 : row;
+  else
+    selectedRow_ = 0;
+  if (col >= 1 && row >= 1) {
+    tabStartCol_ = 0;
+    MoveCursorTo(col, row);
+  }
+  NotifyChanged();
   std::vector<Variant> args{Variant::I4(col), Variant::I4(row)};
   RaiseEvent(sheet::kEventCellClick, args);
+}
+
+int Spreadsheet::CursorCol() const { return std::clamp(cursorCol_, 1, std::max(1, state_.columnCount)); }
+
+int Spreadsheet::CursorRow() const { return std::clamp(cursorRow_, 1, std::max(1, state_.rowCount)); }
+
+void Spreadsheet::MoveCursorTo(int col, int row) {
+  const int before = CursorRow();
+  cursorCol_ = std::clamp(col, 1, std::max(1, state_.columnCount));
+  cursorRow_ = std::clamp(row, 1, std::max(1, state_.rowCount));
+  // The cursor is in place before the handlers run, so that it follows its
+  // row when they sort.
+  if (cursorRow_ != before) FinishPendingRow();
+  NotifyChanged();
+}
+
+void Spreadsheet::UserMoveCursor(int col, int row) {
+  tabStartCol_ = 0;
+  MoveCursorTo(col, row);
+}
+
+void Spreadsheet::UserKey(SheetKey key) {
+  const int col = CursorCol();
+  const int row = CursorRow();
+  const int lastCol = std::max(1, state_.columnCount);
+  const int lastRow = std::max(1, state_.rowCount);
+  switch (key) {
+    case SheetKey::kTab:
+      if (col < lastCol) {
+        if (tabStartCol_ == 0) tabStartCol_ = col;
+        MoveCursorTo(col + 1, row);
+      } else if (row < lastRow) {
+        tabStartCol_ = 0;
+        MoveCursorTo(1, row + 1);
+      }
+      return;
+    case SheetKey::kBackTab:
+      if (col > 1) {
+        MoveCursorTo(col - 1, row);
+      } else if (row > 1) {
+        tabStartCol_ = 0;
+        MoveCursorTo(lastCol, row - 1);
+      }
+      return;
+    case SheetKey::kEnter:
+    case SheetKey::kShiftEnter: {
+      const int target = tabStartCol_ != 0 ? tabStartCol_ : col;
+      tabStartCol_ = 0;
+      MoveCursorTo(target, key == SheetKey::kEnter ? row + 1 : row - 1);
+      return;
+    }
+    case SheetKey::kUp: UserMoveCursor(col, row - 1); return;
+    case SheetKey::kDown: UserMoveCursor(col, row + 1); return;
+    case SheetKey::kLeft: UserMoveCursor(col - 1, row); return;
+    case SheetKey::kRight: UserMoveCursor(col + 1, row); return;
+  }
+}
+
+void Spreadsheet::UserLeave() {
+  tabStartCol_ = 0;
+  FinishPendingRow();
+}
+
+void Spreadsheet::FinishPendingRow() {
+  if (finishing_) return;
+  finishing_ = true;
+  // Each handler may sort or delete rows: the waiting row is followed, and
+  // its remaining changes go with it (none when it was deleted).
+  while (pendingRow_ != 0 && !pendingCols_.empty()) {
+    const int col = pendingCols_.front();
+    pendingCols_.erase(pendingCols_.begin());
+    std::vector<Variant> args{Variant::I4(col), Variant::I4(pendingRow_)};
+    RaiseEvent(sheet::kEventCellChange, args);
+  }
+  pendingRow_ = 0;
+  pendingCols_.clear();
+  finishing_ = false;
 }
 
 int Spreadsheet::UserKeyPress(int keyCode) {
@@ -357,6 +468,11 @@ void Spreadsheet::ClearRow(int row) {
 void Spreadsheet::SetRowCount(int count) {
   state_.rowCount = std::clamp(count, 0, kSheetMaxDataRows);
   for (int r = state_.rowCount + 1; r <= kSheetMaxDataRows; ++r) ClearRow(r);
+  if (selectedRow_ > state_.rowCount) selectedRow_ = 0;
+  if (pendingRow_ > state_.rowCount) {
+    pendingRow_ = 0;
+    pendingCols_.clear();
+  }
 }
 
 void Spreadsheet::SetColumnCount(int count) {
@@ -431,6 +547,11 @@ bool Spreadsheet::SortRows(int col1, int row1, int col2, int row2, const Variant
   std::size_t i = 0;
   for (int r = row1; r <= row2; ++r)
     for (int c = col1; c <= col2; ++c) *MutableCell(c, r) = std::move(moved[i++]);
+  // The user's rows go where their cells went.
+  std::vector<int> placeOf(order.size());
+  for (std::size_t k = 0; k < order.size(); ++k) placeOf[static_cast<std::size_t>(order[k] - row1)] = row1 + static_cast<int>(k);
+  for (int* followed : {&cursorRow_, &pendingRow_, &clickedRow_, &selectedRow_})
+    if (*followed >= row1 && *followed <= row2) *followed = placeOf[static_cast<std::size_t>(*followed - row1)];
   return true;
 }
 
@@ -452,6 +573,17 @@ void Spreadsheet::DeleteRows(int row, int count) {
     kept.push_back(s);
   }
   state_.spans = std::move(kept);
+  // The user's rows below the deleted ones move up with them; a deleted row
+  // is no longer selected and has nothing left to report.
+  const auto follow = [&](int& followed, bool forgetDeleted) {
+    if (followed > last) followed -= n;
+    else if (followed >= row && forgetDeleted) followed = 0;
+  };
+  follow(cursorRow_, false);
+  follow(clickedRow_, false);
+  follow(selectedRow_, true);
+  follow(pendingRow_, true);
+  if (pendingRow_ == 0) pendingCols_.clear();
 }
 
 void Spreadsheet::DoPut(int dispid, const Variant& value) {

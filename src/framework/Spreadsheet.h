@@ -35,6 +35,15 @@
 // KeyPress (-603: the key code by reference; a handler that sets it to 0
 // drops the key) for every character the user types. The program's own calls
 // never raise an event.
+//
+// The user's cursor: the keys act on one data cell, the cursor. A text typed
+// into a cell of the cursor's row (UserEnter) is stored at once, but its
+// CellChange waits until the cursor leaves the row or the sheet loses the
+// focus, so that a handler which sorts the rows (the layer table) moves the
+// row only when the user has finished it. The cursor, the row that waits and
+// the row selected by a click on its number follow their rows when the
+// program sorts or deletes rows: the cursor stays on the row it was on, never
+// on a grid position that now holds another row.
 
 #include <map>
 #include <memory>
@@ -116,6 +125,18 @@ inline constexpr int kDescending = 2;
 }  // namespace sheet
 
 enum class CellAlign { Left, Right, Center };
+
+// The keys that move the user's cursor (Spreadsheet::UserKey).
+enum class SheetKey {
+  kTab,         // next column; from the last column the first of the next row
+  kBackTab,     // previous column; from the first the last of the previous row
+  kEnter,       // next row, in the column where a run of Tabs began
+  kShiftEnter,  // previous row, likewise
+  kUp,
+  kDown,
+  kLeft,
+  kRight,
+};
 enum class SheetScrollBars { None, Vertical, Horizontal, Both };
 
 struct SheetCell {
@@ -206,13 +227,36 @@ class Spreadsheet final : public HostedControl {
   // True when the user may leave this text in the cell (a number cell takes
   // digits, signs, '.', 'e' and 'E'; an empty text always).
   bool AcceptsTyping(int col, int row, std::string_view text) const;
-  // Stores a text the user typed; raises CellChange when the text changed.
-  // False when the cell cannot be edited or refuses the text.
+  // Stores a text the user typed and raises CellChange at once when the text
+  // changed (after the changes of a row that waits). False when the cell
+  // cannot be edited or refuses the text.
   bool UserEdit(int col, int row, const std::string& text);
-  // Raises CellClick with the address as the user sees it (header rows as 0).
+  // Like UserEdit, for a cell of the cursor's row: the text is stored at
+  // once, its CellChange is raised when the cursor leaves the row (or on
+  // UserLeave). A cell of another row is a UserEdit.
+  bool UserEnter(int col, int row, const std::string& text);
+  // A click: raises the changes of a row that waits (unless the click is on
+  // a data cell of that row), then CellClick with the address as the user
+  // sees it (header rows as 0; a row moved by the handlers of those changes
+  // is reported where it went). A click on a row number selects that row, or
+  // clears the selection when the row was selected; any other click clears
+  // it. A click on a data cell puts the cursor there.
   void UserClick(int col, int row);
   // Raises KeyPress; returns the key code as the handlers left it.
   int UserKeyPress(int keyCode);
+
+  // The cursor: a data cell within the counts ((1, 1) when there is none).
+  int CursorCol() const;
+  int CursorRow() const;
+  // Puts the cursor on a cell (kept within the counts); leaving the row
+  // raises the changes that wait for it.
+  void UserMoveCursor(int col, int row);
+  // Moves the cursor as the key does (see SheetKey).
+  void UserKey(SheetKey key);
+  // The sheet lost the keyboard focus: raises the changes that wait.
+  void UserLeave();
+  // The row selected by a click on its number, 0 for none.
+  int SelectedRow() const { return selectedRow_; }
 
  protected:
   std::string_view DispatchName(int dispid) const override;
@@ -260,12 +304,26 @@ class Spreadsheet final : public HostedControl {
   bool AddSpan(int col, int row, int cols, int rows);
   bool SortRows(int col1, int row1, int col2, int row2, const Variant& keys, const Variant& orders);
   void DeleteRows(int row, int count);
+  // The cursor without the memory of a run of Tabs.
+  void MoveCursorTo(int col, int row);
+  // Raises CellChange for every cell of the waiting row that changed.
+  void FinishPendingRow();
 
   friend class SpreadsheetFile;
 
   State state_;
   int handle_ = 0;
   SheetPrintOutcome lastPrintOutcome_ = SheetPrintOutcome::kCancelled;
+
+  // The user's side (not part of a copy).
+  int cursorCol_ = 1;
+  int cursorRow_ = 1;
+  int tabStartCol_ = 0;        // where the run of Tabs on this row began, 0 for none
+  int pendingRow_ = 0;         // the row whose changes wait, 0 for none
+  std::vector<int> pendingCols_;  // its changed columns, in the order typed
+  bool finishing_ = false;
+  int clickedRow_ = 0;         // the clicked row while the waiting changes are raised
+  int selectedRow_ = 0;
 };
 
 // The hosted control object for a template control of kind Spreadsheet or

@@ -238,7 +238,7 @@ std::vector<int> SheetRowEdges(const std::vector<int>& rows, int origin, int dpi
 // ---- cells --------------------------------------------------------------------------
 
 void PaintSheetCells(DeviceContext& dc, const Spreadsheet& sheet, const std::vector<int>& cols,
-                     const std::vector<int>& rows, Point origin) {
+                     const std::vector<int>& rows, Point origin, int selectedRow) {
   if (cols.empty() || rows.empty()) return;
   dc.Save();
   const std::vector<int> x = SheetColumnEdges(sheet, cols, origin.x, dc.PixelsPerInchX());
@@ -260,7 +260,9 @@ void PaintSheetCells(DeviceContext& dc, const Spreadsheet& sheet, const std::vec
       }
       const Rect cell{x[c1], y[r1], x[c2 + 1], y[r2 + 1]};
       if (cell.Width() <= 0 || cell.Height() <= 0) continue;
-      dc.FillRect(cell, Brush::Solid(sheet.BackColor(col, row)));
+      const bool selected = selectedRow >= 1 && row == selectedRow;
+      const ColorRef back = !selected ? sheet.BackColor(col, row) : col == 0 ? kSheetSelectionBack : kSheetSelectionTint;
+      dc.FillRect(cell, Brush::Solid(back));
       dc.SelectPen(grid);
       dc.MoveTo(cell.left, cell.bottom - 1);
       dc.LineTo(cell.right, cell.bottom - 1);
@@ -278,7 +280,8 @@ void PaintSheetCells(DeviceContext& dc, const Spreadsheet& sheet, const std::vec
       if (data != nullptr && data->type == kCellTypeCheckBox && row >= 1 && col >= 1) {
         DrawCheckBox(dc, cell, sheet.ShownText(col, row) == "1");
       } else {
-        DrawCellText(dc, cell, sheet.ShownText(col, row), sheet.Align(col, row), sheet.ForeColor(col, row),
+        const ColorRef fore = selected && col == 0 ? kSheetSelectionFore : sheet.ForeColor(col, row);
+        DrawCellText(dc, cell, sheet.ShownText(col, row), sheet.Align(col, row), fore,
                      sheet.CellSetting(col, row, sheet::kCellSetting373) == Variant::I4(kShrinkToFit));
       }
     }

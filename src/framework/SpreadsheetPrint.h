@@ -44,9 +44,16 @@ std::vector<int> SheetRowEdges(const std::vector<int>& rows, int origin, int dpi
 // Draws the cells of the given rows and columns as one block, the first cell's
 // top-left corner at device point `origin`, rows and columns placed one after
 // the other in the order given. A joined block is drawn as one cell over the
-// part of it that the lists hold.
+// part of it that the lists hold. The screen passes the row the user
+// selected: its number is drawn white on the selection colour and its cells
+// on a light tint of it (the paper never shows a selection).
 void PaintSheetCells(DeviceContext& dc, const Spreadsheet& sheet, const std::vector<int>& cols,
-                     const std::vector<int>& rows, Point origin);
+                     const std::vector<int>& rows, Point origin, int selectedRow = 0);
+
+// The colours of a selected row: its number cell and text, and its cells.
+inline constexpr ColorRef kSheetSelectionBack = RGB(0, 84, 166);
+inline constexpr ColorRef kSheetSelectionFore = RGB(255, 255, 255);
+inline constexpr ColorRef kSheetSelectionTint = RGB(204, 226, 247);
 
 // One line of a print header: its left, centred and right parts.
 struct PrintTextLine {

@@ -23,7 +23,8 @@ void DrawTiebackCompound(fw::DeviceContext& dc, int width, int height) {
 }
 
 const PictureRegistration registration({
-    Picture{kPictureTiebackCompound, "TIEBACK_COMPOUND", 97, 34, picture::kDialogGrey, &DrawTiebackCompound},
+    Picture{kPictureTiebackCompound, "TIEBACK_COMPOUND", 97, 34, picture::kDialogGrey, &DrawTiebackCompound,
+            true},
 });
 
 }  // namespace

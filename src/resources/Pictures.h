@@ -29,6 +29,9 @@ struct Picture {
   int height;
   fw::ColorRef background;
   PictureDrawFunction draw;
+  // Lettering without a box of its own: a dialog shows it on the dialog's
+  // background, its background colour taking the dialog's.
+  bool onDialogBackground = false;
 };
 
 // Resource numbers.

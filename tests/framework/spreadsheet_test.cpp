@@ -338,6 +338,177 @@ TEST(SpreadsheetTest, TheUserEditsOnlyNumberCellsWithTheCharactersOfANumber) {
   EXPECT_EQ(s.UserKeyPress('x'), 0);
 }
 
+// A sheet whose handlers do what the layer table's do: every change sorts
+// the rows by column 1, a click on a row number deletes that row. Every
+// event is logged.
+struct SortingTable {
+  Spreadsheet s;
+  Calls c{s};
+  EventLog events;
+  SortingTable() {
+    c.NumberCells();
+    c.SortKeys(1, sheet::kAscending);
+    s.SetEventSink([this](int dispid, std::vector<Variant>& args) {
+      std::string line = std::to_string(dispid);
+      for (const Variant& a : args) line += " " + std::to_string(a.AsInt());
+      events.lines.push_back(line);
+      if (dispid == sheet::kEventCellChange) c.Sort(1, 1, 5, c.DataRowCount());
+      if (dispid == sheet::kEventCellClick && args[0].AsInt() == 0 && args[1].AsInt() >= 1)
+        c.DeleteRows(args[1].AsInt(), 1);
+    });
+  }
+  // Rows 1.. with these elevations and, in column 2, a strength each.
+  void Rows(const std::vector<std::pair<const char*, const char*>>& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      c.Value(1, static_cast<int>(i) + 1, rows[i].first);
+      c.Value(2, static_cast<int>(i) + 1, rows[i].second);
+    }
+  }
+  std::vector<std::string> Row(int row) const { return {s.Text(1, row), s.Text(2, row)}; }
+  // Types into the cursor's cell as the keyboard does, then presses a key.
+  void Enter(const std::string& text, SheetKey then) {
+    ASSERT_TRUE(s.UserEnter(s.CursorCol(), s.CursorRow(), text));
+    s.UserKey(then);
+  }
+};
+
+// The entry of a new row: its elevation does not move it while the user
+// types the rest of it; leaving the row sorts it into place, each change
+// reported where the row then is, and the cursor stays on the next empty row.
+TEST(SpreadsheetTest, AnEnteredRowIsSortedWhenTheCursorLeavesIt) {
+  SortingTable t;
+  t.Rows({{"1.00", "10"}, {"2.00", "20"}, {"3.00", "30"}});
+  t.s.UserMoveCursor(1, 4);
+  t.Enter("0.3", SheetKey::kTab);
+  EXPECT_TRUE(t.events.lines.empty());
+  EXPECT_EQ(t.Row(4), (std::vector<std::string>{"0.3", ""}));
+  EXPECT_EQ(t.s.CursorCol(), 2);
+  EXPECT_EQ(t.s.CursorRow(), 4);
+  t.Enter("30", SheetKey::kEnter);  // back to the column where the Tabs began
+  EXPECT_EQ(t.events.lines, (std::vector<std::string>{"4 1 4", "4 2 1"}));
+  EXPECT_EQ(t.Row(1), (std::vector<std::string>{"0.3", "30"}));
+  EXPECT_EQ(t.Row(4), (std::vector<std::string>{"3.00", "30"}));
+  EXPECT_EQ(t.s.CursorCol(), 1);
+  EXPECT_EQ(t.s.CursorRow(), 5);
+}
+
+// Editing an existing row: the cursor goes to the row below, and stays on
+// that row (not on its grid position) when the sort moves it.
+TEST(SpreadsheetTest, TheCursorFollowsItsRowWhenTheSortMovesIt) {
+  SortingTable t;
+  t.Rows({{"1.00", "10"}, {"2.00", "20"}, {"3.00", "30"}});
+  t.s.UserMoveCursor(1, 1);
+  t.Enter("5", SheetKey::kEnter);  // 1.00 becomes 5: the row goes last
+  EXPECT_EQ(t.Row(3), (std::vector<std::string>{"5", "10"}));
+  EXPECT_EQ(t.s.CursorRow(), 1);  // the row of 2.00 it went down to
+  t.Enter("2.5", SheetKey::kDown);
+  EXPECT_EQ(t.Row(1), (std::vector<std::string>{"2.5", "20"}));
+  EXPECT_EQ(t.Row(2), (std::vector<std::string>{"3.00", "30"}));
+  // The focus leaving the sheet reports what waits; so does an edit
+  // elsewhere, before its own change.
+  t.events.lines.clear();
+  t.Enter("9", SheetKey::kRight);
+  EXPECT_TRUE(t.events.lines.empty());
+  t.s.UserLeave();
+  EXPECT_EQ(t.events.lines, (std::vector<std::string>{"4 1 2"}));
+  EXPECT_EQ(t.Row(3), (std::vector<std::string>{"9", "30"}));
+  EXPECT_EQ(t.s.CursorRow(), 3);
+  t.events.lines.clear();
+  ASSERT_TRUE(t.s.UserEnter(2, 3, "31"));
+  ASSERT_TRUE(t.s.UserEdit(1, 5, "0.1"));
+  EXPECT_EQ(t.events.lines, (std::vector<std::string>{"4 2 3", "4 1 5"}));
+  EXPECT_EQ(t.Row(1), (std::vector<std::string>{"0.1", ""}));
+}
+
+// A click on a row number while a row waits deletes the row the user
+// clicked, wherever the sort took it.
+TEST(SpreadsheetTest, AClickDeletesTheClickedRowAfterTheWaitingRowIsSorted) {
+  SortingTable t;
+  t.Rows({{"1.00", "10"}, {"2.00", "20"}, {"3.00", "30"}});
+  t.s.UserMoveCursor(1, 4);
+  t.Enter("0.5", SheetKey::kTab);
+  t.s.UserClick(0, 3);  // the row shown as 3: 3.00
+  EXPECT_EQ(t.events.lines, (std::vector<std::string>{"4 1 4", "5 0 4"}));
+  EXPECT_EQ(Column(t.s, 1, 4), (std::vector<std::string>{"0.5", "1.00", "2.00", ""}));
+  EXPECT_EQ(t.s.SelectedRow(), 0);  // the selected row went with the deletion
+  // A click in a cell of the waiting row keeps it waiting.
+  t.s.UserMoveCursor(1, 4);
+  t.Enter("0.1", SheetKey::kTab);
+  t.events.lines.clear();
+  t.s.UserClick(3, 4);
+  EXPECT_EQ(t.events.lines, (std::vector<std::string>{"5 3 4"}));
+  EXPECT_EQ(t.s.CursorCol(), 3);
+  t.s.UserClick(2, 2);
+  EXPECT_EQ(t.events.lines, (std::vector<std::string>{"5 3 4", "4 1 4", "5 2 3"}));
+  EXPECT_EQ(t.s.CursorRow(), 3);  // on 1.00, which the click hit
+}
+
+TEST(SpreadsheetTest, AClickOnARowNumberSelectsTheRowAndTheRowFollowsTheProgram) {
+  Spreadsheet s;
+  Calls c{s};
+  c.NumberCells();
+  c.SortKeys(1, sheet::kAscending);
+  for (int r = 1; r <= 4; ++r) c.Value(1, r, std::to_string(5 - r));  // 4 3 2 1
+  s.UserClick(0, 2);
+  EXPECT_EQ(s.SelectedRow(), 2);
+  s.UserClick(0, 2);  // the selected row again
+  EXPECT_EQ(s.SelectedRow(), 0);
+  s.UserClick(0, 3);
+  s.UserClick(0, -1000);  // the header
+  EXPECT_EQ(s.SelectedRow(), 0);
+  s.UserClick(0, 3);
+  s.UserClick(2, 1);  // a cell
+  EXPECT_EQ(s.SelectedRow(), 0);
+  s.UserClick(0, 2);  // "3"
+  c.Sort(1, 1, 5, 4);
+  EXPECT_EQ(s.SelectedRow(), 3);
+  c.DeleteRows(1, 1);
+  EXPECT_EQ(s.SelectedRow(), 2);
+  c.DeleteRows(2, 1);
+  EXPECT_EQ(s.SelectedRow(), 0);
+  s.UserClick(0, 3);
+  s.PutProperty(sheet::kRowCount, Variant::I4(2));
+  EXPECT_EQ(s.SelectedRow(), 0);
+}
+
+TEST(SpreadsheetTest, TabEnterAndTheArrowsMoveTheCursorWithinTheCounts) {
+  struct Case {
+    int col, row;
+    std::vector<SheetKey> keys;
+    int toCol, toRow;
+  };
+  using K = SheetKey;
+  const Case cases[] = {
+      {1, 1, {K::kTab, K::kTab}, 3, 1},
+      {2, 1, {K::kTab, K::kTab, K::kEnter}, 2, 2},   // back where the Tabs began
+      {5, 1, {K::kTab}, 1, 2},                       // from the last column
+      {5, 10, {K::kTab}, 5, 10},                     // nowhere to go
+      {1, 2, {K::kBackTab}, 5, 1},
+      {1, 1, {K::kBackTab}, 1, 1},
+      {3, 4, {K::kEnter, K::kEnter}, 3, 6},
+      {3, 4, {K::kTab, K::kShiftEnter}, 3, 3},
+      {3, 4, {K::kTab, K::kRight, K::kEnter}, 5, 5},  // an arrow ends the run of Tabs
+      {1, 1, {K::kUp, K::kLeft}, 1, 1},
+      {5, 10, {K::kDown, K::kRight, K::kEnter}, 5, 10},
+      {2, 2, {K::kDown, K::kRight, K::kLeft, K::kUp}, 2, 2},
+  };
+  for (const Case& k : cases) {
+    Spreadsheet s;
+    s.PutProperty(sheet::kRowCount, Variant::I4(10));
+    s.UserMoveCursor(k.col, k.row);
+    for (SheetKey key : k.keys) s.UserKey(key);
+    EXPECT_EQ(s.CursorCol(), k.toCol) << k.col << "," << k.row;
+    EXPECT_EQ(s.CursorRow(), k.toRow) << k.col << "," << k.row;
+  }
+  // The cursor stays within counts that shrink.
+  Spreadsheet s;
+  s.UserMoveCursor(5, 90);
+  s.PutProperty(sheet::kColumnCount, Variant::I4(3));
+  s.PutProperty(sheet::kRowCount, Variant::I4(20));
+  EXPECT_EQ(s.CursorCol(), 3);
+  EXPECT_EQ(s.CursorRow(), 20);
+}
+
 TEST(SpreadsheetTest, ColoursAndAlignmentAsTheCallersSetThem) {
   Spreadsheet s;
   Calls c{s};

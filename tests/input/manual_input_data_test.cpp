@@ -247,6 +247,94 @@ TEST_F(ManualInputDataTest, OkStoresTheTypedTableAndItsTypes) {
   EXPECT_EQ(t.typeRfInstallation[4], static_cast<double>(1.2f));
 }
 
+// Keys as the sheet's window passes them on: the characters of an entry
+// (each a KeyPress), '\t' Tab, '\b' Shift+Tab, '\n' Enter; an entry ends
+// with the key after it.
+void TypeKeys(fw::Spreadsheet& sheet, std::string_view keys) {
+  std::string entry;
+  bool typing = false;
+  for (char ch : keys) {
+    if (ch != '\t' && ch != '\n' && ch != '\b') {
+      const int key = sheet.UserKeyPress(static_cast<unsigned char>(ch));
+      if (key > 0) entry += static_cast<char>(key);
+      typing = true;
+      continue;
+    }
+    if (typing) {
+      ASSERT_TRUE(sheet.UserEnter(sheet.CursorCol(), sheet.CursorRow(), entry)) << entry;
+    }
+    entry.clear();
+    typing = false;
+    sheet.UserKey(ch == '\t' ? fw::SheetKey::kTab : ch == '\b' ? fw::SheetKey::kBackTab : fw::SheetKey::kEnter);
+  }
+}
+
+// The whole table typed with the keyboard alone, the layers in no order of
+// elevation, each row from its elevation to its RFc: every value stays with
+// the layer it was typed for, whatever the sort does, and OK stores the
+// layers ascending.
+TEST_F(ManualInputDataTest, ATableTypedByKeyboardInAnyOrderKeepsEveryValueWithItsLayer) {
+  SetLayers({});
+  const std::vector<std::vector<std::string>> typed = {
+      {"3.3", "41", "1.21", "1.11", "2.51"}, {"0.5", "42", "1.22", "1.12", "2.52"},
+      {"5.1", "43", "1.23", "1.13", "2.53"}, {"1.7", "44", "1.24", "1.14", "2.54"},
+      {"4.2", "45", "1.25", "1.15", "2.55"}};
+  CManualInputDataDlg dlg;
+  Script s;
+  s.Inspect([&] {
+    auto* sheet = dynamic_cast<fw::Spreadsheet*>(dlg.HostedControlOf(kLayerGridId));
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->CursorRow(), 1);
+    for (const std::vector<std::string>& row : typed)
+      TypeKeys(*sheet, row[0] + "\t" + row[1] + "\t" + row[2] + "\t" + row[3] + "\t" + row[4] + "\n");
+    EXPECT_EQ(dlg.GetText(kLayerCountId), "5");
+    EXPECT_EQ(sheet->CursorCol(), 1);
+    EXPECT_EQ(sheet->CursorRow(), 6);  // the next empty row
+  });
+  s.Focus(IDOK).Click(IDOK);
+  int result = 0;
+  const fw::DialogRecord& r = Run(dlg, s, &result);
+  EXPECT_TRUE(r.scriptErrors.empty());
+  ASSERT_EQ(result, IDOK);
+  const ProjectInput& in = Input();
+  ASSERT_EQ(in.layerCount, 5);
+  const std::size_t ascending[] = {1, 3, 0, 4, 2};
+  for (std::size_t i = 0; i < 5; ++i) {
+    const std::vector<std::string>& row = typed[ascending[i]];
+    SCOPED_TRACE(row[0]);
+    EXPECT_EQ(in.layerElevation[i], CManualInputDataDlg::RoundDecimals(std::stof(row[0]), 2));
+    EXPECT_EQ(in.layerUltimateStrength[i], static_cast<double>(std::stof(row[1])));
+    EXPECT_EQ(in.layerRfInstallation[i], static_cast<double>(std::stof(row[2])));
+    EXPECT_EQ(in.layerRfDurability[i], static_cast<double>(std::stof(row[3])));
+    EXPECT_EQ(in.layerRfCreep[i], static_cast<double>(std::stof(row[4])));
+  }
+}
+
+// A row left half typed is reported when the focus leaves the sheet: OK
+// counts and checks it.
+TEST_F(ManualInputDataTest, ARowStillBeingTypedCountsWhenTheFocusGoesToOk) {
+  SetLayers({{1, 10, 1.2, 1.1, 2.5}});
+  CManualInputDataDlg dlg;
+  Script s;
+  s.Inspect([&] {
+    auto* sheet = dynamic_cast<fw::Spreadsheet*>(dlg.HostedControlOf(kLayerGridId));
+    ASSERT_NE(sheet, nullptr);
+    sheet->UserMoveCursor(1, 2);
+    TypeKeys(*sheet, "0.5\t20\t");
+    EXPECT_EQ(dlg.GetText(kLayerCountId), "1");  // not yet
+  });
+  s.Focus(IDOK).Inspect([&] { EXPECT_EQ(dlg.GetText(kLayerCountId), "2"); });
+  s.Click(IDOK).Answer(Script().Enter());  // its empty reduction factors fail
+  int result = 0;
+  const fw::DialogRecord& r = Run(dlg, s, &result);
+  const fw::DialogRecord* refusal = session.Find("IDD_POLICING");
+  ASSERT_NE(refusal, nullptr);
+  EXPECT_NE(refusal->Text(kMessageTextId).find("installation damage"), std::string::npos);
+  EXPECT_NE(refusal->Text(kMessageTextId).find("layer #1 )"), std::string::npos);
+  EXPECT_EQ(r.Sheet(kLayerGridId)->Text(2, 1), "20");  // the new layer went first
+  EXPECT_EQ(result, IDCANCEL);
+}
+
 TEST_F(ManualInputDataTest, EnglishUnitsAreStoredBackInSi) {
   Input().unitSystem = 1;
   CManualInputDataDlg dlg;

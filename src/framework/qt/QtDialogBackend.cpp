@@ -39,6 +39,7 @@
 #include "framework/qt/QtPainterDC.h"
 #include "framework/qt/QtPictures.h"
 #include "framework/qt/QtSpreadsheet.h"
+#include "resources/Pictures.h"
 
 namespace tervane::fw {
 
@@ -747,6 +748,13 @@ void QtDialogBackend::Impl::ApplyBackground() {
   }
   pal.setColor(QPalette::Disabled, QPalette::Window, QColorOf(color));
   window->setPalette(pal);
+  // Lettering pictures stand on the dialog's background.
+  for (Control& c : controls) {
+    auto* l = qobject_cast<QLabel*>(c.widget);
+    if (l == nullptr || c.tmpl.kind != ControlKind::Picture) continue;
+    const res::Picture* picture = res::FindPicture(c.tmpl.pictureId);
+    if (picture != nullptr && picture->onDialogBackground) l->setPixmap(PicturePixmapOn(c.tmpl.pictureId, color));
+  }
   // Read-only edit fields show the dialog's colour as well.
   for (Control& c : controls) {
     auto* e = qobject_cast<QLineEdit*>(c.widget);
@@ -774,6 +782,13 @@ void QtDialogBackend::Impl::Teardown() {
 
 bool QtDialogBackend::Impl::Key(QKeyEvent* e, QWidget* target) {
   const int key = e->key();
+  // A spreadsheet takes Tab and Enter while the user types into its cells.
+  for (QWidget* w = target; w != nullptr && w != window; w = w->parentWidget()) {
+    if (auto* sheet = dynamic_cast<QtSpreadsheetWidget*>(w)) {
+      if (sheet->TakesKey(*e)) return false;
+      break;
+    }
+  }
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {

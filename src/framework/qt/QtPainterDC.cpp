@@ -45,6 +45,14 @@ QString TextFor(const Font& font, std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// Windows and pixmaps are on the screen; printers, PDF writers and images
+// are taken for paper unless told otherwise.
+bool IsScreenDevice(const QPaintDevice* device) {
+  if (device == nullptr) return false;
+  const int type = device->devType();
+  return type == QInternal::Widget || type == QInternal::Pixmap;
+}
+
 QPolygon ToPolygon(const std::vector<Point>& points) {
   QPolygon polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
@@ -59,7 +67,8 @@ QtPainterDC::QtPainterDC(QPainter& painter)
                         painter.device() ? painter.device()->logicalDpiY() : 96,
                         painter.device() ? Size{painter.device()->width(), painter.device()->height()} : Size{}),
       device_(painter.device()),
-      painter_(&painter) {
+      painter_(&painter),
+      screenText_(IsScreenDevice(painter.device())) {
   // The painter goes back to its owner as it came.
   if (Active()) {
     painter_->save();
@@ -71,14 +80,23 @@ QtPainterDC::QtPainterDC(QPainter& painter)
 QtPainterDC::QtPainterDC(QPaintDevice& device)
     : DeviceContextBase(device.logicalDpiX(), device.logicalDpiY(), Size{device.width(), device.height()}),
       device_(&device),
-      ownPainter_(std::make_unique<QPainter>()) {
+      ownPainter_(std::make_unique<QPainter>()),
+      screenText_(IsScreenDevice(&device)) {
   painter_ = ownPainter_.get();
   if (painter_->begin(&device)) PreparePainter();
 }
 
 QtPainterDC::QtPainterDC(QPaintDevice& device, int dpiX, int dpiY, Size deviceSize)
-    : DeviceContextBase(dpiX, dpiY, deviceSize), device_(&device), ownPainter_(std::make_unique<QPainter>()) {
+    : DeviceContextBase(dpiX, dpiY, deviceSize),
+      device_(&device),
+      ownPainter_(std::make_unique<QPainter>()),
+      screenText_(IsScreenDevice(&device)) {
   painter_ = ownPainter_.get();
+}
+
+void QtPainterDC::SetScreenText(bool screen) {
+  screenText_ = screen;
+  if (Active()) painter_->setRenderHint(QPainter::TextAntialiasing, screenText_);
 }
 
 QtPainterDC::~QtPainterDC() {
@@ -89,7 +107,7 @@ QtPainterDC::~QtPainterDC() {
 void QtPainterDC::PreparePainter() {
   if (!Active()) return;
   painter_->setRenderHint(QPainter::Antialiasing, false);
-  painter_->setRenderHint(QPainter::TextAntialiasing, false);
+  painter_->setRenderHint(QPainter::TextAntialiasing, screenText_);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
@@ -135,8 +153,15 @@ QFont QtPainterDC::ToQFont(const Font& font) const {
   qfont.setBold(resolved.bold);
   qfont.setItalic(resolved.italic);
   qfont.setKerning(false);
-  qfont.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
-  qfont.setHintingPreference(QFont::PreferFullHinting);
+  if (screenText_) {
+    // Grey edges (no colour fringes on any screen), and hinting that keeps
+    // the letters' heights on the pixel grid without bending their shapes.
+    qfont.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    qfont.setHintingPreference(paperMetrics_ ? QFont::PreferFullHinting : QFont::PreferVerticalHinting);
+  } else {
+    qfont.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    qfont.setHintingPreference(QFont::PreferFullHinting);
+  }
   return qfont;
 }
 

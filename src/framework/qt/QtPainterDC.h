@@ -5,6 +5,13 @@
 // in device pixels; the painter's own transform is never touched, so text in
 // the twips mapping stands upright. The painter draws without antialiasing;
 // see DeviceContext.h for the semantics this class keeps.
+//
+// Text for the screen (a widget or a pixmap, and the images of the previews)
+// is antialiased and hinted only vertically, so that small figures stay
+// legible; text for paper (printers, PDF files, other images) is drawn with
+// hard edges and full hinting. Both place text by the same rules; a screen
+// image of a printed page keeps the paper's hinting, so that it measures its
+// texts as the printer does.
 
 #include <QFont>
 #include <QPaintDevice>
@@ -47,8 +54,13 @@ class QtPainterDC : public DeviceContextBase {
   void StretchImage(const Rect& dest, const Image& image) override;
 
   // The Qt font that draws a Font on this device (family, pixel size, bold,
-  // italic, no antialiasing, no kerning).
+  // italic, no kerning; antialiased for the screen only).
   QFont ToQFont(const Font& font) const;
+
+  // Whether text is drawn for the screen (see above); the device decides
+  // unless told. Set it before drawing.
+  bool ScreenText() const { return screenText_; }
+  void SetScreenText(bool screen);
 
  protected:
   // For printers: the painter is begun and ended by the derived class.
@@ -56,6 +68,9 @@ class QtPainterDC : public DeviceContextBase {
   QPainter& Painter() { return *painter_; }
   // Applies the painter settings every drawing relies on (after begin()).
   void PreparePainter();
+  // Screen text measured as on paper (full hinting): for a page laid out at
+  // a printer's resolution and shown smaller.
+  void KeepPaperMetrics() { paperMetrics_ = true; }
 
  private:
   bool Active() const;
@@ -66,6 +81,8 @@ class QtPainterDC : public DeviceContextBase {
   QPainter* painter_ = nullptr;
   std::unique_ptr<QPainter> ownPainter_;
   bool borrowedSaved_ = false;
+  bool screenText_ = false;
+  bool paperMetrics_ = false;
 };
 
 }  // namespace tervane::fw

@@ -46,6 +46,24 @@ QPixmap PicturePixmap(int pictureId) { return ToPixmap(res::FindPicture(pictureI
 
 QPixmap PicturePixmap(const std::string& name) { return ToPixmap(res::FindPicture(std::string_view(name))); }
 
+QPixmap PicturePixmapOn(int pictureId, ColorRef dialogBackground) {
+  const res::Picture* picture = res::FindPicture(pictureId);
+  if (picture == nullptr || !picture->onDialogBackground || picture->background == dialogBackground)
+    return ToPixmap(picture);
+  // The picture's letters have hard edges, so its own background is exactly
+  // the pixels of its colour.
+  QImage image = ToQImage(RenderPicture(*picture)).convertToFormat(QImage::Format_RGB32);
+  if (image.isNull()) return QPixmap();
+  const QRgb own = qRgb(picture->background.r, picture->background.g, picture->background.b);
+  const QRgb dialog = qRgb(dialogBackground.r, dialogBackground.g, dialogBackground.b);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if ((line[x] | 0xFF000000) == (own | 0xFF000000)) line[x] = dialog;
+  }
+  return QPixmap::fromImage(image);
+}
+
 QPushButton* MakePictureButton(const std::string& caption, QWidget* parent) {
   QPixmap up = PicturePixmap(caption + "U");
   if (up.isNull()) return nullptr;

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "framework/DeviceContext.h"  // ColorRef
+
 class QPushButton;
 class QWidget;
 
@@ -15,6 +17,9 @@ namespace tervane::fw {
 // The picture of that number, or a null pixmap when the program has none.
 QPixmap PicturePixmap(int pictureId);
 QPixmap PicturePixmap(const std::string& name);
+// The picture as a dialog with that background shows it: lettering made to
+// stand on the dialog's background gets it in place of its own.
+QPixmap PicturePixmapOn(int pictureId, ColorRef dialogBackground);
 
 // A push button whose faces are the pictures named by `caption` followed by
 // "U" (up), "D" (down) and "F" (focused); it has the size of its up picture.

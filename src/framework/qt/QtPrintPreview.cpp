@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/qt/QtPainterDC.h"
@@ -21,6 +22,35 @@ namespace {
 const QColor kDeskColour(128, 128, 128);
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+// The resolution a page is laid out at before it is shown: that of the PDF
+// files and of most printers. Laid out at the small resolution of the screen
+// instead, every text would be measured with its own rounding (whole pixel
+// sizes, hinted advances) and come out relatively wider or narrower than on
+// paper, so that a label could run over the value beside it.
+constexpr int kPageLayoutDpi = 600;
+
+// A page image drawn as a printer of kPageLayoutDpi lays the page out: the
+// device context works in that printer's pixels, the painter scales them
+// down to the image.
+class PageImageDC final : public QtPainterDC {
+ public:
+  PageImageDC(QImage& image, int ppi)
+      : QtPainterDC(image, kPageLayoutDpi, kPageLayoutDpi,
+                    Size{LayoutPixels(image.width(), ppi), LayoutPixels(image.height(), ppi)}) {
+    SetScreenText(true);
+    KeepPaperMetrics();
+    if (!Painter().begin(&image)) return;
+    PreparePainter();
+    const double scale = static_cast<double>(ppi) / kPageLayoutDpi;
+    Painter().scale(scale, scale);
+  }
+
+ private:
+  static int LayoutPixels(int pixels, int ppi) {
+    return static_cast<int>(static_cast<long long>(pixels) * kPageLayoutDpi / std::max(ppi, 1));
+  }
+};
 
 }  // namespace
 
@@ -64,7 +94,7 @@ QImage QtPrintPreviewWidget::RenderPage(PageSource& source, int page, int pixels
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
   {
-    QtPainterDC dc(image);
+    PageImageDC dc(image, ppi);
     DrawSourcePage(dc, source, page);
   }
   return image;

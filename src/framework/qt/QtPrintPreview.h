@@ -43,7 +43,8 @@ class QtPrintPreviewWidget : public QWidget {
   QWidget* ClientArea() const;
 
   // The printable area of one page as the preview paints it: white, the page
-  // drawn at `pixelsPerInch`, cut to the printable area.
+  // laid out as a printer lays it out (text measured at a printer's
+  // resolution) and drawn at `pixelsPerInch`, cut to the printable area.
   static QImage RenderPage(PageSource& source, int page, int pixelsPerInch, const PreviewPaper& paper);
 
  protected:

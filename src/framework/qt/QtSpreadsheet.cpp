@@ -1,5 +1,6 @@
 #include "framework/qt/QtSpreadsheet.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,9 +31,11 @@ constexpr ColorRef kBeyondSheet = RGB(200, 200, 200);
 constexpr int kPreviewMargin = 12;
 
 // A device context with its own painter on a device, at a resolution of our choice.
+// Its text is for the screen (the sheet's window, the preview's page images).
 class FixedDpiDC final : public QtPainterDC {
  public:
   FixedDpiDC(QPaintDevice& device, int dpi, Size size) : QtPainterDC(device, dpi, dpi, size) {
+    SetScreenText(true);
     if (Painter().begin(&device)) PreparePainter();
   }
 };
@@ -149,8 +152,6 @@ bool QtSpreadsheetWidget::CellAt(const QPoint& at, int& col, int& row) const {
 
 void QtSpreadsheetWidget::SheetChanged() {
   if (closing_) return;
-  currentCol_ = std::clamp(currentCol_, 1, std::max(1, sheet_->ColumnCount()));
-  currentRow_ = std::clamp(currentRow_, 1, std::max(1, sheet_->RowCount()));
   UpdateScrollBars();
   if (editor_ != nullptr) {
     const QRect r = CellRect(editCol_, editRow_);
@@ -161,6 +162,10 @@ void QtSpreadsheetWidget::SheetChanged() {
   }
   viewport()->update();
 }
+
+int QtSpreadsheetWidget::CurrentCol() const { return sheet_->CursorCol(); }
+
+int QtSpreadsheetWidget::CurrentRow() const { return sheet_->CursorRow(); }
 
 void QtSpreadsheetWidget::UpdateScrollBars() {
   const QSize size = viewport()->size();
@@ -214,9 +219,9 @@ void QtSpreadsheetWidget::paintEvent(QPaintEvent*) {
   FixedDpiDC dc(*viewport(), kScreenDpi, Size{size.width(), size.height()});
   dc.FillRect(Rect{0, 0, size.width(), size.height()}, Brush::Solid(kBeyondSheet));
   const Layout l = MakeLayout();
-  PaintSheetCells(dc, *sheet_, l.cols, l.rows, Point{0, 0});
+  PaintSheetCells(dc, *sheet_, l.cols, l.rows, Point{0, 0}, sheet_->SelectedRow());
   if (hasFocus() && editor_ == nullptr) {
-    const QRect r = CellRect(currentCol_, currentRow_);
+    const QRect r = CellRect(CurrentCol(), CurrentRow());
     if (!r.isEmpty()) {
       dc.SelectPen(Pen::Solid(2, kBlack));
       dc.SelectBrush(Brush::Hollow());
@@ -252,13 +257,55 @@ void QtSpreadsheetWidget::focusInEvent(QFocusEvent* e) {
 
 void QtSpreadsheetWidget::focusOutEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusOutEvent(e);
+  // The focus going to the cell editor stays in the sheet; a menu that pops
+  // up gives it back.
+  if (e->reason() != Qt::PopupFocusReason && editor_ == nullptr && FocusLeftSheet()) sheet_->UserLeave();
   viewport()->update();
 }
 
+bool QtSpreadsheetWidget::FocusLeftSheet() const {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus == nullptr || (focus != this && !isAncestorOf(focus));
+}
+
+bool QtSpreadsheetWidget::TakesKey(const QKeyEvent& e) const {
+  if ((e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) return false;
+  switch (e.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return editor_ != nullptr || sheet_->CanUserEdit(CurrentCol(), CurrentRow());
+    default:
+      return false;
+  }
+}
+
+bool QtSpreadsheetWidget::event(QEvent* e) {
+  // Tab moves between the cells here, not to the dialog's next control.
+  if (e->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(e);
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && TakesKey(*key)) {
+      keyPressEvent(key);
+      return true;
+    }
+  }
+  return QAbstractScrollArea::event(e);
+}
+
 void QtSpreadsheetWidget::MoveCurrent(int col, int row) {
-  currentCol_ = std::clamp(col, 1, std::max(1, sheet_->ColumnCount()));
-  currentRow_ = std::clamp(row, 1, std::max(1, sheet_->RowCount()));
-  EnsureVisible(currentCol_, currentRow_);
+  QPointer<QtSpreadsheetWidget> alive(this);
+  sheet_->UserMoveCursor(col, row);  // leaving a row lets the dialog handle it
+  if (!alive) return;
+  EnsureVisible(CurrentCol(), CurrentRow());
+  viewport()->update();
+}
+
+void QtSpreadsheetWidget::CursorKey(SheetKey key) {
+  QPointer<QtSpreadsheetWidget> alive(this);
+  sheet_->UserKey(key);
+  if (!alive) return;
+  EnsureVisible(CurrentCol(), CurrentRow());
   viewport()->update();
 }
 
@@ -267,94 +314,112 @@ void QtSpreadsheetWidget::mousePressEvent(QMouseEvent* e) {
     QAbstractScrollArea::mousePressEvent(e);
     return;
   }
+  QPointer<QtSpreadsheetWidget> alive(this);
   if (editor_ != nullptr) CommitEdit(false);
+  if (!alive) return;
   if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
   int col = 0, row = 0;
   if (!CellAt(e->position().toPoint(), col, row)) return;
-  if (col >= 1 && row >= 1) {
-    currentCol_ = col;
-    currentRow_ = row;
-    viewport()->update();
-  }
-  QPointer<QtSpreadsheetWidget> alive(this);
-  sheet_->UserClick(col, row);
+  sheet_->UserClick(col, row);  // moves the cursor to a data cell, then tells the dialog
   if (!alive) return;
+  viewport()->update();
 }
 
 void QtSpreadsheetWidget::mouseDoubleClickEvent(QMouseEvent* e) {
   int col = 0, row = 0;
   if (e->button() == Qt::LeftButton && CellAt(e->position().toPoint(), col, row) && sheet_->CanUserEdit(col, row))
-    OpenEditor(col, row, ToQString(sheet_->Text(col, row)), true);
+    OpenEditor(col, row, ToQString(sheet_->Text(col, row)), true, false);
 }
 
 void QtSpreadsheetWidget::keyPressEvent(QKeyEvent* e) {
   const int pageRows = std::max(1, verticalScrollBar()->pageStep());
+  const int col = CurrentCol();
+  const int row = CurrentRow();
+  const bool shift = (e->modifiers() & Qt::ShiftModifier) != 0;
+  const bool ctrl = (e->modifiers() & Qt::ControlModifier) != 0;
   switch (e->key()) {
-    case Qt::Key_Up: MoveCurrent(currentCol_, currentRow_ - 1); return;
-    case Qt::Key_Down: MoveCurrent(currentCol_, currentRow_ + 1); return;
-    case Qt::Key_Left: MoveCurrent(currentCol_ - 1, currentRow_); return;
-    case Qt::Key_Right: MoveCurrent(currentCol_ + 1, currentRow_); return;
-    case Qt::Key_PageUp: MoveCurrent(currentCol_, currentRow_ - pageRows); return;
-    case Qt::Key_PageDown: MoveCurrent(currentCol_, currentRow_ + pageRows); return;
-    case Qt::Key_Home: MoveCurrent(1, (e->modifiers() & Qt::ControlModifier) ? 1 : currentRow_); return;
-    case Qt::Key_End:
-      MoveCurrent(sheet_->ColumnCount(), (e->modifiers() & Qt::ControlModifier) ? sheet_->RowCount() : currentRow_);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      if (ctrl) {
+        focusNextPrevChild(e->key() == Qt::Key_Tab && !shift);
+        return;
+      }
+      if (!TakesKey(*e)) break;
+      CursorKey(e->key() == Qt::Key_Backtab || shift ? SheetKey::kBackTab : SheetKey::kTab);
       return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!TakesKey(*e)) break;
+      CursorKey(shift ? SheetKey::kShiftEnter : SheetKey::kEnter);
+      return;
+    case Qt::Key_Up: CursorKey(SheetKey::kUp); return;
+    case Qt::Key_Down: CursorKey(SheetKey::kDown); return;
+    case Qt::Key_Left: CursorKey(SheetKey::kLeft); return;
+    case Qt::Key_Right: CursorKey(SheetKey::kRight); return;
+    case Qt::Key_PageUp: MoveCurrent(col, row - pageRows); return;
+    case Qt::Key_PageDown: MoveCurrent(col, row + pageRows); return;
+    case Qt::Key_Home: MoveCurrent(1, ctrl ? 1 : row); return;
+    case Qt::Key_End: MoveCurrent(sheet_->ColumnCount(), ctrl ? sheet_->RowCount() : row); return;
     case Qt::Key_F2:
-      if (sheet_->CanUserEdit(currentCol_, currentRow_))
-        OpenEditor(currentCol_, currentRow_, ToQString(sheet_->Text(currentCol_, currentRow_)), false);
+      if (sheet_->CanUserEdit(col, row)) OpenEditor(col, row, ToQString(sheet_->Text(col, row)), false, false);
       return;
     case Qt::Key_Delete:
-      if (sheet_->CanUserEdit(currentCol_, currentRow_)) sheet_->UserEdit(currentCol_, currentRow_, std::string());
+      if (sheet_->CanUserEdit(col, row)) sheet_->UserEnter(col, row, std::string());
       return;
     default:
       break;
   }
   const QString text = e->text();
   if (text.size() == 1 && text.at(0).isPrint() && (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
-    if (!sheet_->CanUserEdit(currentCol_, currentRow_)) return;
-    const int col = currentCol_;
-    const int row = currentRow_;
+    if (!sheet_->CanUserEdit(col, row)) return;
     QPointer<QtSpreadsheetWidget> alive(this);
     const int key = sheet_->UserKeyPress(text.at(0).unicode());
     if (!alive || key <= 0) return;
     const QString typed(QChar(static_cast<char16_t>(key)));
-    if (sheet_->AcceptsTyping(col, row, FromQString(typed))) OpenEditor(col, row, typed, false);
+    if (sheet_->AcceptsTyping(col, row, FromQString(typed))) OpenEditor(col, row, typed, false, true);
     return;
   }
   QAbstractScrollArea::keyPressEvent(e);
 }
 
-void QtSpreadsheetWidget::OpenEditor(int col, int row, const QString& text, bool selectAll) {
+void QtSpreadsheetWidget::OpenEditor(int col, int row, const QString& text, bool selectAll, bool entry) {
   if (editor_ != nullptr) CommitEdit(true);
   EnsureVisible(col, row);
   const QRect r = CellRect(col, row);
   if (r.isEmpty()) return;
-  currentCol_ = col;
-  currentRow_ = row;
-  editCol_ = col;
-  editRow_ = row;
+  if (col != CurrentCol() || row != CurrentRow()) {
+    // (Typing at the cursor keeps the run of Tabs that Enter returns from.)
+    QPointer<QtSpreadsheetWidget> alive(this);
+    sheet_->UserMoveCursor(col, row);
+    if (!alive) return;
+  }
+  editCol_ = sheet_->CursorCol();
+  editRow_ = sheet_->CursorRow();
+  entry_ = entry;
   editor_ = new QLineEdit(viewport());
   editor_->setFrame(false);
   editor_->setFont(font());
   editor_->setAlignment(sheet_->Align(col, row) == CellAlign::Right    ? Qt::AlignRight | Qt::AlignVCenter
                         : sheet_->Align(col, row) == CellAlign::Center ? Qt::AlignHCenter | Qt::AlignVCenter
                                                                        : Qt::AlignLeft | Qt::AlignVCenter);
-  editor_->setValidator(new CellValidator(editor_, *sheet_, col, row));
+  editor_->setValidator(new CellValidator(editor_, *sheet_, editCol_, editRow_));
   editor_->setText(text);
   if (selectAll) editor_->selectAll();
-  editor_->setGeometry(r);
+  editor_->setGeometry(CellRect(editCol_, editRow_));
   editor_->installEventFilter(this);
   editor_->show();
   editor_->setFocus(Qt::OtherFocusReason);
   viewport()->update();
 }
 
-void QtSpreadsheetWidget::CloseEditor() {
+void QtSpreadsheetWidget::CloseEditor(bool focusSheet) {
   QLineEdit* e = editor_;
   editor_ = nullptr;
   if (e == nullptr) return;
   e->removeEventFilter(this);
+  // The sheet takes the focus before the editor goes, so that it does not
+  // pass to the dialog's next control on the way.
+  if (focusSheet) setFocus(Qt::OtherFocusReason);
   e->hide();
   e->deleteLater();
   viewport()->update();
@@ -366,40 +431,55 @@ void QtSpreadsheetWidget::CommitEdit(bool keepFocus) {
   const bool hadFocus = editor_->hasFocus();
   const int col = editCol_;
   const int row = editRow_;
-  CloseEditor();
-  if (keepFocus && hadFocus) setFocus(Qt::OtherFocusReason);
+  CloseEditor(keepFocus && hadFocus);
   // The dialog may do anything in its handler; the sheet stays alive until
   // its window goes (a window that closes meanwhile is deleted later).
-  sheet_->UserEdit(col, row, text);
+  sheet_->UserEnter(col, row, text);
 }
 
 void QtSpreadsheetWidget::CancelEdit() {
   const bool hadFocus = editor_ != nullptr && editor_->hasFocus();
-  CloseEditor();
-  if (hadFocus) setFocus(Qt::OtherFocusReason);
+  CloseEditor(hadFocus);
 }
 
 bool QtSpreadsheetWidget::EditorKey(QKeyEvent* e) {
+  const bool shift = (e->modifiers() & Qt::ShiftModifier) != 0;
+  const bool ctrl = (e->modifiers() & Qt::ControlModifier) != 0;
+  const bool plain = (e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+  const auto commitThen = [&](SheetKey key) {
+    QPointer<QtSpreadsheetWidget> alive(this);
+    CommitEdit(true);
+    if (alive) CursorKey(key);
+    return true;
+  };
   switch (e->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
-      const int col = editCol_, row = editRow_;
-      QPointer<QtSpreadsheetWidget> alive(this);
-      CommitEdit(true);
-      if (alive) MoveCurrent(col, row + 1);
-      return true;
-    }
+    case Qt::Key_Enter:
+      if (ctrl) return true;
+      return commitThen(shift ? SheetKey::kShiftEnter : SheetKey::kEnter);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      if (ctrl) {
+        // Ends the entry, then the focus goes to the dialog's next control.
+        QPointer<QtSpreadsheetWidget> alive(this);
+        CommitEdit(true);
+        if (alive) focusNextPrevChild(e->key() == Qt::Key_Tab && !shift);
+        return true;
+      }
+      return commitThen(e->key() == Qt::Key_Backtab || shift ? SheetKey::kBackTab : SheetKey::kTab);
     case Qt::Key_Escape:
       CancelEdit();
       return true;
     case Qt::Key_Up:
-    case Qt::Key_Down: {
-      const int col = editCol_, row = editRow_ + (e->key() == Qt::Key_Up ? -1 : 1);
-      QPointer<QtSpreadsheetWidget> alive(this);
-      CommitEdit(true);
-      if (alive) MoveCurrent(col, row);
-      return true;
-    }
+    case Qt::Key_Down:
+      if (!plain || shift) break;
+      return commitThen(e->key() == Qt::Key_Up ? SheetKey::kUp : SheetKey::kDown);
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      // An entry ends with the arrows; an edit moves in its text, as does a
+      // selection with Shift.
+      if (!entry_ || !plain || shift) break;
+      return commitThen(e->key() == Qt::Key_Left ? SheetKey::kLeft : SheetKey::kRight);
     default:
       break;
   }
@@ -420,9 +500,21 @@ bool QtSpreadsheetWidget::EditorKey(QKeyEvent* e) {
 bool QtSpreadsheetWidget::eventFilter(QObject* watched, QEvent* e) {
   if (editor_ != nullptr && watched == editor_) {
     if (e->type() == QEvent::KeyPress) return EditorKey(static_cast<QKeyEvent*>(e));
+    if (e->type() == QEvent::ShortcutOverride) {
+      // Tab and Enter end the entry, whatever shortcuts the window has.
+      const int key = static_cast<QKeyEvent*>(e)->key();
+      if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        e->accept();
+        return true;
+      }
+    }
     if (e->type() == QEvent::FocusOut) {
       const auto reason = static_cast<QFocusEvent*>(e)->reason();
-      if (reason != Qt::PopupFocusReason) CommitEdit(false);
+      if (reason != Qt::PopupFocusReason) {
+        QPointer<QtSpreadsheetWidget> alive(this);
+        CommitEdit(false);
+        if (alive && FocusLeftSheet()) sheet_->UserLeave();
+      }
       return false;
     }
   }

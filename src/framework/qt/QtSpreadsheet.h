@@ -7,11 +7,18 @@
 // Both draw through the framework's device context with the painter of
 // SpreadsheetPrint.h, so the screen, the preview and the paper agree.
 //
-// Keys in the sheet: the arrows, Page Up/Down, Home and End move the current
-// cell; typing or F2 starts editing a number cell, a double click too; Delete
-// empties it. While editing, Enter (and Up/Down) ends the edit and moves on,
-// Esc abandons it, and moving the focus elsewhere (a click on OK) ends it.
-// Enter and Esc outside an edit belong to the dialog.
+// Keys in the sheet, as in any spreadsheet: the arrows, Page Up/Down, Home
+// and End move the cursor (the current cell, Spreadsheet::CursorCol/Row);
+// typing starts an entry in a number cell, F2 or a double click an edit of
+// its text; Delete empties it. Tab and Shift+Tab go to the next and the
+// previous column, Enter and Shift+Enter to the next and the previous row
+// (back in the column where a run of Tabs began), ending the entry or edit
+// first; in an entry the arrows end it and move too, in an edit Left and
+// Right move in the text. Esc abandons an entry or edit. Ctrl+Tab and
+// Ctrl+Shift+Tab move the focus to the dialog's next and previous control,
+// as does moving it with the mouse (a click on OK), which ends the entry.
+// While the cursor is on a cell the user cannot edit (a results table), Tab
+// and Enter belong to the dialog, as Esc always does outside an entry.
 
 #include <QAbstractScrollArea>
 
@@ -19,6 +26,7 @@
 
 #include "framework/DialogTemplate.h"
 #include "framework/HostedControl.h"
+#include "framework/Spreadsheet.h"  // SheetKey
 
 class QLineEdit;
 
@@ -45,13 +53,17 @@ class QtSpreadsheetWidget final : public QAbstractScrollArea {
   QPoint CellCenter(int col, int row) const { return CellRect(col, row).center(); }
   // The open cell editor, or null.
   QLineEdit* Editor() const { return editor_; }
-  int CurrentCol() const { return currentCol_; }
-  int CurrentRow() const { return currentRow_; }
+  int CurrentCol() const;
+  int CurrentRow() const;
   int TopRow() const { return topRow_; }
   // Scrolls so that the data cell can be seen.
   void EnsureVisible(int col, int row);
+  // True for a key that the sheet takes before its dialog would: Tab and
+  // Enter while the cursor is on a cell the user can edit.
+  bool TakesKey(const QKeyEvent& e) const;
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   // The scroll bars "as needed" are laid out again for the size the sheet
@@ -72,20 +84,25 @@ class QtSpreadsheetWidget final : public QAbstractScrollArea {
   void SheetChanged();
   void UpdateScrollBars();
   void MoveCurrent(int col, int row);
-  void OpenEditor(int col, int row, const QString& text, bool selectAll);
+  // A key that moves the cursor (after the entry or edit ended), then shows it.
+  void CursorKey(SheetKey key);
+  // True when the focus has gone outside the sheet and its editor.
+  bool FocusLeftSheet() const;
+  // `entry`: opened by typing (the arrows leave the cell), else an edit of
+  // the text (F2, a double click).
+  void OpenEditor(int col, int row, const QString& text, bool selectAll, bool entry);
   void CommitEdit(bool keepFocus);
   void CancelEdit();
-  void CloseEditor();
+  void CloseEditor(bool focusSheet);
   bool EditorKey(QKeyEvent* e);
 
   std::unique_ptr<Spreadsheet> sheet_;
   int topRow_ = 1;
   int leftCol_ = 1;
-  int currentCol_ = 1;
-  int currentRow_ = 1;
   QLineEdit* editor_ = nullptr;
   int editCol_ = 0;
   int editRow_ = 0;
+  bool entry_ = false;
   bool closing_ = false;
 };
 

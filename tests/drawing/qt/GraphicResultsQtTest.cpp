@@ -40,6 +40,7 @@
 #include "framework/qt/QtSpreadsheet.h"
 #include "resources/DrawingResources.h"
 #include "support/GoldenFile.h"
+#include "framework/SpreadsheetPrint.h"
 #include "support/QtShots.h"
 
 namespace tervane {
@@ -101,6 +102,14 @@ void ExpectToeAt(const QImage& shot, QPoint p) {
   EXPECT_NE(shot.pixel(p + QPoint(0, -6)), qRgb(0, 0, 0)) << p.x() << "," << p.y();
 }
 
+// Whether row `row` of the list shows as selected: the selection colour in
+// its number cell.
+bool ShowsSelected(QtSpreadsheetWidget* list, int row) {
+  const QImage shown = list->viewport()->grab().toImage();
+  const QRect cell = list->CellRect(0, row);
+  return shown.pixel(cell.topLeft() + QPoint(2, 2)) == Rgb(fw::kSheetSelectionBack);
+}
+
 TEST_F(GraphicResultsQtTest, TheListPicksALayerWithTheMouse) {
   CGraphicResultsDlg dlg;
   QImage before, picked, cleared;
@@ -111,9 +120,22 @@ TEST_F(GraphicResultsQtTest, TheListPicksALayerWithTheMouse) {
     before = Grab(b);
     ClickCell(list, 0, 3);
     EXPECT_EQ(dlg.view.selectedLayer, 2);
+    // The picked row shows in the list, also once the focus is elsewhere.
+    b.ControlWidget(res::kScaleLargeId)->setFocus();
+    EXPECT_TRUE(ShowsSelected(list, 3));
+    EXPECT_FALSE(ShowsSelected(list, 2));
     picked = Grab(b);
-    ClickCell(list, 0, 3);
+    ClickCell(list, 0, 4);
+    EXPECT_EQ(dlg.view.selectedLayer, 3);
+    EXPECT_TRUE(ShowsSelected(list, 4));
+    EXPECT_FALSE(ShowsSelected(list, 3));
+    ClickCell(list, 0, 4);
     EXPECT_EQ(dlg.view.selectedLayer, -1);
+    EXPECT_FALSE(ShowsSelected(list, 4));
+    ClickCell(list, 0, 3);
+    ClickCell(list, 0, -1000);  // the header clears the pick and the selection
+    EXPECT_EQ(dlg.view.selectedLayer, -1);
+    EXPECT_FALSE(ShowsSelected(list, 3));
     cleared = Grab(b);
     qttest::KeyAtFocus(b, Qt::Key_Escape);
   });

@@ -1,14 +1,20 @@
 #include "framework/qt/QtPainterDC.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <optional>
 
 #include "QtTestApp.h"
 #include "framework/Image.h"
+#include "framework/PageSource.h"
+#include "framework/PrintPreview.h"
 #include "framework/qt/QtImage.h"
+#include "framework/qt/QtPrintPreview.h"
+#include "support/QtShots.h"
 
 namespace tervane::fw {
 namespace {
@@ -236,6 +242,87 @@ TEST_F(QtPainterDCTest, SymbolFaceDrawsGreekLetters) {
   };
   EXPECT_EQ(draw(symbol, "dfg"), draw(serif, "δφγ"));
   EXPECT_NE(draw(symbol, "dfg"), draw(serif, "dfg"));
+}
+
+// Pixels that are neither the paper nor the ink: the grey edges of
+// antialiased letters.
+int GreyPixels(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y) | 0xFF000000;
+      count += p != 0xFFFFFFFF && p != 0xFF000000;
+    }
+  return count;
+}
+
+// "0.00" in the 8-point face of the tables: antialiased on the screen (a
+// window, a pixmap, a preview's image), with hard edges on paper (any other
+// image, printers and PDF files).
+TEST_F(QtPainterDCTest, ScreenTextIsAntialiasedAndPaperTextIsNot) {
+  Font table;
+  table.face = "MS Sans Serif";
+  table.height = -11;  // 8 points at 96 dpi
+  const auto draw = [&](QPaintDevice& device, std::optional<bool> screen) {
+    QtPainterDC dc(device);
+    if (screen) dc.SetScreenText(*screen);
+    dc.SelectFont(table);
+    dc.SetBkMode(BkMode::Transparent);
+    dc.TextOut(2, 2, "0.00");
+    return dc.ScreenText();
+  };
+  QPixmap window(40, 16);
+  window.fill(Qt::white);
+  EXPECT_TRUE(draw(window, std::nullopt));
+  QImage paper = Canvas(40, 16);
+  EXPECT_FALSE(draw(paper, std::nullopt));
+  QImage preview = Canvas(40, 16);
+  EXPECT_TRUE(draw(preview, true));
+  const QImage screen = window.toImage();
+  EXPECT_GT(GreyPixels(screen), 10);
+  EXPECT_GT(GreyPixels(preview), 10);
+  EXPECT_EQ(GreyPixels(paper), 0);
+  EXPECT_GT(CountColor(paper, 0xFF000000), 10);
+  // Enlarged, to look at: the hard-edged zeros as the screen showed them
+  // before, and as it shows them now.
+  const auto big = [](const QImage& image) { return image.scaled(image.size() * 8, Qt::IgnoreAspectRatio, Qt::FastTransformation); };
+  testsupport::SaveShot(big(paper), "text_0.00_hard_edged");
+  testsupport::SaveShot(big(screen), "text_0.00_antialiased");
+}
+
+// The print preview lays a page out as a printer does: a text measures the
+// same at every zoom of the preview as on a 600-dpi printer, in the page's
+// own units, so a label ends where it ends on paper.
+TEST_F(QtPainterDCTest, ThePreviewMeasuresTextAsAPrinterDoes) {
+  struct Measured final : PageSource {
+    std::vector<int> widths;
+    int PageCount() const override { return 1; }
+    void DrawPage(DeviceContext& dc, int) override {
+      dc.SetMapMode(MapMode::Twips);
+      Font heading;
+      heading.face = "Times New Roman";
+      heading.height = 250;
+      heading.weight = 700;
+      dc.SelectFont(heading);
+      widths.push_back(dc.GetTextExtent("Date and time of creating the input data file:").cx);
+      dc.SelectFont(Arial(-200));
+      widths.push_back(dc.GetTextExtent("H=6.00 m  0.00  12.50").cx);
+    }
+  };
+  QImage printer(10, 10, QImage::Format_RGB32);
+  printer.setDotsPerMeterX(static_cast<int>(std::lround(600 / 0.0254)));
+  printer.setDotsPerMeterY(static_cast<int>(std::lround(600 / 0.0254)));
+  Measured onPaper;
+  {
+    QtPainterDC dc(printer);
+    onPaper.DrawPage(dc, 1);
+  }
+  PreviewPaper paper;
+  for (int ppi : {40, 60, 96, 150}) {
+    Measured shown;
+    QtPrintPreviewWidget::RenderPage(shown, 1, ppi, paper);
+    EXPECT_EQ(shown.widths, onPaper.widths) << ppi;
+  }
 }
 
 TEST_F(QtPainterDCTest, PositiveHeightIsTheCellHeight) {

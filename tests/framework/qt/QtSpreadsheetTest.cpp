@@ -202,6 +202,61 @@ TEST_F(QtSpreadsheetTest, TheKeyboardMovesAndEditsNumberCells) {
   });
 }
 
+// Tab, Enter and the arrows as in any spreadsheet: an entry (started by
+// typing) ends with an arrow and moves; an edit of the text (F2) keeps Left
+// and Right for its caret; Ctrl+Tab leaves the sheet. The changes of a row
+// are reported when the cursor leaves it.
+TEST_F(QtSpreadsheetTest, TabEnterAndTheArrowsInEntriesAndEdits) {
+  SheetDialog dlg;
+  RunModal(dlg, [&](QtDialogBackend& b) {
+    // The focus moves only in the active window.
+    b.Window()->activateWindow();
+    QApplication::setActiveWindow(b.Window());
+    QtSpreadsheetWidget* grid = SheetOf(b);
+    Spreadsheet& s = grid->Sheet();
+    Put(s, kSheetAll, kSheetAll, sheet::kCellType, Variant::I4(kCellTypeNumber));
+    ClickCell(grid, 1, 1);
+    const auto at = [&](int col, int row) { return grid->CurrentCol() == col && grid->CurrentRow() == row; };
+    qttest::Type(grid, QStringLiteral("2"));
+    qttest::Key(grid->Editor(), Qt::Key_Right);
+    EXPECT_EQ(grid->Editor(), nullptr);
+    EXPECT_TRUE(at(2, 1));
+    qttest::Type(grid, QStringLiteral("3"));
+    qttest::Key(grid->Editor(), Qt::Key_Left);
+    EXPECT_TRUE(at(1, 1));
+    qttest::Key(grid, Qt::Key_F2);
+    ASSERT_NE(grid->Editor(), nullptr);
+    qttest::Key(grid->Editor(), Qt::Key_Left);  // the caret goes to the front
+    ASSERT_NE(grid->Editor(), nullptr);
+    EXPECT_TRUE(at(1, 1));
+    qttest::Type(grid->Editor(), QStringLiteral("1"));
+    EXPECT_EQ(grid->Editor()->text(), QStringLiteral("12"));
+    qttest::Key(grid->Editor(), Qt::Key_Tab);
+    EXPECT_EQ(grid->Editor(), nullptr);
+    EXPECT_TRUE(at(2, 1));
+    EXPECT_EQ(dlg.events, (std::vector<std::string>{"5 1 1"}));  // the row is not left yet
+    qttest::Key(grid, Qt::Key_Tab);
+    qttest::Key(grid, Qt::Key_Return);  // the next row, where the Tabs began
+    EXPECT_TRUE(at(1, 2));
+    EXPECT_EQ(dlg.events, (std::vector<std::string>{"5 1 1", "4 1 1", "4 2 1"}));
+    EXPECT_EQ(s.Text(1, 1), "12");
+    EXPECT_EQ(s.Text(2, 1), "3");
+    qttest::Key(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(at(5, 1));
+    EXPECT_EQ(b.FocusedControl(), kSheet);
+    qttest::Type(grid, QStringLiteral("7"));
+    qttest::Key(grid->Editor(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(b.FocusedControl(), IDOK);
+    EXPECT_EQ(dlg.events.back(), "4 5 1");
+    // In a sheet the user cannot type into, Tab belongs to the dialog.
+    Put(s, kSheetAll, kSheetAll, sheet::kCellType, Variant::I4(kCellTypeText));
+    grid->setFocus();
+    qttest::Key(grid, Qt::Key_Tab);
+    EXPECT_EQ(b.FocusedControl(), IDOK);
+    b.EndModal(IDOK);
+  });
+}
+
 TEST_F(QtSpreadsheetTest, ThePreviewShowsThePrintedPagesOnItsColour) {
   SheetDialog dlg;
   RunModal(dlg, [&](QtDialogBackend& b) {

@@ -157,15 +157,97 @@ TEST_F(ManualInputDataQtTest, EscAbandonsAnEditAndOnlyThenCancelsTheTable) {
     EXPECT_EQ(grid->Editor(), nullptr);
     EXPECT_EQ(grid->Sheet().Text(1, 1), "0.50");
     EXPECT_TRUE(b.IsWindowVisible());
-    // Enter outside an edit goes to the table, whose OK keeps it open while
-    // the sheet has the focus.
+    // Enter outside an edit moves to the next row; the table stays open.
     qttest::KeyAtFocus(b, Qt::Key_Return);
     EXPECT_TRUE(b.IsWindowVisible());
     EXPECT_EQ(b.FocusedControl(), kLayerGridId);
+    EXPECT_EQ(grid->CurrentRow(), 2);
     qttest::KeyAtFocus(b, Qt::Key_Escape);
   });
   EXPECT_EQ(result, fw::IDCANCEL);
   EXPECT_EQ(App().input.layerElevation[0], 0.5);
+}
+
+// A new layer typed into the first empty row: the elevation that belongs
+// below the others does not move the row while the rest of it is typed, so
+// "30" goes to that layer's strength; leaving the row sorts it into place.
+TEST_F(ManualInputDataQtTest, WhatIsTypedAfterTabStaysInTheNewLayersRow) {
+  SetLayers(3);  // 0.50, 1.75, 3.00
+  CManualInputDataDlg dlg;
+  QImage typing;
+  qttest::RunModal(dlg, [&](QtDialogBackend& b) {
+    Activate(b);
+    QtSpreadsheetWidget* grid = Grid(b);
+    const fw::Spreadsheet& sheet = grid->Sheet();
+    ClickCell(grid, 1, 4);
+    TypeAtFocus(b, QStringLiteral("0.3"));
+    qttest::KeyAtFocus(b, Qt::Key_Tab);
+    TypeAtFocus(b, QStringLiteral("30"));
+    EXPECT_EQ(grid->CurrentCol(), 2);
+    EXPECT_EQ(grid->CurrentRow(), 4);
+    EXPECT_EQ(sheet.Text(1, 4), "0.3");
+    EXPECT_EQ(sheet.Text(1, 1), "0.50");
+    QApplication::processEvents();
+    typing = b.Window()->grab().toImage();
+    for (const char* value : {"1.2", "1.1", "2.5"}) {
+      qttest::KeyAtFocus(b, Qt::Key_Tab);
+      TypeAtFocus(b, QString::fromLatin1(value));
+    }
+    qttest::KeyAtFocus(b, Qt::Key_Return);
+    const auto row = [&](int r) {
+      std::vector<std::string> cells;
+      for (int c = 1; c <= 5; ++c) cells.push_back(sheet.Text(c, r));
+      return cells;
+    };
+    EXPECT_EQ(row(1), (std::vector<std::string>{"0.3", "30", "1.2", "1.1", "2.5"}));
+    EXPECT_EQ(row(2), (std::vector<std::string>{"0.50", "43.80", "1.20", "1.10", "2.50"}));
+    EXPECT_EQ(row(4), (std::vector<std::string>{"3.00", "35.00", "1.20", "1.10", "2.50"}));
+    EXPECT_EQ(grid->CurrentCol(), 1);
+    EXPECT_EQ(grid->CurrentRow(), 5);  // the next empty row
+    EXPECT_EQ(b.ControlText(kLayerCountId), "4");
+    b.EndModal(fw::IDCANCEL);
+  });
+  ASSERT_FALSE(typing.isNull());
+  SaveShot(typing, "IDD_MANUAL_INPUT_DATA_typing");
+}
+
+// The whole table typed with real keys only, the layers in no order of
+// elevation, OK reached with Ctrl+Tab and Enter: every stored value is the
+// one typed for its layer.
+TEST_F(ManualInputDataQtTest, AWholeTableTypedByKeyboardIsStoredAsTyped) {
+  SetLayers(0);
+  const std::vector<std::vector<QString>> typed = {
+      {"3.3", "41", "1.21", "1.11", "2.51"}, {"0.5", "42", "1.22", "1.12", "2.52"},
+      {"5.1", "43", "1.23", "1.13", "2.53"}, {"1.7", "44", "1.24", "1.14", "2.54"},
+      {"4.2", "45", "1.25", "1.15", "2.55"}};
+  CManualInputDataDlg dlg;
+  const int result = qttest::RunModal(dlg, [&](QtDialogBackend& b) {
+    Activate(b);
+    ASSERT_EQ(b.FocusedControl(), kLayerGridId);  // the table's first control
+    for (const std::vector<QString>& row : typed) {
+      for (std::size_t c = 0; c < row.size(); ++c) {
+        TypeAtFocus(b, row[c]);
+        qttest::KeyAtFocus(b, c + 1 < row.size() ? Qt::Key_Tab : Qt::Key_Return);
+      }
+    }
+    EXPECT_EQ(b.ControlText(kLayerCountId), "5");
+    qttest::KeyAtFocus(b, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(b.FocusedControl(), fw::IDOK);
+    qttest::KeyAtFocus(b, Qt::Key_Return);
+  });
+  ASSERT_EQ(result, fw::IDOK);
+  const ProjectInput& in = App().input;
+  ASSERT_EQ(in.layerCount, 5);
+  const std::size_t ascending[] = {1, 3, 0, 4, 2};
+  for (std::size_t i = 0; i < 5; ++i) {
+    const std::vector<QString>& row = typed[ascending[i]];
+    SCOPED_TRACE(row[0].toStdString());
+    EXPECT_EQ(in.layerElevation[i], CManualInputDataDlg::RoundDecimals(row[0].toFloat(), 2));
+    EXPECT_EQ(in.layerUltimateStrength[i], static_cast<double>(row[1].toFloat()));
+    EXPECT_EQ(in.layerRfInstallation[i], static_cast<double>(row[2].toFloat()));
+    EXPECT_EQ(in.layerRfDurability[i], static_cast<double>(row[3].toFloat()));
+    EXPECT_EQ(in.layerRfCreep[i], static_cast<double>(row[4].toFloat()));
+  }
 }
 
 TEST_F(ManualInputDataQtTest, TheTableWithAFewLayers) {

@@ -196,6 +196,7 @@ TEST_F(PrintPreviewQtTest, ShowsThePagesItsPrintPutsIntoThePdfAndThenTheMainMenu
 TEST_F(PrintPreviewQtTest, CloseAndEscEndThePreviewAndBringTheMainMenuBack) {
   fw::QtPrintPreviewWidget* preview = StartPreview();
   ASSERT_NE(preview, nullptr);
+  reportqt::SaveShot(Window()->grab().toImage(), "print_preview_title_page");
   preview->CloseButton()->click();
   qttest::Settle();
   EXPECT_EQ(Preview(), nullptr);

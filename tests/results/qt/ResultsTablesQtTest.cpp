@@ -198,6 +198,23 @@ TEST_F(ResultsTablesQtTest, TheResultWindowsAsTheyLook) {
     auto* calculated = qobject_cast<QLabel*>(b.ControlWidget(res::kDeepSeatedCalculatedId));
     ASSERT_NE(calculated, nullptr);
     EXPECT_EQ(calculated->text().toStdString(), page.texts[res::kDeepSeatedCalculatedId]);
+    // The names of the modes of failure stand on the page's green, without
+    // a grey box of their own.
+    int pictures = 0;
+    for (QLabel* label : b.Window()->findChildren<QLabel*>()) {
+      const QImage picture = label->pixmap().toImage();
+      if (picture.isNull()) continue;
+      ++pictures;
+      bool grey = false, green = false;
+      for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+          grey = grey || (picture.pixel(x, y) | 0xFF000000) == qRgb(222, 222, 222);
+          green = green || (picture.pixel(x, y) | 0xFF000000) == qRgb(192, 220, 192);
+        }
+      EXPECT_FALSE(grey) << pictures;
+      EXPECT_TRUE(green) << pictures;
+    }
+    EXPECT_EQ(pictures, 4);  // three names and the wedge angle's symbol
     SaveShot(b, "direct_sliding");
     b.EndModal(fw::IDOK);
   });
