@@ -97,13 +97,13 @@ CContactInfoDlg::CContactInfoDlg() : fw::Dialog(DialogTemplateNamed("IDD_CONTACT
   OnClicked(res::kContactPrintId, &CContactInfoDlg::OnPrint);
 }
 
-void CContactInfoDlg::OnPrint() { PrintOnePage(DrawContactPage); }
+void CContactInfoDlg::OnPrint() { PrintOnePage(DrawContactPage, ProposedPrintFileName("Tervane contact information.pdf")); }
 
 CDisclaimerDlg::CDisclaimerDlg() : fw::Dialog(DialogTemplateNamed("IDD_DISCLAIMER")) {
   SetBackgroundColor(kWhite);
   OnClicked(res::kDisclaimerPrintId, &CDisclaimerDlg::OnPrint);
 }
 
-void CDisclaimerDlg::OnPrint() { PrintOnePage(DrawDisclaimerPage); }
+void CDisclaimerDlg::OnPrint() { PrintOnePage(DrawDisclaimerPage, ProposedPrintFileName("Tervane disclaimer.pdf")); }
 
 }  // namespace tervane

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TervaneDoc.h"
 #include "framework/Services.h"
 #include "resources/ShellResources.h"
 
@@ -42,7 +43,24 @@ void PreparePrinterDC(fw::DeviceContext& dc) {
   dc.SetTextAlign(fw::TextAlign{fw::HAlign::Left, fw::VAlign::Baseline});
 }
 
-PrintOutcome PrintOnePage(const std::function<void(fw::DeviceContext&)>& drawPage) {
+std::string ProposedPrintFileName(const std::string& fileName) {
+  const std::string folder = fw::DefaultDialogFolder();
+  if (folder.empty()) return fileName;
+  return folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
+}
+
+std::string ProposedPrintFileName(const std::string& projectPath, const std::string& printout) {
+  const std::string tail = printout + ".pdf";
+  const std::size_t slash = projectPath.find_last_of('/');
+  if (projectPath.empty() || projectPath == kProjectNotSaved || slash == std::string::npos)
+    return ProposedPrintFileName("Untitled " + tail);
+  const std::size_t dot = projectPath.find_last_of('.');
+  const std::string stem = dot != std::string::npos && dot > slash + 1 ? projectPath.substr(0, dot) : projectPath;
+  return stem + " " + tail;
+}
+
+PrintOutcome PrintOnePage(const std::function<void(fw::DeviceContext&)>& drawPage, const std::string& proposedFile) {
+  const fw::ScopedPrintFileProposal proposal(proposedFile);
   fw::PrinterSelection printer = fw::Printing().PrintSetup();
   if (!printer.dc) return PrintOutcome::kCancelled;
   fw::DeviceContext& dc = *printer.dc;

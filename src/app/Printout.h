@@ -1,8 +1,10 @@
 #pragma once
-// The one-page printouts of the shell (contact information, disclaimer) and
-// the printer set-up they share with the quantities printout.
+// The one-page printouts of the shell (contact information, disclaimer), the
+// printer set-up they share with the quantities printout, and the names the
+// printouts propose for a print to a file.
 
 #include <functional>
+#include <string>
 
 #include "framework/DeviceContext.h"
 
@@ -21,7 +23,17 @@ enum class PrintOutcome { kPrinted, kCancelled, kFailed };
 // document named "test" with PreparePrinterDC and one page that `drawPage`
 // draws. kCancelled when the user gave no printer, kFailed when the printer
 // refused the job, its page or its end.
-PrintOutcome PrintOnePage(const std::function<void(fw::DeviceContext&)>& drawPage);
+// A print to a file proposes `proposedFile` (see ProposedPrintFileName).
+PrintOutcome PrintOnePage(const std::function<void(fw::DeviceContext&)>& drawPage,
+                          const std::string& proposedFile = {});
+
+// The file a print to a file of a printout proposes: the project's path
+// without its extension, a space, the printout's word and ".pdf"
+// ("/work/slope report.pdf"); for a project not saved yet "Untitled <word>.pdf",
+// and for a printout of no project ("Tervane contact information.pdf") that
+// name, in the folder a file dialog would open in.
+std::string ProposedPrintFileName(const std::string& projectPath, const std::string& printout);
+std::string ProposedPrintFileName(const std::string& fileName);
 
 // The pages themselves, on a device context prepared by PreparePrinterDC:
 // 14-point "MS Sans Serif", h = MulDiv(14, dpi, 72), lines at x = 2.5 h from

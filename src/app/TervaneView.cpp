@@ -1,5 +1,6 @@
 #include "app/TervaneView.h"
 
+#include "app/Printout.h"
 #include "app/StartDlg.h"
 #include "app/TervaneApp.h"
 
@@ -12,7 +13,10 @@ void ShowMainMenu(bool visible) {
 }  // namespace
 
 CTervaneView::CTervaneView() {
-  OnCommand(fw::ID_FILE_PRINT, [this] { OnFilePrint(); });
+  OnCommand(fw::ID_FILE_PRINT, [this] {
+    const fw::ScopedPrintFileProposal proposal(ProposedPrintFileName(App().projectPath, "report"));
+    OnFilePrint();
+  });
   OnCommand(fw::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
   OnCommand(fw::ID_FILE_PRINT_PREVIEW, &CTervaneView::OnFilePrintPreviewCommand);
 }

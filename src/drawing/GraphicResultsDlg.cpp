@@ -38,7 +38,7 @@ void CGraphicResultsDlg::OnOutermostSurfaces() {
 }
 
 void CGraphicResultsDlg::OnViewTiebackCompound() {
-  CGraphicResultsExtraDlg dlg;
+  CGraphicResultsExtraDlg dlg(this);
   dlg.DoModal();
   RepaintFigure();
 }

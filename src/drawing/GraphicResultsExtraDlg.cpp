@@ -8,7 +8,8 @@
 
 namespace tervane {
 
-CGraphicResultsExtraDlg::CGraphicResultsExtraDlg() : CResultsDrawingDlg("IDD_GRAPHIC_RESULTS_EXTRA") {
+CGraphicResultsExtraDlg::CGraphicResultsExtraDlg(fw::Dialog* owner)
+    : CResultsDrawingDlg("IDD_GRAPHIC_RESULTS_EXTRA", owner) {
   OnClicked(res::kAllTiebackToggleId, &CGraphicResultsExtraDlg::OnAllTiebackSurfaces);
   OnClicked(res::kToeCompoundToggleId, &CGraphicResultsExtraDlg::OnToeCompoundSurfaces);
   OnClicked(res::kLayerCompoundToggleId, &CGraphicResultsExtraDlg::OnLayerCompoundSurfaces);
@@ -18,6 +19,8 @@ CGraphicResultsExtraDlg::CGraphicResultsExtraDlg() : CResultsDrawingDlg("IDD_GRA
 
 bool CGraphicResultsExtraDlg::OnInitDialog() {
   CResultsDrawingDlg::OnInitDialog();
+  // Beside the results drawing it was opened from, not over it.
+  PlaceFromOwner(50, 25);
   strengthUnitFactor = StrengthUnitFactor();
   return true;
 }

@@ -13,7 +13,8 @@ namespace tervane {
 
 class CGraphicResultsExtraDlg : public CResultsDrawingDlg {
  public:
-  CGraphicResultsExtraDlg();
+  // Opened from the results drawing, `owner`.
+  explicit CGraphicResultsExtraDlg(fw::Dialog* owner = nullptr);
 
   // Strength units of the run per kN/m; set at initialisation.
   double strengthUnitFactor = 1.0;

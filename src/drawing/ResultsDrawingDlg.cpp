@@ -13,8 +13,8 @@
 
 namespace tervane {
 
-CResultsDrawingDlg::CResultsDrawingDlg(const char* templateName)
-    : fw::Dialog(DialogTemplateNamed(templateName)),
+CResultsDrawingDlg::CResultsDrawingDlg(const char* templateName, fw::Dialog* owner)
+    : fw::Dialog(DialogTemplateNamed(templateName), owner),
       layerCount(BoundedLayerCount(App().results.resultLayerCount)) {
   SetBackgroundColor(fw::kDefaultDialogColor);
   OnClicked(res::kScaleLargeId, &CResultsDrawingDlg::OnScaleLarge);

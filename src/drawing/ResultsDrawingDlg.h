@@ -46,8 +46,8 @@ class CResultsDrawingDlg : public fw::Dialog {
  protected:
   // Opens the dialog template `templateName`, binds the shared buttons and
   // the list, and takes the layer count of the last run; no zoom, pan or
-  // pick yet.
-  explicit CResultsDrawingDlg(const char* templateName);
+  // pick yet. The window belongs to `owner` when one is given.
+  explicit CResultsDrawingDlg(const char* templateName, fw::Dialog* owner = nullptr);
 
   // Takes the units and the layers of the run, binds the list and gives it
   // a row per layer.

@@ -379,6 +379,10 @@ void Dialog::SetBusyCursor(bool busy) {
   if (backend_) backend_->SetBusyCursor(busy);
 }
 
+void Dialog::PlaceFromOwner(int dx, int dy) {
+  if (backend_) backend_->PlaceFromOwner(dx, dy);
+}
+
 void Dialog::OnTimer(int) {}
 
 void Dialog::BackendTimer(int id) {

@@ -127,6 +127,9 @@ class Dialog : private DialogEvents {
   void KillTimer(int id);
   // The busy cursor over the window (the program works, the window answers).
   void SetBusyCursor(bool busy);
+  // Places the window from its owner's top-left corner, in dialog units
+  // (DialogBackend::PlaceFromOwner); call it from OnInitDialog.
+  void PlaceFromOwner(int dx, int dy);
 
   // ---- hosted controls (spreadsheet, print preview) ---------------------------
   // The control object of control `id` while the window exists, else null.

@@ -158,6 +158,10 @@ class DialogBackend {
   // The cursor that says the program is working while the window still
   // answers, over the window; false restores the normal cursor.
   virtual void SetBusyCursor(bool /*busy*/) {}
+  // Places a window of its own `dx`, `dy` dialog units right of and below the
+  // top-left corner of its owner's window, for when it is shown. Where the
+  // window system places every window itself (Wayland), nothing happens.
+  virtual void PlaceFromOwner(int /*dx*/, int /*dy*/) {}
 
   // ---- hosted controls ------------------------------------------------------
   // The control object of a Spreadsheet or PrintPreview control (made from

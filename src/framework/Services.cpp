@@ -1,13 +1,41 @@
 #include "framework/Services.h"
 
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <system_error>
 
 #include "framework/DeviceContext.h"
 #include "framework/DialogTemplate.h"
+#include "framework/Document.h"
 
 namespace tervane::fw {
 
 namespace {
+
+std::string& RememberedFolder() {
+  static std::string folder;
+  return folder;
+}
+
+std::string& PrintFileProposal() {
+  static std::string path;
+  return path;
+}
+
+bool IsFolder(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_directory(path, ec);
+}
+
+std::string FolderOf(const std::string& path) {
+  if (path.empty()) return {};
+  const std::filesystem::path p(path);
+  if (!p.has_parent_path()) return {};
+  std::error_code ec;
+  const std::filesystem::path folder = std::filesystem::absolute(p.parent_path(), ec);
+  return ec ? std::string() : folder.string();
+}
 
 // Stand-ins for services nobody installed: they act as a user who cancels.
 class StandInMessageBox : public MessageBoxService {
@@ -134,5 +162,33 @@ const ClockService& Clock() {
 int ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon) {
   return MessageBoxes().Show(text, Installed().applicationTitle, buttons, icon);
 }
+
+// ---- folders and proposals of file dialogs ------------------------------------
+
+std::string DefaultDialogFolder() {
+  if (const Document* document = ActiveDocument()) {
+    const std::string folder = FolderOf(document->PathName());
+    if (IsFolder(folder)) return folder;
+  }
+  if (IsFolder(RememberedFolder())) return RememberedFolder();
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && IsFolder(home)) return home;
+  return {};
+}
+
+void RememberDialogFolder(const std::string& chosenPath) {
+  const std::string folder = FolderOf(chosenPath);
+  if (IsFolder(folder)) RememberedFolder() = folder;
+}
+
+void ForgetDialogFolder() { RememberedFolder().clear(); }
+
+ScopedPrintFileProposal::ScopedPrintFileProposal(std::string path) : previous_(PrintFileProposal()) {
+  PrintFileProposal() = std::move(path);
+}
+
+ScopedPrintFileProposal::~ScopedPrintFileProposal() { PrintFileProposal() = previous_; }
+
+const std::string& ProposedPrintFile() { return PrintFileProposal(); }
 
 }  // namespace tervane::fw

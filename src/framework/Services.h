@@ -53,6 +53,31 @@ class FileDialogService {
   virtual std::optional<std::string> SaveFile(const FileDialogOptions& options) = 0;
 };
 
+// The folder a file dialog opens in when its caller names none: the folder of
+// the open project, else the folder of the file last chosen in a file dialog
+// (for the rest of the session), else the home folder.
+std::string DefaultDialogFolder();
+// Remembers the folder of a file chosen in a file dialog.
+void RememberDialogFolder(const std::string& chosenPath);
+// Forgets the remembered folder (tests).
+void ForgetDialogFolder();
+
+// The file a print to a file proposes while the object lives: a full path
+// whose name tells the project and the printout. Printing without one
+// proposes nothing of its own.
+class ScopedPrintFileProposal {
+ public:
+  explicit ScopedPrintFileProposal(std::string path);
+  ~ScopedPrintFileProposal();
+  ScopedPrintFileProposal(const ScopedPrintFileProposal&) = delete;
+  ScopedPrintFileProposal& operator=(const ScopedPrintFileProposal&) = delete;
+
+ private:
+  std::string previous_;
+};
+// The proposal in force, or empty.
+const std::string& ProposedPrintFile();
+
 // Adds ".ext" to a path whose file name has no extension (ext without the dot).
 std::string ApplyDefaultExtension(const std::string& path, const std::string& extension);
 

@@ -325,8 +325,8 @@ void CQuantitiesDlg::PrintQuantities() {
   UpdateData(true);
   if (!CheckWholeCostText()) return;
   const QuantitiesTable table = Table();
-  if (PrintOnePage([&table](fw::DeviceContext& dc) { DrawQuantitiesPage(dc, table); }) ==
-      PrintOutcome::kFailed)
+  if (PrintOnePage([&table](fw::DeviceContext& dc) { DrawQuantitiesPage(dc, table); },
+                   ProposedPrintFileName(App().projectPath, "quantities")) == PrintOutcome::kFailed)
     ShowPrintFailure();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/MessageDialogs.h"
+#include "app/Printout.h"
 #include "app/TervaneApp.h"
 #include "framework/DataExchange.h"
 #include "resources/DialogTemplates.h"
@@ -55,6 +56,9 @@ void ResultsTableDlg::OnPrintPreview() {
   UpdateData(false);
 }
 
-void ResultsTableDlg::OnPrintTable() { PrintResultsSheet(sheet, layout_.printHeader); }
+void ResultsTableDlg::OnPrintTable() {
+  const fw::ScopedPrintFileProposal proposal(ProposedPrintFileName(App().projectPath, layout_.workbookTable));
+  PrintResultsSheet(sheet, layout_.printHeader);
+}
 
 }  // namespace tervane

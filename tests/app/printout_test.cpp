@@ -108,5 +108,27 @@ TEST_F(PrintButtonTest, PrintPrintsOnePageNamedTestAndCancellingPrintsNothing) {
   EXPECT_EQ(printing_.Jobs()[1].lines[6], "TextOut 876 93 \"D I S C L A I M E R\"");
 }
 
+// A print to a file is named after the project and the printout; a project
+// not saved yet, and printouts of no project, go to the folder file dialogs
+// open in (home here).
+TEST(PrintoutTest, PrintFileNamesTellTheProjectAndThePrintout) {
+  shelltest::TestHome home("print_names");
+  fw::ForgetDialogFolder();
+  const std::string at = (home.Root() / "home").string() + "/";
+  struct Case {
+    const char* project;
+    const char* printout;
+    std::string want;
+  };
+  for (const Case& c : {Case{"/work/north slope.NAT", "report", "/work/north slope report.pdf"},
+                        Case{"/work/v1.2/slope", "quantities", "/work/v1.2/slope quantities.pdf"},
+                        Case{"/work/.NAT", "summary", "/work/.NAT summary.pdf"},
+                        Case{"Not saved, yet", "report", at + "Untitled report.pdf"},
+                        Case{"", "detailed", at + "Untitled detailed.pdf"}}) {
+    EXPECT_EQ(ProposedPrintFileName(c.project, c.printout), c.want) << c.project;
+  }
+  EXPECT_EQ(ProposedPrintFileName("Tervane disclaimer.pdf"), at + "Tervane disclaimer.pdf");
+}
+
 }  // namespace
 }  // namespace tervane

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
 #include "framework/DeviceContext.h"
 #include "framework/DialogTemplate.h"
+#include "framework/Document.h"
 #include "framework/FakeServices.h"
 
 namespace tervane::fw {
@@ -65,6 +72,46 @@ TEST(Services, DefaultExtensionOnlyForANameWithoutOne) {
                         Case{"slope", "", "slope"}, Case{"", "NAT", ""}, Case{"/home/u/", "NAT", "/home/u/"}}) {
     EXPECT_EQ(ApplyDefaultExtension(c.path, c.ext), c.want) << c.path;
   }
+}
+
+// A file dialog whose caller names no folder opens in the open project's
+// folder, else in the folder last chosen, else at home; never in the
+// working directory.
+TEST(Services, FileDialogsOpenInTheProjectsOrTheLastFolderElseAtHome) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("tervane_dialog_folder_" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  for (const char* sub : {"home", "projects", "exports"}) fs::create_directories(root / sub);
+  const std::string home = (root / "home").string();
+  const char* oldHome = std::getenv("HOME");
+  const std::string savedHome = oldHome != nullptr ? oldHome : "";
+  setenv("HOME", home.c_str(), 1);
+  ForgetDialogFolder();
+
+  Document project;
+  const ScopedActiveDocument noProject(nullptr);
+  EXPECT_EQ(DefaultDialogFolder(), home);
+  RememberDialogFolder((root / "exports" / "table.xlsx").string());
+  EXPECT_EQ(DefaultDialogFolder(), (root / "exports").string());
+  {
+    // An open project not saved yet has no folder: the last one used.
+    const ScopedActiveDocument unsaved(&project);
+    EXPECT_EQ(DefaultDialogFolder(), (root / "exports").string());
+    project.SetPathName((root / "projects" / "north slope.NAT").string(), false);
+    EXPECT_EQ(DefaultDialogFolder(), (root / "projects").string());
+  }
+  // A folder that has gone since is passed over.
+  fs::remove_all(root / "exports");
+  EXPECT_EQ(DefaultDialogFolder(), home);
+  RememberDialogFolder("table.xlsx");  // no folder: nothing to remember
+  EXPECT_EQ(DefaultDialogFolder(), home);
+
+  ForgetDialogFolder();
+  if (oldHome != nullptr)
+    setenv("HOME", savedHome.c_str(), 1);
+  else
+    unsetenv("HOME");
+  fs::remove_all(root);
 }
 
 }  // namespace

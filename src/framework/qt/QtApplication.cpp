@@ -1,6 +1,8 @@
 #include "framework/qt/QtApplication.h"
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QWidget>
 
 #include <clocale>
 
@@ -15,6 +17,7 @@ namespace tervane::fw {
 void ResetNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
 
 QtApplication::QtApplication(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+  QApplication::setQuitOnLastWindowClosed(false);
   ResetNumericLocale();
 }
 
@@ -29,8 +32,29 @@ QApplication& EnsureQtApplication() {
   static char* argv[] = {name, nullptr};
   // Kept until the process ends.
   static QApplication* app = new QApplication(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
   ResetNumericLocale();
   return *app;
+}
+
+namespace {
+
+bool IsSplash(const QWidget* w) { return (w->windowFlags() & Qt::WindowType_Mask) == Qt::SplashScreen; }
+
+}  // namespace
+
+QWidget* DialogOwner() {
+  if (QApplication::instance() == nullptr) return nullptr;
+  if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal->isVisible()) return modal;
+  if (QWidget* active = QApplication::activeWindow(); active != nullptr && active->isVisible() && !IsSplash(active))
+    return active;
+  QWidget* any = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (!top->isVisible() || IsSplash(top) || top->windowType() == Qt::Popup || top->windowType() == Qt::ToolTip) continue;
+    if (qobject_cast<QMainWindow*>(top) != nullptr) return top;
+    if (any == nullptr) any = top;
+  }
+  return any;
 }
 
 struct QtFramework::Parts {

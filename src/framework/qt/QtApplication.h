@@ -8,6 +8,7 @@
 #include <string>
 
 class QApplication;
+class QWidget;
 
 namespace tervane::fw {
 
@@ -18,7 +19,9 @@ class QtShellService;
 class QtHelpService;
 class QtClockService;
 
-// The program's application object. One per process.
+// The program's application object. One per process. Closing a window never
+// ends the program by itself: only the main frame's own close ends its event
+// loop.
 class QtApplication {
  public:
   QtApplication(int& argc, char** argv);
@@ -37,6 +40,13 @@ class QtApplication {
 // For tests and tools: the process's application object, made on first use
 // (with the same locale reset) and kept until the process ends.
 QApplication& EnsureQtApplication();
+
+// The window a dialog of the program belongs to: the modal dialog that runs
+// now, else the active window, else the program's main window, else any
+// visible window of the program (null when none is shown). A dialog without an
+// owner would be a window of its own, whose closing Qt could take for the end
+// of the program.
+QWidget* DialogOwner();
 
 // Puts LC_NUMERIC back to "C", so that numbers are formatted and parsed the
 // same on every desktop.

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -1050,6 +1051,17 @@ Point QtDialogBackend::FrameOffset() const {
 // Qt scales logical pixels to the screen itself, so dialog units are always
 // converted at the 96-dpi factors.
 double QtDialogBackend::ScaleFactor() const { return 1.0; }
+
+void QtDialogBackend::PlaceFromOwner(int dx, int dy) {
+  DialogWindow* w = impl_->window;
+  if (w == nullptr || !w->isWindow() || w->parentWidget() == nullptr) return;
+  // A Wayland compositor places every window itself.
+  if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) return;
+  const QWidget* owner = w->parentWidget()->window();
+  const Rect offset = DialogUnitsToPixels(impl_->tmpl.font, ScaleFactor(), dx, dy, 0, 0);
+  // Both positions are those of the windows' frames.
+  w->move(owner->pos() + QPoint(offset.left, offset.top));
+}
 
 void QtDialogBackend::InvalidateRect(const Rect& rect, bool erase) {
   DialogWindow* w = impl_->window;

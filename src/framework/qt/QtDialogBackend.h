@@ -69,6 +69,7 @@ class QtDialogBackend final : public DialogBackend {
   bool SetTimer(int id, int milliseconds) override;
   void KillTimer(int id) override;
   void SetBusyCursor(bool busy) override;
+  void PlaceFromOwner(int dx, int dy) override;
 
   HostedControl* HostedControlAt(int id) const override;
   // Renders the window and its controls into an image (QWidget::grab), so it

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QThread>
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "framework/qt/QtConvert.h"
 #include "framework/qt/QtPainterDC.h"
@@ -82,6 +84,7 @@ struct QtFrameBackend::Impl {
   FrameEvents* events = nullptr;
   QPointer<QMainWindow> window;
   QWidget* client = nullptr;
+  QScrollArea* scroll = nullptr;
   QStackedWidget* stack = nullptr;
   QToolBar* toolbar = nullptr;
   QLabel* message = nullptr;
@@ -136,7 +139,9 @@ class MainWindow final : public QMainWindow {
   QtFrameBackend::Impl* impl_;
 };
 
-// The client area: the frame's modeless dialogs live here, centred.
+// The client area: the frame's modeless dialogs live here, centred. It is
+// never smaller than the dialogs it shows: in a smaller window it scrolls
+// (it sits in a scroll area).
 class ClientAreaWidget final : public QWidget {
  public:
   ClientAreaWidget() {
@@ -147,16 +152,31 @@ class ClientAreaWidget final : public QWidget {
   }
 
  protected:
-  void resizeEvent(QResizeEvent*) override {
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+  void resizeEvent(QResizeEvent*) override { Layout(); }
+  void childEvent(QChildEvent* e) override {
+    QWidget::childEvent(e);
+    if (e->added() && e->child()->isWidgetType()) e->child()->installEventFilter(this);
+    if (e->added() || e->removed()) QTimer::singleShot(0, this, [this] { Layout(); });
+  }
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (watched->parent() == this &&
+        (e->type() == QEvent::Show || e->type() == QEvent::Hide || e->type() == QEvent::Resize))
+      QTimer::singleShot(0, this, [this] { Layout(); });
+    return false;
+  }
+
+ private:
+  void Layout() {
+    QSize need(0, 0);
+    const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children)
+      if (!child->isHidden()) need = need.expandedTo(child->size());
+    if (minimumSize() != need) setMinimumSize(need);
+    for (QWidget* child : children) {
       const int x = std::max(0, (width() - child->width()) / 2);
       const int y = std::max(0, (height() - child->height()) / 2);
       child->move(x, y);
     }
-  }
-  void childEvent(QChildEvent* e) override {
-    QWidget::childEvent(e);
-    if (e->added()) QTimer::singleShot(0, this, [this] { resizeEvent(nullptr); });
   }
 };
 
@@ -266,7 +286,12 @@ bool QtFrameBackend::Create(const std::string& title, FrameEvents& events) {
   d.window = window;
   d.stack = new QStackedWidget(window);
   d.client = new ClientAreaWidget();
-  d.stack->addWidget(d.client);
+  d.scroll = new QScrollArea();
+  d.scroll->setFrameShape(QFrame::NoFrame);
+  d.scroll->setWidgetResizable(true);
+  d.scroll->setBackgroundRole(QPalette::Dark);
+  d.scroll->setWidget(d.client);
+  d.stack->addWidget(d.scroll);
   window->setCentralWidget(d.stack);
   window->resize(1024, 720);
   d.idle = new QTimer(window);
@@ -295,6 +320,7 @@ void QtFrameBackend::Destroy() {
   }
   d.window = nullptr;
   d.client = nullptr;
+  d.scroll = nullptr;
   d.stack = nullptr;
   d.toolbar = nullptr;
   d.message = nullptr;
@@ -502,7 +528,7 @@ void QtFrameBackend::EndPreview() {
   QtPrintPreviewWidget* widget = d.preview;
   d.preview = nullptr;
   if (d.stack != nullptr) {
-    d.stack->setCurrentWidget(d.client);
+    d.stack->setCurrentWidget(d.scroll);
     d.stack->removeWidget(widget);
   }
   widget->hide();
@@ -551,6 +577,95 @@ class SplashWidget final : public QWidget {
 
 namespace {
 
+bool IsModifierKey(int key) {
+  return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_Meta ||
+         key == Qt::Key_AltGr || key == Qt::Key_Super_L || key == Qt::Key_Super_R || key == Qt::Key_Hyper_L ||
+         key == Qt::Key_Hyper_R;
+}
+
+// Once the splash has consumed the first press of a key or a mouse button,
+// the rest of that input goes with it: the keys typed while the consumed
+// keys are held (the N of Ctrl+N, the F of Alt+F), their releases and
+// shortcut overrides, and the release of the consumed button. A plain key
+// pressed once every consumed key is up, or a new click, reaches the program
+// as usual.
+class ChordSwallower final : public QObject {
+ public:
+  static ChordSwallower& Instance() {
+    // Owned by the application object, and installed after every filter that
+    // exists when it is first needed, so it sees events before them.
+    static QPointer<ChordSwallower> instance;
+    if (!instance) {
+      instance = new ChordSwallower(QCoreApplication::instance());
+      QCoreApplication::instance()->installEventFilter(instance);
+    }
+    return *instance;
+  }
+  void BeginKey(int key) { keys_.insert(key); }
+  void BeginButton(Qt::MouseButton button) { buttons_ |= button; }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (keys_.empty() && buttons_ == Qt::NoButton) return false;
+    switch (e->type()) {
+      case QEvent::ShortcutOverride: {
+        if (keys_.empty()) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (!PartOfChord(*k)) return false;
+        e->accept();
+        return true;
+      }
+      case QEvent::KeyPress: {
+        if (keys_.empty()) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (!PartOfChord(*k)) {
+          keys_.clear();
+          return false;
+        }
+        keys_.insert(k->key());
+        return true;
+      }
+      case QEvent::KeyRelease: {
+        if (keys_.empty()) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (!k->isAutoRepeat()) keys_.erase(k->key());
+        return true;
+      }
+      case QEvent::MouseButtonPress:
+      case QEvent::NonClientAreaMouseButtonPress:
+        // A new click: whatever was held is over.
+        keys_.clear();
+        buttons_ = Qt::NoButton;
+        return false;
+      case QEvent::MouseButtonRelease:
+      case QEvent::NonClientAreaMouseButtonRelease: {
+        const Qt::MouseButton b = static_cast<QMouseEvent*>(e)->button();
+        if ((buttons_ & b) == 0) return false;
+        buttons_ &= ~Qt::MouseButtons(b);
+        return true;
+      }
+      case QEvent::ApplicationDeactivate:
+        // The releases go to another program.
+        keys_.clear();
+        buttons_ = Qt::NoButton;
+        return false;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  using QObject::QObject;
+  // A key held from the consumed press, a modifier, or a key typed with one.
+  bool PartOfChord(const QKeyEvent& k) const {
+    return keys_.count(k.key()) != 0 || IsModifierKey(k.key()) ||
+           (k.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+  }
+
+  std::set<int> keys_;
+  Qt::MouseButtons buttons_ = Qt::NoButton;
+};
+
 // Sees every event of the program before its receiver.
 class SplashFilter final : public QObject {
  public:
@@ -567,15 +682,23 @@ class SplashFilter final : public QObject {
         return true;
       case QEvent::KeyPress: {
         const auto* k = static_cast<QKeyEvent*>(e);
-        return Report((k->modifiers() & Qt::AltModifier) || k->key() == Qt::Key_Alt ? InputKind::SysKeyDown
-                                                                                    : InputKind::KeyDown);
+        const bool taken = Report((k->modifiers() & Qt::AltModifier) || k->key() == Qt::Key_Alt
+                                      ? InputKind::SysKeyDown
+                                      : InputKind::KeyDown);
+        if (taken) ChordSwallower::Instance().BeginKey(k->key());
+        return taken;
       }
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
-        return Report(Kind(static_cast<QMouseEvent*>(e)->button(), false));
       case QEvent::NonClientAreaMouseButtonPress:
-      case QEvent::NonClientAreaMouseButtonDblClick:
-        return Report(Kind(static_cast<QMouseEvent*>(e)->button(), true));
+      case QEvent::NonClientAreaMouseButtonDblClick: {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(e)->button();
+        const bool nonClient =
+            e->type() == QEvent::NonClientAreaMouseButtonPress || e->type() == QEvent::NonClientAreaMouseButtonDblClick;
+        const bool taken = Report(Kind(button, nonClient));
+        if (taken) ChordSwallower::Instance().BeginButton(button);
+        return taken;
+      }
       default:
         return false;
     }

@@ -1,12 +1,17 @@
 #include "framework/qt/QtPrint.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QString>
+#include <QTimer>
 
 #include <algorithm>
+
+#include "framework/qt/QtApplication.h"
 
 namespace tervane::fw {
 
@@ -31,6 +36,21 @@ void CopySettings(const QPrinter& from, QPrinter& to) {
   to.setDuplex(from.duplex());
   to.setFromTo(from.fromPage(), from.toPage());
   to.setPrintRange(from.printRange());
+}
+
+// The file name a print to a file shows: the proposal of the printout in
+// force (its project and kind), in place of the name of the previous printout.
+// The print dialog takes the name from the printer when it is shown, and its
+// own field while it is shown: both are set.
+void ProposeOutputFile(QPrinter& settings, QPrintDialog& dialog) {
+  const std::string& proposal = ProposedPrintFile();
+  if (proposal.empty()) return;
+  const QString path = QString::fromStdString(proposal);
+  settings.setDocName(QFileInfo(path).completeBaseName());
+  if (settings.outputFormat() == QPrinter::PdfFormat) settings.setOutputFileName(path);
+  QTimer::singleShot(0, &dialog, [&dialog, path] {
+    if (auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) field->setText(path);
+  });
 }
 
 }  // namespace
@@ -147,10 +167,11 @@ PrinterSelection QtPrintService::Selection() {
 }
 
 PrinterSelection QtPrintService::PrintSetup() {
-  QPrintDialog dialog(settings_.get(), parent_);
+  QPrintDialog dialog(settings_.get(), parent_ != nullptr ? parent_ : DialogOwner());
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  ProposeOutputFile(*settings_, dialog);
   if (dialog.exec() != QDialog::Accepted) return {};
   settings_->setPrintRange(QPrinter::AllPages);
   return Selection();
@@ -160,11 +181,12 @@ PrinterSelection QtPrintService::Print(const PrintDialogOptions& options) {
   const int minPage = options.minPage > 0 ? options.minPage : 1;
   const int maxPage = options.maxPage >= minPage ? options.maxPage : minPage;
   settings_->setPrintRange(QPrinter::AllPages);
-  QPrintDialog dialog(settings_.get(), parent_);
+  QPrintDialog dialog(settings_.get(), parent_ != nullptr ? parent_ : DialogOwner());
   dialog.setMinMax(minPage, maxPage);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, options.allowPageRange);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  ProposeOutputFile(*settings_, dialog);
   if (dialog.exec() != QDialog::Accepted) return {};
   PrinterSelection selection = Selection();
   if (settings_->printRange() != QPrinter::PageRange || settings_->fromPage() < 1) {

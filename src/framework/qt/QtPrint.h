@@ -57,7 +57,8 @@ std::unique_ptr<QtPrinterDC> MakePdfPrinterDC(const std::string& path, const Pdf
 PrintPageInfo DescribePrinter(QPrinter& printer);
 
 // The print services with Qt's dialogs. The settings chosen in a dialog are
-// kept for the next dialog and job.
+// kept for the next dialog and job. The dialogs belong to `parent`, or when
+// there is none to the program's window of the moment (DialogOwner()).
 class QtPrintService : public PrintService {
  public:
   explicit QtPrintService(QWidget* parent = nullptr);

@@ -13,16 +13,12 @@
 
 #include "framework/Desktop.h"
 #include "framework/DialogTemplate.h"
+#include "framework/qt/QtApplication.h"
 #include "framework/qt/QtConvert.h"
 
 namespace tervane::fw {
 
 namespace {
-
-QWidget* DialogParent() {
-  if (QWidget* w = QApplication::activeModalWidget()) return w;
-  return QApplication::activeWindow();
-}
 
 QString Patterns(const std::string& patterns) {
   QStringList list;
@@ -35,7 +31,7 @@ QString Patterns(const std::string& patterns) {
 
 std::optional<std::string> RunFileDialog(const FileDialogOptions& options, bool save) {
   if (QApplication::instance() == nullptr) return std::nullopt;
-  QFileDialog dialog(DialogParent());
+  QFileDialog dialog(DialogOwner());
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   if (save)
@@ -51,12 +47,17 @@ std::optional<std::string> RunFileDialog(const FileDialogOptions& options, bool 
     dialog.selectNameFilter(filters.front());
   }
   if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(ToQString(options.defaultExtension));
-  if (!options.initialDirectory.empty()) dialog.setDirectory(ToQString(options.initialDirectory));
+  // Never the working directory: the caller's folder, else the project's,
+  // the last one used or the home folder. A proposed path of its own wins.
+  const std::string folder = options.initialDirectory.empty() ? DefaultDialogFolder() : options.initialDirectory;
+  if (!folder.empty()) dialog.setDirectory(ToQString(folder));
   if (!options.proposedName.empty()) dialog.selectFile(ToQString(options.proposedName));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
-  return ApplyDefaultExtension(FromQString(chosen.front()), options.defaultExtension);
+  const std::string path = ApplyDefaultExtension(FromQString(chosen.front()), options.defaultExtension);
+  RememberDialogFolder(path);
+  return path;
 }
 
 bool HasScheme(const QString& s) {
@@ -106,7 +107,7 @@ bool OpenUrlWithDesktop(const QUrl& url) {
 int QtMessageBoxService::Show(const std::string& text, const std::string& caption, MessageButtons buttons,
                               MessageIcon icon) {
   if (QApplication::instance() == nullptr) return buttons == MessageButtons::Ok ? IDOK : IDCANCEL;
-  QMessageBox box(DialogParent());
+  QMessageBox box(DialogOwner());
   box.setText(ToQString(text));
   box.setTextFormat(Qt::PlainText);
   box.setWindowTitle(ToQString(caption));

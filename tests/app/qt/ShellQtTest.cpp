@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -199,6 +201,86 @@ TEST_F(ShellQtTest, TheSplashSwallowsTheFirstKeyAndIsThenGone) {
   Settle();
   EXPECT_NE(App().startDialog, nullptr);
   window->removeEventFilter(&counter);
+}
+
+// A key chord pressed while the splash shows goes with it as a whole: the
+// modifier pressed first closes the splash, and the letter typed with it
+// neither makes a project nor opens a menu. Afterwards the chord acts.
+TEST_F(ShellQtTest, TheSplashSwallowsTheWholeFirstKeyChord) {
+  struct Case {
+    Qt::Key modifierKey;
+    Qt::KeyboardModifier modifier;
+    Qt::Key letter;
+    const char* text;
+  };
+  for (const Case& c : {Case{Qt::Key_Control, Qt::ControlModifier, Qt::Key_N, "n"},
+                        Case{Qt::Key_Alt, Qt::AltModifier, Qt::Key_F, "f"}}) {
+    SCOPED_TRACE(c.text);
+    ScopedApp app;
+    ASSERT_TRUE(StartWithOk());
+    ASSERT_NE(CSplashWindow::Current(), nullptr);
+    QMainWindow* window = Frame()->Window();
+    const auto chord = [&] {
+      // As a keyboard delivers it: the modifier, the letter with it, the releases.
+      QKeyEvent modifierDown(QEvent::KeyPress, c.modifierKey, Qt::NoModifier);
+      QApplication::sendEvent(window, &modifierDown);
+      Settle();  // a person's pause: the window the splash covered is active again
+      QKeyEvent letterDown(QEvent::KeyPress, c.letter, c.modifier, QString::fromLatin1(c.text));
+      QApplication::sendEvent(window, &letterDown);
+      QKeyEvent letterUp(QEvent::KeyRelease, c.letter, c.modifier, QString::fromLatin1(c.text));
+      QApplication::sendEvent(window, &letterUp);
+      QKeyEvent modifierUp(QEvent::KeyRelease, c.modifierKey, c.modifier);
+      QApplication::sendEvent(window, &modifierUp);
+      Settle();
+    };
+    chord();
+    EXPECT_EQ(CSplashWindow::Current(), nullptr);
+    EXPECT_EQ(App().startDialog, nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(window->menuBar()->activeAction(), nullptr);
+    // The same chord again reaches the program.
+    chord();
+    if (c.letter == Qt::Key_N) {
+      EXPECT_NE(App().startDialog, nullptr);
+    } else {
+      EXPECT_NE(window->menuBar()->activeAction(), nullptr);
+      if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    }
+    Settle();
+  }
+}
+
+// A main window smaller than the main menu scrolls to it.
+TEST_F(ShellQtTest, ASmallMainWindowScrollsToTheMainMenu) {
+  ASSERT_TRUE(StartWithOk());
+  CSplashWindow::DestroySplash();
+  QMainWindow* window = Frame()->Window();
+  window->showNormal();
+  window->resize(420, 300);
+  App().MainFrame()->SendCommand(fw::ID_FILE_NEW);
+  Settle();
+  ASSERT_NE(App().startDialog, nullptr);
+  QWidget* menu = qttest::QtBackendOf(*App().startDialog)->Window();
+  QScrollArea* scroll = nullptr;
+  for (QWidget* w = Frame()->ClientArea(); w != nullptr && scroll == nullptr; w = w->parentWidget())
+    scroll = qobject_cast<QScrollArea*>(w);
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+  EXPECT_GE(Frame()->ClientArea()->width(), menu->width());
+  EXPECT_GE(Frame()->ClientArea()->height(), menu->height());
+  // Scrolled to the far corner, the menu's far corner is in sight.
+  scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+  scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+  Settle();
+  const QPoint corner = menu->mapTo(scroll->viewport(), QPoint(menu->width() - 1, menu->height() - 1));
+  EXPECT_TRUE(scroll->viewport()->rect().contains(corner)) << corner.x() << "," << corner.y();
+  SaveShot(window, "small-main-window");
+  // Large enough again: no scroll bars, the menu centred.
+  window->resize(1024, 720);
+  Settle();
+  EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+  EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
 }
 
 TEST_F(ShellQtTest, PrintPreviewCoversTheClientAreaWhileTheMainMenuIsHidden) {

@@ -38,6 +38,7 @@
 #include "framework/qt/QtServices.h"
 #include "framework/Spreadsheet.h"
 #include "framework/qt/QtSpreadsheet.h"
+#include "resources/DialogTemplates.h"
 #include "resources/DrawingResources.h"
 #include "support/GoldenFile.h"
 #include "framework/SpreadsheetPrint.h"
@@ -285,6 +286,41 @@ TEST_F(GraphicResultsQtTest, ARefusedPathIsReported) {
 }
 
 // Every window of the drawings, saved to look at.
+// The compound and tieback drawing belongs to the results drawing and opens
+// 50, 25 dialog units right of and below it, not over it.
+TEST_F(GraphicResultsQtTest, TheCompoundDrawingOpensBesideTheResultsDrawing) {
+  CGraphicResultsDlg dlg;
+  QPoint owner, extra;
+  QWidget* extraParent = nullptr;
+  QWidget* ownerWindow = nullptr;
+  qttest::RunModal(dlg, [&](QtDialogBackend& b) {
+    ownerWindow = b.Window();
+    b.Window()->move(30, 40);
+    owner = b.Window()->pos();
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [&, timer, tries = 0]() mutable {
+      QWidget* modal = QApplication::activeModalWidget();
+      if ((modal == nullptr || modal == ownerWindow) && ++tries < 500) return;
+      timer->stop();
+      timer->deleteLater();
+      if (modal == nullptr || modal == ownerWindow) return;
+      extra = modal->pos();
+      extraParent = modal->parentWidget();
+      qttest::Key(modal, Qt::Key_Escape);
+    });
+    timer->start();
+    qttest::Click(b.ControlWidget(res::kViewTiebackCompoundId));
+    qttest::KeyAtFocus(b, Qt::Key_Escape);
+  });
+  const fw::Rect offset =
+      fw::DialogUnitsToPixels(FindDialogTemplate("IDD_GRAPHIC_RESULTS_EXTRA")->font, 1.0, 50, 25, 0, 0);
+  EXPECT_EQ(extraParent, ownerWindow);
+  EXPECT_EQ(extra, owner + QPoint(offset.left, offset.top));
+  EXPECT_GT(offset.left, 0);
+  EXPECT_GT(offset.top, 0);
+}
+
 TEST_F(GraphicResultsQtTest, ScreenshotsOfEveryWindow) {
   CGraphicResultsDlg dlg;
   qttest::RunModal(dlg, [&](QtDialogBackend& b) {
