@@ -1,5 +1,6 @@
 // Writes a seed corpus of small logo bitmaps (1, 4, 8, 16, 24 and 32 bits per
-// pixel, with and without bit fields) into the folder given as argument.
+// pixel, with and without bit fields; the 40-byte header and the 124-byte
+// one, rows bottom-up and top-down) into the folder given as argument.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -19,21 +20,25 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 }
 
 // A bitmap of 5 x 3 pixels with `colors` table entries (or masks) and a
-// pattern of pixel bytes.
-std::vector<std::uint8_t> Bitmap(int bits, std::uint32_t compression, const std::vector<std::uint32_t>& table) {
+// pattern of pixel bytes. A 124-byte header holds the masks of bit fields
+// itself; a top-down bitmap stores a negative height.
+std::vector<std::uint8_t> Bitmap(int bits, std::uint32_t compression, const std::vector<std::uint32_t>& table,
+                                 std::uint32_t headerSize = 40, bool topDown = false) {
   const int width = 5;
   const int height = 3;
+  const bool masksInHeader = compression == 3 && headerSize > 40;
+  const std::vector<std::uint32_t> after = masksInHeader ? std::vector<std::uint32_t>{} : table;
   const std::uint32_t row = static_cast<std::uint32_t>((width * bits + 31) / 32 * 4);
-  const std::uint32_t offset = 54 + static_cast<std::uint32_t>(table.size()) * 4;
+  const std::uint32_t offset = 14 + headerSize + static_cast<std::uint32_t>(after.size()) * 4;
   const std::uint32_t size = offset + row * height;
   std::vector<std::uint8_t> out;
   Put16(out, 0x4D42);
   Put32(out, size);
   Put32(out, 0);
   Put32(out, offset);
-  Put32(out, 40);
+  Put32(out, headerSize);
   Put32(out, width);
-  Put32(out, height);
+  Put32(out, static_cast<std::uint32_t>(topDown ? -height : height));
   Put16(out, 1);
   Put16(out, static_cast<std::uint32_t>(bits));
   Put32(out, compression);
@@ -42,7 +47,13 @@ std::vector<std::uint8_t> Bitmap(int bits, std::uint32_t compression, const std:
   Put32(out, 2835);
   Put32(out, compression == 3 ? 0 : static_cast<std::uint32_t>(table.size()));
   Put32(out, 0);
-  for (std::uint32_t entry : table) Put32(out, entry);
+  if (headerSize > 40) {
+    // Red, green, blue and alpha masks, then colour space and profile as zeros.
+    for (int i = 0; i < 3; ++i) Put32(out, masksInHeader ? table[static_cast<std::size_t>(i)] : 0);
+    Put32(out, masksInHeader ? 0xFF000000u : 0);
+    while (out.size() < 14 + headerSize) out.push_back(0);
+  }
+  for (std::uint32_t entry : after) Put32(out, entry);
   for (std::uint32_t i = 0; i < row * height; ++i) out.push_back(static_cast<std::uint8_t>(i * 37 + 11));
   return out;
 }
@@ -66,6 +77,10 @@ int main(int argc, char** argv) {
       Bitmap(24, 0, {}),
       Bitmap(32, 0, {}),
       Bitmap(32, 3, {0xFF0000, 0x00FF00, 0x0000FF}),
+      Bitmap(24, 0, {}, 124, true),
+      Bitmap(32, 3, {0xFF0000, 0x00FF00, 0x0000FF}, 124, true),
+      Bitmap(8, 0, colors, 124, false),
+      Bitmap(16, 3, {0xF800, 0x07E0, 0x001F}, 108, true),
   };
   int written = 0;
   for (const auto& seed : seeds) {

@@ -6,7 +6,9 @@
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
 #include "framework/DataExchange.h"
+#include "framework/Services.h"
 #include "framework/Text.h"
+#include "report/DibImage.h"
 #include "resources/DialogTemplates.h"
 #include "resources/InputControlIds.h"
 
@@ -88,7 +90,13 @@ void CModifyGeneralDlg::OnRetrieveLogo() {
   options.filters = {fw::FileFilter{"Bitmap files (*.bmp)", "*.bmp"}};
   options.defaultExtension = "bmp";
   options.mustExist = true;
-  if (std::optional<std::string> path = fw::FileDialogs().OpenFile(options)) App().settings.logoPath = *path;
+  std::optional<std::string> path = fw::FileDialogs().OpenFile(options);
+  if (!path) return;
+  App().settings.logoPath = *path;
+  // The choice stands, but a bitmap that cannot be printed is named now, not
+  // only missed on the title page.
+  if (const std::string problem = LogoProblem(*path); !problem.empty())
+    fw::ShowMessage(UnusableLogoMessage(*path, problem), fw::MessageButtons::Ok, fw::MessageIcon::Warning);
 }
 
 void CModifyGeneralDlg::OnSaveLogo() { WriteSingleLine(DataFilePath(kLogoFile), App().settings.logoPath); }

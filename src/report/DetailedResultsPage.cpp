@@ -128,9 +128,9 @@ constexpr HeadingLineX kHeadingExceptions[] = {
     {L::kPortuguese, 2, 1, 1900},  // "Comprimento"
 };
 constexpr int kHeadingLineY[5] = {-2060, -2330, -2600, -2870, -3140};
-// The Italian caption stands clear of the end of "Distanza orizzontale", the
-// line above the La heading, which reaches x 6000.
-constexpr PerLanguage<int> kCaptionX = WithX(WithX(SameX(5800), L::kDutch, 6000), L::kItalian, 6150);
+// The Dutch and Italian captions stand further right (the Italian one where
+// "Distanza orizzontale", the line above the La heading, ends).
+constexpr PerLanguage<int> kCaptionX = WithX(WithX(SameX(5800), L::kDutch, 6000), L::kItalian, 6000);
 
 }  // namespace
 

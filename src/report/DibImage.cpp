@@ -2,7 +2,9 @@
 
 #include <bit>
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,6 +27,8 @@ namespace {
 constexpr std::uint16_t kBitmapType = 0x4D42;  // "BM"
 constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::size_t kInfoHeaderBytes = 40;
+constexpr std::size_t kV4InfoHeaderBytes = 108;
+constexpr std::size_t kV5InfoHeaderBytes = 124;
 
 class MemorySource final : public CDibImage::Source {
  public:
@@ -164,6 +168,7 @@ std::uint64_t CDibImage::RowBytes(std::int64_t width, int bitCount) {
 }
 
 void CDibImage::Release() {
+  problem_.clear();
   header_ = DibInfoHeader{};
   colors_.clear();
   pixels_.clear();
@@ -174,12 +179,14 @@ bool CDibImage::Load(const std::string& path) {
   Release();
   // Without blocking: a pipe opens at once and is then refused as not regular.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return Fail("the file cannot be opened");
   struct stat st {};
   bool loaded = false;
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0) {
     FileSource source(fd, static_cast<std::uint64_t>(st.st_size));
     loaded = LoadFrom(source);
+  } else {
+    Fail("it is not a file");
   }
   ::close(fd);
   return loaded;
@@ -191,17 +198,25 @@ bool CDibImage::LoadFromMemory(std::span<const std::uint8_t> bytes) {
   return LoadFrom(source);
 }
 
+bool CDibImage::Fail(const char* problem) {
+  Release();
+  problem_ = problem;
+  return false;
+}
+
 bool CDibImage::LoadFrom(Source& source) {
-  std::uint8_t head[kFileHeaderBytes + kInfoHeaderBytes];
-  if (!source.ReadAt(0, head, kFileHeaderBytes)) return false;
-  if (U16(head) != kBitmapType) return false;
-  const std::uint64_t fileSizeField = U32(head + 2);
-  const std::uint64_t pixelOffset = U32(head + 10);
-  if (!source.ReadAt(kFileHeaderBytes, head + kFileHeaderBytes, kInfoHeaderBytes)) return false;
-  const std::uint8_t* info = head + kFileHeaderBytes;
+  std::uint8_t fileHeader[kFileHeaderBytes];
+  if (!source.ReadAt(0, fileHeader, kFileHeaderBytes) || U16(fileHeader) != kBitmapType)
+    return Fail("it is not a bitmap (.bmp) file");
+  const std::uint64_t fileSizeField = U32(fileHeader + 2);
+  const std::uint64_t pixelOffset = U32(fileHeader + 10);
+  std::uint8_t info[kV5InfoHeaderBytes];
+  if (!source.ReadAt(kFileHeaderBytes, info, 4)) return Fail("the file ends inside its header");
+  const std::uint32_t infoSize = U32(info);
+  if (infoSize != kInfoHeaderBytes && infoSize != kV4InfoHeaderBytes && infoSize != kV5InfoHeaderBytes)
+    return Fail("its kind of bitmap header cannot be read");
+  if (!source.ReadAt(kFileHeaderBytes, info, infoSize)) return Fail("the file ends inside its header");
   DibInfoHeader h;
-  h.size = U32(info);
-  if (h.size != kInfoHeaderBytes) return false;
   h.width = I32(info + 4);
   h.height = I32(info + 8);
   h.planes = U16(info + 12);
@@ -212,30 +227,58 @@ bool CDibImage::LoadFrom(Source& source) {
   h.yPelsPerMeter = I32(info + 28);
   h.clrUsed = U32(info + 32);
   h.clrImportant = U32(info + 36);
-  if (!SizeAccepted(h) || !DrawableFormat(h)) return false;
+  // A negative height stores the rows top-down.
+  const bool topDown = h.height < 0 && h.height != std::numeric_limits<std::int32_t>::min();
+  if (topDown) h.height = -h.height;
+  if (!SizeAccepted(h)) return Fail("its width or height is zero, negative or too large");
+  if (h.compression != kDibRgb && h.compression != kDibBitFields) return Fail("it is compressed");
+  if (!DrawableFormat(h)) return Fail("its kind of pixels cannot be drawn");
 
-  const int entries = ColorTableEntries(h);
-  const std::uint64_t tableEnd = kFileHeaderBytes + kInfoHeaderBytes + static_cast<std::uint64_t>(entries) * 4;
-  const std::uint64_t imageBytes = RowBytes(h.width, h.bitCount) * static_cast<std::uint64_t>(h.height);
-  // The file size field must hold the pixels at their offset, and the file
-  // must hold what its header says.
-  if (fileSizeField == 0 || fileSizeField > source.Size()) return false;
-  if (pixelOffset < tableEnd || pixelOffset >= fileSizeField) return false;
-  if (fileSizeField - pixelOffset < imageBytes) return false;
+  // The colour table follows the information header; the masks of bit
+  // fields follow the 40-byte header, and are part of the longer ones.
+  const bool masksInHeader = h.compression == kDibBitFields && infoSize > kInfoHeaderBytes;
+  const int entries = masksInHeader ? 0 : ColorTableEntries(h);
+  const std::uint64_t tableStart = kFileHeaderBytes + infoSize;
+  const std::uint64_t tableEnd = tableStart + static_cast<std::uint64_t>(entries) * 4;
+  const std::uint64_t rowBytes = RowBytes(h.width, h.bitCount);
+  const std::uint64_t imageBytes = rowBytes * static_cast<std::uint64_t>(h.height);
+  // A file size field of 0 leaves the size to the file itself. The file
+  // must hold what its headers announce, the pixels at their offset.
+  const std::uint64_t fileSize = fileSizeField == 0 ? source.Size() : fileSizeField;
+  if (fileSize > source.Size()) return Fail("the file is shorter than its header says");
+  if (pixelOffset < tableEnd) return Fail("its colour table is missing");
+  if (pixelOffset >= fileSize || fileSize - pixelOffset < imageBytes) return Fail("the file ends before its pixels");
 
   std::vector<DibColor> colors(static_cast<std::size_t>(entries));
   for (int i = 0; i < entries; ++i) {
     std::uint8_t entry[4];
-    if (!source.ReadAt(kFileHeaderBytes + kInfoHeaderBytes + static_cast<std::uint64_t>(i) * 4, entry, 4)) return false;
+    if (!source.ReadAt(tableStart + static_cast<std::uint64_t>(i) * 4, entry, 4))
+      return Fail("the file ends inside its colour table");
     colors[static_cast<std::size_t>(i)] = DibColor{entry[0], entry[1], entry[2], entry[3]};
   }
+  if (masksInHeader) {
+    for (int i = 0; i < 3; ++i) {
+      const std::uint8_t* mask = info + 40 + 4 * i;
+      colors.push_back(DibColor{mask[0], mask[1], mask[2], mask[3]});
+    }
+  }
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>(imageBytes));
-  if (!source.ReadAt(pixelOffset, pixels.data(), pixels.size())) return false;
+  if (!source.ReadAt(pixelOffset, pixels.data(), pixels.size())) return Fail("the file ends before its pixels");
+  if (topDown) {
+    // Kept bottom-up, as every other image.
+    const std::size_t row = static_cast<std::size_t>(rowBytes);
+    for (std::size_t top = 0, bottom = static_cast<std::size_t>(h.height) - 1; top < bottom; ++top, --bottom)
+      std::swap_ranges(pixels.begin() + static_cast<std::ptrdiff_t>(top * row),
+                       pixels.begin() + static_cast<std::ptrdiff_t>((top + 1) * row),
+                       pixels.begin() + static_cast<std::ptrdiff_t>(bottom * row));
+  }
 
   header_ = h;
+  header_.size = kInfoHeaderBytes;
   header_.sizeImage = static_cast<std::uint32_t>(imageBytes);
   colors_ = std::move(colors);
   pixels_ = std::move(pixels);
+  problem_.clear();
   MakePalette();
   return true;
 }
@@ -317,7 +360,7 @@ bool CDibImage::Draw(fw::DeviceContext& dc, int x, int y) const {
 
 bool CDibImage::Create(const fw::Image& picture) {
   Release();
-  if (picture.IsNull()) return false;
+  if (picture.IsNull()) return Fail("there is no picture");
   DibInfoHeader h;
   h.width = picture.Width();
   h.height = picture.Height();
@@ -376,6 +419,23 @@ bool CDibImage::Save(const std::string& path) const {
   if (IsEmpty()) return false;
   std::string error;
   return fw::WriteFileAtomically(path, SaveToBytes(), error);
+}
+
+}  // namespace tervane
+
+namespace tervane {
+
+std::string LogoProblem(const std::string& path) {
+  if (path.empty()) return {};
+  CDibImage logo;
+  if (logo.Load(path)) return {};
+  return logo.Problem();
+}
+
+std::string UnusableLogoMessage(const std::string& path, const std::string& problem) {
+  return "The logo \"" + path + "\" cannot be printed: " + problem +
+         ".\n\nThe title page of the report is printed without a logo. A logo must be an uncompressed "
+         "bitmap (.bmp) file.";
 }
 
 }  // namespace tervane

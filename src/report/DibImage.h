@@ -1,23 +1,28 @@
 #pragma once
 // A device-independent bitmap: the report's logo. It reads ".bmp" files with
-// the 40-byte information header, keeps the header, the colour table, the
-// pixels as stored (rows bottom-up, each padded to 4 bytes) and a palette,
-// and draws itself stretched onto any device context.
+// the 40-byte information header or the longer 108- and 124-byte ones (their
+// colour masks taken from the header), rows stored bottom-up or top-down (a
+// negative height), and keeps the 40-byte header, the colour table (the three
+// masks for bit fields), the pixels bottom-up (each row padded to 4 bytes)
+// and a palette, and draws itself stretched onto any device context. The
+// alpha channel of a longer header is not drawn.
 //
 // Loading trusts nothing in the file. It reads only a regular file, opened
 // without blocking (a folder, a pipe or a device of that name is refused at
-// once), and refuses, leaving the image empty:
-// - a file that does not start with "BM", or whose information header is not
-//   the 40-byte one;
-// - a width or height of zero or below, or above fw::Image::kMaxDimension, or
-//   more than fw::Image::kMaxPixels pixels (so no size multiplies past range
-//   and no allocation goes beyond what the file holds);
+// once), and refuses, leaving the image empty and saying why (Problem()):
+// - a file that does not start with "BM", or whose information header is of
+//   another size (the old 12-byte one among them);
+// - a width or height of zero or below (a negative height is top-down), or
+//   above fw::Image::kMaxDimension, or more than fw::Image::kMaxPixels pixels
+//   (so no size multiplies past range and no allocation goes beyond what the
+//   file holds);
 // - one plane other than 1, a bit count other than 1, 4, 8, 16, 24 or 32, a
 //   compression other than none (or bit fields for 16 and 32 bits);
-// - a file size field of 0, larger than the file, or too small for the
-//   pixel offset and the pixels its header announces; a pixel offset inside
-//   the headers or the colour table; a file that ends before its colour table
-//   or its pixels.
+// - a file size field larger than the file, or too small for the pixel
+//   offset and the pixels its header announces (a field of 0 stands for the
+//   file's own size); a pixel offset inside the headers or the colour table
+//   (an indexed image without its table); a file that ends before its colour
+//   table or its pixels.
 // A refused file leaves nothing to draw: never a partly black picture.
 
 #include <cstddef>
@@ -95,6 +100,10 @@ class CDibImage {
   void SetDirectDraw(bool on) { directDraw_ = on; }
   bool DirectDraw() const { return directDraw_; }
 
+  // Why the last Load, LoadFromMemory or Create left the image empty, in
+  // words for the user ("it is compressed"); empty after a success.
+  const std::string& Problem() const { return problem_; }
+
   bool IsEmpty() const { return pixels_.empty(); }
   int Width() const { return IsEmpty() ? 0 : header_.width; }
   int Height() const { return IsEmpty() ? 0 : header_.height; }
@@ -120,6 +129,8 @@ class CDibImage {
 
  private:
   bool LoadFrom(Source& source);
+  // Empties the image and keeps the reason; returns false.
+  bool Fail(const char* problem);
   void Release();
   void MakePalette();
 
@@ -128,6 +139,13 @@ class CDibImage {
   std::vector<std::uint8_t> pixels_;
   std::vector<fw::ColorRef> palette_;
   bool directDraw_ = false;
+  std::string problem_;
 };
+
+// Why the bitmap file `path` cannot be the report's logo, or "" when it can
+// (and when no logo is chosen: an empty path).
+std::string LogoProblem(const std::string& path);
+// The message that tells the user a chosen logo cannot be printed.
+std::string UnusableLogoMessage(const std::string& path, const std::string& problem);
 
 }  // namespace tervane

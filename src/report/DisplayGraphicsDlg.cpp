@@ -4,7 +4,9 @@
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
 #include "framework/DataExchange.h"
+#include "framework/Services.h"
 #include "framework/Text.h"
+#include "report/DibImage.h"
 #include "report/ReportLanguage.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ReportResources.h"
@@ -44,9 +46,9 @@ bool CDisplayGraphicsDlg::OnInitDialog() {
 void CDisplayGraphicsDlg::ReadLanguageFile() {
   // The shared reader strips only the line end; a missing file gives
   // "English" and is made. A name the dialog does not offer (a hand-edited
-  // file, an empty one) is not proposed: English stands in for it.
-  language = tervane::ReadLanguageFile();
-  if (!IsOfferedReportLanguage(language)) language = "English";
+  // file, an empty one) is shown as it is written, so that the user sees it;
+  // OK refuses it until a language of the list is chosen.
+  language = Utf8Prefix(tervane::ReadLanguageFile(), kMaxLanguageCharacters);
   UpdateData(false);
 }
 
@@ -69,6 +71,13 @@ void CDisplayGraphicsDlg::OnOK() {
     return;
   }
   AppSettings& settings = App().settings;
+  // A logo asked for that cannot be printed is named before the report goes
+  // out without it.
+  if (logoChoice == 1) {
+    if (const std::string problem = LogoProblem(settings.logoPath); !problem.empty())
+      fw::ShowMessage(UnusableLogoMessage(settings.logoPath, problem), fw::MessageButtons::Ok,
+                      fw::MessageIcon::Warning);
+  }
   settings.printColorMode = colorChoice;
   settings.reportLanguage = language;
   settings.includeLogo = logoChoice;

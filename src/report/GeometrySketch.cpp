@@ -80,17 +80,19 @@ void Line(fw::DeviceContext& dc, double x1, double y1, double x2, double y2) {
 }
 
 // A row of surcharge arrows at x = x0 + 120 n (n = 0, 1, ...) while x < xEnd,
-// each standing on groundY(n) and `length` twips long, kept inside the
-// sketch's frame (x from 500 to 11000). Returns the ground level of the last
-// arrow drawn, or `none` when no arrow was drawn.
+// each standing on groundY(n) and `length` twips long. A row may run past the
+// sketch's frame; it stops where the device ends (`visibleEnd`), since no
+// arrow beyond it can be seen, so no input makes the row endless. Returns the
+// ground level of the last arrow drawn, or `none` when no arrow was drawn.
 template <class GroundY>
-double ArrowRow(fw::DeviceContext& dc, double x0, double xEnd, double length, GroundY groundY, double none) {
+double ArrowRow(fw::DeviceContext& dc, double x0, double xEnd, double visibleEnd, double length, GroundY groundY,
+                double none) {
   double first = 0.0;
   if (x0 < kLeftEdge) first = std::ceil((kLeftEdge - x0) / kArrowSpacing);
   // A start that is not a number, or a frame that lies out of reach of the
   // row, draws nothing.
   if (!std::isfinite(first) || first > 1e9) return none;
-  const double end = xEnd < kRightEdge ? xEnd : kRightEdge;
+  const double end = xEnd < visibleEnd ? xEnd : visibleEnd;
   double last = none;
   for (double n = first;; n += 1.0) {
     const double x = x0 + kArrowSpacing * n;
@@ -103,6 +105,14 @@ double ArrowRow(fw::DeviceContext& dc, double x0, double xEnd, double length, Gr
     last = y;
   }
   return last;
+}
+
+// The largest x the device shows (at least the sketch's right edge, and
+// within reach of a short loop whatever the device claims).
+double VisibleRightEdge(const fw::DeviceContext& dc) {
+  const fw::Size size = dc.DeviceSize();
+  const int right = std::max(dc.DeviceToLogical(fw::Point{size.cx, 0}).x, dc.DeviceToLogical(fw::Point{0, 0}).x);
+  return std::clamp(static_cast<double>(right), kRightEdge, 50000.0);
 }
 
 }  // namespace
@@ -176,7 +186,8 @@ void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw
     soil.push_back(fw::MakePoint(firstX, kToeY));
     for (int k = 0; k < layers; ++k) soil.push_back(fw::MakePoint(rearX(k), levelY(k)));
     const double x = layers > 0 ? rearX(layers - 1) : kToeX;
-    double lastY = yb;
+    // Every branch ends on the ground at the end of B or beyond it, at the
+    // height of the end of B: the right edge closes at that height.
     if (x < xc) {
       // On the face: a face that does not lean back has no height to share.
       const double t = xc - kToeX > 0 ? (x - kToeX) / (xc - kToeX) : 1.0;
@@ -189,13 +200,12 @@ void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw
       soil.push_back(fw::MakePoint(xa, yc));
       soil.push_back(fw::MakePoint(xb, yb));
     } else if (x < xb) {
-      lastY = yc + (x - xa) * (yb - yc) / (xb - xa);
-      soil.push_back(fw::MakePoint(x, lastY));
+      soil.push_back(fw::MakePoint(x, yc + (x - xa) * (yb - yc) / (xb - xa)));
       soil.push_back(fw::MakePoint(xb, yb));
     } else {
       soil.push_back(fw::MakePoint(x, yb));
     }
-    soil.push_back(fw::MakePoint(kRightEdge, lastY));
+    soil.push_back(fw::MakePoint(kRightEdge, yb));
     dc.Polygon(soil);
   }
 
@@ -214,6 +224,7 @@ void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw
   if (run.surchargeQ2 > qmax) qmax = run.surchargeQ2;
   if (run.surchargeQ3 > qmax) qmax = run.surchargeQ3;
   const double f = qmax >= 0.001 ? kLongestArrow / qmax : 0.0;
+  const double visibleEnd = VisibleRightEdge(dc);
   const auto label = [&](const char* name, double x, double y) {
     dc.SelectFont(headingFont);
     dc.TextOut(fw::MakePoint(x, y), name);
@@ -221,20 +232,20 @@ void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw
   };
   if (run.surchargeQ1 > 0.001 && run.crestLengthA > 0.001) {
     dc.SelectPen(fw::Pen::Solid(10, colour ? fw::RGB(0, 128, 0) : fw::kBlack));
-    ArrowRow(dc, xc, xa, f * run.surchargeQ1, [&](double) { return yc; }, yc);
+    ArrowRow(dc, xc, xa, visibleEnd, f * run.surchargeQ1, [&](double) { return yc; }, yc);
     label("Q1", xc + s * run.crestLengthA / 2 - 50, yc + f * run.surchargeQ1 + 350);
   }
   if (run.surchargeQ2 > 0.001 && run.crestLengthB > 0.001) {
     dc.SelectPen(fw::Pen::Solid(10, colour ? fw::RGB(255, 0, 0) : fw::kBlack));
     // A backslope drawn without width rises nowhere.
     const double rise = xb - xa > 0 ? (yb - yc) / (xb - xa) : 0.0;
-    const double y = ArrowRow(dc, xa, xb, f * run.surchargeQ2, [&](double n) { return yc + kArrowSpacing * n * rise; },
+    const double y = ArrowRow(dc, xa, xb, visibleEnd, f * run.surchargeQ2, [&](double n) { return yc + kArrowSpacing * n * rise; },
                               yc);
     label("Q2", xa + s * run.crestLengthB / 2 - 50, y + f * run.surchargeQ2 + 300);
   }
   if (run.surchargeQ3 > 0.001) {
     dc.SelectPen(fw::Pen::Solid(10, colour ? fw::RGB(128, 0, 128) : fw::kBlack));
-    ArrowRow(dc, xb, kRightEdge, f * run.surchargeQ3, [&](double) { return yb; }, yb);
+    ArrowRow(dc, xb, kRightEdge, visibleEnd, f * run.surchargeQ3, [&](double) { return yb; }, yb);
     label("Q3", xb + 800, yb + f * run.surchargeQ3 + 350);
   }
 

@@ -550,17 +550,9 @@ void CReportPrinter::PrintSoilAndDesignPage(fw::DeviceContext& dc, ReportPrintIn
   headingRow(kSoilHeading);
   const std::string_view reinforced = Pick(kReinforcedGroup, language);
   // The rows of the three groups start at the indent g, the width of the
-  // reinforced-soil label with its blanks; a backfill or foundation label
-  // that is wider (the English "FOUNDATION SOIL:" is) widens it, so that no
-  // row label covers the end of its group label.
-  int g = width(reinforced);
-  const int reinforcedWidth = g;
-  for (const LanguageTexts* group : {&kBackfillGroup, &kFoundationGroup}) {
-    for (std::string_view line : TextLines(Pick(*group, language))) {
-      const int w = width(line) + (!line.empty() && line.back() == ' ' ? 0 : width("  "));
-      if (w > g) g = w;
-    }
-  }
+  // reinforced-soil label with its blanks; the backfill and foundation labels
+  // of every language end before it.
+  const int g = width(reinforced);
   const std::string pressureUnit = " " + unit(Quantity::kPressure);
   const std::string weightUnit = "   " + unit(Quantity::kUnitWeight);
   const auto soilRows = [&](double cohesion, double unitWeight) {
@@ -581,15 +573,11 @@ void CReportPrinter::PrintSoilAndDesignPage(fw::DeviceContext& dc, ReportPrintIn
   const std::string_view friction = Pick(kFriction, language);
 
   r = 4;
-  if (g == reinforcedWidth) {
+  {
     // The group label and the row label as one text.
     const std::string first = std::string(reinforced) + std::string(friction);
     text(kLabelX, r, first);
     AddGreekDegrees(texts, language, style, kLabelX + width(first) + 100, RowY(r), 'f', false);
-  } else {
-    text(kLabelX, r, reinforced);
-    text(kLabelX + g, r, friction);
-    AddGreekDegrees(texts, language, style, kLabelX + g + width(friction) + 100, RowY(r), 'f', false);
   }
   value(r, Fixed1(run.reinforcedPhi));
   soilRows(run.reinforcedCohesion, run.reinforcedUnitWeight);

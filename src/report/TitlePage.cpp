@@ -71,8 +71,6 @@ const ReportTextRegistration registration("title page", {{"heading", &kHeading},
                                                          {"date label", &kDateLabel},
                                                          {"credit line", &kCreditLine}});
 
-constexpr const char* kAuthorLine = "Dr.-Ing. Halvard Quennell";
-
 // Row r of the identification block.
 constexpr int RowY(int row) { return -300 * row; }
 
@@ -177,9 +175,9 @@ void CReportPrinter::PrintTitlePage(fw::DeviceContext& dc, ReportPrintInfo& info
   // The lines stand 250 twips apart, less than the cell of their font: drawn
   // from the bottom up, each opaque cell covers only the empty top of the
   // line below, never the descenders of the line above.
-  dc.TextOut(4000, -13000, std::string(res::kMakerTown) + ", " + res::kMakerWebAddress);
-  dc.TextOut(4000, -12750, std::string(res::kMakerName) + ", " + res::kMakerStreet);
-  dc.TextOut(4000, -12500, kAuthorLine);
+  dc.TextOut(4000, -13000, res::MakerAddressLine2());
+  dc.TextOut(4000, -12750, res::MakerAddressLine1());
+  dc.TextOut(4000, -12500, res::kDeveloperNameAndTitle);
 
   dc.SelectFont(oldFont);
   dc.SelectPen(oldPen);

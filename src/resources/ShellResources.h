@@ -80,6 +80,12 @@ inline constexpr const char* kMakerTown = "Harbourton, NV 89000";
 inline constexpr const char* kRightsNotice = "Copyright (c) 1998-2026";
 inline constexpr const char* kAllRightsReserved = "All Rights Reserved";
 inline constexpr const char* kMakerWebAddress = "www.mirelo.example.com";
+// Who developed the design philosophy and the program, as the report's title
+// page and the text report credit it: the developer's name with his title,
+// then the maker's postal address in two lines.
+inline constexpr const char* kDeveloperNameAndTitle = "Dr.-Ing. Halvard Quennell";
+inline std::string MakerAddressLine1() { return std::string(kMakerName) + ", " + kMakerStreet; }
+inline std::string MakerAddressLine2() { return std::string(kMakerTown) + ", " + kMakerWebAddress; }
 inline constexpr const char* kMakerHomePage = "https://www.mirelo.example.com/";
 inline constexpr const char* kMakerUpdatePage = "https://www.mirelo.example.com/tervane/updates/";
 inline constexpr const char* kAboutCitation =

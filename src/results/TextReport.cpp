@@ -8,18 +8,13 @@
 #include "app/TervaneApp.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
+#include "resources/ShellResources.h"
 #include "results/ExportFiles.h"
 
 namespace tervane {
 
 namespace {
 
-// The three lines under "Design Philosophy and Program Developed by:".
-constexpr const char* kDeveloperLines[3] = {
-    "                 The Tervane design team",
-    "                 Mirelo Engineering Inc.",
-    "                 Tervane product support",
-};
 
 const std::string kRuleLine(92, '_');
 
@@ -94,7 +89,11 @@ void TextReportWriter::WriteTitlePage() {
   Line(T("File path and name:  ", "Bestands locatie en naam:  ") + OneLine(project_.projectPath));
   Line(" ");
   Line(T("Design Philosophy and Program Developed by:", "Ontwerp filosofie en programma ontwikkeld door:"));
-  for (const char* line : kDeveloperLines) Line(line);
+  // The developer and the maker's address, as the title page credits them.
+  const std::string indent(17, ' ');
+  for (const std::string& line :
+       {std::string(res::kDeveloperNameAndTitle), res::MakerAddressLine1(), res::MakerAddressLine2()})
+    Line(indent + line);
   Line("  ");
   for (int i = 0; i < 3; ++i) Line("");
 }

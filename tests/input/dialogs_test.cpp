@@ -336,6 +336,29 @@ TEST_F(DialogsTest, RetrievingTheLogoShowsTheNoticeUntilItIsSwitchedOff) {
   EXPECT_FALSE(notice.Visible(kDialogIdLabel));
 }
 
+// A chosen bitmap that the report cannot print is named at once; the choice
+// stands. One the report reads (a 124-byte header, 1 x 1 pixel) is not.
+TEST_F(DialogsTest, RetrievingALogoThatCannotBePrintedSaysSo) {
+  WriteData("SHOWLOGO.INF", "NOSHOW\n");
+  std::string v5 = std::string("BM") + std::string("\x8E\0\0\0\0\0\0\0\x8A\0\0\0", 12) +
+                   std::string("\x7C\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x18\0", 16) + std::string(124 - 16, '\0');
+  v5 += std::string("\x10\x20\x30\0", 4);
+  WriteData("v5.bmp", v5);
+  WriteData("photo.bmp", "\x89PNG\r\n\x1a\n");
+  const std::string good = dataDirectory + "/v5.bmp";
+  const std::string bad = dataDirectory + "/photo.bmp";
+  fakes.fileDialogs.QueueOpen(good);
+  fakes.fileDialogs.QueueOpen(bad);
+  CModifyGeneralDlg dialog;
+  Run(dialog, Script().Click(ids::general::kRetrieveLogo).Click(ids::general::kRetrieveLogo).Escape());
+  ASSERT_EQ(fakes.messageBox.Calls().size(), 1u);
+  EXPECT_EQ(fakes.messageBox.Calls()[0].text,
+            "The logo \"" + bad + "\" cannot be printed: it is not a bitmap (.bmp) file.\n\nThe title page of the "
+            "report is printed without a logo. A logo must be an uncompressed bitmap (.bmp) file.");
+  EXPECT_EQ(fakes.messageBox.Calls()[0].icon, fw::MessageIcon::Warning);
+  EXPECT_EQ(App().settings.logoPath, bad);
+}
+
 TEST_F(DialogsTest, OnlyTheFlagShowShowsTheNotice) {
   for (const char* flag : {"SHOW\n", "SHOW", "NOSHOW\n", "", "show\n"}) {
     SCOPED_TRACE(flag);

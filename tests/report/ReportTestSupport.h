@@ -164,6 +164,9 @@ struct BitmapBytes {
   std::vector<std::uint32_t> table;   // entries 0x00RRGGBB (stored B, G, R, 0)
   std::vector<std::uint8_t> pixels;   // as stored, rows bottom-up
   std::size_t cut = 0;                // bytes removed from the end
+  // A 108- or 124-byte header: the red, green, blue and alpha masks it holds
+  // (the rest of it, colour space and profile, is written as zeros).
+  std::uint32_t headerMasks[4] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
 
   std::vector<std::uint8_t> Bytes() const {
     std::vector<std::uint8_t> out;
@@ -175,7 +178,8 @@ struct BitmapBytes {
       put16(v & 0xFFFF);
       put16(v >> 16);
     };
-    const std::uint32_t offset = 54 + static_cast<std::uint32_t>(table.size()) * 4;
+    const std::uint32_t headerEnd = 14 + std::max<std::uint32_t>(infoSize, 40);
+    const std::uint32_t offset = headerEnd + static_cast<std::uint32_t>(table.size()) * 4;
     const std::uint32_t size = offset + static_cast<std::uint32_t>(pixels.size());
     put16(type);
     put32(fileSize >= 0 ? static_cast<std::uint32_t>(fileSize) : size);
@@ -192,6 +196,10 @@ struct BitmapBytes {
     put32(2835);
     put32(clrUsed);
     put32(0);
+    if (infoSize > 40) {
+      for (std::uint32_t mask : headerMasks) put32(mask);
+      while (out.size() < headerEnd) out.push_back(0);
+    }
     for (std::uint32_t c : table) put32(c);
     out.insert(out.end(), pixels.begin(), pixels.end());
     out.resize(out.size() - std::min(cut, out.size()));

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -126,13 +128,13 @@ TEST(DibImageTest, RefusesEveryBrokenFile) {
   };
   const Case cases[] = {
       {"not BM", with([](BitmapBytes& b) { b.type = 0x4142; })},
-      {"108-byte header", with([](BitmapBytes& b) { b.infoSize = 108; })},
-      {"124-byte header", with([](BitmapBytes& b) { b.infoSize = 124; })},
       {"12-byte header", with([](BitmapBytes& b) { b.infoSize = 12; })},
+      {"64-byte header", with([](BitmapBytes& b) { b.infoSize = 64; })},
+      {"the lowest height", with([](BitmapBytes& b) { b.height = INT32_MIN; })},
+      {"ends inside a 124-byte header", with([](BitmapBytes& b) { b.infoSize = 124; b.cut = 24 + 60; })},
       {"zero width", with([](BitmapBytes& b) { b.width = 0; })},
       {"negative width", with([](BitmapBytes& b) { b.width = -4; })},
       {"zero height", with([](BitmapBytes& b) { b.height = 0; })},
-      {"negative height", with([](BitmapBytes& b) { b.height = -2; })},
       {"too wide", with([](BitmapBytes& b) { b.width = 16385; b.height = 1; })},
       {"too many pixels", with([](BitmapBytes& b) { b.width = 16384; b.height = 16384; })},
       {"a product past 32 bits", with([](BitmapBytes& b) { b.width = 0x7FFFFFFF; b.height = 0x7FFFFFFF; })},
@@ -143,7 +145,6 @@ TEST(DibImageTest, RefusesEveryBrokenFile) {
       {"run-length compression", with([](BitmapBytes& b) { b.compression = 1; })},
       {"bit fields on 24 bits", with([](BitmapBytes& b) { b.compression = 3; })},
       {"JPEG inside", with([](BitmapBytes& b) { b.compression = 4; })},
-      {"zero file size", with([](BitmapBytes& b) { b.fileSize = 0; })},
       {"file size past the file", with([](BitmapBytes& b) { b.fileSize = 54 + 24 + 1; })},
       {"file size short of the pixels", with([](BitmapBytes& b) { b.fileSize = 54 + 23; })},
       {"file size below the pixel offset", with([](BitmapBytes& b) { b.fileSize = 40; })},
@@ -169,6 +170,129 @@ TEST(DibImageTest, RefusesEveryBrokenFile) {
   CDibImage image;
   EXPECT_FALSE(image.LoadFromMemory(table.Bytes()));
   EXPECT_FALSE(image.LoadFromMemory({}));
+}
+
+// The longer headers of today's image editors, rows stored top-down and a
+// file size field of 0 are ordinary bitmaps: the same pixels as the plain one.
+TEST(DibImageTest, ReadsLongerHeadersTopDownRowsAndAFileSizeOfZero) {
+  const BitmapBytes plain = reporttest::Logo24();
+  CDibImage expected;
+  ASSERT_TRUE(expected.LoadFromMemory(plain.Bytes()));
+  const auto topDown = [](BitmapBytes b) {
+    // The 4 x 2 logo's two rows of 12 bytes, top row first.
+    std::rotate(b.pixels.begin(), b.pixels.begin() + 12, b.pixels.end());
+    b.height = -b.height;
+    return b;
+  };
+  const auto with = [&](BitmapBytes b, auto change) {
+    change(b);
+    return b;
+  };
+  struct Case {
+    const char* name;
+    BitmapBytes bitmap;
+  } cases[] = {
+      {"108-byte header", with(plain, [](BitmapBytes& b) { b.infoSize = 108; })},
+      {"124-byte header", with(plain, [](BitmapBytes& b) { b.infoSize = 124; })},
+      {"top-down rows", topDown(plain)},
+      {"124-byte header, top-down", with(topDown(plain), [](BitmapBytes& b) { b.infoSize = 124; })},
+      {"file size field 0", with(plain, [](BitmapBytes& b) { b.fileSize = 0; })},
+      {"124-byte header, file size 0, top-down",
+       with(topDown(plain), [](BitmapBytes& b) { b.infoSize = 124; b.fileSize = 0; })},
+  };
+  for (const Case& c : cases) {
+    CDibImage image;
+    ASSERT_TRUE(image.LoadFromMemory(c.bitmap.Bytes())) << c.name << ": " << image.Problem();
+    EXPECT_EQ(image.Width(), 4) << c.name;
+    EXPECT_EQ(image.Height(), 2) << c.name;
+    EXPECT_EQ(image.ToImage(), expected.ToImage()) << c.name;
+    EXPECT_EQ(image.Problem(), "") << c.name;
+    // Kept as the plain kind: saved, it is the plain file.
+    EXPECT_EQ(image.SaveToBytes(), expected.SaveToBytes()) << c.name;
+  }
+
+  // The colour table of an indexed image follows the longer header.
+  BitmapBytes indexed = reporttest::Logo8();
+  indexed.infoSize = 124;
+  CDibImage image;
+  ASSERT_TRUE(image.LoadFromMemory(indexed.Bytes()));
+  CDibImage plain8;
+  ASSERT_TRUE(plain8.LoadFromMemory(reporttest::Logo8().Bytes()));
+  EXPECT_EQ(image.ToImage(), plain8.ToImage());
+  EXPECT_EQ(image.ColorCount(), 4);
+
+  // Bit fields of a longer header come from its masks, none after it; the
+  // alpha mask is not drawn. A 4-byte pixel B G R A and a 5-6-5 one.
+  BitmapBytes argb;
+  argb.infoSize = 124;
+  argb.width = 2;
+  argb.height = 1;
+  argb.bitCount = 32;
+  argb.compression = kDibBitFields;
+  argb.pixels = {10, 20, 30, 0, 40, 50, 60, 255};
+  ASSERT_TRUE(image.LoadFromMemory(argb.Bytes())) << image.Problem();
+  EXPECT_EQ(At(image, 0, 0), fw::RGB(30, 20, 10));
+  EXPECT_EQ(At(image, 1, 0), fw::RGB(60, 50, 40));
+  EXPECT_EQ(image.ColorCount(), 3);
+  CDibImage again;
+  ASSERT_TRUE(again.LoadFromMemory(image.SaveToBytes()));
+  EXPECT_EQ(again.ToImage(), image.ToImage());
+
+  BitmapBytes rgb565 = argb;
+  rgb565.infoSize = 108;
+  rgb565.bitCount = 16;
+  rgb565.headerMasks[0] = 0xF800;
+  rgb565.headerMasks[1] = 0x07E0;
+  rgb565.headerMasks[2] = 0x001F;
+  rgb565.headerMasks[3] = 0;
+  rgb565.pixels = {0x1F, 0xF8, 0xE0, 0x07};  // 0xF81F magenta, 0x07E0 green
+  ASSERT_TRUE(image.LoadFromMemory(rgb565.Bytes())) << image.Problem();
+  EXPECT_EQ(At(image, 0, 0), fw::RGB(255, 0, 255));
+  EXPECT_EQ(At(image, 1, 0), fw::RGB(0, 255, 0));
+}
+
+// What cannot be drawn is still refused, with the reason the user is told.
+TEST(DibImageTest, SaysWhyABitmapCannotBeUsed) {
+  const auto with = [](BitmapBytes b, auto change) {
+    change(b);
+    return b;
+  };
+  BitmapBytes noTable = reporttest::Logo8();
+  noTable.table.clear();
+  noTable.clrUsed = 0;
+  struct Case {
+    const char* name;
+    BitmapBytes bitmap;
+    const char* problem;
+  } cases[] = {
+      {"not BM", with(reporttest::Logo24(), [](BitmapBytes& b) { b.type = 0x5089; }),
+       "it is not a bitmap (.bmp) file"},
+      {"run-length 8 bits, 124-byte header",
+       with(reporttest::Logo8(), [](BitmapBytes& b) { b.infoSize = 124; b.compression = 1; }), "it is compressed"},
+      {"PNG inside", with(reporttest::Logo24(), [](BitmapBytes& b) { b.compression = 5; }), "it is compressed"},
+      {"run-length, top-down", with(reporttest::Logo8(), [](BitmapBytes& b) { b.compression = 1; b.height = -2; }),
+       "it is compressed"},
+      {"8 bits without a colour table", noTable, "its colour table is missing"},
+      {"4 bits without a colour table",
+       with(noTable, [](BitmapBytes& b) { b.bitCount = 4; b.infoSize = 108; }), "its colour table is missing"},
+      {"bit fields on 24 bits, 124-byte header",
+       with(reporttest::Logo24(), [](BitmapBytes& b) { b.infoSize = 124; b.compression = 3; }),
+       "its kind of pixels cannot be drawn"},
+      {"12-byte header", with(reporttest::Logo24(), [](BitmapBytes& b) { b.infoSize = 12; }),
+       "its kind of bitmap header cannot be read"},
+      {"zero width", with(reporttest::Logo24(), [](BitmapBytes& b) { b.width = 0; }),
+       "its width or height is zero, negative or too large"},
+      {"cut short", with(reporttest::Logo24(), [](BitmapBytes& b) { b.cut = 1; }),
+       "the file is shorter than its header says"},
+      {"cut short, file size 0", with(reporttest::Logo24(), [](BitmapBytes& b) { b.cut = 1; b.fileSize = 0; }),
+       "the file ends before its pixels"},
+  };
+  for (const Case& c : cases) {
+    CDibImage image;
+    EXPECT_FALSE(image.LoadFromMemory(c.bitmap.Bytes())) << c.name;
+    EXPECT_TRUE(image.IsEmpty()) << c.name;
+    EXPECT_EQ(image.Problem(), c.problem) << c.name;
+  }
 }
 
 TEST(DibImageTest, AcceptsTrailingBytesAndAFileSizeBeyondThePixels) {
@@ -204,6 +328,23 @@ TEST_F(DibFileTest, ReadsOnlyRegularFilesWithoutBlocking) {
   cut.cut = 3;
   dir_.Write("cut.bmp", cut.Bytes());
   EXPECT_FALSE(image.Load(dir_.File("cut.bmp")));
+}
+
+TEST_F(DibFileTest, TellsWhetherAChosenLogoCanBePrinted) {
+  reporttest::BitmapBytes compressed = reporttest::Logo8();
+  compressed.compression = 1;
+  dir_.Write("rle.bmp", compressed.Bytes());
+  reporttest::BitmapBytes v5 = reporttest::Logo24();
+  v5.infoSize = 124;
+  dir_.Write("v5.bmp", v5.Bytes());
+  EXPECT_EQ(LogoProblem(""), "");  // no logo chosen
+  EXPECT_EQ(LogoProblem(dir_.File("v5.bmp")), "");
+  EXPECT_EQ(LogoProblem(dir_.File("rle.bmp")), "it is compressed");
+  EXPECT_EQ(LogoProblem(dir_.File("missing.bmp")), "the file cannot be opened");
+  EXPECT_EQ(LogoProblem(dir_.Path().string()), "it is not a file");
+  EXPECT_EQ(UnusableLogoMessage("/logos/rle.bmp", "it is compressed"),
+            "The logo \"/logos/rle.bmp\" cannot be printed: it is compressed.\n\nThe title page of the report is "
+            "printed without a logo. A logo must be an uncompressed bitmap (.bmp) file.");
 }
 
 TEST_F(DibFileTest, SavesWhatItReadsAndMakesImagesFromPictures) {

@@ -11,6 +11,7 @@
 #include "app/TervaneApp.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
+#include "report/DibImage.h"
 #include "report/DisplayGraphicsDlg.h"
 #include "resources/ReportResources.h"
 
@@ -61,7 +62,7 @@ TEST_F(DisplayGraphicsDlgTest, ShowsItsControlsAndTheLanguageOfTheFile) {
   EXPECT_EQ(app_.app().settings.reportLanguage, "English");
 }
 
-TEST_F(DisplayGraphicsDlgTest, ProposesEnglishWhenTheFileNamesNoOfferedLanguage) {
+TEST_F(DisplayGraphicsDlgTest, ShowsTheLanguageOfTheFileAsItIsWritten) {
   struct Case {
     const char* name;
     bool write;
@@ -70,9 +71,10 @@ TEST_F(DisplayGraphicsDlgTest, ProposesEnglishWhenTheFileNamesNoOfferedLanguage)
     const char* fileAfter;
   } cases[] = {
       {"no file: made with English", false, "", "English", "English\n"},
-      {"empty file", true, "", "English", ""},
-      {"a language not offered", true, "Norwegian\n", "English", "Norwegian\n"},
-      {"an unknown name", true, "Klingon\r\n", "English", "Klingon\r\n"},
+      {"empty file", true, "", "", ""},
+      {"a language not offered", true, "Norwegian\n", "Norwegian", "Norwegian\n"},
+      {"an offered name in other letter case selects it", true, "german\n", "German", "german\n"},
+      {"an unknown name", true, "Klingon\r\n", "Klingon", "Klingon\r\n"},
       {"a name without its line end keeps every letter", true, "Polish", "Polish", "Polish"},
   };
   for (const Case& c : cases) {
@@ -82,6 +84,32 @@ TEST_F(DisplayGraphicsDlgTest, ProposesEnglishWhenTheFileNamesNoOfferedLanguage)
     EXPECT_EQ(Options().Text(res::kReportLanguageCombo), c.shown) << c.name;
     EXPECT_EQ(dir_.Read("More.txt"), c.fileAfter) << c.name;
   }
+}
+
+// A name read from a hand-edited file is refused on OK like a typed one; the
+// dialog stays open, and choosing from the list then stores the choice.
+TEST_F(DisplayGraphicsDlgTest, OkRefusesALanguageOfTheFileThatIsNotOffered) {
+  int messages = 0;
+  for (const char* written : {"Norwegian", "Klingon", ""}) {
+    dir_.Write("More.txt", std::string(written) + "\n");
+    EXPECT_EQ(Run(Script().Click(res::kPrintBlackWhiteRadio).Enter().Answer(Script().Enter()).Escape()),
+              fw::IDCANCEL)
+        << written;
+    const fw::DialogRecord* message = session_.Find("IDD_POLICING", messages++);
+    ASSERT_NE(message, nullptr) << written;
+    EXPECT_EQ(message->Text(1490), "The language ' " + std::string(written) +
+                                       " ' is not supported by this software.  Please chose one from the drop down menu");
+    EXPECT_EQ(message->Text(1757), "Error No.1200");
+    EXPECT_EQ(Options().Text(res::kReportLanguageCombo), written);
+    EXPECT_EQ(app_.app().settings.reportLanguage, "English") << written;
+    EXPECT_EQ(app_.app().settings.printColorMode, 0) << written;
+    EXPECT_EQ(dir_.Read("More.txt"), std::string(written) + "\n") << written;
+  }
+  dir_.Write("More.txt", "Norwegian\n");
+  EXPECT_EQ(Run(Script().Enter().Answer(Script().Enter()).SelectItem(res::kReportLanguageCombo, 4).Enter()),
+            fw::IDOK);
+  EXPECT_EQ(app_.app().settings.reportLanguage, "German");
+  EXPECT_EQ(dir_.Read("More.txt"), "German\n");
 }
 
 TEST_F(DisplayGraphicsDlgTest, OkRefusesALanguageThatIsNotOffered) {
@@ -123,6 +151,43 @@ TEST_F(DisplayGraphicsDlgTest, OkStoresTheOptionsAndWritesTheLanguage) {
   EXPECT_EQ(s.includeLogo, 1);
   EXPECT_EQ(dir_.Read("More.txt"), "Russian\n");
   EXPECT_EQ(Options().Text(res::kReportLanguageCombo), "German");
+}
+
+// Printing with a logo that cannot be printed says so on OK, and the report
+// then goes out as chosen; without the logo, or with one that reads, nothing
+// is said.
+TEST_F(DisplayGraphicsDlgTest, OkWithALogoThatCannotBePrintedSaysSo) {
+  dir_.Write("More.txt", "English\n");
+  reporttest::BitmapBytes compressed = reporttest::Logo8();
+  compressed.compression = 1;
+  dir_.Write("rle.bmp", compressed.Bytes());
+  reporttest::BitmapBytes v4 = reporttest::Logo24();
+  v4.infoSize = 108;
+  v4.height = -v4.height;
+  dir_.Write("v4.bmp", v4.Bytes());
+  struct Case {
+    const char* name;
+    std::string logoPath;
+    int yesOrNo;
+    bool told;
+  } cases[] = {
+      {"compressed, with the logo", dir_.File("rle.bmp"), res::kLogoYesRadio, true},
+      {"compressed, without the logo", dir_.File("rle.bmp"), res::kLogoNoRadio, false},
+      {"missing, with the logo", dir_.File("gone.bmp"), res::kLogoYesRadio, true},
+      {"a longer header, top-down", dir_.File("v4.bmp"), res::kLogoYesRadio, false},
+      {"no logo chosen", "", res::kLogoYesRadio, false},
+  };
+  for (const Case& c : cases) {
+    app_.app().settings.logoPath = c.logoPath;
+    const std::size_t before = fakes_.messageBox.Calls().size();
+    EXPECT_EQ(Run(Script().Click(c.yesOrNo).Enter()), fw::IDOK) << c.name;
+    EXPECT_EQ(app_.app().settings.includeLogo, c.yesOrNo == res::kLogoYesRadio ? 1 : 0) << c.name;
+    ASSERT_EQ(fakes_.messageBox.Calls().size(), before + (c.told ? 1 : 0)) << c.name;
+    if (c.told) EXPECT_EQ(fakes_.messageBox.Calls().back().text, UnusableLogoMessage(c.logoPath, LogoProblem(c.logoPath)));
+  }
+  EXPECT_EQ(fakes_.messageBox.Calls()[0].text,
+            "The logo \"" + dir_.File("rle.bmp") + "\" cannot be printed: it is compressed.\n\nThe title page of the "
+            "report is printed without a logo. A logo must be an uncompressed bitmap (.bmp) file.");
 }
 
 TEST_F(DisplayGraphicsDlgTest, CloseBoxAfterChangesStoresNothing) {

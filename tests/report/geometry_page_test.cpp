@@ -269,6 +269,45 @@ TEST_F(GeometryPageTest, SurchargeArrowsWaterAndOverstressedLayers) {
   EXPECT_EQ(pens(), (std::vector<std::string>{"RGB(255,0,0)", "RGB(255,0,0)", "RGB(255,0,0)"}));
 }
 
+// Q1 and Q2 stand over the whole of A and B, beyond the sketch's right edge
+// if A or B reach past it; Q3 ends at that edge. Arrows off the page are not
+// drawn.
+TEST_F(GeometryPageTest, SurchargeArrowsRunOverTheWholeCrestPastTheRightEdge) {
+  HandMadeRun(3, 4.2);
+  ProjectInput& run = App().runInput;
+  run.surchargeQ1 = 10.0;
+  run.crestLengthA = 20.0;  // end of A at 4500 + 6666 = 11166
+  std::string log = SketchLog();
+  EXPECT_NE(log.find("MoveTo 11100 -9000\nLineTo 11100 -8300\n"), std::string::npos) << log;
+  EXPECT_EQ(log.find("MoveTo 11220 "), std::string::npos) << log;
+  EXPECT_NE(log.find("TextOut 7783 -7950 \"Q1\""), std::string::npos) << log;  // over the middle of A
+
+  run.crestLengthA = 2.0;
+  run.surchargeQ1 = 0.0;
+  run.surchargeQ2 = 10.0;
+  run.crestLengthB = 40.0;  // the rest of B lies off the page
+  log = SketchLog();
+  EXPECT_NE(log.find("MoveTo 11166 -9000\nLineTo 11166 -8300\n"), std::string::npos) << log;
+  EXPECT_EQ(log.find("MoveTo 11286 "), std::string::npos) << log;
+
+  run.crestLengthB = 2.0;
+  run.surchargeQ2 = 0.0;
+  run.surchargeQ3 = 10.0;
+  log = SketchLog();
+  EXPECT_NE(log.find("MoveTo 10993 -9000\nLineTo 10993 -8300\n"), std::string::npos) << log;
+  EXPECT_EQ(log.find("MoveTo 11113 "), std::string::npos) << log;
+}
+
+// The default project: the top layer ends under the backslope, and the
+// retained soil closes at the height of the end of B, all along the ground.
+TEST_F(GeometryPageTest, RetainedSoilOfALayerEndingUnderTheBackslopeClosesAtTheEndOfB) {
+  HandMadeRun(3, 4.2);
+  App().runInput.backslopeAngle = 30.0;  // end of B at (5833, -8615)
+  App().results.layerRearX[2] = 9.0;     // the top layer, 2.5 m up, ends at 5500 under the backslope
+  const std::string log = SketchLog();
+  EXPECT_NE(log.find(" (5500,-10166) (5500,-8807) (5833,-8615) (11000,-8615)\n"), std::string::npos) << log;
+}
+
 TEST_F(GeometryPageTest, RetainedSoilClosesAtTheFaceAboveALayerThatEndsUnderIt) {
   HandMadeRun(2, 0.5);  // the top layer at 1.5 m ends at x = 2.0 m, under the face
   const std::string log = SketchLog();
@@ -281,7 +320,7 @@ TEST_F(GeometryPageTest, RetainedSoilClosesAtTheFaceAboveALayerThatEndsUnderIt) 
 
 // Slopes outside the input's limits: every coordinate stays within the
 // saturating range, no division by zero shows as a NaN turned into 0, rows of
-// arrows stay inside the frame, and a run without layers draws none.
+// arrows stop at the page's edge, and a run without layers draws none.
 TEST_F(GeometryPageTest, SketchKeepsToItsFrameOutsideTheInputLimits) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   struct Case {
@@ -318,7 +357,8 @@ TEST_F(GeometryPageTest, SketchKeepsToItsFrameOutsideTheInputLimits) {
       EXPECT_LE(std::abs(x), fw::kCoordLimit) << c.name;
       EXPECT_LE(std::abs(y), fw::kCoordLimit) << c.name;
     }
-    // Each row of arrows (three strokes an arrow) keeps inside x = 500 .. 11000.
+    // Each row of arrows (three strokes an arrow) keeps inside x = 500 .. the
+    // right edge of the printer's page (4658 pixels at 600 dpi: 11179 twips).
     for (const char* pen : {"SelectPen solid 10 RGB(0,128,0)", "SelectPen solid 10 RGB(255,0,0)",
                             "SelectPen solid 10 RGB(128,0,128)"}) {
       std::size_t i = 0;
@@ -329,10 +369,10 @@ TEST_F(GeometryPageTest, SketchKeepsToItsFrameOutsideTheInputLimits) {
         int x = 0;
         std::istringstream(lines[i].substr(7)) >> x;
         EXPECT_GE(x, 500 - 50) << c.name << " " << pen;
-        EXPECT_LE(x, 11000) << c.name << " " << pen;
+        EXPECT_LE(x, 11179) << c.name << " " << pen;
         ++strokes;
       }
-      EXPECT_LE(strokes, 2 * 88) << c.name << " " << pen;
+      EXPECT_LE(strokes, 2 * 90) << c.name << " " << pen;
     }
     if (c.layers == 0) {
       EXPECT_EQ(log.find("SelectPen solid 15"), std::string::npos) << c.name;

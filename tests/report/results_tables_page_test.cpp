@@ -214,6 +214,8 @@ TEST_F(ResultsTablesTest, LanguagesPlaceTheirColumns) {
   EXPECT_TRUE(Draws(italian, 8700, -3140, "Fs reale"));
   const std::string italianDetailed = reporttest::DetailedLog(1);
   EXPECT_TRUE(Draws(italianDetailed, 4200, -2060, "Distanza orizzontale"));
+  // The caption as the Dutch one, where "Distanza orizzontale" ends.
+  EXPECT_TRUE(Draws(italianDetailed, 6000, -1960, "R e s i s t e n z a   p e r :"));
   EXPECT_TRUE(Draws(italianDetailed, 5950, -2330, "Stabilità"));
 
   App().settings.reportLanguage = "Polish";

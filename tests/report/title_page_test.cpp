@@ -138,6 +138,42 @@ TEST_F(TitlePageTest, TextsOutsideTheCodePageAreDrawnAfterASavedFileIsRead) {
   EXPECT_EQ(std::count(drawn.begin(), drawn.end(), "\"" + title + "\""), 2);
 }
 
+// The description breaks at a blank 40 to 70 characters into its line,
+// never at one nearer the start of the line.
+TEST_F(TitlePageTest, DescriptionBreaksNoEarlierThanFortyCharacters) {
+  const auto repeat = [](char c, std::size_t n) { return std::string(n, c); };
+  struct Case {
+    const char* name;
+    std::string text;
+    std::string first, second;
+  } cases[] = {
+      {"a blank at offset 40 breaks", repeat('a', 40) + " " + repeat('b', 40), repeat('a', 40), repeat('b', 40)},
+      {"a blank at offset 39 does not", repeat('c', 39) + " " + repeat('d', 40),
+       repeat('c', 39) + " " + repeat('d', 30), repeat('d', 10)},
+  };
+  for (const Case& c : cases) {
+    app_.app().runInput.projectDescription = c.text;
+    const std::vector<std::string> lines = Lines();
+    std::vector<std::string> description;
+    for (const std::string& line : lines)
+      if (line.rfind("TextOut 2000 ", 0) == 0) description.push_back(line);
+    EXPECT_EQ(description, (std::vector<std::string>{"TextOut 2000 -6600 \"" + c.first + "\"",
+                                                      "TextOut 2000 -6900 \"" + c.second + "\""}))
+        << c.name;
+  }
+}
+
+// Bitmaps of today's editors: a 124-byte header, rows top-down.
+TEST_F(TitlePageTest, PrintsALogoWithALongerHeaderAndTopDownRows) {
+  reporttest::BitmapBytes v5 = reporttest::Logo24();
+  v5.infoSize = 124;
+  std::rotate(v5.pixels.begin(), v5.pixels.begin() + 12, v5.pixels.end());
+  v5.height = -2;
+  v5.fileSize = 0;
+  SetLogo(v5);
+  EXPECT_TRUE(Has("StretchImage 600 -700 11100 -2800 4x2"));
+}
+
 TEST_F(TitlePageTest, ColumnsAndFontsOfOtherLanguages) {
   app_.app().runInput.projectDescription = "Short.";
   struct Case {

@@ -140,5 +140,43 @@ TEST_F(ReportLayoutTest, OtherChoicesInEnglishUnits) {
   CheckPages("English units, Western style");
 }
 
+// The rows of the three soil groups share one indent in every language: the
+// width of the reinforced-soil label with its blanks, in the real font.
+TEST_F(ReportLayoutTest, SoilRowsStandAtTheWidthOfTheReinforcedSoilLabel) {
+  reporttest::RunUserLayers(app_.app(), 40);
+  const auto table = [](std::string_view label) -> const LanguageTexts& {
+    for (const ReportTextTable& t : AllReportTextTables())
+      for (const ReportTextEntry& e : t.entries)
+        if (t.page == "soil and design page" && e.label == label) return *e.texts;
+    ADD_FAILURE() << label;
+    static const LanguageTexts none{};
+    return none;
+  };
+  const LanguageTexts& reinforced = table("reinforced group");
+  const LanguageTexts& friction = table("friction angle");
+  fw::QtPainterDC measure(device_);
+  measure.SetMapMode(fw::MapMode::Twips);
+  for (std::string_view name : kReportLanguageNames) {
+    app_.app().settings.reportLanguage = std::string(name);
+    const ReportLanguage language = ReportLanguageOf(name);
+    std::vector<reportqt::DrawnText> texts;
+    {
+      reporttest::PreparedPrinter prepared;
+      reportqt::TextWatchDC watch(texts);
+      ReportPrintInfo info;
+      prepared.printer.PrintSoilAndDesignPage(watch, info);
+    }
+    std::vector<int> frictionX;
+    for (const reportqt::DrawnText& t : texts) {
+      if (t.text != Pick(friction, language) || (t.at.y != -2160 && t.at.y != -3240)) continue;
+      measure.SelectFont(t.font);
+      const int g = measure.GetTextExtent(Pick(reinforced, language)).cx;
+      EXPECT_EQ(t.at.x, 700 + g) << name;
+      frictionX.push_back(t.at.y);
+    }
+    EXPECT_EQ(frictionX, (std::vector<int>{-3240, -2160})) << name;  // rows 12 and 8, drawn bottom up
+  }
+}
+
 }  // namespace
 }  // namespace tervane
