@@ -69,14 +69,14 @@ void CModifyGeneralDlg::InitControls() {
   if (App().input.projectDate.empty()) Text(ids::general::kDate) = FormatProjectDate(fw::Clock().Now());
   // A project without a logo takes the one kept for future runs, at once.
   if (App().settings.logoPath.empty()) {
-    if (std::optional<std::string> saved = ReadFirstLine(DataFilePath(kLogoFile), kLogoPathMaxCharacters))
+    if (std::optional<std::string> saved = ReadDataFileLine(kLogoFile, kLogoPathMaxCharacters))
       App().settings.logoPath = *saved;
   }
 }
 
 void CModifyGeneralDlg::OnRetrieveLogo() {
   std::string flag = "SHOW";
-  if (std::optional<std::string> line = ReadFirstLine(DataFilePath(kNoticeFlagFile), kFlagMaxCharacters))
+  if (std::optional<std::string> line = ReadDataFileLine(kNoticeFlagFile, kFlagMaxCharacters))
     flag = *line;
   if (flag == "SHOW") {
     CShowOrNotLogoDlg notice;
@@ -91,7 +91,7 @@ void CModifyGeneralDlg::OnRetrieveLogo() {
   if (std::optional<std::string> path = fw::FileDialogs().OpenFile(options)) App().settings.logoPath = *path;
 }
 
-void CModifyGeneralDlg::OnSaveLogo() { WriteSingleLine(DataFilePath(kLogoFile), App().settings.logoPath); }
+void CModifyGeneralDlg::OnSaveLogo() { WriteDataFileLine(kLogoFile, App().settings.logoPath); }
 
 // ---- CShowOrNotLogoDlg ---------------------------------------------------------------
 
@@ -112,7 +112,7 @@ void CShowOrNotLogoDlg::DoDataExchange(fw::DataExchange& dx) { dx.Check(ids::gen
 // Every click writes the flag at once; the last one decides.
 void CShowOrNotLogoDlg::OnDoNotShow() {
   UpdateData(true);
-  WriteSingleLine(DataFilePath(kNoticeFlagFile), doNotShow != 0 ? "NOSHOW" : "SHOW");
+  WriteDataFileLine(kNoticeFlagFile, doNotShow != 0 ? "NOSHOW" : "SHOW");
 }
 
 }  // namespace tervane
