@@ -16,7 +16,8 @@ inline constexpr const char* kCannotCreateDataDirectoryMessage = "Error occurred
 // When the per-user data folder cannot be located it says so twice (the two
 // messages above, in that order) and `out` stays empty; when the directory
 // cannot be created it says so and `out` is left empty as well, so that the
-// files kept there go to the temporary directory instead of failing.
+// files kept there go to a private folder of the user's own in the temporary
+// directory (fw::PrivateTemporaryDirectory) instead of failing.
 void GetDataDirectory(std::string& out);
 
 // The per-user data folder; false (after the first message) when there is none.

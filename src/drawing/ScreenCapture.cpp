@@ -8,6 +8,7 @@
 #include "app/MessageDialogs.h"
 #include "framework/DataExchange.h"
 #include "framework/FileIo.h"
+#include "framework/Profile.h"
 #include "framework/Services.h"
 #include "resources/DialogTemplates.h"
 #include "resources/DrawingResources.h"
@@ -81,9 +82,12 @@ void CaptureToBitmapFile(fw::Dialog& dialog, const fw::Rect& rect) {
 }
 
 std::string ReadShowPaintFlag() {
-  const std::optional<std::string> line = ReadFirstLine(DataFilePath(kShowPaintFlagFile), kFlagMaxCharacters);
+  std::string error;
+  const std::optional<std::string> line = ReadFirstLine(DataFilePath(kShowPaintFlagFile), kFlagMaxCharacters, &error);
   if (!line) {
     std::cerr << "open failed on input file" << std::endl;
+    // Something that is no flag file stands there: the user hears of it.
+    if (!error.empty()) fw::ShowMessage(DataFileReadFailureText(error), fw::MessageButtons::Ok, fw::MessageIcon::Warning);
     return "SHOW";
   }
   return *line;
@@ -126,8 +130,11 @@ void CShowOrNotPaintDlg::DoDataExchange(fw::DataExchange& dx) { dx.Check(res::kD
 
 void CShowOrNotPaintDlg::OnDoNotShow() {
   doNotShow = GetCheck(res::kDoNotShowPaintId) == 1 ? 1 : 0;
-  if (!WriteSingleLine(DataFilePath(kShowPaintFlagFile), doNotShow == 1 ? "NOSHOW" : "SHOW"))
+  std::string error;
+  if (!WriteSingleLine(DataFilePath(kShowPaintFlagFile), doNotShow == 1 ? "NOSHOW" : "SHOW", &error)) {
     std::cerr << "open failed on input file" << std::endl;
+    fw::ShowMessage(fw::SettingNotKeptText(error), fw::MessageButtons::Ok, fw::MessageIcon::Warning);
+  }
 }
 
 }  // namespace tervane

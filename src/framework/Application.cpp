@@ -5,6 +5,7 @@
 #include "framework/CommandLine.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "framework/Services.h"
 #include "framework/View.h"
 
 namespace tervane::fw {
@@ -40,16 +41,34 @@ void Application::LoadStdProfileSettings(const std::string& profilePath, int max
   recentFiles_.Load(*profile_);
   const int pages = profile_->GetInt(kSettingsSection, kPreviewPagesEntry, 1);
   previewPages_ = pages == 2 ? 2 : 1;
+  profileFailureShown_ = false;
+  if (!profile_->LoadError().empty()) {
+    ShowMessage(kProfileNotReadText + std::string("\n\n") + profile_->LoadError(), MessageButtons::Ok,
+                MessageIcon::Warning);
+    // Its writes fail for the same reason: that was said now.
+    profileFailureShown_ = true;
+  }
+}
+
+void Application::ReportProfileWrite(bool written) {
+  // Said once, not at every file opened, until a write succeeds again.
+  if (written) {
+    profileFailureShown_ = false;
+    return;
+  }
+  if (profileFailureShown_) return;
+  profileFailureShown_ = true;
+  ShowMessage(SettingNotKeptText(profile_->WriteError()), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void Application::AddToRecentFileList(const std::string& path) {
   recentFiles_.Add(path);
-  recentFiles_.Save(*profile_);
+  ReportProfileWrite(recentFiles_.Save(*profile_));
 }
 
 void Application::SetPreviewPages(int pages) {
   previewPages_ = pages == 2 ? 2 : 1;
-  profile_->WriteInt(kSettingsSection, kPreviewPagesEntry, previewPages_);
+  ReportProfileWrite(profile_->WriteInt(kSettingsSection, kPreviewPagesEntry, previewPages_));
 }
 
 void Application::OnFileNew() { documents_.OpenNewDocument(); }
@@ -78,7 +97,7 @@ void Application::OnOpenRecentFile(int index) {
         recentFiles_.Remove(i);
         break;
       }
-    recentFiles_.Save(*profile_);
+    ReportProfileWrite(recentFiles_.Save(*profile_));
   }
 }
 

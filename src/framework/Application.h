@@ -34,6 +34,8 @@ class Application : public CommandTarget {
 
   // Reads the recent-file list (of `maxRecentFiles` entries) and the preview
   // settings from the profile file at `profilePath` (empty: memory only).
+  // A profile that is there but cannot be read is reported and left alone;
+  // a later write that fails is reported once (SettingNotKeptText).
   void LoadStdProfileSettings(const std::string& profilePath, int maxRecentFiles);
   Profile& GetProfile() { return *profile_; }
   RecentFileList& RecentFiles() { return recentFiles_; }
@@ -78,7 +80,10 @@ class Application : public CommandTarget {
  private:
   std::unique_ptr<FrameWindow> mainFrame_;
   DocManager documents_;
+  void ReportProfileWrite(bool written);
+
   std::unique_ptr<Profile> profile_;
+  bool profileFailureShown_ = false;
   RecentFileList recentFiles_;
   int previewPages_ = 1;
   std::string currentDirectory_;
@@ -87,5 +92,8 @@ class Application : public CommandTarget {
 
 inline constexpr const char* kSettingsSection = "Settings";
 inline constexpr const char* kPreviewPagesEntry = "PreviewPages";
+// The message when the profile is there but cannot be read (the reason follows).
+inline constexpr const char* kProfileNotReadText =
+    "The program's settings (recent files, print preview) could not be read and are not changed.";
 
 }  // namespace tervane::fw

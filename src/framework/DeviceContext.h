@@ -262,6 +262,9 @@ class DeviceContext {
   virtual bool EndPage() = 0;
   virtual bool EndDoc() = 0;
   virtual void AbortDoc() = 0;
+  // Why the last print job failed, when the device knows more than that it
+  // failed (a PDF file that could not be written); empty otherwise.
+  virtual std::string JobError() const { return {}; }
 
   // Conveniences over the operations above.
   Point MoveTo(int x, int y) { return MoveTo(Point{x, y}); }

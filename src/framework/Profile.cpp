@@ -48,6 +48,12 @@ Profile::Profile(std::string path) : path_(std::move(path)) {
   // A profile is a few hundred bytes; anything huge is not ours to read.
   if (ReadWholeFile(path_, bytes, error, std::size_t{1} << 20))
     Parse(std::string(bytes.begin(), bytes.end()));
+  else if (PathExists(path_))
+    loadError_ = error;
+}
+
+std::string SettingNotKeptText(const std::string& reason) {
+  return "The setting could not be kept for the next time." + (reason.empty() ? std::string() : "\n\n" + reason);
 }
 
 void Profile::Parse(const std::string& text) {
@@ -114,21 +120,21 @@ bool Profile::WriteString(const std::string& section, const std::string& key, co
   if (k.empty()) return false;
   Section* s = FindSection(section);
   if (s == nullptr) {
-    if (v.empty()) return true;
+    if (v.empty()) return unsaved_ ? Flush() : true;
     sections_.push_back(Section{OneLine(section), {}});
     s = &sections_.back();
   }
   auto& entries = s->entries;
   for (auto it = entries.begin(); it != entries.end(); ++it) {
     if (!SameName(it->first, k)) continue;
-    if (it->second == v) return true;
+    if (it->second == v) return unsaved_ ? Flush() : true;
     if (v.empty())
       entries.erase(it);
     else
       it->second = v;
     return Flush();
   }
-  if (v.empty()) return true;
+  if (v.empty()) return unsaved_ ? Flush() : true;
   entries.emplace_back(k, v);
   return Flush();
 }
@@ -149,13 +155,20 @@ std::string Profile::Serialize() const {
 }
 
 bool Profile::Flush() {
+  writeError_.clear();
   if (path_.empty()) return true;
+  if (!loadError_.empty()) {
+    // What could not be read must not be replaced by what little is known.
+    writeError_ = loadError_;
+    unsaved_ = true;
+    return false;
+  }
   std::error_code ec;
   const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
   if (!folder.empty()) std::filesystem::create_directories(folder, ec);
   const std::string text = Serialize();
-  std::string error;
-  return WriteFileAtomically(path_, std::vector<std::uint8_t>(text.begin(), text.end()), error);
+  unsaved_ = !WriteFileAtomically(path_, std::vector<std::uint8_t>(text.begin(), text.end()), writeError_);
+  return !unsaved_;
 }
 
 std::string DefaultProfilePath(const std::string& maker, const std::string& program) {
@@ -200,11 +213,14 @@ void RecentFileList::Load(const Profile& profile) {
   }
 }
 
-void RecentFileList::Save(Profile& profile) const {
+bool RecentFileList::Save(Profile& profile) const {
+  bool ok = true;
   for (int i = 1; i <= maxEntries_; ++i) {
     const std::size_t index = static_cast<std::size_t>(i - 1);
-    profile.WriteString(kRecentFileSection, Format("File%d", i), index < entries_.size() ? entries_[index] : "");
+    if (!profile.WriteString(kRecentFileSection, Format("File%d", i), index < entries_.size() ? entries_[index] : ""))
+      ok = false;
   }
+  return ok;
 }
 
 namespace {

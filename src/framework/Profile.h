@@ -18,10 +18,15 @@ class Profile {
   // A profile kept in memory only (nothing is read or written).
   Profile() = default;
   // The profile file at `path`; a missing or unreadable file is an empty
-  // profile. Its folder is created when the first value is written.
+  // profile. Its folder is created when the first value is written. A file
+  // that is there but cannot be read (a folder, a pipe, ...) is never
+  // replaced: LoadError() says why it was not read.
   explicit Profile(std::string path);
 
   const std::string& Path() const { return path_; }
+  const std::string& LoadError() const { return loadError_; }
+  // Why the last write failed (empty after one that succeeded).
+  const std::string& WriteError() const { return writeError_; }
 
   std::string GetString(const std::string& section, const std::string& key,
                         const std::string& fallback = "") const;
@@ -45,8 +50,15 @@ class Profile {
   bool Flush();
 
   std::string path_;
+  std::string loadError_;
+  std::string writeError_;
+  bool unsaved_ = false;  // the file is behind what is kept in memory
   std::vector<Section> sections_;
 };
+
+// The message when a setting could not be written to its file (the reason
+// follows after a blank line).
+std::string SettingNotKeptText(const std::string& reason);
 
 // $XDG_CONFIG_HOME/<maker>/<program>.ini, or ~/.config/... when the variable is
 // unset or not an absolute path; empty when neither can be had.
@@ -67,7 +79,8 @@ class RecentFileList {
   void Remove(std::size_t index);
 
   void Load(const Profile& profile);
-  void Save(Profile& profile) const;
+  // False when the profile could not be written.
+  bool Save(Profile& profile) const;
 
   // The menu texts: "&1 name" ...; a file in `currentDirectory` shows its name
   // alone, others their path shortened in the middle to about 30 characters.

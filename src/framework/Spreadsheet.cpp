@@ -722,7 +722,9 @@ Variant Spreadsheet::DoInvoke(int dispid, const std::vector<Variant>& args) {
       NotifyChanged();
       return {};
     case kSaveSheet: return Variant::Bool(SpreadsheetFile::Save(*this, Arg(args, 0).AsText(), Arg(args, 1).AsBool()));
-    case kExportToExcel: return Variant::Bool(ExportSheetFileToWorkbook(Arg(args, 1).AsText(), Arg(args, 0).AsText()));
+    case kExportToExcel:
+      lastExportError_.clear();
+      return Variant::Bool(ExportSheetFileToWorkbook(Arg(args, 1).AsText(), Arg(args, 0).AsText(), &lastExportError_));
     case kPrintSheet:
       lastPrintOutcome_ = PrintSpreadsheetPages(*this);
       return Variant::Bool(lastPrintOutcome_ == SheetPrintOutcome::kPrinted);

@@ -215,6 +215,8 @@ class Spreadsheet final : public HostedControl {
   // What the last PrintSheet call came to (kCancelled before any), so that
   // a dialog can report a failed print and stay silent about a cancelled one.
   SheetPrintOutcome LastPrintOutcome() const { return lastPrintOutcome_; }
+  // Why the last workbook export failed (empty after one that succeeded).
+  const std::string& LastExportError() const { return lastExportError_; }
 
   // The number that stands for the sheet's window (HWnd, handed to the
   // preview control), and the live sheet of a number (null when gone).
@@ -324,6 +326,7 @@ class Spreadsheet final : public HostedControl {
   bool finishing_ = false;
   int clickedRow_ = 0;         // the clicked row while the waiting changes are raised
   int selectedRow_ = 0;
+  std::string lastExportError_;
 };
 
 // The hosted control object for a template control of kind Spreadsheet or

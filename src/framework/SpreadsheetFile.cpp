@@ -110,20 +110,6 @@ bool IntIn(const std::string& text, int lo, int hi, int& out) {
   return true;
 }
 
-// A path beside `path` for writing before the rename, made unique, with the
-// permissions an ordinary new file (or the file it replaces) has.
-bool ReserveBeside(const std::string& path, std::string& temp) {
-  temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  struct stat st {};
-  ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~mask));
-  ::close(fd);
-  return true;
-}
-
 }  // namespace
 
 // ---- the sheet file -----------------------------------------------------------------
@@ -303,17 +289,21 @@ int LineCount(const std::string& text) {
 
 }  // namespace
 
-bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path) {
-  if (path.empty()) return false;
+bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path, std::string* error) {
   // The workbook library prints its numbers and widths with printf: in the
   // process locale a German or Turkish desktop would write "1,5".
   const CNumberScope cNumbers;
-  std::string temp;
-  if (!ReserveBeside(path, temp)) return false;
-  lxw_workbook* workbook = workbook_new(temp.c_str());
-  if (workbook == nullptr) {
-    std::remove(temp.c_str());
+  std::string why;
+  auto fail = [&](const std::string& reason) {
+    if (error != nullptr) *error = reason;
     return false;
+  };
+  TemporaryFile file;
+  if (!PrepareTemporaryFile(path, file, why)) return fail(why);
+  lxw_workbook* workbook = workbook_new(file.temporary.c_str());
+  if (workbook == nullptr) {
+    DiscardTemporaryFile(file);
+    return fail("Cannot write " + path);
   }
   bool ok = true;
   lxw_worksheet* ws = workbook_add_worksheet(workbook, "Sheet1");
@@ -409,17 +399,23 @@ bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path) {
     }
   }
 
-  if (workbook_close(workbook) != LXW_NO_ERROR) ok = false;
-  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) std::remove(temp.c_str());
-  return ok;
+  const lxw_error closed = workbook_close(workbook);
+  if (!ok || closed != LXW_NO_ERROR) {
+    DiscardTemporaryFile(file);
+    return fail("Cannot write " + path + ": " + (closed != LXW_NO_ERROR ? lxw_strerror(closed) : "the workbook was refused"));
+  }
+  if (!CommitTemporaryFile(file, why)) return fail(why);
+  return true;
 }
 
-bool ExportSheetFileToWorkbook(const std::string& sheetPath, const std::string& workbookPath) {
-  std::string error;
-  std::unique_ptr<Spreadsheet> sheet = SpreadsheetFile::Load(sheetPath, error);
-  if (!sheet) return false;
-  return WriteWorkbook(*sheet, workbookPath);
+bool ExportSheetFileToWorkbook(const std::string& sheetPath, const std::string& workbookPath, std::string* error) {
+  std::string why;
+  std::unique_ptr<Spreadsheet> sheet = SpreadsheetFile::Load(sheetPath, why);
+  if (!sheet) {
+    if (error != nullptr) *error = why;
+    return false;
+  }
+  return WriteWorkbook(*sheet, workbookPath, error);
 }
 
 }  // namespace tervane::fw

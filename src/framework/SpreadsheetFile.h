@@ -41,11 +41,12 @@ class SpreadsheetFile {
 };
 
 // Writes the sheet as a workbook to `path` (written beside it first and renamed
-// over it at the end). False on any failure.
-bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path);
+// over it at the end). False on any failure, with the reason in `error`.
+bool WriteWorkbook(const Spreadsheet& sheet, const std::string& path, std::string* error = nullptr);
 // Reads the sheet file `sheetPath` and writes it as a workbook to
 // `workbookPath`. False when the sheet file cannot be read or the workbook
 // cannot be written.
-bool ExportSheetFileToWorkbook(const std::string& sheetPath, const std::string& workbookPath);
+bool ExportSheetFileToWorkbook(const std::string& sheetPath, const std::string& workbookPath,
+                               std::string* error = nullptr);
 
 }  // namespace tervane::fw

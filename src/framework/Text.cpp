@@ -1,5 +1,10 @@
 #include "framework/Text.h"
 
+#include <cstdint>
+#include <vector>
+
+#include "framework/FileIo.h"
+
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -312,37 +317,36 @@ std::string StripLineEnd(std::string_view line) {
   return std::string(line);
 }
 
-TextFileWriter::~TextFileWriter() {
-  if (file_ != nullptr) std::fclose(file_);
-}
-
 bool TextFileWriter::Open(const std::string& path) {
-  if (file_ != nullptr) std::fclose(file_);
+  path_ = path;
+  bytes_.clear();
+  error_.clear();
+  open_ = true;
   failed_ = false;
-  file_ = std::fopen(path.c_str(), "wb");
-  if (file_ == nullptr) failed_ = true;
-  return file_ != nullptr;
+  substituted_ = false;
+  return true;
 }
 
 void TextFileWriter::Write(std::string_view text) {
-  if (file_ == nullptr) {
+  if (!open_) {
     failed_ = true;
     return;
   }
-  const std::string bytes = Utf8ToCp1252(text);
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+  if (!substituted_ && !FitsCp1252(text)) substituted_ = true;
+  bytes_ += Utf8ToCp1252(text);
 }
 
 void TextFileWriter::WriteLine(std::string_view text) {
   Write(text);
-  if (file_ != nullptr && std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
+  if (open_) bytes_ += "\r\n";
 }
 
 bool TextFileWriter::Close() {
-  if (file_ == nullptr) return false;
-  if (std::fflush(file_) != 0) failed_ = true;
-  if (std::fclose(file_) != 0) failed_ = true;
-  file_ = nullptr;
+  if (!open_) return false;
+  open_ = false;
+  if (!failed_ && !fw::WriteFileAtomically(path_, std::vector<std::uint8_t>(bytes_.begin(), bytes_.end()), error_))
+    failed_ = true;
+  bytes_.clear();
   return !failed_;
 }
 

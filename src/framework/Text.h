@@ -83,29 +83,37 @@ std::string AsciiLower(std::string_view text);
 // never drops a real character.
 std::string StripLineEnd(std::string_view line);
 
-// Writes a text file of the program's own: the file is created or truncated,
-// every line is encoded to Windows-1252 and ends with CR LF. Any failure (open,
-// write, close) is remembered and reported by Close().
+// Writes a text file of the program's own: every line is encoded to
+// Windows-1252 and ends with CR LF. The text is kept in memory and written at
+// Close, whole or not at all (fw::WriteFileAtomically): a failure leaves an
+// old file as it was. Close reports any failure, with its reason in Error().
 class TextFileWriter {
  public:
   TextFileWriter() = default;
-  ~TextFileWriter();
   TextFileWriter(const TextFileWriter&) = delete;
   TextFileWriter& operator=(const TextFileWriter&) = delete;
 
+  // Starts a file at `path`; nothing is written before Close.
   bool Open(const std::string& path);
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return open_; }
   // Writes the text (UTF-8) without a line end.
   void Write(std::string_view text);
   // Writes the text followed by CR LF.
   void WriteLine(std::string_view text);
-  // True when every byte since Open was written and the file closed cleanly.
+  // True when the whole file was written (it then replaced any old one).
   bool Close();
   bool Failed() const { return failed_; }
+  const std::string& Error() const { return error_; }
+  // True when some character had no Windows-1252 byte and became '?'.
+  bool Substituted() const { return substituted_; }
 
  private:
-  std::FILE* file_ = nullptr;
+  std::string path_;
+  std::string bytes_;
+  std::string error_;
+  bool open_ = false;
   bool failed_ = false;
+  bool substituted_ = false;
 };
 
 }  // namespace tervane

@@ -135,7 +135,8 @@ bool View::PrintPages(PrintInfo& info) {
   if (failure == PrintFailure::kStartRefused)
     ShowMessage(kFailedToStartPrint, MessageButtons::Ok, MessageIcon::Warning);
   else if (failure == PrintFailure::kPageRefused)
-    ShowMessage(kPrintFailed, MessageButtons::Ok, MessageIcon::Warning);
+    ShowMessage(dc.JobError().empty() ? std::string(kPrintFailed) : std::string(kPrintFailed) + "\n\n" + dc.JobError(),
+                MessageButtons::Ok, MessageIcon::Warning);
   return ok;
 }
 

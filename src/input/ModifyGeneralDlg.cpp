@@ -71,14 +71,14 @@ void CModifyGeneralDlg::InitControls() {
   if (App().input.projectDate.empty()) Text(ids::general::kDate) = FormatProjectDate(fw::Clock().Now());
   // A project without a logo takes the one kept for future runs, at once.
   if (App().settings.logoPath.empty()) {
-    if (std::optional<std::string> saved = ReadFirstLine(DataFilePath(kLogoFile), kLogoPathMaxCharacters))
+    if (std::optional<std::string> saved = ReadDataFileLine(kLogoFile, kLogoPathMaxCharacters))
       App().settings.logoPath = *saved;
   }
 }
 
 void CModifyGeneralDlg::OnRetrieveLogo() {
   std::string flag = "SHOW";
-  if (std::optional<std::string> line = ReadFirstLine(DataFilePath(kNoticeFlagFile), kFlagMaxCharacters))
+  if (std::optional<std::string> line = ReadDataFileLine(kNoticeFlagFile, kFlagMaxCharacters))
     flag = *line;
   if (flag == "SHOW") {
     CShowOrNotLogoDlg notice;
@@ -99,7 +99,7 @@ void CModifyGeneralDlg::OnRetrieveLogo() {
     fw::ShowMessage(UnusableLogoMessage(*path, problem), fw::MessageButtons::Ok, fw::MessageIcon::Warning);
 }
 
-void CModifyGeneralDlg::OnSaveLogo() { WriteSingleLine(DataFilePath(kLogoFile), App().settings.logoPath); }
+void CModifyGeneralDlg::OnSaveLogo() { WriteDataFileLine(kLogoFile, App().settings.logoPath); }
 
 // ---- CShowOrNotLogoDlg ---------------------------------------------------------------
 
@@ -120,7 +120,7 @@ void CShowOrNotLogoDlg::DoDataExchange(fw::DataExchange& dx) { dx.Check(ids::gen
 // Every click writes the flag at once; the last one decides.
 void CShowOrNotLogoDlg::OnDoNotShow() {
   UpdateData(true);
-  WriteSingleLine(DataFilePath(kNoticeFlagFile), doNotShow != 0 ? "NOSHOW" : "SHOW");
+  WriteDataFileLine(kNoticeFlagFile, doNotShow != 0 ? "NOSHOW" : "SHOW");
 }
 
 }  // namespace tervane

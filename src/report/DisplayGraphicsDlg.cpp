@@ -54,7 +54,7 @@ void CDisplayGraphicsDlg::ReadLanguageFile() {
 
 void CDisplayGraphicsDlg::WriteLanguageFile() {
   // A file that cannot be written changes nothing else: the language stays
-  // in settings for this session.
+  // in settings for this session (the user is told that it was not kept).
   tervane::WriteLanguageFile(language);
 }
 

@@ -69,6 +69,11 @@ std::string ExportWriteFailureText(const std::string& path) {
   return "The file could not be written:\n" + path;
 }
 
+std::string ExportSubstitutionText(const std::string& path) {
+  return "The file was written, but some characters of the project's texts have no place in it "
+         "(Windows-1252) and were written as \"?\":\n" + path;
+}
+
 std::string ExportProjectFileText(const std::string& path) {
   return "This is the file of the open project and cannot be replaced by an export:\n" + path +
          "\nPlease choose another file name.";
@@ -85,12 +90,16 @@ std::optional<std::string> ChooseExportFile(const fw::FileDialogOptions& options
 
 bool WriteExportFile(const std::string& path, const std::vector<std::string>& lines) {
   TextFileWriter file;
-  if (file.Open(path)) {
-    for (const std::string& line : lines) file.WriteLine(line);
-    if (file.Close()) return true;
+  file.Open(path);
+  for (const std::string& line : lines) file.WriteLine(line);
+  if (!file.Close()) {
+    fw::ShowMessage(ExportWriteFailureText(path) + (file.Error().empty() ? "" : "\n\n" + file.Error()),
+                    fw::MessageButtons::Ok, fw::MessageIcon::Error);
+    return false;
   }
-  fw::ShowMessage(ExportWriteFailureText(path), fw::MessageButtons::Ok, fw::MessageIcon::Error);
-  return false;
+  if (file.Substituted())
+    fw::ShowMessage(ExportSubstitutionText(path), fw::MessageButtons::Ok, fw::MessageIcon::Warning);
+  return true;
 }
 
 }  // namespace tervane

@@ -36,13 +36,17 @@ bool IsOpenProjectFile(const std::string& path);
 // nothing when the user cancels.
 std::optional<std::string> ChooseExportFile(const fw::FileDialogOptions& options);
 
-// Writes the lines (UTF-8) as Windows-1252 text with CR LF line ends. On any
-// failure to create, write or close the file the user is told so and false
-// is returned.
+// Writes the lines (UTF-8) as Windows-1252 text with CR LF line ends, whole
+// or not at all. On any failure the user is told so with the reason, an old
+// file is left as it was and false is returned. A character that has no
+// Windows-1252 byte is written as '?', and the user is told once.
 bool WriteExportFile(const std::string& path, const std::vector<std::string>& lines);
 
-// The message shown when an export file could not be written.
+// The message shown when an export file could not be written (the reason
+// follows after a blank line).
 std::string ExportWriteFailureText(const std::string& path);
+// The message shown when some characters were written as '?'.
+std::string ExportSubstitutionText(const std::string& path);
 // The message shown when the chosen file is the open project's file.
 std::string ExportProjectFileText(const std::string& path);
 

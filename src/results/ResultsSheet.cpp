@@ -161,7 +161,10 @@ bool ExportResultsWorkbook(CFpspread1& sheet, const std::string& temporaryName, 
   }
   sheet.SetExportSetting381(1);
   if (!sheet.ExportToExcel(*path, temporary)) {
-    fw::ShowMessage(WorkbookFailureText(*path), fw::MessageButtons::Ok, fw::MessageIcon::Error);
+    const auto* control = dynamic_cast<const fw::Spreadsheet*>(sheet.Control());
+    const std::string reason = control != nullptr ? control->LastExportError() : std::string();
+    fw::ShowMessage(WorkbookFailureText(*path) + (reason.empty() ? "" : "\n\n" + reason), fw::MessageButtons::Ok,
+                    fw::MessageIcon::Error);
     return false;
   }
   return true;

@@ -134,19 +134,32 @@ TEST(TextFileWriter, WritesCrLfAndCodePageBytes) {
   std::filesystem::remove(path);
 }
 
-TEST(TextFileWriter, ReportsAFailedOpenAndWrite) {
+// Nothing is written before Close: a file that cannot be made, or a device
+// in the file's place, fails there with the reason.
+TEST(TextFileWriter, ReportsAFailedWriteAtClose) {
   TextFileWriter w;
-  EXPECT_FALSE(w.Open("/nonexistent-dir/x.txt"));
+  EXPECT_TRUE(w.Open("/nonexistent-dir/x.txt"));
   w.WriteLine("lost");
   EXPECT_FALSE(w.Close());
   EXPECT_TRUE(w.Failed());
+  EXPECT_EQ(w.Error(), "Cannot create a file beside /nonexistent-dir/x.txt: No such file or directory");
 
-  if (std::filesystem::exists("/dev/full")) {
-    TextFileWriter full;
-    ASSERT_TRUE(full.Open("/dev/full"));
-    for (int i = 0; i < 2000; ++i) full.WriteLine("this line cannot be stored anywhere");
-    EXPECT_FALSE(full.Close());
-  }
+  TextFileWriter full;
+  full.Open("/dev/full");
+  full.WriteLine("this line cannot be stored anywhere");
+  EXPECT_FALSE(full.Close());
+  EXPECT_EQ(full.Error(), "This is not a regular file: /dev/full");
+}
+
+TEST(TextFileWriter, SaysWhenACharacterBecameAQuestionMark) {
+  TextFileWriter w;
+  w.Open("/nonexistent-dir/x.txt");
+  w.WriteLine("Caf\xC3\xA9 ?");
+  EXPECT_FALSE(w.Substituted());
+  w.WriteLine("\xD0\x9E\xD1\x82\xD0\xBA\xD0\xBE\xD1\x81 \xE2\x84\x96" "1");
+  EXPECT_TRUE(w.Substituted());
+  EXPECT_TRUE(FitsCp1252("\xE2\x82\xAC 12.50"));  // the euro sign has a byte
+  EXPECT_FALSE(FitsCp1252("\xCF\x86"));
 }
 
 }  // namespace

@@ -414,7 +414,7 @@ TEST_F(OmbixExportTest, TheOpenProjectFileIsNeverReplaced) {
 TEST_F(OmbixExportTest, AFileThatCannotBeWrittenIsReported) {
   const std::string path = dir.File("no such folder/x.OBX");
   Export(0, path);
-  EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>{ExportWriteFailureText(path)});
+  EXPECT_EQ(fakes.messageBox.Texts(), std::vector<std::string>{ExportWriteFailureText(path) + "\n\nCannot create a file beside " + path + ": No such file or directory"});
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 

@@ -403,7 +403,7 @@ TEST_F(QuantitiesTest, SavingNeverReplacesTheProjectAndReportsFailures) {
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(ReadBytes(projectFile), "project bytes");
   EXPECT_EQ(fakes.messageBox.Texts(),
-            (std::vector<std::string>{ExportProjectFileText(projectFile), ExportWriteFailureText(badPath)}));
+            (std::vector<std::string>{ExportProjectFileText(projectFile), ExportWriteFailureText(badPath) + "\n\nCannot create a file beside " + badPath + ": No such file or directory"}));
   EXPECT_EQ(fakes.fileDialogs.SaveCalls().size(), 3u);
 }
 

@@ -413,7 +413,7 @@ TEST_F(ResultsTablesTest, ExportFailuresAreReported) {
   const std::string refused = dir.File("no such folder/book.xlsx");
   fakes.fileDialogs.QueueSave(refused);
   const fw::DialogRecord& r = Detailed(Script().Click(res::kExcelButtonId).Click(IDOK));
-  EXPECT_EQ(fakes.messageBox.Texts(), (std::vector<std::string>{"The workbook could not be written:\n" + refused}));
+  EXPECT_EQ(fakes.messageBox.Texts(), (std::vector<std::string>{"The workbook could not be written:\n" + refused + "\n\nCannot create a file beside " + refused + ": No such file or directory"}));
   EXPECT_EQ(r.messageBoxes.size(), 1u);  // shown over the table
   EXPECT_EQ(fakes.messageBox.Calls().back().icon, fw::MessageIcon::Error);
 

@@ -297,7 +297,7 @@ TEST_F(TextReportTest, TheFileChoiceIsGuarded) {
   SaveResultsAsTextFile();
   EXPECT_EQ(ReadBytes(projectFile), "project bytes");
   EXPECT_EQ(fakes.messageBox.Texts(),
-            (std::vector<std::string>{ExportProjectFileText(projectFile), ExportWriteFailureText(bad)}));
+            (std::vector<std::string>{ExportProjectFileText(projectFile), ExportWriteFailureText(bad) + "\n\nCannot create a file beside " + bad + ": No such file or directory"}));
 }
 
 }  // namespace

@@ -10,6 +10,11 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "framework/FileIo.h"
 
 #include "framework/qt/QtApplication.h"
 
@@ -53,6 +58,29 @@ void ProposeOutputFile(QPrinter& settings, QPrintDialog& dialog) {
   });
 }
 
+// True when the bytes are a PDF file written to its end: the header, the
+// end-of-file mark, and the cross-reference table where the trailer says it
+// is. A file cut short by a full disk or a failed write fails the test.
+bool IsWholePdf(const std::vector<std::uint8_t>& bytes) {
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (text.substr(0, 5) != "%PDF-") return false;
+  std::string_view rest = text;
+  while (!rest.empty() && (rest.back() == '\n' || rest.back() == '\r' || rest.back() == ' ')) rest.remove_suffix(1);
+  if (rest.size() < 5 || rest.substr(rest.size() - 5) != "%%EOF") return false;
+  const std::size_t mark = rest.rfind("startxref");
+  if (mark == std::string_view::npos) return false;
+  std::size_t i = mark + 9;
+  while (i < rest.size() && (rest[i] == '\n' || rest[i] == '\r' || rest[i] == ' ')) ++i;
+  std::uint64_t offset = 0;
+  bool digits = false;
+  while (i < rest.size() && rest[i] >= '0' && rest[i] <= '9' && offset < text.size()) {
+    offset = offset * 10 + static_cast<std::uint64_t>(rest[i] - '0');
+    digits = true;
+    ++i;
+  }
+  return digits && offset < mark && text.substr(static_cast<std::size_t>(offset), 4) == "xref";
+}
+
 }  // namespace
 
 QtPrinterDC::QtPrinterDC(std::unique_ptr<QPrinter> printer)
@@ -71,11 +99,26 @@ bool QtPrinterDC::StartDoc(std::string_view documentName) {
   return true;
 }
 
+bool QtPrinterDC::PrintsToFile() const {
+  return printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
+}
+
 bool QtPrinterDC::StartPage() {
   if (!inDoc_ || inPage_) return false;
   if (!Painter().isActive()) {
-    // The painter opens the job with its first page.
+    // The painter opens the job with its first page. A PDF file is written
+    // beside its target first and replaces it only when it is whole.
+    jobError_.clear();
+    if (PrintsToFile()) {
+      outputFile_ = printer_->outputFileName().toStdString();
+      if (!PrepareTemporaryFile(outputFile_, temporary_, jobError_)) {
+        AbortDoc();
+        return false;
+      }
+      printer_->setOutputFileName(QString::fromStdString(temporary_.temporary));
+    }
     if (!Painter().begin(printer_.get())) {
+      if (jobError_.empty()) jobError_ = "The printer could not start the document.";
       AbortDoc();
       return false;
     }
@@ -99,7 +142,22 @@ bool QtPrinterDC::EndDoc() {
   if (!inDoc_ || inPage_) return false;
   inDoc_ = false;
   if (Painter().isActive()) Painter().end();
-  return printer_->printerState() != QPrinter::Error && printer_->printerState() != QPrinter::Aborted;
+  const bool printed = printer_->printerState() != QPrinter::Error && printer_->printerState() != QPrinter::Aborted;
+  if (temporary_.temporary.empty()) {
+    if (!printed && jobError_.empty()) jobError_ = "The printer reported an error.";
+    return printed;
+  }
+  printer_->setOutputFileName(QString::fromStdString(outputFile_));
+  // The PDF engine does not report every failed write: the file must be
+  // whole before it takes the place of the old one.
+  std::vector<std::uint8_t> bytes;
+  std::string readError;
+  if (!printed || !ReadWholeFile(temporary_.temporary, bytes, readError) || !IsWholePdf(bytes)) {
+    DiscardTemporaryFile(temporary_);
+    jobError_ = "The PDF file was not written whole: " + outputFile_;
+    return false;
+  }
+  return CommitTemporaryFile(temporary_, jobError_);
 }
 
 void QtPrinterDC::AbortDoc() {
@@ -110,9 +168,10 @@ void QtPrinterDC::AbortDoc() {
   }
   inDoc_ = false;
   inPage_ = false;
-  // A PDF of a broken job would pass for a good one: remove it.
-  if (started && printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
-    QFile::remove(printer_->outputFileName());
+  // A broken job leaves no PDF behind, and an old file of that name as it was.
+  if (!temporary_.temporary.empty()) {
+    DiscardTemporaryFile(temporary_);
+    printer_->setOutputFileName(QString::fromStdString(outputFile_));
   }
 }
 

@@ -3,7 +3,10 @@
 // file), and the print services of the program.
 //
 // A print job runs StartDoc, then StartPage .. EndPage for every page, then
-// EndDoc; calls out of that order fail. Drawing outside a page draws nothing.
+// EndDoc; calls out of that order fail. A PDF file is printed into a
+// temporary file beside it and takes the old file's place at EndDoc only
+// when it was written whole; a failed or aborted job leaves the old file as
+// it was, and JobError() says why. Drawing outside a page draws nothing.
 // The logical origin is the top-left corner of the printable area.
 
 #include <QPageSize>
@@ -12,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/FileIo.h"
 #include "framework/Services.h"
 #include "framework/qt/QtPainterDC.h"
 
@@ -32,11 +36,19 @@ class QtPrinterDC : public QtPainterDC {
   bool EndDoc() override;
   void AbortDoc() override;
 
+  std::string JobError() const override { return jobError_; }
+
   int PagesPrinted() const { return pagesPrinted_; }
   QPrinter& Printer() { return *printer_; }
 
  private:
+  bool PrintsToFile() const;
+
   std::unique_ptr<QPrinter> printer_;
+  // A PDF job: the file the user named, and the file written until EndDoc.
+  std::string outputFile_;
+  TemporaryFile temporary_;
+  std::string jobError_;
   bool inDoc_ = false;
   bool inPage_ = false;
   int pagesPrinted_ = 0;

@@ -9,8 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -21,6 +25,8 @@
 #include "app/ProjectFile.h"
 #include "app/TervaneApp.h"
 #include "framework/FakeServices.h"
+#include "framework/FileIo.h"
+#include "framework/View.h"
 #include "framework/Frame.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/Text.h"
@@ -161,6 +167,44 @@ TEST_F(ReportPdfTest, TheCommandLinePrintsTheReportIntoTheNamedPdfFile) {
   }
   EXPECT_FALSE(std::filesystem::exists(none));
   EXPECT_EQ(fakes_.messageBox.Texts(), std::vector<std::string>{CTervaneApp::kNothingToPrintMessage});
+}
+
+// A PDF that cannot be written whole leaves the old file as it was, says why
+// and ends the command-line print with a failure: a failing rename, a
+// write-protected file.
+TEST_F(ReportPdfTest, AFailedPdfKeepsTheOldFileAndTheCommandLineFails) {
+  const std::string project = reporttest::WriteProjectWithRun(home_.File("faults.NAT"), 10);
+  const std::string pdf = home_.File("kept.pdf");
+  fw::QtPrintService qtPrinting;
+  reporttest::ScopedPrintService printing(qtPrinting);
+  const struct Case {
+    bool readOnly;
+    std::string reason;
+  } cases[] = {{false, "Cannot replace " + pdf + ": " + std::strerror(EIO)}, {true, fw::ReadOnlyFileText(pdf)}};
+  for (const Case& c : cases) {
+    { std::ofstream(pdf, std::ios::binary) << "old pdf"; }
+    ::chmod(pdf.c_str(), c.readOnly ? 0444 : 0644);
+    const std::size_t shown = fakes_.messageBox.Texts().size();
+    {
+      ScopedApp program;
+      fw::FileFaultHook previous = fw::SetFileFaultHook(
+          [this](fw::FileOp op, const std::string& path) {
+            // Only the PDF's own temporary file, beside it.
+            return op == fw::FileOp::Rename && path.rfind(home_.File(".tervane-"), 0) == 0 ? EIO : 0;
+          });
+      session_.Queue(Script().Click(fw::IDOK));
+      session_.Queue(Script().Enter());  // the print options
+      EXPECT_FALSE(App().InitInstance({"/pt", project, pdf}));
+      fw::SetFileFaultHook(std::move(previous));
+      EXPECT_EQ(App().ExitCode(), 1);
+    }
+    EXPECT_EQ(shelltest::ReadBytes(pdf), "old pdf");
+    ASSERT_EQ(fakes_.messageBox.Texts().size(), shown + 1) << fakes_.messageBox.Texts().back();
+    EXPECT_EQ(fakes_.messageBox.Texts().back(), std::string(fw::kPrintFailed) + "\n\n" + c.reason);
+    for (const auto& entry : std::filesystem::directory_iterator(home_.Root()))
+      EXPECT_EQ(entry.path().filename().string().rfind(".tervane-", 0), std::string::npos) << entry.path();
+    ::chmod(pdf.c_str(), 0644);
+  }
 }
 
 TEST_F(ReportPdfTest, RussianAndPolishTitlePagesKeepTheirLetters) {
