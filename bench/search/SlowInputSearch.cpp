@@ -30,8 +30,8 @@
 
 #include "analysis/AnalysisState.h"
 #include "analysis/Engine.h"
-#include "analysis/run/RunChecks.h"
-#include "analysis/run/RunInputs.h"
+#include "run/RunChecks.h"
+#include "run/RunInputs.h"
 #include "app/ProjectData.h"
 #include "../../tests/analysis/random_projects.h"
 

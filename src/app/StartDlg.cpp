@@ -1,6 +1,6 @@
 #include "app/StartDlg.h"
 
-#include "analysis/run/RunTervaneDlg.h"
+#include "run/RunTervaneDlg.h"
 #include "app/DataFiles.h"
 #include "app/MessageDialogs.h"
 #include "app/RunOutcome.h"

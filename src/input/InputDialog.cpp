@@ -16,10 +16,10 @@ void ShowCheckMessage(const input::CheckFailure& failure) {
   message.DoModal();
 }
 
-CInputDialog::CInputDialog(const input::InputDialogSpec& spec)
-    : fw::Dialog(DialogTemplateNamed(spec.templateName)),
-      spec_(spec),
-      values_(input::ValuesFromInput(spec, App().input, input::UnitFactors{})) {
+CInputDialog::CInputDialog(const input::DialogFields& fields)
+    : fw::Dialog(DialogTemplateNamed(fields.templateName)),
+      fields_(fields),
+      values_(input::ValuesFromInput(fields, App().input, input::UnitFactors{})) {
   SetBackgroundColor(fw::kDefaultDialogColor);
   if (Template().Find(ids::kDefaultButton) != nullptr) OnClicked(ids::kDefaultButton, &CInputDialog::OnDefault);
   if (Template().Find(ids::kTruncateButton) != nullptr)
@@ -30,9 +30,9 @@ bool CInputDialog::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   unitSystem_ = App().input.unitSystem;
   factors_ = input::UnitFactors::ForUnitSystem(unitSystem_);
-  for (const input::Field& f : spec_.fields)
+  for (const input::Field& f : fields_.fields)
     if (f.number != nullptr && f.unit != input::Unit::kNone) values_.numbers[f.id] *= factors_.Of(f.unit);
-  for (const auto& [id, unit] : spec_.unitCaptions)
+  for (const auto& [id, unit] : fields_.unitCaptions)
     SetText(id, input::UnitCaption(unit, unitSystem_, App().settings.symbolStyle));
   InitControls();
   // The caption help button comes with the template's style.
@@ -42,7 +42,7 @@ bool CInputDialog::OnInitDialog() {
 }
 
 void CInputDialog::DoDataExchange(fw::DataExchange& dx) {
-  for (const input::Field& f : spec_.fields) {
+  for (const input::Field& f : fields_.fields) {
     if (f.number != nullptr) dx.Double(f.id, values_.numbers[f.id]);
     if (f.choice != nullptr) dx.Radio(f.id, values_.choices[f.id]);
     if (f.text != nullptr) dx.Text(f.id, values_.texts[f.id], f.maxLength);
@@ -55,7 +55,7 @@ void CInputDialog::OnOK() {
   UpdateData(true);
   MarkActiveDocumentModified();
   const int focus = FocusedControl();
-  for (const input::EnterMove& move : spec_.enterCycle) {
+  for (const input::EnterMove& move : fields_.enterCycle) {
     if (move.from == focus) {
       SetFocus(move.to);
       return;
@@ -70,7 +70,7 @@ input::CheckContext CInputDialog::Context() const {
 
 void CInputDialog::RunChecks() {
   const input::CheckContext context = Context();
-  for (const input::Check& check : spec_.checks) {
+  for (const input::Check& check : fields_.checks) {
     if (!check.fails || !check.fails(context)) continue;
     const input::CheckFailure failure = input::FailureOf(check, context);
     switch (check.kind) {
@@ -89,13 +89,13 @@ void CInputDialog::RunChecks() {
         break;
     }
   }
-  input::StoreValues(spec_, values_, factors_, App().input);
+  input::StoreValues(fields_, values_, factors_, App().input);
   StoreExtra();
   fw::Dialog::OnOK();
 }
 
 void CInputDialog::OnDefault() {
-  input::ApplyDefaults(spec_, unitSystem_, values_);
+  input::ApplyDefaults(fields_, unitSystem_, values_);
   UpdateData(false);
   AfterDefault();
 }
@@ -107,7 +107,7 @@ void CInputDialog::OnTruncate() {
 }
 
 bool CInputDialog::OnHelpInfo() {
-  fw::Help().ShowTopic(App().helpFilePath + "::/" + spec_.helpTopic);
+  fw::Help().ShowTopic(App().helpFilePath + "::/" + fields_.helpTopic);
   return true;
 }
 

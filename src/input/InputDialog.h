@@ -1,6 +1,6 @@
 #pragma once
 // The common behaviour of the twelve input dialogs, driven by their
-// InputDialogSpec (InputSpec.h):
+// DialogFields (DialogFields.h):
 //
 // - The constructor copies the dialog's fields from `input` (SI values).
 // - Initialisation takes the unit system of `input`, multiplies the
@@ -22,15 +22,15 @@
 // focuses the field: an OK press then acts as Enter in that field.
 
 #include "framework/Dialog.h"
-#include "input/InputSpec.h"
+#include "input/DialogFields.h"
 
 namespace tervane {
 
 class CInputDialog : public fw::Dialog {
  public:
-  explicit CInputDialog(const input::InputDialogSpec& spec);
+  explicit CInputDialog(const input::DialogFields& fields);
 
-  const input::InputDialogSpec& Spec() const { return spec_; }
+  const input::DialogFields& Fields() const { return fields_; }
   // The fields as held (display values once the dialog has initialised).
   const input::FieldValues& Values() const { return values_; }
   int UnitSystem() const { return unitSystem_; }
@@ -67,7 +67,7 @@ class CInputDialog : public fw::Dialog {
  private:
   void RunChecks();
 
-  const input::InputDialogSpec& spec_;
+  const input::DialogFields& fields_;
   input::FieldValues values_;
   int unitSystem_ = 0;
   input::UnitFactors factors_;

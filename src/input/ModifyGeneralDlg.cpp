@@ -35,10 +35,10 @@ std::string FormatProjectDate(const fw::LocalDateTime& now) {
 
 namespace input {
 
-const InputDialogSpec& GeneralSpec() {
+const DialogFields& GeneralFields() {
   using namespace ids::general;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_GENERAL";
     s.helpTopic = "Modify_General.htm";
     s.fields = {
@@ -56,12 +56,12 @@ const InputDialogSpec& GeneralSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
 }  // namespace input
 
-CModifyGeneralDlg::CModifyGeneralDlg() : CInputDialog(input::GeneralSpec()) {
+CModifyGeneralDlg::CModifyGeneralDlg() : CInputDialog(input::GeneralFields()) {
   OnClicked(ids::general::kRetrieveLogo, &CModifyGeneralDlg::OnRetrieveLogo);
   OnClicked(ids::general::kSaveLogo, &CModifyGeneralDlg::OnSaveLogo);
 }

@@ -11,10 +11,10 @@ namespace tervane {
 
 namespace input {
 
-const InputDialogSpec& GeometrySpec() {
+const DialogFields& GeometryFields() {
   using namespace ids::geometry;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_GEOMETRY";
     s.helpTopic = "modify_geometry.htm";
     s.fields = {
@@ -96,7 +96,7 @@ const InputDialogSpec& GeometrySpec() {
     s.checks.push_back(std::move(steep));
     return s;
   }();
-  return spec;
+  return fields;
 }
 
 }  // namespace input
@@ -109,7 +109,7 @@ constexpr int kGeometryEdits[] = {ids::geometry::kHeight, ids::geometry::kSlopeA
 
 }  // namespace
 
-CModifyGeometryDlg::CModifyGeometryDlg() : CInputDialog(input::GeometrySpec()) {
+CModifyGeometryDlg::CModifyGeometryDlg() : CInputDialog(input::GeometryFields()) {
   for (int id : kGeometryEdits) OnEditChange(id, &CModifyGeometryDlg::OnFieldChanged);
   OnClicked(ids::kQuestionButton, &CModifyGeometryDlg::OnQuestion);
 }

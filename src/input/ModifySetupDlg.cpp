@@ -15,10 +15,10 @@ constexpr int kLanguageMaxLength = 20;
 
 namespace input {
 
-const InputDialogSpec& SetupSpec() {
+const DialogFields& SetupFields() {
   using namespace ids::setup;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_SETUP";
     s.helpTopic = "modify_setup.htm";
     s.fields = {
@@ -38,12 +38,12 @@ const InputDialogSpec& SetupSpec() {
     s.checks.push_back(std::move(language));
     return s;
   }();
-  return spec;
+  return fields;
 }
 
 }  // namespace input
 
-CModifySetupDlg::CModifySetupDlg() : CInputDialog(input::SetupSpec()) {
+CModifySetupDlg::CModifySetupDlg() : CInputDialog(input::SetupFields()) {
   Text(ids::setup::kLanguage) = App().settings.reportLanguage;
   Choice(ids::setup::kWestern) = App().settings.symbolStyle;
 }

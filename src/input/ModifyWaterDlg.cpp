@@ -34,9 +34,9 @@ bool OutOfSlope(const CheckContext& c, int xId, int yId) {
 
 }  // namespace
 
-const InputDialogSpec& WaterSpec() {
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+const DialogFields& WaterFields() {
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_WATER";
     s.helpTopic = "modify_water.htm";
     s.fields = {
@@ -108,7 +108,7 @@ const InputDialogSpec& WaterSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
 }  // namespace input
@@ -124,7 +124,7 @@ constexpr int kCoordinateLabels[] = {kHeading, kLengthUnit, kX1Value, kY1Value, 
 
 }  // namespace
 
-CModifyWaterDlg::CModifyWaterDlg() : CInputDialog(input::WaterSpec()) {
+CModifyWaterDlg::CModifyWaterDlg() : CInputDialog(input::WaterFields()) {
   OnClicked(kPhreatic, [this] { OnMode(0); });
   OnClicked(kPoreWater, [this] { OnMode(1); });
   OnClicked(kNoWater, [this] { OnMode(2); });

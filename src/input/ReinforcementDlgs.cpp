@@ -8,10 +8,10 @@ namespace tervane {
 
 namespace input {
 
-const InputDialogSpec& GeosynDataSpec() {
+const DialogFields& GeosynDataFields() {
   using namespace ids::geosyn;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_GEOSYN_DATA";
     s.helpTopic = "modify_geosyn_data.htm";
     s.fields = {
@@ -69,13 +69,13 @@ const InputDialogSpec& GeosynDataSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
-const InputDialogSpec& GeosynFsSpec() {
+const DialogFields& GeosynFsFields() {
   using namespace ids::geosynfs;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_GEOSYN_FS";
     s.helpTopic = "modify_geosyn_Fs.htm";
     s.fields = {
@@ -108,13 +108,13 @@ const InputDialogSpec& GeosynFsSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
-const InputDialogSpec& InclinationSpec() {
+const DialogFields& InclinationFields() {
   using namespace ids::inclination;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_INCLINATION";
     s.helpTopic = "modify_inclination.htm";
     s.fields = {
@@ -141,13 +141,13 @@ const InputDialogSpec& InclinationSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
-const InputDialogSpec& GeneralFsSpec() {
+const DialogFields& GeneralFsFields() {
   using namespace ids::generalfs;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_GENERAL_FS";
     s.helpTopic = "modify_General_Fs.htm";
     s.fields = {
@@ -165,14 +165,14 @@ const InputDialogSpec& GeneralFsSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
 }  // namespace input
 
-CModifyGeosynDataDlg::CModifyGeosynDataDlg() : CInputDialog(input::GeosynDataSpec()) {}
+CModifyGeosynDataDlg::CModifyGeosynDataDlg() : CInputDialog(input::GeosynDataFields()) {}
 
-CModifyGeosynFsDlg::CModifyGeosynFsDlg() : CInputDialog(input::GeosynFsSpec()) {}
+CModifyGeosynFsDlg::CModifyGeosynFsDlg() : CInputDialog(input::GeosynFsFields()) {}
 
 bool CModifyGeosynFsDlg::ConfirmWarning(const input::CheckFailure&) {
   CWarning2Dlg question;
@@ -180,7 +180,7 @@ bool CModifyGeosynFsDlg::ConfirmWarning(const input::CheckFailure&) {
   return question.continueChosen == 1;
 }
 
-CModifyInclinationDlg::CModifyInclinationDlg() : CInputDialog(input::InclinationSpec()) {
+CModifyInclinationDlg::CModifyInclinationDlg() : CInputDialog(input::InclinationFields()) {
   OnClicked(ids::inclination::kRelative, [this] { OnOrientation(1); });
   OnClicked(ids::inclination::kAbsolute, [this] { OnOrientation(0); });
 }
@@ -205,6 +205,6 @@ void CModifyInclinationDlg::OnOrientation(int mode) {
   UpdateData(false);
 }
 
-CModifyGeneralFsDlg::CModifyGeneralFsDlg() : CInputDialog(input::GeneralFsSpec()) {}
+CModifyGeneralFsDlg::CModifyGeneralFsDlg() : CInputDialog(input::GeneralFsFields()) {}
 
 }  // namespace tervane

@@ -8,10 +8,10 @@ namespace tervane {
 
 namespace input {
 
-const InputDialogSpec& SeismicParamSpec() {
+const DialogFields& SeismicParamFields() {
   using namespace ids::seismic;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_SEISMIC_PARAM";
     s.helpTopic = "modify_seismic_param.htm";
     s.fields = {
@@ -42,13 +42,13 @@ const InputDialogSpec& SeismicParamSpec() {
     s.checks.push_back(std::move(largeKh));
     return s;
   }();
-  return spec;
+  return fields;
 }
 
-const InputDialogSpec& FoundationSpec() {
+const DialogFields& FoundationFields() {
   using namespace ids::foundation;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_FOUNDATION";
     s.helpTopic = "modify_foundation.htm";
     s.fields = {
@@ -82,12 +82,12 @@ const InputDialogSpec& FoundationSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
 }  // namespace input
 
-CModifySeismicParamDlg::CModifySeismicParamDlg() : CInputDialog(input::SeismicParamSpec()) {
+CModifySeismicParamDlg::CModifySeismicParamDlg() : CInputDialog(input::SeismicParamFields()) {
   using namespace ids::seismic;
   OnClicked(kNo, [this] { Choice(kNo) = 0; });
   OnClicked(kYes, [this] { Choice(kNo) = 1; });
@@ -97,7 +97,7 @@ CModifySeismicParamDlg::CModifySeismicParamDlg() : CInputDialog(input::SeismicPa
   });
 }
 
-CModifyFoundationDlg::CModifyFoundationDlg() : CInputDialog(input::FoundationSpec()) {}
+CModifyFoundationDlg::CModifyFoundationDlg() : CInputDialog(input::FoundationFields()) {}
 
 bool CModifyFoundationDlg::ConfirmWarning(const input::CheckFailure& failure) {
   CWarningDlg warning;

@@ -9,10 +9,10 @@ namespace tervane {
 
 namespace input {
 
-const InputDialogSpec& SoilSpec() {
+const DialogFields& SoilFields() {
   using namespace ids::soil;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_SOIL";
     s.helpTopic = "modify_soil.htm";
     s.fields = {
@@ -54,13 +54,13 @@ const InputDialogSpec& SoilSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
-const InputDialogSpec& DesignParamSpec() {
+const DialogFields& DesignParamFields() {
   using namespace ids::design;
-  static const InputDialogSpec spec = [] {
-    InputDialogSpec s;
+  static const DialogFields fields = [] {
+    DialogFields s;
     s.templateName = "IDD_MODIFY_DESIGN_PARAM";
     s.helpTopic = "modify_design_param.htm";
     s.fields = {
@@ -102,13 +102,13 @@ const InputDialogSpec& DesignParamSpec() {
     };
     return s;
   }();
-  return spec;
+  return fields;
 }
 
 }  // namespace input
 
-CModifySoilDlg::CModifySoilDlg() : CInputDialog(input::SoilSpec()) {}
+CModifySoilDlg::CModifySoilDlg() : CInputDialog(input::SoilFields()) {}
 
-CModifyDesignParamDlg::CModifyDesignParamDlg() : CInputDialog(input::DesignParamSpec()) {}
+CModifyDesignParamDlg::CModifyDesignParamDlg() : CInputDialog(input::DesignParamFields()) {}
 
 }  // namespace tervane

@@ -12,7 +12,7 @@
 #include "InputTestSupport.h"
 #include "framework/DataExchange.h"
 #include "framework/Text.h"
-#include "input/InputSpec.h"
+#include "input/DialogFields.h"
 #include "input/ModifyGeneralDlg.h"
 #include "input/ModifyGeometryDlg.h"
 #include "input/ModifySetupDlg.h"
@@ -30,7 +30,7 @@ using fw::IDOK;
 using fw::Script;
 
 struct DialogKind {
-  const input::InputDialogSpec& spec;
+  const input::DialogFields& fields;
   std::function<std::unique_ptr<CInputDialog>()> make;
 };
 
@@ -41,18 +41,18 @@ std::function<std::unique_ptr<CInputDialog>()> Make() {
 
 std::vector<DialogKind> AllDialogs() {
   return {
-      {input::SetupSpec(), Make<CModifySetupDlg>()},
-      {input::GeneralSpec(), Make<CModifyGeneralDlg>()},
-      {input::GeometrySpec(), Make<CModifyGeometryDlg>()},
-      {input::WaterSpec(), Make<CModifyWaterDlg>()},
-      {input::SoilSpec(), Make<CModifySoilDlg>()},
-      {input::DesignParamSpec(), Make<CModifyDesignParamDlg>()},
-      {input::SeismicParamSpec(), Make<CModifySeismicParamDlg>()},
-      {input::FoundationSpec(), Make<CModifyFoundationDlg>()},
-      {input::GeosynDataSpec(), Make<CModifyGeosynDataDlg>()},
-      {input::GeosynFsSpec(), Make<CModifyGeosynFsDlg>()},
-      {input::InclinationSpec(), Make<CModifyInclinationDlg>()},
-      {input::GeneralFsSpec(), Make<CModifyGeneralFsDlg>()},
+      {input::SetupFields(), Make<CModifySetupDlg>()},
+      {input::GeneralFields(), Make<CModifyGeneralDlg>()},
+      {input::GeometryFields(), Make<CModifyGeometryDlg>()},
+      {input::WaterFields(), Make<CModifyWaterDlg>()},
+      {input::SoilFields(), Make<CModifySoilDlg>()},
+      {input::DesignParamFields(), Make<CModifyDesignParamDlg>()},
+      {input::SeismicParamFields(), Make<CModifySeismicParamDlg>()},
+      {input::FoundationFields(), Make<CModifyFoundationDlg>()},
+      {input::GeosynDataFields(), Make<CModifyGeosynDataDlg>()},
+      {input::GeosynFsFields(), Make<CModifyGeosynFsDlg>()},
+      {input::InclinationFields(), Make<CModifyInclinationDlg>()},
+      {input::GeneralFsFields(), Make<CModifyGeneralFsDlg>()},
   };
 }
 
@@ -62,11 +62,11 @@ class InputDialogPatternTest : public testing::InputDialogTest {};
 // slip in a table cannot go unnoticed.
 TEST_F(InputDialogPatternTest, TablesNameControlsOfTheirTemplates) {
   const std::vector<DialogKind> dialogs = AllDialogs();
-  ASSERT_EQ(input::AllInputDialogSpecs().size(), dialogs.size());
+  ASSERT_EQ(input::AllDialogFields().size(), dialogs.size());
   std::set<std::string> names;
   for (const DialogKind& d : dialogs) {
-    const fw::DialogTemplate* t = FindDialogTemplate(d.spec.templateName);
-    ASSERT_NE(t, nullptr) << d.spec.templateName;
+    const fw::DialogTemplate* t = FindDialogTemplate(d.fields.templateName);
+    ASSERT_NE(t, nullptr) << d.fields.templateName;
     SCOPED_TRACE(t->name);
     EXPECT_TRUE(names.insert(t->name).second);
     EXPECT_NE(t->styles & fw::kContextHelp, 0u);  // the caption help button
@@ -74,7 +74,7 @@ TEST_F(InputDialogPatternTest, TablesNameControlsOfTheirTemplates) {
     EXPECT_NE(t->Find(IDCANCEL), nullptr);
     ASSERT_NE(t->Find(kDialogIdLabel), nullptr);
     EXPECT_EQ(t->Find(kDialogIdLabel)->text, t->name);
-    for (const input::Field& f : d.spec.fields) {
+    for (const input::Field& f : d.fields.fields) {
       const fw::ControlTemplate* c = t->Find(f.id);
       ASSERT_NE(c, nullptr) << f.id;
       if (f.choice != nullptr)
@@ -82,8 +82,8 @@ TEST_F(InputDialogPatternTest, TablesNameControlsOfTheirTemplates) {
       else
         EXPECT_TRUE(fw::IsEditLike(*c)) << f.id;
     }
-    for (const auto& [id, unit] : d.spec.unitCaptions) EXPECT_NE(t->Find(id), nullptr) << id;
-    for (const input::EnterMove& m : d.spec.enterCycle) {
+    for (const auto& [id, unit] : d.fields.unitCaptions) EXPECT_NE(t->Find(id), nullptr) << id;
+    for (const input::EnterMove& m : d.fields.enterCycle) {
       EXPECT_NE(t->Find(m.from), nullptr) << m.from;
       EXPECT_NE(t->Find(m.to), nullptr) << m.to;
     }
@@ -100,8 +100,8 @@ TEST_F(InputDialogPatternTest, TablesNameControlsOfTheirTemplates) {
 // project modified, whatever else happens.
 TEST_F(InputDialogPatternTest, EnterFollowsEachCycleAndMarksTheProjectModified) {
   for (const DialogKind& d : AllDialogs()) {
-    SCOPED_TRACE(d.spec.templateName);
-    for (const input::EnterMove& m : d.spec.enterCycle) {
+    SCOPED_TRACE(d.fields.templateName);
+    for (const input::EnterMove& m : d.fields.enterCycle) {
       SCOPED_TRACE(m.from);
       // The water dialog shows the field of its mode only.
       input().waterMode = (m.from == ids::water::kRu || m.from == ids::water::kPoreWater) ? 1 : 0;
@@ -143,13 +143,13 @@ TEST_F(InputDialogPatternTest, FieldsOutsideTheCycleKeepTheFocusOnEnter) {
 
 TEST_F(InputDialogPatternTest, EnterThenCancelStoresNothingButTheProjectIsModified) {
   for (const DialogKind& d : AllDialogs()) {
-    SCOPED_TRACE(d.spec.templateName);
+    SCOPED_TRACE(d.fields.templateName);
     document.SetModifiedFlag(false);
     const ProjectData before = App();
     std::unique_ptr<CInputDialog> dialog = d.make();
     // A value in every field, each confirmed with Enter.
     Script script = Script().Enter();
-    for (const input::Field& f : d.spec.fields) {
+    for (const input::Field& f : d.fields.fields) {
       const fw::ControlTemplate* c = dialog->Template().Find(f.id);
       if ((c->flags & fw::kHidden) != 0 || f.choice != nullptr) continue;
       if (f.id == ids::inclination::kAor) continue;  // disabled in the mode held
@@ -371,7 +371,7 @@ TEST_F(InputDialogPatternTest, F1OpensEachDialogsOwnTopic) {
   for (const DialogKind& d : AllDialogs()) {
     std::unique_ptr<CInputDialog> dialog = d.make();
     Run(*dialog, Script().Help().Escape());
-    EXPECT_EQ(fakes.help.Requests().back(), std::string("/opt/tervane/Tervane.chm::/") + d.spec.helpTopic);
+    EXPECT_EQ(fakes.help.Requests().back(), std::string("/opt/tervane/Tervane.chm::/") + d.fields.helpTopic);
   }
   const std::vector<std::string> topics = {
       "modify_setup.htm",         "Modify_General.htm",     "modify_geometry.htm",  "modify_water.htm",
@@ -386,7 +386,7 @@ TEST_F(InputDialogPatternTest, LabelBackgroundAndCaption) {
   for (const DialogKind& d : AllDialogs()) {
     std::unique_ptr<CInputDialog> dialog = d.make();
     const testing::Outcome out = Run(*dialog, Script().Escape());
-    const fw::DialogRecord& r = *session.Find(d.spec.templateName, 0);
+    const fw::DialogRecord& r = *session.Find(d.fields.templateName, 0);
     EXPECT_FALSE(r.Visible(kDialogIdLabel)) << r.templateName;
     EXPECT_EQ(r.background, fw::RGB(222, 222, 222));
     EXPECT_EQ(out.result, IDCANCEL);

@@ -12,7 +12,7 @@
 #include "analysis/AnalysisState.h"
 #include "analysis/Engine.h"
 #include "analysis/RunLoop.h"
-#include "analysis/run/RunInputs.h"
+#include "run/RunInputs.h"
 #include "app/ProjectData.h"
 
 namespace tervane::testsupport {

@@ -22,7 +22,7 @@
 #include "framework/Document.h"
 #include "app/MessageDialogs.h"
 #include "framework/FakeServices.h"
-#include "input/InputSpec.h"
+#include "input/DialogFields.h"
 #include "input/InputWarnings.h"
 #include "input/ModifyGeneralDlg.h"
 #include "input/ModifyGeometryDlg.h"
@@ -71,18 +71,18 @@ std::function<std::unique_ptr<fw::Dialog>()> Make() {
 const fw::ColorRef kGrey = fw::RGB(222, 222, 222);
 
 // The texts a check of a table shows, for the default input.
-input::CheckFailure FailureOf(const input::InputDialogSpec& spec, int number, int kind) {
+input::CheckFailure FailureOf(const input::DialogFields& fields, int number, int kind) {
   static const ProjectInput stored;
-  static const input::FieldValues values = input::ValuesFromInput(spec, stored, input::UnitFactors{});
+  static const input::FieldValues values = input::ValuesFromInput(fields, stored, input::UnitFactors{});
   const input::CheckContext context{values, stored, 0, 0, input::UnitFactors{}};
-  for (const input::Check& check : spec.checks)
+  for (const input::Check& check : fields.checks)
     if (check.number == number && static_cast<int>(check.kind) == kind) return input::FailureOf(check, context);
   return {};
 }
 
 // The message dialogs as the input dialogs fill them: the longest texts.
 std::unique_ptr<fw::Dialog> FilledFoundationWarning() {
-  const input::CheckFailure f = FailureOf(input::FoundationSpec(), 1181, 2);
+  const input::CheckFailure f = FailureOf(input::FoundationFields(), 1181, 2);
   auto d = std::make_unique<CWarningDlg>();
   d->headingText = f.headingText;
   d->messageText = f.messageText;
@@ -90,14 +90,14 @@ std::unique_ptr<fw::Dialog> FilledFoundationWarning() {
   return d;
 }
 std::unique_ptr<fw::Dialog> FilledBackslopeWarning() {
-  const input::CheckFailure f = FailureOf(input::GeometrySpec(), 1138, 2);
+  const input::CheckFailure f = FailureOf(input::GeometryFields(), 1138, 2);
   auto d = std::make_unique<CPoliceWarnDlg>();
   d->messageText = f.messageText;
   d->errorNumberText = f.numberText;
   return d;
 }
 std::unique_ptr<fw::Dialog> FilledKhNotice() {
-  const input::CheckFailure f = FailureOf(input::SeismicParamSpec(), 1172, 1);
+  const input::CheckFailure f = FailureOf(input::SeismicParamFields(), 1172, 1);
   auto d = std::make_unique<CPolicingDlg>();
   d->messageText = f.messageText;
   d->errorNumberText = f.numberText;

@@ -1,4 +1,4 @@
-#include "input/InputSpec.h"
+#include "input/DialogFields.h"
 
 #include <cmath>
 
@@ -144,18 +144,18 @@ std::optional<CheckFailure> FailureWithNonFinite(const Check& check, const Field
 
 }  // namespace
 
-std::optional<CheckFailure> FirstStoredFailure(const InputDialogSpec& spec, const ProjectInput& input,
+std::optional<CheckFailure> FirstStoredFailure(const DialogFields& fields, const ProjectInput& input,
                                                int symbolStyle) {
   const UnitFactors factors = UnitFactors::ForUnitSystem(input.unitSystem);
-  const FieldValues values = ValuesFromInput(spec, input, factors);
+  const FieldValues values = ValuesFromInput(fields, input, factors);
   const CheckContext context{values, input, input.unitSystem, symbolStyle, factors};
-  for (const Check& check : spec.checks) {
+  for (const Check& check : fields.checks) {
     if (check.kind != CheckKind::kError || !check.fails) continue;
     if (check.fails(context)) return FailureOf(check, context);
     if (std::optional<CheckFailure> failure = FailureWithNonFinite(check, values, context)) return failure;
   }
   // A value that no check tests: the dialog would not take it back either.
-  for (const Field& f : spec.fields) {
+  for (const Field& f : fields.fields) {
     if (f.number == nullptr || std::isfinite(values.Number(f.id))) continue;
     CheckFailure failure;
     failure.messageText = std::string("\n ") + fw::kMessageEnterNumber;
@@ -207,15 +207,15 @@ FocusOf FirstField(std::initializer_list<int> ids, std::function<bool(double)> c
 
 // ---- dialogs -----------------------------------------------------------------
 
-const Field* InputDialogSpec::FindField(int id) const {
+const Field* DialogFields::FindField(int id) const {
   for (const Field& f : fields)
     if (f.id == id) return &f;
   return nullptr;
 }
 
-FieldValues ValuesFromInput(const InputDialogSpec& spec, const ProjectInput& input, const UnitFactors& factors) {
+FieldValues ValuesFromInput(const DialogFields& fields, const ProjectInput& input, const UnitFactors& factors) {
   FieldValues values;
-  for (const Field& f : spec.fields) {
+  for (const Field& f : fields.fields) {
     if (f.number != nullptr) values.numbers[f.id] = input.*f.number * factors.Of(f.unit);
     if (f.choice != nullptr) values.choices[f.id] = input.*f.choice;
     if (f.text != nullptr) values.texts[f.id] = input.*f.text;
@@ -223,17 +223,17 @@ FieldValues ValuesFromInput(const InputDialogSpec& spec, const ProjectInput& inp
   return values;
 }
 
-void StoreValues(const InputDialogSpec& spec, const FieldValues& values, const UnitFactors& factors,
+void StoreValues(const DialogFields& fields, const FieldValues& values, const UnitFactors& factors,
                  ProjectInput& input) {
-  for (const Field& f : spec.fields) {
+  for (const Field& f : fields.fields) {
     if (f.number != nullptr) input.*f.number = values.Number(f.id) / factors.Of(f.unit);
     if (f.choice != nullptr) input.*f.choice = values.Choice(f.id);
     if (f.text != nullptr) input.*f.text = values.Text(f.id);
   }
 }
 
-void ApplyDefaults(const InputDialogSpec& spec, int unitSystem, FieldValues& values) {
-  for (const Field& f : spec.fields) {
+void ApplyDefaults(const DialogFields& fields, int unitSystem, FieldValues& values) {
+  for (const Field& f : fields.fields) {
     const std::optional<double>& value = unitSystem == 1 ? f.defaultEnglish : f.defaultSI;
     if (!value) continue;
     if (f.number != nullptr) values.numbers[f.id] = *value;
@@ -249,10 +249,10 @@ double ThreeDecimalCut(double x) {
   return static_cast<int>(shifted) / 1000.0;
 }
 
-std::vector<const InputDialogSpec*> AllInputDialogSpecs() {
-  return {&SetupSpec(),      &GeneralSpec(),    &GeometrySpec(),   &WaterSpec(),
-          &SoilSpec(),       &DesignParamSpec(), &SeismicParamSpec(), &FoundationSpec(),
-          &GeosynDataSpec(), &GeosynFsSpec(),   &InclinationSpec(), &GeneralFsSpec()};
+std::vector<const DialogFields*> AllDialogFields() {
+  return {&SetupFields(),      &GeneralFields(),    &GeometryFields(),   &WaterFields(),
+          &SoilFields(),       &DesignParamFields(), &SeismicParamFields(), &FoundationFields(),
+          &GeosynDataFields(), &GeosynFsFields(),   &InclinationFields(), &GeneralFsFields()};
 }
 
 }  // namespace tervane::input

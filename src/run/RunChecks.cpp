@@ -1,14 +1,14 @@
-#include "analysis/run/RunChecks.h"
+#include "run/RunChecks.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
 
-#include "analysis/run/RunInputs.h"
+#include "run/RunInputs.h"
 #include "app/DisplayUnits.h"
 #include "framework/Text.h"
-#include "input/InputSpec.h"
+#include "input/DialogFields.h"
 #include "input/ManualInputDataDlg.h"
 
 namespace tervane {
@@ -100,10 +100,10 @@ Failure CheckRunRules(const ProjectInput& in, int runMode, const analysis::Engin
 // language, a setting; the geosynthetic data are those of an optimised run
 // only. Then, in a user-specified run, the checks of the layer table.
 Failure CheckDialogTables(const ProjectInput& in, const AppSettings& settings, int runMode) {
-  for (const input::InputDialogSpec* spec : input::AllInputDialogSpecs()) {
-    if (spec == &input::SetupSpec()) continue;
-    if (spec == &input::GeosynDataSpec() && runMode != 1) continue;
-    if (const std::optional<input::CheckFailure> f = input::FirstStoredFailure(*spec, in, settings.symbolStyle)) {
+  for (const input::DialogFields* fields : input::AllDialogFields()) {
+    if (fields == &input::SetupFields()) continue;
+    if (fields == &input::GeosynDataFields() && runMode != 1) continue;
+    if (const std::optional<input::CheckFailure> f = input::FirstStoredFailure(*fields, in, settings.symbolStyle)) {
       RunCheckFailure failure;
       failure.messageText = f->messageText;
       failure.errorNumberText = f->numberText;

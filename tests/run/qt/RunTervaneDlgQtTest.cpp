@@ -15,9 +15,9 @@
 #include <functional>
 #include <string>
 
-#include "../../../framework/qt/QtDialogTestSupport.h"
-#include "analysis/run/RunTervaneDlg.h"
-#include "analysis/run/TerminateDlg.h"
+#include "../../framework/qt/QtDialogTestSupport.h"
+#include "run/RunTervaneDlg.h"
+#include "run/TerminateDlg.h"
 #include "app/TervaneApp.h"
 #include "framework/FakeServices.h"
 #include "resources/DialogTemplates.h"

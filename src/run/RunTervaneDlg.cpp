@@ -1,4 +1,4 @@
-#include "analysis/run/RunTervaneDlg.h"
+#include "run/RunTervaneDlg.h"
 
 #include <atomic>
 #include <string>
@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "analysis/RunLoop.h"
-#include "analysis/run/RunChecks.h"
-#include "analysis/run/RunInputs.h"
-#include "analysis/run/TerminateDlg.h"
+#include "run/RunChecks.h"
+#include "run/RunInputs.h"
+#include "run/TerminateDlg.h"
 #include "app/MessageDialogs.h"
 #include "app/TervaneApp.h"
 #include "framework/Services.h"

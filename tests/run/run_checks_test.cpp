@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/run/RunChecks.h"
-#include "analysis/run/RunInputs.h"
-#include "analysis/run/RunTervaneDlg.h"
+#include "run/RunChecks.h"
+#include "run/RunInputs.h"
+#include "run/RunTervaneDlg.h"
 #include "app/TervaneApp.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"

@@ -1,4 +1,4 @@
-#include "analysis/run/TerminateDlg.h"
+#include "run/TerminateDlg.h"
 
 #include "app/MessageDialogs.h"
 #include "resources/DialogTemplates.h"

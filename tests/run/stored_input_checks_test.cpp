@@ -14,13 +14,13 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/run/RunChecks.h"
-#include "analysis/run/RunInputs.h"
+#include "run/RunChecks.h"
+#include "run/RunInputs.h"
 #include "app/TervaneApp.h"
 #include "framework/Document.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
-#include "input/InputSpec.h"
+#include "input/DialogFields.h"
 #include "input/ModifyGeneralDlg.h"
 #include "input/ModifyGeometryDlg.h"
 #include "input/ModifyWaterDlg.h"
@@ -35,8 +35,8 @@ namespace {
 
 using fw::Script;
 
-std::unique_ptr<CInputDialog> MakeDialog(const input::InputDialogSpec& spec) {
-  const std::string name = spec.templateName;
+std::unique_ptr<CInputDialog> MakeDialog(const input::DialogFields& fields) {
+  const std::string name = fields.templateName;
   if (name == "IDD_MODIFY_GENERAL") return std::make_unique<CModifyGeneralDlg>();
   if (name == "IDD_MODIFY_GEOMETRY") return std::make_unique<CModifyGeometryDlg>();
   if (name == "IDD_MODIFY_WATER") return std::make_unique<CModifyWaterDlg>();
@@ -61,17 +61,17 @@ class RunStoredInputTest : public ::testing::Test {
  protected:
   RunStoredInputTest() : active_(&document_) { App().dataDirectory = dir_.Path().string(); }
 
-  // What the dialog of `spec` shows when OK is pressed on `stored` as it
+  // What the dialog of `fields` shows when OK is pressed on `stored` as it
   // stands: the template, number and message of the dialog it opens.
   struct Shown {
     std::string nested;
     std::string number;
     std::string message;
   };
-  Shown DialogOk(const input::InputDialogSpec& spec, const ProjectInput& stored) {
+  Shown DialogOk(const input::DialogFields& fields, const ProjectInput& stored) {
     App().input = stored;
-    std::unique_ptr<CInputDialog> dialog = MakeDialog(spec);
-    EXPECT_NE(dialog, nullptr) << spec.templateName;
+    std::unique_ptr<CInputDialog> dialog = MakeDialog(fields);
+    EXPECT_NE(dialog, nullptr) << fields.templateName;
     if (dialog == nullptr) return {};
     const std::size_t first = session_.Records().size();
     session_.Queue(Script().Click(fw::IDOK).Answer(Script().Enter()).Escape());
@@ -109,7 +109,7 @@ std::optional<RunCheckFailure> RunCheck(const ProjectInput& in, int runMode, int
 TEST_F(RunStoredInputTest, EveryCheckOfEveryDialogRefusesTheSameStoredValueInTheRun) {
   struct Case {
     const char* what;
-    const input::InputDialogSpec& spec;
+    const input::DialogFields& fields;
     std::function<void(ProjectInput&)> change;
     int number;
     bool runOwn = false;
@@ -117,62 +117,62 @@ TEST_F(RunStoredInputTest, EveryCheckOfEveryDialogRefusesTheSameStoredValueInThe
     int runNumber = 0;  // the run's own check, when its number differs
   };
   const std::vector<Case> cases = {
-      {"no designer", input::GeneralSpec(), [](ProjectInput& p) { p.designerName.clear(); }, 1120, true},
-      {"H below 1 m", input::GeometrySpec(), [](ProjectInput& p) { p.slopeHeight = 0.5; }, 1130},
-      {"H below 3 ft", input::GeometrySpec(), [](ProjectInput& p) { p.unitSystem = 1; p.slopeHeight = 0.9; }, 1130},
-      {"H above 30 m", input::GeometrySpec(), [](ProjectInput& p) { p.slopeHeight = 31.0; }, 1131},
-      {"i below 10", input::GeometrySpec(), [](ProjectInput& p) { p.slopeAngle = 5.0; }, 1132},
-      {"i above 90", input::GeometrySpec(), [](ProjectInput& p) { p.slopeAngle = 95.0; }, 1133},
-      {"A negative", input::GeometrySpec(), [](ProjectInput& p) { p.crestLengthA = -1.0; }, 1134},
-      {"backslope negative", input::GeometrySpec(), [](ProjectInput& p) { p.backslopeAngle = -1.0; }, 1135},
-      {"backslope of 90", input::GeometrySpec(), [](ProjectInput& p) { p.backslopeAngle = 90.0; }, 1136},
-      {"backslope above 90", input::GeometrySpec(), [](ProjectInput& p) { p.backslopeAngle = 120.0; }, 1136},
-      {"Q2 negative", input::GeometrySpec(), [](ProjectInput& p) { p.surchargeQ2 = -1.0; }, 1137},
-      {"Ru too large", input::WaterSpec(), [](ProjectInput& p) { p.waterMode = 1; p.poreWaterCoefficient = 0.6; }, 1140},
-      {"X out of order", input::WaterSpec(), [](ProjectInput& p) { p.waterMode = 0; p.phreaticX3 = 4.0; }, 1141},
-      {"Y negative", input::WaterSpec(), [](ProjectInput& p) { p.waterMode = 0; p.phreaticY3 = -1.0; }, 1142},
-      {"Y above H", input::WaterSpec(),
+      {"no designer", input::GeneralFields(), [](ProjectInput& p) { p.designerName.clear(); }, 1120, true},
+      {"H below 1 m", input::GeometryFields(), [](ProjectInput& p) { p.slopeHeight = 0.5; }, 1130},
+      {"H below 3 ft", input::GeometryFields(), [](ProjectInput& p) { p.unitSystem = 1; p.slopeHeight = 0.9; }, 1130},
+      {"H above 30 m", input::GeometryFields(), [](ProjectInput& p) { p.slopeHeight = 31.0; }, 1131},
+      {"i below 10", input::GeometryFields(), [](ProjectInput& p) { p.slopeAngle = 5.0; }, 1132},
+      {"i above 90", input::GeometryFields(), [](ProjectInput& p) { p.slopeAngle = 95.0; }, 1133},
+      {"A negative", input::GeometryFields(), [](ProjectInput& p) { p.crestLengthA = -1.0; }, 1134},
+      {"backslope negative", input::GeometryFields(), [](ProjectInput& p) { p.backslopeAngle = -1.0; }, 1135},
+      {"backslope of 90", input::GeometryFields(), [](ProjectInput& p) { p.backslopeAngle = 90.0; }, 1136},
+      {"backslope above 90", input::GeometryFields(), [](ProjectInput& p) { p.backslopeAngle = 120.0; }, 1136},
+      {"Q2 negative", input::GeometryFields(), [](ProjectInput& p) { p.surchargeQ2 = -1.0; }, 1137},
+      {"Ru too large", input::WaterFields(), [](ProjectInput& p) { p.waterMode = 1; p.poreWaterCoefficient = 0.6; }, 1140},
+      {"X out of order", input::WaterFields(), [](ProjectInput& p) { p.waterMode = 0; p.phreaticX3 = 4.0; }, 1141},
+      {"Y negative", input::WaterFields(), [](ProjectInput& p) { p.waterMode = 0; p.phreaticY3 = -1.0; }, 1142},
+      {"Y above H", input::WaterFields(),
        [](ProjectInput& p) { p.waterMode = 0; p.phreaticX4 = 30.0; p.phreaticY4 = 7.0; }, 1143, true},
-      {"water out of the slope", input::WaterSpec(), [](ProjectInput& p) { p.waterMode = 0; p.phreaticY2 = 5.5; },
+      {"water out of the slope", input::WaterFields(), [](ProjectInput& p) { p.waterMode = 0; p.phreaticY2 = 5.5; },
        1144, true},
       // With cohesion, so that the run's own check of phi and cohesion passes:
       // delta is then above the negative design friction angle.
-      {"phi negative", input::SoilSpec(), [](ProjectInput& p) { p.backfillPhi = -1.0; p.backfillCohesion = 5.0; },
+      {"phi negative", input::SoilFields(), [](ProjectInput& p) { p.backfillPhi = -1.0; p.backfillCohesion = 5.0; },
        1150, true, 1, 1161},
-      {"phi above 45", input::SoilSpec(), [](ProjectInput& p) { p.foundationPhi = 46.0; }, 1151, true},
-      {"cohesion negative", input::SoilSpec(), [](ProjectInput& p) { p.reinforcedCohesion = -1.0; }, 1152},
-      {"unit weight 0", input::SoilSpec(), [](ProjectInput& p) { p.foundationUnitWeight = 0.0; }, 1153},
-      {"delta negative", input::DesignParamSpec(), [](ProjectInput& p) { p.interwedgeAngle = -1.0; }, 1160},
-      {"delta above phi", input::DesignParamSpec(), [](ProjectInput& p) { p.interwedgeAngle = 40.0; }, 1161, true},
-      {"Ci of 0", input::DesignParamSpec(), [](ProjectInput& p) { p.pulloutCoefficientFoundation = 0.0; }, 1162},
-      {"Cds above 1", input::DesignParamSpec(), [](ProjectInput& p) { p.slidingCoefficientReinforced = 1.2; }, 1163},
-      {"Kh negative", input::SeismicParamSpec(), [](ProjectInput& p) { p.seismicKh = -0.1; }, 1170},
-      {"Kv above 0.3", input::SeismicParamSpec(), [](ProjectInput& p) { p.seismicKv = 0.4; }, 1171},
-      {"depth negative", input::FoundationSpec(), [](ProjectInput& p) { p.maxPenetrationDepth = -1.0; }, 1180},
-      {"target below 1", input::FoundationSpec(), [](ProjectInput& p) { p.targetFsDeepSeated = 0.5; }, 1181},
-      {"strength 0", input::GeosynDataSpec(), [](ProjectInput& p) { p.ultimateStrength = 0.0; }, 1190},
-      {"Dmax below 0.15 m", input::GeosynDataSpec(), [](ProjectInput& p) { p.maxSpacing = 0.1; }, 1191},
-      {"Dmax below 0.5 ft", input::GeosynDataSpec(),
+      {"phi above 45", input::SoilFields(), [](ProjectInput& p) { p.foundationPhi = 46.0; }, 1151, true},
+      {"cohesion negative", input::SoilFields(), [](ProjectInput& p) { p.reinforcedCohesion = -1.0; }, 1152},
+      {"unit weight 0", input::SoilFields(), [](ProjectInput& p) { p.foundationUnitWeight = 0.0; }, 1153},
+      {"delta negative", input::DesignParamFields(), [](ProjectInput& p) { p.interwedgeAngle = -1.0; }, 1160},
+      {"delta above phi", input::DesignParamFields(), [](ProjectInput& p) { p.interwedgeAngle = 40.0; }, 1161, true},
+      {"Ci of 0", input::DesignParamFields(), [](ProjectInput& p) { p.pulloutCoefficientFoundation = 0.0; }, 1162},
+      {"Cds above 1", input::DesignParamFields(), [](ProjectInput& p) { p.slidingCoefficientReinforced = 1.2; }, 1163},
+      {"Kh negative", input::SeismicParamFields(), [](ProjectInput& p) { p.seismicKh = -0.1; }, 1170},
+      {"Kv above 0.3", input::SeismicParamFields(), [](ProjectInput& p) { p.seismicKv = 0.4; }, 1171},
+      {"depth negative", input::FoundationFields(), [](ProjectInput& p) { p.maxPenetrationDepth = -1.0; }, 1180},
+      {"target below 1", input::FoundationFields(), [](ProjectInput& p) { p.targetFsDeepSeated = 0.5; }, 1181},
+      {"strength 0", input::GeosynDataFields(), [](ProjectInput& p) { p.ultimateStrength = 0.0; }, 1190},
+      {"Dmax below 0.15 m", input::GeosynDataFields(), [](ProjectInput& p) { p.maxSpacing = 0.1; }, 1191},
+      {"Dmax below 0.5 ft", input::GeosynDataFields(),
        [](ProjectInput& p) { p.unitSystem = 1; p.maxSpacing = 0.12; p.minSpacing = 0.2; }, 1191},
-      {"Dmax at H", input::GeosynDataSpec(), [](ProjectInput& p) { p.maxSpacing = 6.0; }, 1192},
-      {"Dmin below 0.15 m", input::GeosynDataSpec(), [](ProjectInput& p) { p.minSpacing = 0.1; }, 1193},
-      {"Dmin at Dmax", input::GeosynDataSpec(), [](ProjectInput& p) { p.minSpacing = 1.0; }, 1194},
-      {"Dbottom negative", input::GeosynDataSpec(), [](ProjectInput& p) { p.bottomLayerHeight = -0.1; }, 1195},
-      {"Dbottom at Dmin", input::GeosynDataSpec(), [](ProjectInput& p) { p.bottomLayerHeight = 0.3; }, 1196},
-      {"Dbottom above 0.3 m", input::GeosynDataSpec(),
+      {"Dmax at H", input::GeosynDataFields(), [](ProjectInput& p) { p.maxSpacing = 6.0; }, 1192},
+      {"Dmin below 0.15 m", input::GeosynDataFields(), [](ProjectInput& p) { p.minSpacing = 0.1; }, 1193},
+      {"Dmin at Dmax", input::GeosynDataFields(), [](ProjectInput& p) { p.minSpacing = 1.0; }, 1194},
+      {"Dbottom negative", input::GeosynDataFields(), [](ProjectInput& p) { p.bottomLayerHeight = -0.1; }, 1195},
+      {"Dbottom at Dmin", input::GeosynDataFields(), [](ProjectInput& p) { p.bottomLayerHeight = 0.3; }, 1196},
+      {"Dbottom above 0.3 m", input::GeosynDataFields(),
        [](ProjectInput& p) { p.minSpacing = 0.5; p.bottomLayerHeight = 0.4; }, 1197},
-      {"installation factor below 1", input::GeosynFsSpec(), [](ProjectInput& p) { p.rfInstallation = 0.9; }, 1200},
-      {"durability factor below 1", input::GeosynFsSpec(), [](ProjectInput& p) { p.rfDurability = 0.9; }, 1200},
-      {"creep factor below 1 in a user-specified run", input::GeosynFsSpec(),
+      {"installation factor below 1", input::GeosynFsFields(), [](ProjectInput& p) { p.rfInstallation = 0.9; }, 1200},
+      {"durability factor below 1", input::GeosynFsFields(), [](ProjectInput& p) { p.rfDurability = 0.9; }, 1200},
+      {"creep factor below 1 in a user-specified run", input::GeosynFsFields(),
        [](ProjectInput& p) {
          p.rfCreep = 0.9;
          p.layerCount = 1;
        },
        1200, false, 0},
-      {"coverage above 1", input::GeosynFsSpec(), [](ProjectInput& p) { p.coverageRatio = 1.5; }, 1201},
-      {"AOR of 20", input::InclinationSpec(), [](ProjectInput& p) { p.orientationMode = 0; p.aorAngle = 20.0; }, 1205},
-      {"ROR of 2", input::InclinationSpec(), [](ProjectInput& p) { p.orientationMode = 1; p.rorValue = 2.0; }, 1206},
-      {"Fs on direct sliding below 1", input::GeneralFsSpec(), [](ProjectInput& p) { p.fsDirectSliding = 0.9; }, 1210},
+      {"coverage above 1", input::GeosynFsFields(), [](ProjectInput& p) { p.coverageRatio = 1.5; }, 1201},
+      {"AOR of 20", input::InclinationFields(), [](ProjectInput& p) { p.orientationMode = 0; p.aorAngle = 20.0; }, 1205},
+      {"ROR of 2", input::InclinationFields(), [](ProjectInput& p) { p.orientationMode = 1; p.rorValue = 2.0; }, 1206},
+      {"Fs on direct sliding below 1", input::GeneralFsFields(), [](ProjectInput& p) { p.fsDirectSliding = 0.9; }, 1210},
   };
 
   std::set<std::pair<std::string, int>> covered;
@@ -182,7 +182,7 @@ TEST_F(RunStoredInputTest, EveryCheckOfEveryDialogRefusesTheSameStoredValueInThe
     c.change(stored);
     const std::string number = "Error No." + std::to_string(c.number);
 
-    const Shown shown = DialogOk(c.spec, stored);
+    const Shown shown = DialogOk(c.fields, stored);
     EXPECT_EQ(shown.nested, "IDD_POLICING");
     EXPECT_EQ(shown.number, number);
 
@@ -193,16 +193,16 @@ TEST_F(RunStoredInputTest, EveryCheckOfEveryDialogRefusesTheSameStoredValueInThe
       EXPECT_EQ(run->dialog, RunCheckFailure::Dialog::kPolicing);
       EXPECT_EQ(run->messageText, shown.message);
     }
-    covered.insert({c.spec.templateName, c.number});
+    covered.insert({c.fields.templateName, c.number});
   }
 
   // The table above holds every blocking check of the dialogs.
-  for (const input::InputDialogSpec* spec : input::AllInputDialogSpecs()) {
-    if (spec == &input::SetupSpec()) continue;
-    for (const input::Check& check : spec->checks) {
+  for (const input::DialogFields* fields : input::AllDialogFields()) {
+    if (fields == &input::SetupFields()) continue;
+    for (const input::Check& check : fields->checks) {
       if (check.kind != input::CheckKind::kError) continue;
-      EXPECT_TRUE(covered.count({spec->templateName, check.number}) == 1)
-          << spec->templateName << " " << check.number << " has no case";
+      EXPECT_TRUE(covered.count({fields->templateName, check.number}) == 1)
+          << fields->templateName << " " << check.number << " has no case";
     }
   }
 }
@@ -238,15 +238,15 @@ TEST(RunStoredInput, NoNumberThatIsNotFiniteReachesTheEngine) {
   ASSERT_FALSE(RunCheck(valid(), 1).has_value());
   ASSERT_FALSE(RunCheck(valid(), 0).has_value());
   int refused = 0;
-  for (const input::InputDialogSpec* spec : input::AllInputDialogSpecs()) {
-    for (const input::Field& field : spec->fields) {
+  for (const input::DialogFields* fields : input::AllDialogFields()) {
+    for (const input::Field& field : fields->fields) {
       if (field.number == nullptr) continue;
       for (int runMode : {1, 0}) {
-        if (runMode == 0 && spec == &input::GeosynDataSpec()) continue;  // not read by that run
+        if (runMode == 0 && fields == &input::GeosynDataFields()) continue;  // not read by that run
         for (double value : values) {
           ProjectInput in = valid();
           in.*field.number = value;
-          SCOPED_TRACE(std::string(spec->templateName) + " field " + std::to_string(field.id) + " = " +
+          SCOPED_TRACE(std::string(fields->templateName) + " field " + std::to_string(field.id) + " = " +
                        std::to_string(value) + " run mode " + std::to_string(runMode));
           EXPECT_TRUE(RunCheck(in, runMode).has_value());
           ++refused;

@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include "../engine_fixtures.h"
+#include "../analysis/engine_fixtures.h"
 #include "analysis/Engine.h"
-#include "analysis/run/RunInputs.h"
-#include "analysis/run/RunTervaneDlg.h"
+#include "run/RunInputs.h"
+#include "run/RunTervaneDlg.h"
 #include "app/ProjectFile.h"
 #include "app/TervaneApp.h"
 #include "framework/FakeServices.h"

@@ -1,4 +1,4 @@
-#include "analysis/run/RunInputs.h"
+#include "run/RunInputs.h"
 
 #include <algorithm>
 #include <cmath>

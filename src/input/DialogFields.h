@@ -1,18 +1,18 @@
 #pragma once
 // The input dialogs as data. Each of the twelve input dialogs is described by
-// one InputDialogSpec: its fields (control, record member, unit kind, Default
+// one DialogFields: its fields (control, record member, unit kind, Default
 // values), the unit captions beside them, its Enter cycle and its ordered
 // check table (number, condition, exact text, field that gets the focus).
 // The dialogs (InputDialog.h) are built from these tables; the checks can be
 // run without a dialog too, on values taken from a record:
 //
-//   const input::InputDialogSpec& spec = input::GeometrySpec();
-//   input::FieldValues values = input::ValuesFromInput(spec, App().input, input::UnitFactors{});
+//   const input::DialogFields& fields = input::GeometryFields();
+//   input::FieldValues values = input::ValuesFromInput(fields, App().input, input::UnitFactors{});
 //   input::CheckContext context{values, App().input, 0, App().settings.symbolStyle, input::UnitFactors{}};
-//   if (auto failure = input::FirstFailure(spec.checks, context))
+//   if (auto failure = input::FirstFailure(fields.checks, context))
 //     ... failure->messageText, failure->numberText ("Error No.1130"), failure->focus ...
 //
-// or, for the blocking checks only, input::FirstStoredFailure(spec, App().input).
+// or, for the blocking checks only, input::FirstStoredFailure(fields, App().input).
 //
 // Values are display values: lengths in feet, pressures in lb/ft^2 and so on
 // when the unit system is English. Conditions compare them with the limits of
@@ -167,7 +167,7 @@ struct EnterMove {
   int to = 0;
 };
 
-struct InputDialogSpec {
+struct DialogFields {
   const char* templateName = "";
   const char* helpTopic = "";  // file name of the F1 topic
   std::vector<Field> fields;   // also the order of the data exchange
@@ -180,14 +180,14 @@ struct InputDialogSpec {
 
 // The display values of the dialog's fields for a record: SI values times
 // their unit factors.
-FieldValues ValuesFromInput(const InputDialogSpec& spec, const ProjectInput& input, const UnitFactors& factors);
+FieldValues ValuesFromInput(const DialogFields& fields, const ProjectInput& input, const UnitFactors& factors);
 // Writes the fields back into a record: numbers divided by their factors,
 // choices and texts as they stand.
-void StoreValues(const InputDialogSpec& spec, const FieldValues& values, const UnitFactors& factors,
+void StoreValues(const DialogFields& fields, const FieldValues& values, const UnitFactors& factors,
                  ProjectInput& input);
 // The Default values of the unit system into `values` (fields without a
 // Default keep theirs).
-void ApplyDefaults(const InputDialogSpec& spec, int unitSystem, FieldValues& values);
+void ApplyDefaults(const DialogFields& fields, int unitSystem, FieldValues& values);
 
 // The first blocking check of a dialog's table that a record as stored fails,
 // or nothing: how a run refuses input the dialog would refuse. The values are
@@ -198,7 +198,7 @@ void ApplyDefaults(const InputDialogSpec& spec, int unitSystem, FieldValues& val
 // number." (no check, no number).
 // Notices and warnings are not looked at. The setup dialog's language is no
 // part of the record; its table is not meant for this.
-std::optional<CheckFailure> FirstStoredFailure(const InputDialogSpec& spec, const ProjectInput& input,
+std::optional<CheckFailure> FirstStoredFailure(const DialogFields& fields, const ProjectInput& input,
                                                int symbolStyle = 0);
 
 // The TRUNCATE button's cut to three decimals: x + 0.0005 (x - 0.0005 for a
@@ -208,20 +208,20 @@ double ThreeDecimalCut(double x);
 
 // ---- the twelve dialogs ------------------------------------------------------
 
-const InputDialogSpec& SetupSpec();           // IDD_MODIFY_SETUP
-const InputDialogSpec& GeneralSpec();         // IDD_MODIFY_GENERAL
-const InputDialogSpec& GeometrySpec();        // IDD_MODIFY_GEOMETRY
-const InputDialogSpec& WaterSpec();           // IDD_MODIFY_WATER
-const InputDialogSpec& SoilSpec();            // IDD_MODIFY_SOIL
-const InputDialogSpec& DesignParamSpec();     // IDD_MODIFY_DESIGN_PARAM
-const InputDialogSpec& SeismicParamSpec();    // IDD_MODIFY_SEISMIC_PARAM
-const InputDialogSpec& FoundationSpec();      // IDD_MODIFY_FOUNDATION
-const InputDialogSpec& GeosynDataSpec();      // IDD_MODIFY_GEOSYN_DATA
-const InputDialogSpec& GeosynFsSpec();        // IDD_MODIFY_GEOSYN_FS
-const InputDialogSpec& InclinationSpec();     // IDD_MODIFY_INCLINATION
-const InputDialogSpec& GeneralFsSpec();       // IDD_MODIFY_GENERAL_FS
+const DialogFields& SetupFields();           // IDD_MODIFY_SETUP
+const DialogFields& GeneralFields();         // IDD_MODIFY_GENERAL
+const DialogFields& GeometryFields();        // IDD_MODIFY_GEOMETRY
+const DialogFields& WaterFields();           // IDD_MODIFY_WATER
+const DialogFields& SoilFields();            // IDD_MODIFY_SOIL
+const DialogFields& DesignParamFields();     // IDD_MODIFY_DESIGN_PARAM
+const DialogFields& SeismicParamFields();    // IDD_MODIFY_SEISMIC_PARAM
+const DialogFields& FoundationFields();      // IDD_MODIFY_FOUNDATION
+const DialogFields& GeosynDataFields();      // IDD_MODIFY_GEOSYN_DATA
+const DialogFields& GeosynFsFields();        // IDD_MODIFY_GEOSYN_FS
+const DialogFields& InclinationFields();     // IDD_MODIFY_INCLINATION
+const DialogFields& GeneralFsFields();       // IDD_MODIFY_GENERAL_FS
 
 // All twelve, in the order of the input menu.
-std::vector<const InputDialogSpec*> AllInputDialogSpecs();
+std::vector<const DialogFields*> AllDialogFields();
 
 }  // namespace tervane::input
