@@ -8,6 +8,7 @@
 // says otherwise. Per-layer arrays hold kMaxLayers entries, index 0 being the
 // lowest layer.
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -104,6 +105,9 @@ struct ProjectInput {
   double fsDirectSliding = 1.1;
 
   int layerCount = 0;
+  // The layer count as readers use it: within 0..kMaxLayers whatever is
+  // stored (a loaded file is already checked; a record filled by hand may not be).
+  int LayerCount() const { return std::clamp(layerCount, 0, kMaxLayers); }
   LayerArray layerElevation{};
   LayerArray layerUltimateStrength{};
   LayerArray layerRfInstallation{};
@@ -149,6 +153,8 @@ struct AnalysisResults {
   LayerArray requiredTiebackStrength{};
   LayerArray resultLayerElevation{};
   int resultLayerCount = 0;
+  // The result layer count as readers use it: within 0..kMaxLayers.
+  int LayerCount() const { return std::clamp(resultLayerCount, 0, kMaxLayers); }
   int engineLayerCursor = 0;
   LayerArray layerFaceX{};
   LayerArray layerFrontX{};

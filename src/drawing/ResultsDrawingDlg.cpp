@@ -15,7 +15,7 @@ namespace tervane {
 
 CResultsDrawingDlg::CResultsDrawingDlg(const char* templateName, fw::Dialog* owner)
     : fw::Dialog(DialogTemplateNamed(templateName), owner),
-      layerCount(BoundedLayerCount(App().results.resultLayerCount)) {
+      layerCount(App().results.LayerCount()) {
   SetBackgroundColor(fw::kDefaultDialogColor);
   OnClicked(res::kScaleLargeId, &CResultsDrawingDlg::OnScaleLarge);
   OnClicked(res::kScaleSmallId, &CResultsDrawingDlg::OnScaleSmall);

@@ -43,7 +43,7 @@ constexpr ColumnLayout kLayout[kColumns] = {
 }  // namespace
 
 CManualInputDataDlg::CManualInputDataDlg() : fw::Dialog(DialogTemplateNamed("IDD_MANUAL_INPUT_DATA")) {
-  layerCount_ = std::clamp(App().input.layerCount, 0, kMaxLayers);
+  layerCount_ = App().input.LayerCount();
   OnControlEvent(kLayerGridId, fw::sheet::kEventCellChange, &CManualInputDataDlg::OnGridChange);
   OnControlEvent(kLayerGridId, fw::sheet::kEventCellClick, &CManualInputDataDlg::OnGridClick);
   OnControlEvent(kLayerGridId, fw::sheet::kEventKeyPress,
@@ -123,7 +123,7 @@ bool CManualInputDataDlg::OnInitDialog() {
   grid_.SetCellType(kNumberCellType);
   grid_.SetSheetSetting365(2);
 
-  const int rows = std::clamp(input.layerCount, 0, kMaxLayers);
+  const int rows = input.LayerCount();
   for (int r = 0; r < rows; ++r) {
     const auto i = static_cast<std::size_t>(r);
     const double values[kColumns] = {input.layerElevation[i] * lengthFactor_,

@@ -62,7 +62,7 @@ bool CReportPrinter::OnPreparePrinting(ReportPrintInfo& info) {
   }
 
   // A count outside the layer table never reads beyond it.
-  reportLayerCount = std::clamp(App().results.resultLayerCount, 0, kMaxLayers);
+  reportLayerCount = App().results.LayerCount();
   pageCount = ReportPageCount(reportLayerCount);
 
   const ProjectInput& run = App().runInput;

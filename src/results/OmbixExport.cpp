@@ -20,10 +20,6 @@ constexpr double kOutlineDegree = 0.017453292519444445;
 // The project path of a project that was never saved.
 constexpr const char* kNotSavedProjectPath = "Not saved, yet";
 
-int ClampedLayerCount(const AnalysisResults& results) {
-  return std::clamp(results.resultLayerCount, 0, kMaxLayers);
-}
-
 void SetType(GeosyntheticTypeTable& table, int entry, double ultimate, double rfInstallation,
              double rfDurability, double rfCreep) {
   table.typeUltimateStrength[entry] = ultimate;
@@ -47,7 +43,7 @@ GeosyntheticTypeTable RunGeosyntheticTypes(const ProjectInput& runInput, const A
   for (int k = 0; k < kMaxGeosyntheticTypes; ++k)
     SetType(table, k, runInput.layerUltimateStrength[0], runInput.layerRfInstallation[0],
             runInput.layerRfDurability[0], runInput.layerRfCreep[0]);
-  const int count = ClampedLayerCount(results);
+  const int count = results.LayerCount();
   for (int b = 0; b < count; ++b) ClassifyLayerType(runInput, table, b);
   return table;
 }
@@ -85,7 +81,7 @@ void OmbixExport::BuildExportOutline() {
   const double s = 100.0 * std::sin(kOutlineDegree * r.bottomSlopeAngle);
 
   double longest = 0.0;
-  const int count = ClampedLayerCount(res);
+  const int count = res.LayerCount();
   for (int k = 0; k < count; ++k) longest = std::max(longest, res.layerRearX[k] - res.layerFrontX[k]);
 
   outlinePointCount = {5, 6, 2};
@@ -163,7 +159,7 @@ std::vector<std::string> OmbixExport::FileLines() {
     for (int p = 0; p < outlinePointCount[row]; ++p)
       lines.push_back(f3(outlineX[row][p] * L) + f3(outlineY[row][p] * L) + (p == 0 ? outlineNames[row] : ""));
 
-  const int count = ClampedLayerCount(res);
+  const int count = res.LayerCount();
   lines.push_back(Format("%4d%4d", count, types_.typeCount) + "   1" + "  ReinfNum/Types/Material");
   for (int t = 0; t < types_.typeCount; ++t) {
     LoadTypeRecord(t);

@@ -197,7 +197,7 @@ bool CQuantitiesDlg::OnInitDialog() {
   // Q is the quantity of the last run, in the units of that run.
   units_ = project.runInput.unitSystem;
   lengthFactor_ = DisplayUnitFactors::For(units_).length;
-  layerCount_ = std::clamp(project.results.resultLayerCount, 0, kMaxLayers);
+  layerCount_ = project.results.LayerCount();
   coverageRatio_ = project.input.coverageRatio;
 
   const QuantitiesUnitTexts& texts = UnitTextsFor(project.settings.symbolStyle, units_);

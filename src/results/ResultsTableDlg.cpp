@@ -37,7 +37,7 @@ bool ResultsTableDlg::OnInitDialog() {
   const int columns = static_cast<int>(layout_.columns.size());
   BuildResultsHeader(sheet, layout_.groups, layout_.columns, units, layout_.statusColumn);
   // A file can hold any count; the sheet has room for the layers a run can have.
-  layerRows = std::clamp(project.results.resultLayerCount, 0, kMaxLayers);
+  layerRows = project.results.LayerCount();
   StartResultsRows(sheet, columns);
   for (int i = 0; i < layerRows; ++i) WriteLayer(i);
   FinishResultsRows(sheet, layerRows, columns);

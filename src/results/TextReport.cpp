@@ -302,7 +302,7 @@ void TextReportWriter::WriteSummaryTable() {
 
   LayerStrengthCheck check;
   check.strengthUnitFactor = f_.strength;
-  const int count = std::clamp(res_.resultLayerCount, 0, kMaxLayers);
+  const int count = res_.LayerCount();
   for (int k = 0; k < count; ++k) {
     const double ratio = check.ComputeLayerStrengthRatio(r_, res_, k);
     const bool tieback = check.checkControllingMode == 1;
@@ -339,7 +339,7 @@ void TextReportWriter::WriteDetailedTable() {
 
   const double L = f_.length;
   const double S = f_.strength;
-  const int count = std::clamp(res_.resultLayerCount, 0, kMaxLayers);
+  const int count = res_.LayerCount();
   for (int k = 0; k < count; ++k) {
     Line(Format("%3d", k + 1) + F(res_.resultLayerElevation[k] * L, 8) +
          F((res_.embeddedLength[k] + res_.lengthToSlipSurface[k]) * L, 9) + F(res_.embeddedLength[k] * L, 9) +

@@ -74,7 +74,7 @@ bool CViewCase3Dlg::OnInitDialog() {
   texts[kTiebackCompoundLengthId] = Number(r.maxTiebackCompoundLength * fL) + unit;
   // The smallest ratio of the layers, by the strength check and the
   // overstress rule that the summary table, the drawings and the report use.
-  const int layers = std::clamp(r.resultLayerCount, 0, kMaxLayers);
+  const int layers = r.LayerCount();
   LayerStrengthCheck check;
   check.strengthUnitFactor = strengthFactor;
   double smallest = kNoSmallerRatio;

@@ -112,7 +112,7 @@ Failure CheckDialogTables(const ProjectInput& in, const AppSettings& settings, i
   }
   if (runMode == 0) {
     const DisplayUnitFactors units = DisplayUnitFactors::For(in.unitSystem);
-    std::vector<LayerTableRow> rows(static_cast<std::size_t>(std::clamp(in.layerCount, 0, kMaxLayers)));
+    std::vector<LayerTableRow> rows(static_cast<std::size_t>(in.LayerCount()));
     for (std::size_t b = 0; b < rows.size(); ++b)
       rows[b] = {in.layerElevation[b] * units.length, in.layerUltimateStrength[b] * units.strength,
                  in.layerRfInstallation[b], in.layerRfDurability[b], in.layerRfCreep[b]};

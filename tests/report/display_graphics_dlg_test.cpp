@@ -183,7 +183,9 @@ TEST_F(DisplayGraphicsDlgTest, OkWithALogoThatCannotBePrintedSaysSo) {
     EXPECT_EQ(Run(Script().Click(c.yesOrNo).Enter()), fw::IDOK) << c.name;
     EXPECT_EQ(app_.app().settings.includeLogo, c.yesOrNo == res::kLogoYesRadio ? 1 : 0) << c.name;
     ASSERT_EQ(fakes_.messageBox.Calls().size(), before + (c.told ? 1 : 0)) << c.name;
-    if (c.told) EXPECT_EQ(fakes_.messageBox.Calls().back().text, UnusableLogoMessage(c.logoPath, LogoProblem(c.logoPath)));
+    if (c.told) {
+      EXPECT_EQ(fakes_.messageBox.Calls().back().text, UnusableLogoMessage(c.logoPath, LogoProblem(c.logoPath)));
+    }
   }
   EXPECT_EQ(fakes_.messageBox.Calls()[0].text,
             "The logo \"" + dir_.File("rle.bmp") + "\" cannot be printed: it is compressed.\n\nThe title page of the "
