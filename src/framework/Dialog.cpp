@@ -9,6 +9,7 @@
 #include "framework/Frame.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/Services.h"
+#include "framework/Text.h"
 
 namespace tervane::fw {
 
@@ -26,21 +27,19 @@ BackendFactory*& InstalledFactory() {
   return factory;
 }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Case-insensitive (ASCII) ordering, as sorted combo boxes order their items.
 bool LessIgnoringCase(std::string_view a, std::string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                       [](char x, char y) {
-                                        return static_cast<unsigned char>(LowerAscii(x)) <
-                                               static_cast<unsigned char>(LowerAscii(y));
+                                        return static_cast<unsigned char>(AsciiLower(x)) <
+                                               static_cast<unsigned char>(AsciiLower(y));
                                       });
 }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   if (prefix.size() > text.size()) return false;
   for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (LowerAscii(text[i]) != LowerAscii(prefix[i])) return false;
+    if (AsciiLower(text[i]) != AsciiLower(prefix[i])) return false;
   return true;
 }
 

@@ -1,15 +1,14 @@
 #include "framework/Text.h"
 
-#include <cstdint>
-#include <vector>
-
-#include "framework/FileIo.h"
-
 #include <cerrno>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
+#include <vector>
+
+#include "framework/FileIo.h"
 
 namespace tervane {
 namespace {
@@ -20,17 +19,6 @@ locale_t CLocale() {
   static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   return loc;
 }
-
-class ScopedCLocale {
- public:
-  ScopedCLocale() : previous_(uselocale(CLocale())) {}
-  ~ScopedCLocale() { uselocale(previous_); }
-  ScopedCLocale(const ScopedCLocale&) = delete;
-  ScopedCLocale& operator=(const ScopedCLocale&) = delete;
-
- private:
-  locale_t previous_;
-};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -134,7 +122,7 @@ CNumberScope::CNumberScope() : previous_(uselocale(CLocale())) {}
 CNumberScope::~CNumberScope() { uselocale(static_cast<locale_t>(previous_)); }
 
 std::string FormatV(const char* format, std::va_list args) {
-  ScopedCLocale c;
+  const CNumberScope c;
   std::va_list copy;
   va_copy(copy, args);
   char small[256];
@@ -306,8 +294,7 @@ std::string Utf8Suffix(std::string_view utf8, std::size_t count) {
 
 std::string AsciiLower(std::string_view text) {
   std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : out) c = AsciiLower(c);
   return out;
 }
 

@@ -78,6 +78,7 @@ std::string Utf8Suffix(std::string_view utf8, std::size_t count);
 // switches and face names that no locale can change (under tr_TR the C
 // library lowers 'I' to a dotless i).
 std::string AsciiLower(std::string_view text);
+inline char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Strips one trailing "\n" and then one trailing "\r" (flag and one-line files);
 // never drops a real character.
