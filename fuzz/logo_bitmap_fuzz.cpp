@@ -8,7 +8,7 @@
 
 #include "framework/Image.h"
 #include "framework/RecordingDC.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   tervane::CDibImage image;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProjectFile.h"
+#include "model/ProjectFile.h"
 #include "framework/FileIo.h"
 
 int main(int argc, char** argv) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 
 namespace {
 

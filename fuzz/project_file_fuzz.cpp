@@ -18,7 +18,7 @@
 #include <memory>
 #include <string>
 
-#include "app/ProjectFile.h"
+#include "model/ProjectFile.h"
 #include "framework/Archive.h"
 
 namespace {

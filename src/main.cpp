@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TervaneApp.h"
+#include "shell/TervaneApp.h"
 #include "framework/Services.h"
 #include "framework/qt/QtApplication.h"
 #include "framework/qt/QtPrint.h"

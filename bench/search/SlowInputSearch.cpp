@@ -32,7 +32,7 @@
 #include "analysis/Engine.h"
 #include "run/RunChecks.h"
 #include "run/RunInputs.h"
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 #include "../../tests/analysis/random_projects.h"
 
 namespace {

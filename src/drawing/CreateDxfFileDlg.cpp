@@ -1,8 +1,8 @@
 #include "drawing/CreateDxfFileDlg.h"
 
-#include "app/DisplayUnits.h"
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "model/DisplayUnits.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "drawing/DxfPreview.h"
 #include "framework/DataExchange.h"
 #include "framework/Services.h"
@@ -23,14 +23,14 @@ constexpr int kChecks[] = {
 
 CCreateDxfFileDlg::CCreateDxfFileDlg()
     : fw::Dialog(DialogTemplateNamed("IDD_CREATE_DXF_FILE")),
-      dxfLayerCount(App().results.resultLayerCount) {
+      dxfLayerCount(Project().results.resultLayerCount) {
   SetBackgroundColor(fw::kDefaultDialogColor);
   for (int id : kChecks) OnClicked(id, &CCreateDxfFileDlg::OnSelectionChanged);
 }
 
 bool CCreateDxfFileDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  unitSystem = App().input.unitSystem;
+  unitSystem = Project().input.unitSystem;
   const DisplayUnitFactors units = DisplayUnitFactors::For(unitSystem);
   lengthUnitFactor = units.length;
   strengthCheck_.strengthUnitFactor = units.strength;
@@ -72,8 +72,8 @@ void CCreateDxfFileDlg::OnSelectionChanged() {
 void CCreateDxfFileDlg::WriteDxf(const std::string& path) {
   dxfStream.Open(path);
   WriteDxfPrologue(dxfStream);
-  const CTervaneApp& app = App();
-  WriteDxfEntities(dxfStream, Selection(), DxfScene{app.runInput, app.results, lengthUnitFactor, dxfLayerCount});
+  const ProjectData& project = Project();
+  WriteDxfEntities(dxfStream, Selection(), DxfScene{project.runInput, project.results, lengthUnitFactor, dxfLayerCount});
 }
 
 bool CCreateDxfFileDlg::FinishDxf(std::string& error) {
@@ -106,9 +106,9 @@ void CCreateDxfFileDlg::OnPaint(fw::DeviceContext& dc) {
   const fw::Size client = ClientSize();
   clientWidth_ = client.cx;
   clientHeight_ = client.cy;
-  const CTervaneApp& app = App();
-  const ResultsScene scene{app.runInput, app.results, dxfLayerCount, lengthUnitFactor, unitSystem,
-                           app.settings.screenColorMode};
+  const ProjectData& project = Project();
+  const ResultsScene scene{project.runInput, project.results, dxfLayerCount, lengthUnitFactor, unitSystem,
+                           project.settings.screenColorMode};
   PaintDxfPreview(dc, client, Selection(), scene, strengthCheck_);
 }
 

@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "app/StrengthFunctions.h"
+#include "model/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
 #include "framework/Dialog.h"

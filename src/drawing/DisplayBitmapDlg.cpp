@@ -1,7 +1,7 @@
 #include "drawing/DisplayBitmapDlg.h"
 
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "resources/DialogTemplates.h"
 #include "resources/DrawingResources.h"
@@ -9,7 +9,7 @@
 namespace tervane {
 
 CDisplayBitmapDlg::CDisplayBitmapDlg()
-    : fw::Dialog(DialogTemplateNamed("IDD_DISPLAY_BITMAP")), colorChoice(App().settings.screenColorMode) {
+    : fw::Dialog(DialogTemplateNamed("IDD_DISPLAY_BITMAP")), colorChoice(Project().settings.screenColorMode) {
   SetBackgroundColor(fw::kDefaultDialogColor);
   OnClicked(res::kColourRadioId, &CDisplayBitmapDlg::OnColour);
   OnClicked(res::kBlackWhiteRadioId, &CDisplayBitmapDlg::OnBlackAndWhite);
@@ -29,7 +29,7 @@ void CDisplayBitmapDlg::OnOK() {
   UpdateData(true);
   // A stored value other than 0 or 1 leaves no radio button checked; it
   // stays as it was.
-  if (colorChoice == 0 || colorChoice == 1) App().settings.screenColorMode = colorChoice;
+  if (colorChoice == 0 || colorChoice == 1) Project().settings.screenColorMode = colorChoice;
   EndDialog(fw::IDOK);
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <span>
 
-#include "app/RunOutcome.h"
+#include "model/RunOutcome.h"
 #include "drawing/DxfStream.h"
 
 namespace tervane {

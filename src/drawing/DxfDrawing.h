@@ -3,7 +3,7 @@
 // file, the entities of each of the seven elements the user can choose, and
 // the clipping of the deep-seated circle that the file and its preview share.
 
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace tervane {
 

@@ -3,7 +3,7 @@
 // scale over the whole client area of the export dialog, in pixels with y
 // downwards. The scale follows the client height only.
 
-#include "app/StrengthFunctions.h"
+#include "model/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/ResultsDrawing.h"
 #include "framework/DeviceContext.h"

@@ -1,8 +1,8 @@
 #include "drawing/GeometryDetailsDlg.h"
 
-#include "app/DisplayUnits.h"
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "model/DisplayUnits.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
@@ -15,10 +15,10 @@ CGeometryDetailsDlg::CGeometryDetailsDlg() : fw::Dialog(DialogTemplateNamed("IDD
 }
 
 bool CGeometryDetailsDlg::OnInitDialog() {
-  const CTervaneApp& app = App();
-  const ProjectInput& in = app.runInput;
+  const ProjectData& project = Project();
+  const ProjectInput& in = project.runInput;
   const bool english = in.unitSystem == 1;
-  const bool western = app.settings.symbolStyle == 0;
+  const bool western = project.settings.symbolStyle == 0;
   const DisplayUnitFactors units = DisplayUnitFactors::For(in.unitSystem);
   const double lengthUnitFactor = units.length;
   const double pressureUnitFactor = units.pressure;

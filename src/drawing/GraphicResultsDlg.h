@@ -10,7 +10,7 @@
 // capture, the image editor and the DXF export. It reads runInput, results
 // and settings; only the colour choice writes screenColorMode.
 
-#include "app/StrengthFunctions.h"
+#include "model/StrengthFunctions.h"
 #include "drawing/ResultsDrawingDlg.h"
 
 namespace tervane {

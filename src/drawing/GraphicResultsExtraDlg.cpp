@@ -1,6 +1,6 @@
 #include "drawing/GraphicResultsExtraDlg.h"
 
-#include "app/MessageDialogs.h"
+#include "common/MessageDialogs.h"
 #include "drawing/ScreenCapture.h"
 #include "framework/DataExchange.h"
 #include "resources/DialogTemplates.h"

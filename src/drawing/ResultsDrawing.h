@@ -5,8 +5,8 @@
 // (IDD_GRAPHIC_RESULTS_EXTRA). The painters draw into any client size, so
 // tests record them at a fixed size; the dialogs pass their own.
 
-#include "app/ProjectData.h"
-#include "app/StrengthFunctions.h"
+#include "model/ProjectData.h"
+#include "model/StrengthFunctions.h"
 #include "framework/DeviceContext.h"
 
 namespace tervane {

@@ -1,8 +1,8 @@
 #include "drawing/ResultsDrawingDlg.h"
 
-#include "app/DisplayUnits.h"
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "model/DisplayUnits.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "drawing/DisplayBitmapDlg.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/ScreenCapture.h"
@@ -15,7 +15,7 @@ namespace tervane {
 
 CResultsDrawingDlg::CResultsDrawingDlg(const char* templateName, fw::Dialog* owner)
     : fw::Dialog(DialogTemplateNamed(templateName), owner),
-      layerCount(App().results.LayerCount()) {
+      layerCount(Project().results.LayerCount()) {
   SetBackgroundColor(fw::kDefaultDialogColor);
   OnClicked(res::kScaleLargeId, &CResultsDrawingDlg::OnScaleLarge);
   OnClicked(res::kScaleSmallId, &CResultsDrawingDlg::OnScaleSmall);
@@ -30,10 +30,10 @@ CResultsDrawingDlg::CResultsDrawingDlg(const char* templateName, fw::Dialog* own
 }
 
 bool CResultsDrawingDlg::OnInitDialog() {
-  const CTervaneApp& app = App();
-  unitSystem = app.runInput.unitSystem;
+  const ProjectData& project = Project();
+  unitSystem = project.runInput.unitSystem;
   lengthUnitFactor = DisplayUnitFactors::For(unitSystem).length;
-  for (int k = 0; k < kMaxLayers; ++k) layerLength[k] = app.results.layerRearX[k] - app.results.layerFrontX[k];
+  for (int k = 0; k < kMaxLayers; ++k) layerLength[k] = project.results.layerRearX[k] - project.results.layerFrontX[k];
   ApplyDialogIdLabelRule(*this);
   fw::Dialog::OnInitDialog();  // binds the list
   layerList_.SetRowCount(layerCount);
@@ -47,9 +47,9 @@ void CResultsDrawingDlg::OnPaint(fw::DeviceContext& dc) {
   clientWidth = client.cx;
   clientHeight = client.cy;
   frame = DrawingFrame::Of(client);
-  const CTervaneApp& app = App();
-  const ResultsScene scene{app.runInput, app.results, layerCount, lengthUnitFactor, unitSystem,
-                           app.settings.screenColorMode};
+  const ProjectData& project = Project();
+  const ResultsScene scene{project.runInput, project.results, layerCount, lengthUnitFactor, unitSystem,
+                           project.settings.screenColorMode};
   PaintFigure(dc, client, scene);
 }
 

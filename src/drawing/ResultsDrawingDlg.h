@@ -8,8 +8,8 @@
 
 #include <array>
 
-#include "app/ControlWrappers.h"
-#include "app/ProjectData.h"
+#include "common/ControlWrappers.h"
+#include "model/ProjectData.h"
 #include "drawing/ResultsDrawing.h"
 #include "framework/Dialog.h"
 

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <system_error>
 
-#include "app/DataFiles.h"
-#include "app/MessageDialogs.h"
+#include "model/DataFiles.h"
+#include "common/MessageDialogs.h"
 #include "framework/DataExchange.h"
 #include "framework/FileIo.h"
 #include "framework/Profile.h"

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "framework/Dialog.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 
 namespace tervane {
 

@@ -12,7 +12,7 @@
 
 #include <span>
 
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 #include "framework/DeviceContext.h"
 
 namespace tervane {

@@ -7,12 +7,12 @@
 // run without a dialog too, on values taken from a record:
 //
 //   const input::DialogFields& fields = input::GeometryFields();
-//   input::FieldValues values = input::ValuesFromInput(fields, App().input, input::UnitFactors{});
-//   input::CheckContext context{values, App().input, 0, App().settings.symbolStyle, input::UnitFactors{}};
+//   input::FieldValues values = input::ValuesFromInput(fields, Project().input, input::UnitFactors{});
+//   input::CheckContext context{values, Project().input, 0, Project().settings.symbolStyle, input::UnitFactors{}};
 //   if (auto failure = input::FirstFailure(fields.checks, context))
 //     ... failure->messageText, failure->numberText ("Error No.1130"), failure->focus ...
 //
-// or, for the blocking checks only, input::FirstStoredFailure(fields, App().input).
+// or, for the blocking checks only, input::FirstStoredFailure(fields, Project().input).
 //
 // Values are display values: lengths in feet, pressures in lb/ft^2 and so on
 // when the unit system is English. Conditions compare them with the limits of
@@ -25,8 +25,8 @@
 #include <string>
 #include <vector>
 
-#include "app/DisplayUnits.h"
-#include "app/ProjectData.h"
+#include "model/DisplayUnits.h"
+#include "model/ProjectData.h"
 
 namespace tervane::input {
 

@@ -1,7 +1,8 @@
 #include "input/InputDialog.h"
 
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "common/ActiveDocument.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "framework/Services.h"
 #include "resources/DialogTemplates.h"
@@ -19,7 +20,7 @@ void ShowCheckMessage(const input::CheckFailure& failure) {
 CInputDialog::CInputDialog(const input::DialogFields& fields)
     : fw::Dialog(DialogTemplateNamed(fields.templateName)),
       fields_(fields),
-      values_(input::ValuesFromInput(fields, App().input, input::UnitFactors{})) {
+      values_(input::ValuesFromInput(fields, Project().input, input::UnitFactors{})) {
   SetBackgroundColor(fw::kDefaultDialogColor);
   if (Template().Find(ids::kDefaultButton) != nullptr) OnClicked(ids::kDefaultButton, &CInputDialog::OnDefault);
   if (Template().Find(ids::kTruncateButton) != nullptr)
@@ -28,12 +29,12 @@ CInputDialog::CInputDialog(const input::DialogFields& fields)
 
 bool CInputDialog::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  unitSystem_ = App().input.unitSystem;
+  unitSystem_ = Project().input.unitSystem;
   factors_ = input::UnitFactors::ForUnitSystem(unitSystem_);
   for (const input::Field& f : fields_.fields)
     if (f.number != nullptr && f.unit != input::Unit::kNone) values_.numbers[f.id] *= factors_.Of(f.unit);
   for (const auto& [id, unit] : fields_.unitCaptions)
-    SetText(id, input::UnitCaption(unit, unitSystem_, App().settings.symbolStyle));
+    SetText(id, input::UnitCaption(unit, unitSystem_, Project().settings.symbolStyle));
   InitControls();
   // The caption help button comes with the template's style.
   ApplyDialogIdLabelRule(*this);
@@ -65,7 +66,7 @@ void CInputDialog::OnOK() {
 }
 
 input::CheckContext CInputDialog::Context() const {
-  return input::CheckContext{values_, App().input, unitSystem_, App().settings.symbolStyle, factors_};
+  return input::CheckContext{values_, Project().input, unitSystem_, Project().settings.symbolStyle, factors_};
 }
 
 void CInputDialog::RunChecks() {
@@ -89,7 +90,7 @@ void CInputDialog::RunChecks() {
         break;
     }
   }
-  input::StoreValues(fields_, values_, factors_, App().input);
+  input::StoreValues(fields_, values_, factors_, Project().input);
   StoreExtra();
   fw::Dialog::OnOK();
 }
@@ -107,7 +108,7 @@ void CInputDialog::OnTruncate() {
 }
 
 bool CInputDialog::OnHelpInfo() {
-  fw::Help().ShowTopic(App().helpFilePath + "::/" + fields_.helpTopic);
+  fw::Help().ShowTopic(Project().helpFilePath + "::/" + fields_.helpTopic);
   return true;
 }
 

@@ -1,6 +1,6 @@
 #include "input/InputWarnings.h"
 
-#include "app/MessageDialogs.h"
+#include "common/MessageDialogs.h"
 #include "framework/DataExchange.h"
 #include "resources/DialogTemplates.h"
 #include "resources/InputControlIds.h"

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
-#include "app/DisplayUnits.h"
-#include "app/GeosyntheticTypes.h"
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "model/DisplayUnits.h"
+#include "model/GeosyntheticTypes.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "framework/Spreadsheet.h"
 #include "framework/Text.h"
@@ -43,7 +43,7 @@ constexpr ColumnLayout kLayout[kColumns] = {
 }  // namespace
 
 CManualInputDataDlg::CManualInputDataDlg() : fw::Dialog(DialogTemplateNamed("IDD_MANUAL_INPUT_DATA")) {
-  layerCount_ = App().input.LayerCount();
+  layerCount_ = Project().input.LayerCount();
   OnControlEvent(kLayerGridId, fw::sheet::kEventCellChange, &CManualInputDataDlg::OnGridChange);
   OnControlEvent(kLayerGridId, fw::sheet::kEventCellClick, &CManualInputDataDlg::OnGridClick);
   OnControlEvent(kLayerGridId, fw::sheet::kEventKeyPress,
@@ -81,7 +81,7 @@ float CManualInputDataDlg::ScanCellNumber(std::string_view text) {
 }
 
 void CManualInputDataDlg::ClassifyLayerType(int i) {
-  tervane::ClassifyLayerType(App().input, App().geosyntheticTypes, i);
+  tervane::ClassifyLayerType(Project().input, Project().geosyntheticTypes, i);
 }
 
 void CManualInputDataDlg::DoDataExchange(fw::DataExchange& dx) {
@@ -97,7 +97,7 @@ void CManualInputDataDlg::DoDataExchange(fw::DataExchange& dx) {
 
 bool CManualInputDataDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  const ProjectInput& input = App().input;
+  const ProjectInput& input = Project().input;
   unitSystem_ = input.unitSystem;
   const DisplayUnitFactors factors = DisplayUnitFactors::For(unitSystem_);
   lengthFactor_ = factors.length;
@@ -228,7 +228,7 @@ void CManualInputDataDlg::OnOK() {
     rfCreep_[i] = read[4];
   }
 
-  ProjectInput& input = App().input;
+  ProjectInput& input = Project().input;
   std::vector<LayerTableRow> rows(static_cast<std::size_t>(count));
   for (std::size_t i = 0; i < rows.size(); ++i)
     rows[i] = {elevation_[i], ultimateStrength_[i], rfInstallation_[i], rfDurability_[i], rfCreep_[i]};
@@ -237,7 +237,7 @@ void CManualInputDataDlg::OnOK() {
     return;
   }
 
-  GeosyntheticTypeTable& types = App().geosyntheticTypes;
+  GeosyntheticTypeTable& types = Project().geosyntheticTypes;
   types.typeOverflow = 0;
   types.typeCount = 1;
   for (int k = 0; k < kMaxGeosyntheticTypes; ++k) {

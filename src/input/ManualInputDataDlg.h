@@ -15,9 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ControlWrappers.h"
-#include "app/GeosyntheticTypes.h"
-#include "app/ProjectData.h"
+#include "common/ControlWrappers.h"
+#include "model/GeosyntheticTypes.h"
+#include "model/ProjectData.h"
 #include "framework/Dialog.h"
 
 namespace tervane {

@@ -2,13 +2,13 @@
 
 #include <optional>
 
-#include "app/DataFiles.h"
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "model/DataFiles.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 #include "resources/DialogTemplates.h"
 #include "resources/InputControlIds.h"
 
@@ -68,11 +68,11 @@ CModifyGeneralDlg::CModifyGeneralDlg() : CInputDialog(input::GeneralFields()) {
 
 void CModifyGeneralDlg::InitControls() {
   // A new project proposes today's date; nothing is stored before OK.
-  if (App().input.projectDate.empty()) Text(ids::general::kDate) = FormatProjectDate(fw::Clock().Now());
+  if (Project().input.projectDate.empty()) Text(ids::general::kDate) = FormatProjectDate(fw::Clock().Now());
   // A project without a logo takes the one kept for future runs, at once.
-  if (App().settings.logoPath.empty()) {
+  if (Project().settings.logoPath.empty()) {
     if (std::optional<std::string> saved = ReadDataFileLine(kLogoFile, kLogoPathMaxCharacters))
-      App().settings.logoPath = *saved;
+      Project().settings.logoPath = *saved;
   }
 }
 
@@ -92,14 +92,14 @@ void CModifyGeneralDlg::OnRetrieveLogo() {
   options.mustExist = true;
   std::optional<std::string> path = fw::FileDialogs().OpenFile(options);
   if (!path) return;
-  App().settings.logoPath = *path;
+  Project().settings.logoPath = *path;
   // The choice stands, but a bitmap that cannot be printed is named now, not
   // only missed on the title page.
   if (const std::string problem = LogoProblem(*path); !problem.empty())
     fw::ShowMessage(UnusableLogoMessage(*path, problem), fw::MessageButtons::Ok, fw::MessageIcon::Warning);
 }
 
-void CModifyGeneralDlg::OnSaveLogo() { WriteDataFileLine(kLogoFile, App().settings.logoPath); }
+void CModifyGeneralDlg::OnSaveLogo() { WriteDataFileLine(kLogoFile, Project().settings.logoPath); }
 
 // ---- CShowOrNotLogoDlg ---------------------------------------------------------------
 

@@ -1,8 +1,8 @@
 #include "input/ModifyGeometryDlg.h"
 
-#include "app/MessageDialogs.h"
-#include "app/SlopeSketch.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "common/SlopeSketch.h"
+#include "model/ProjectData.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
 #include "resources/InputControlIds.h"

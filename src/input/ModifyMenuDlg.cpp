@@ -1,7 +1,7 @@
 #include "input/ModifyMenuDlg.h"
 
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/Services.h"
 #include "input/ModifyGeneralDlg.h"
 #include "input/ModifyGeometryDlg.h"
@@ -50,7 +50,7 @@ bool CModifyMenuDlg::OnInitDialog() {
 }
 
 bool CModifyMenuDlg::OnHelpInfo() {
-  fw::Help().ShowTopic(App().helpFilePath + "::/Tervane_Help.htm");
+  fw::Help().ShowTopic(Project().helpFilePath + "::/Tervane_Help.htm");
   return true;
 }
 

@@ -1,7 +1,7 @@
 #include "input/ModifySetupDlg.h"
 
-#include "app/DataFiles.h"
-#include "app/TervaneApp.h"
+#include "model/DataFiles.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "resources/InputControlIds.h"
 
@@ -44,8 +44,8 @@ const DialogFields& SetupFields() {
 }  // namespace input
 
 CModifySetupDlg::CModifySetupDlg() : CInputDialog(input::SetupFields()) {
-  Text(ids::setup::kLanguage) = App().settings.reportLanguage;
-  Choice(ids::setup::kWestern) = App().settings.symbolStyle;
+  Text(ids::setup::kLanguage) = Project().settings.reportLanguage;
+  Choice(ids::setup::kWestern) = Project().settings.symbolStyle;
 }
 
 void CModifySetupDlg::InitControls() {
@@ -60,9 +60,9 @@ void CModifySetupDlg::ExchangeExtra(fw::DataExchange& dx) {
 }
 
 void CModifySetupDlg::StoreExtra() {
-  App().settings.reportLanguage = Text(ids::setup::kLanguage);
-  App().settings.symbolStyle = Choice(ids::setup::kWestern);
-  WriteLanguageFile(App().settings.reportLanguage);
+  Project().settings.reportLanguage = Text(ids::setup::kLanguage);
+  Project().settings.symbolStyle = Choice(ids::setup::kWestern);
+  WriteLanguageFile(Project().settings.reportLanguage);
 }
 
 }  // namespace tervane

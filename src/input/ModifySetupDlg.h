@@ -6,7 +6,7 @@
 #include "input/InputDialog.h"
 // The report languages offered (kOfferedReportLanguages) and the check of a
 // name (IsOfferedReportLanguage), shared with the print options.
-#include "report/ReportLanguage.h"
+#include "model/ReportLanguages.h"
 
 namespace tervane {
 

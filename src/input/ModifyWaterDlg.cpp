@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/SlopeSketch.h"
-#include "app/TervaneApp.h"
+#include "common/SlopeSketch.h"
+#include "model/ProjectData.h"
 #include "framework/Text.h"
 #include "resources/InputControlIds.h"
 
@@ -173,7 +173,7 @@ void CModifyWaterDlg::OnPaint(fw::DeviceContext& dc) {
   const double f = Factors().length;
   const SketchWater water{v.Number(kX2) / f, v.Number(kY2) / f, v.Number(kX3) / f,
                           v.Number(kY3) / f, v.Number(kX4) / f, v.Number(kY4) / f};
-  PaintSlopeSketch(dc, WaterDialogSketch(App().input, v.Choice(kPhreatic), water), clientWidth_, clientHeight_);
+  PaintSlopeSketch(dc, WaterDialogSketch(Project().input, v.Choice(kPhreatic), water), clientWidth_, clientHeight_);
 }
 
 }  // namespace tervane

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "report/ReportPages.h"
 #include "report/ReportPrinter.h"
 
@@ -137,7 +137,7 @@ constexpr PerLanguage<int> kCaptionX = WithX(WithX(SameX(5800), L::kDutch, 6000)
 void CReportPrinter::PrintDetailedResultsPage(fw::DeviceContext& dc, ReportPrintInfo& info, int part) {
   (void)info;
   const ReportLanguage language = Language();
-  const AnalysisResults& results = App().results;
+  const AnalysisResults& results = Project().results;
   const fw::Font title = ReportFont(language, FontRole::kHeading, 250);
   const fw::Font small = ReportFont(language, FontRole::kBody, 200);
   const fw::Font body = ReportFont(language, FontRole::kBody, 250);

@@ -1,12 +1,12 @@
 #include "report/DisplayGraphicsDlg.h"
 
-#include "app/DataFiles.h"
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "model/DataFiles.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 #include "report/ReportLanguage.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ReportResources.h"
@@ -14,7 +14,7 @@
 namespace tervane {
 
 CDisplayGraphicsDlg::CDisplayGraphicsDlg() : fw::Dialog(DialogTemplateNamed("IDD_DISPLAY_GRAPHICS")) {
-  const AppSettings& settings = App().settings;
+  const AppSettings& settings = Project().settings;
   colorChoice = settings.printColorMode == 1 ? 1 : 0;
   language = Utf8Prefix(settings.reportLanguage, kMaxLanguageCharacters);
   logoChoice = settings.includeLogo == 0 ? 0 : 1;
@@ -70,7 +70,7 @@ void CDisplayGraphicsDlg::OnOK() {
     message.DoModal();
     return;
   }
-  AppSettings& settings = App().settings;
+  AppSettings& settings = Project().settings;
   // A logo asked for that cannot be printed is named before the report goes
   // out without it.
   if (logoChoice == 1) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "report/GeometrySketch.h"
 #include "report/ReportPages.h"
 #include "report/ReportPrinter.h"
@@ -170,7 +170,7 @@ void CReportPrinter::PrintGeometryPage(fw::DeviceContext& dc, ReportPrintInfo& i
   (void)info;
   const ReportLanguage language = Language();
   const int style = SymbolStyle();
-  const ProjectInput& run = App().runInput;
+  const ProjectInput& run = Project().runInput;
   const fw::Font body = ReportFont(language, FontRole::kBody, 250);
   const fw::Font heading = ReportFont(language, FontRole::kHeading, 250);
   const fw::Font small = ReportFont(language, FontRole::kBody, 160);
@@ -199,7 +199,7 @@ void CReportPrinter::PrintGeometryPage(fw::DeviceContext& dc, ReportPrintInfo& i
   texts.Add(heading, kHeadingX, RowY(5), Pick(kHeading, language));
   row(7, std::string(Pick(kSlopeHeight, language)) + unit(Quantity::kLength), run.slopeHeight * lengthUnitFactor);
   // Only a report whose language is exactly "English" spells the sign out.
-  const bool asianEnglish = style == kAsianSymbols && App().settings.reportLanguage == "English";
+  const bool asianEnglish = style == kAsianSymbols && Project().settings.reportLanguage == "English";
   row(8, asianEnglish ? kSlopeAngleAsianEnglish : Pick(kSlopeAngle, language), run.slopeAngle);
   row(9, std::string(Pick(kLengthA, language)) + unit(Quantity::kLength), run.crestLengthA * lengthUnitFactor);
   row(10, std::string(Pick(kLengthB, language)) + unit(Quantity::kLength), run.crestLengthB * lengthUnitFactor);

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/StrengthFunctions.h"
-#include "app/TervaneApp.h"
+#include "model/StrengthFunctions.h"
+#include "model/ProjectData.h"
 #include "report/ReportPrinter.h"
 
 namespace tervane {
@@ -132,10 +132,10 @@ double SketchScale(double slopeHeight, const AnalysisResults& results, int layer
 
 void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw::Font& headingFont,
                         const fw::Font& bodyFont) {
-  const CTervaneApp& app = App();
-  const ProjectInput& run = app.runInput;
-  const AnalysisResults& results = app.results;
-  const bool colour = app.settings.printColorMode == 0;
+  const ProjectData& project = Project();
+  const ProjectInput& run = project.runInput;
+  const AnalysisResults& results = project.results;
+  const bool colour = project.settings.printColorMode == 0;
   const ReportLanguage language = printer.Language();
   const int layers = std::clamp(printer.reportLayerCount, 0, kMaxLayers);
 

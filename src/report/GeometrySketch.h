@@ -12,7 +12,7 @@
 // coordinate is saturated, no row of arrows runs past x = 500 .. 11000, and a
 // run without layers draws no layer and no reinforced zone.
 
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 #include "framework/DeviceContext.h"
 
 namespace tervane {

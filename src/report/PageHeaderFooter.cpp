@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/Services.h"
 #include "report/PageHeaderFooter.h"
 #include "report/ReportPrinter.h"
@@ -78,7 +78,7 @@ void CReportPrinter::DrawPageHeader(fw::DeviceContext& dc) {
   const fw::Font medium = ReportFont(language, FontRole::kBody, 120);
   const fw::Font small = ReportFont(language, FontRole::kBody, 60);
   const std::string band = VersionBand(language);
-  const CTervaneApp& app = App();
+  const ProjectData& project = Project();
 
   const fw::Pen oldPen = dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
   const fw::Font oldFont = dc.SelectFont(small);
@@ -91,10 +91,10 @@ void CReportPrinter::DrawPageHeader(fw::DeviceContext& dc) {
   // empty top and no descender of the first line is cut.
   dc.SelectFont(medium);
   dc.TextOut(600, -400, std::string(Pick(kPrintedOn, language)) + FormatReportDate(fw::Clock().Now()));
-  RightAligned(dc, -400, ShortenHeaderPath(app.projectPath), pageMargin);
+  RightAligned(dc, -400, ShortenHeaderPath(project.projectPath), pageMargin);
   dc.SelectFont(large);
   dc.TextOut(600, -180, Pick(kTitleLine, language));
-  RightAligned(dc, -180, app.runInput.projectTitle, pageMargin);
+  RightAligned(dc, -180, project.runInput.projectTitle, pageMargin);
 
   DrawRule(dc, -610, pageMargin);
   DrawRule(dc, -620, pageMargin);
@@ -119,7 +119,7 @@ void CReportPrinter::DrawPageFooter(fw::DeviceContext& dc) {
   dc.TextOut(500, -14500, band);
 
   dc.SelectFont(large);
-  TextIfAny(dc, 600, -14650, App().runInput.projectTitle);
+  TextIfAny(dc, 600, -14650, Project().runInput.projectTitle);
   dc.TextOut(600, -14850, MakersNotice(SymbolStyle()));
   RightAligned(dc, -14650, PageNumberText(language, currentPage, pageCount), pageMargin);
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/DisplayUnits.h"
-#include "app/ProjectData.h"
+#include "model/DisplayUnits.h"
+#include "model/ProjectData.h"
 #include "framework/Text.h"
 
 namespace tervane {

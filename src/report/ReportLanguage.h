@@ -1,10 +1,6 @@
 #pragma once
-// The twelve languages of the printed report and the tables of its texts.
-//
-// The report language is the English name held in settings.reportLanguage.
-// It is compared exactly (case-sensitively) with the twelve names below, in
-// their order; any other value, the empty name included, prints the English
-// texts with the Western fonts.
+// The tables of the printed report's texts, one text per language (the
+// languages themselves are in model/ReportLanguages.h).
 //
 // Every text that differs by language lives in a table of its page: one
 // LanguageTexts per label, its twelve versions in the order of the languages
@@ -28,44 +24,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ReportLanguages.h"
+
 namespace tervane {
-
-enum class ReportLanguage {
-  kEnglish,
-  kDutch,
-  kFrench,
-  kGerman,
-  kItalian,
-  kPortuguese,
-  kSpanish,
-  kPolish,
-  kFinnish,
-  kSwedish,
-  kNorwegian,
-  kRussian,
-};
-
-inline constexpr std::size_t kReportLanguageCount = 12;
-
-// The names as settings.reportLanguage holds them, in the order of the enum.
-inline constexpr std::array<std::string_view, kReportLanguageCount> kReportLanguageNames = {
-    "English", "Dutch",   "French",  "German",    "Italian", "Portuguese",
-    "Spanish", "Polish",  "Finnish", "Swedish",   "Norwegian", "Russian"};
-
-// The eleven languages the dialogs offer (Norwegian is not offered), in the
-// order of their sorted lists.
-inline constexpr std::array<std::string_view, 11> kOfferedReportLanguages = {
-    "Dutch", "English", "Finnish", "French", "German", "Italian",
-    "Polish", "Portuguese", "Russian", "Spanish", "Swedish"};
-// True when the name is exactly one of the offered ones.
-bool IsOfferedReportLanguage(std::string_view name);
-
-// The language whose name matches exactly; English for any other value.
-ReportLanguage ReportLanguageOf(std::string_view reportLanguage);
-std::string_view ReportLanguageName(ReportLanguage language);
-inline constexpr std::size_t LanguageIndex(ReportLanguage language) {
-  return static_cast<std::size_t>(language);
-}
 
 // One value per language, in the order of the enum.
 template <class T>

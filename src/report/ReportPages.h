@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 #include "framework/DeviceContext.h"
 #include "report/ReportLanguage.h"
 

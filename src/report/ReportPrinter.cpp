@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "report/DisplayGraphicsDlg.h"
 #include "report/ReportPages.h"
 
@@ -35,19 +35,19 @@ ReportPageAssignment ReportPageAt(int layerCount, int pageNumber) {
 CReportPrinter::CReportPrinter() = default;
 CReportPrinter::~CReportPrinter() = default;
 
-ReportLanguage CReportPrinter::Language() const { return ReportLanguageOf(App().settings.reportLanguage); }
+ReportLanguage CReportPrinter::Language() const { return ReportLanguageOf(Project().settings.reportLanguage); }
 
-int CReportPrinter::SymbolStyle() const { return App().settings.symbolStyle; }
+int CReportPrinter::SymbolStyle() const { return Project().settings.symbolStyle; }
 
 double CReportPrinter::ComputeLayerStrengthRatio(int layer) {
-  const CTervaneApp& app = App();
-  return layerCheck.ComputeLayerStrengthRatio(app.runInput, app.results, layer);
+  const ProjectData& project = Project();
+  return layerCheck.ComputeLayerStrengthRatio(project.runInput, project.results, layer);
 }
 
 bool CReportPrinter::OnPreparePrinting(ReportPrintInfo& info) {
-  const CTervaneApp& app = App();
+  const ProjectData& project = Project();
   // The units of the last run, whatever the input shows now.
-  reportUnitSystem = app.runInput.unitSystem != 0 ? 1 : 0;
+  reportUnitSystem = project.runInput.unitSystem != 0 ? 1 : 0;
   lengthUnitFactor = UnitFactor(Quantity::kLength, reportUnitSystem);
   pressureUnitFactor = UnitFactor(Quantity::kPressure, reportUnitSystem);
   strengthUnitFactor = UnitFactor(Quantity::kStrength, reportUnitSystem);
@@ -62,10 +62,10 @@ bool CReportPrinter::OnPreparePrinting(ReportPrintInfo& info) {
   }
 
   // A count outside the layer table never reads beyond it.
-  reportLayerCount = App().results.LayerCount();
+  reportLayerCount = Project().results.LayerCount();
   pageCount = ReportPageCount(reportLayerCount);
 
-  const ProjectInput& run = App().runInput;
+  const ProjectInput& run = Project().runInput;
   rfInstallationVaries = 0;
   rfDurabilityVaries = 0;
   rfCreepVaries = 0;

@@ -27,7 +27,7 @@
 // the page footer. Each page function makes and releases its own fonts and
 // pens; what lasts between pages is only what OnPreparePrinting stored here.
 
-#include "app/StrengthFunctions.h"
+#include "model/StrengthFunctions.h"
 #include "framework/DeviceContext.h"
 #include "framework/PageSource.h"
 #include "framework/View.h"

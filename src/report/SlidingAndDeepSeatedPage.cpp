@@ -11,8 +11,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/RunOutcome.h"
-#include "app/TervaneApp.h"
+#include "model/RunOutcome.h"
+#include "model/ProjectData.h"
 #include "report/ReportPages.h"
 #include "report/ReportPrinter.h"
 
@@ -337,9 +337,9 @@ double ThetaCritical(const AnalysisResults& results) {
 void CReportPrinter::PrintSlidingAndDeepSeatedPage(fw::DeviceContext& dc, ReportPrintInfo& info) {
   (void)info;
   const ReportLanguage language = Language();
-  const CTervaneApp& app = App();
-  const ProjectInput& run = app.runInput;
-  const AnalysisResults& results = app.results;
+  const ProjectData& project = Project();
+  const ProjectInput& run = project.runInput;
+  const AnalysisResults& results = project.results;
   const fw::Font body = ReportFont(language, FontRole::kBody, 250);
   const fw::Font title = ReportFont(language, FontRole::kHeading, 250);
 

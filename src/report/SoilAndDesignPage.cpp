@@ -14,7 +14,7 @@
 
 #include <string>
 
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "report/ReportPages.h"
 #include "report/ReportPrinter.h"
 
@@ -520,7 +520,7 @@ void CReportPrinter::PrintSoilAndDesignPage(fw::DeviceContext& dc, ReportPrintIn
   const ReportLanguage language = Language();
   const bool russian = language == ReportLanguage::kRussian;
   const int style = SymbolStyle();
-  const ProjectInput& run = App().runInput;
+  const ProjectInput& run = Project().runInput;
   const fw::Font body = ReportFont(language, FontRole::kBody, 250);
   const fw::Font heading = ReportFont(language, FontRole::kHeading, 250);
 
@@ -675,7 +675,7 @@ void CReportPrinter::PrintSoilAndDesignPage(fw::DeviceContext& dc, ReportPrintIn
     labelled(Pick(kRor, language), Fixed2(run.rorValue));
   } else {
     // Only a report whose language is exactly "English" spells the sign out.
-  const bool asianEnglish = style == kAsianSymbols && App().settings.reportLanguage == "English";
+  const bool asianEnglish = style == kAsianSymbols && Project().settings.reportLanguage == "English";
     labelled(asianEnglish ? kAorAsianEnglish : Pick(kAor, language), Fixed1(run.aorAngle));
   }
   r += 2;

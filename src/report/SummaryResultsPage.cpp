@@ -7,8 +7,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/StrengthFunctions.h"
-#include "app/TervaneApp.h"
+#include "model/StrengthFunctions.h"
+#include "model/ProjectData.h"
 #include "report/ReportPages.h"
 #include "report/ReportPrinter.h"
 
@@ -127,9 +127,9 @@ constexpr int kHeadingLineY[5] = {-2060, -2330, -2600, -2870, -3140};
 void CReportPrinter::PrintResultsSummaryPage(fw::DeviceContext& dc, ReportPrintInfo& info, int part) {
   (void)info;
   const ReportLanguage language = Language();
-  const CTervaneApp& app = App();
-  const ProjectInput& run = app.runInput;
-  const AnalysisResults& results = app.results;
+  const ProjectData& project = Project();
+  const ProjectInput& run = project.runInput;
+  const AnalysisResults& results = project.results;
   const fw::Font body = ReportFont(language, FontRole::kBody, 250);
   const fw::Font title = ReportFont(language, FontRole::kHeading, 250);
   const fw::Pen thin = fw::Pen::Solid(2, fw::kBlack);

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/TervaneApp.h"
-#include "report/DibImage.h"
+#include "model/ProjectData.h"
+#include "common/DibImage.h"
 #include "report/PageHeaderFooter.h"
 #include "report/ReportPrinter.h"
 #include "resources/ShellResources.h"
@@ -97,8 +97,8 @@ void TextIfAny(fw::DeviceContext& dc, int x, int y, const std::string& text) {
 void CReportPrinter::PrintTitlePage(fw::DeviceContext& dc, ReportPrintInfo& info) {
   (void)info;
   const ReportLanguage language = Language();
-  const CTervaneApp& app = App();
-  const ProjectInput& run = app.runInput;
+  const ProjectData& project = Project();
+  const ProjectInput& run = project.runInput;
   const fw::Font large = ReportFont(language, FontRole::kBody, 400);
   const fw::Font regular = ReportFont(language, FontRole::kBody, 250);
   const fw::Font heading = ReportFont(language, FontRole::kHeading, 250);
@@ -125,8 +125,8 @@ void CReportPrinter::PrintTitlePage(fw::DeviceContext& dc, ReportPrintInfo& info
   // The logo is read whether or not it is printed; one that does not load
   // leaves its area empty.
   CDibImage logo;
-  logo.Load(app.settings.logoPath);
-  if (app.settings.includeLogo == 1) logo.Stretch(dc, 600, -700, 10500, -2100, 0);
+  logo.Load(project.settings.logoPath);
+  if (project.settings.includeLogo == 1) logo.Stretch(dc, 600, -700, 10500, -2100, 0);
 
   dc.SelectFont(heading);
   dc.TextOut(1200, RowY(14), Pick(kHeading, language));
@@ -153,7 +153,7 @@ void CReportPrinter::PrintTitlePage(fw::DeviceContext& dc, ReportPrintInfo& info
   dc.SelectFont(heading);
   dc.TextOut(1200, RowY(row), Pick(kFileLabel, language));
   dc.SelectFont(regular);
-  const TitlePagePath path = ShortenTitlePagePath(app.projectPath);
+  const TitlePagePath path = ShortenTitlePagePath(project.projectPath);
   TextIfAny(dc, Pick(kFileX, language), RowY(row), path.firstRow);
   if (!path.secondRow.empty()) {
     ++row;

@@ -20,7 +20,7 @@
 namespace tervane {
 
 // The small label that shows a dialog's resource name; hidden at
-// initialisation when the application's hideDialogIdLabels is 1.
+// initialisation when the project's hideDialogIdLabels is 1.
 inline constexpr int kDialogIdLabel = 1244;
 
 // Controls of the message dialogs.

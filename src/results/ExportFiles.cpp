@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/ProjectData.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
+#include "model/ProjectData.h"
 #include "framework/Text.h"
 
 namespace tervane {
@@ -57,7 +57,7 @@ std::string Utf8Slice(std::string_view text, std::size_t first, std::size_t coun
 }
 
 bool IsOpenProjectFile(const std::string& path) {
-  const std::string& project = App().projectPath;
+  const std::string& project = Project().projectPath;
   if (project.empty() || path.empty()) return false;
   // Only a file that exists can be lost; links and other spellings of its
   // name are the same file.

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/DisplayUnits.h"
+#include "model/DisplayUnits.h"
 #include "framework/Services.h"
 
 namespace tervane {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/GeosyntheticTypes.h"
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "model/GeosyntheticTypes.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
 
@@ -221,7 +221,7 @@ std::string ProposedOmbixFileName(const std::string& projectPath) {
 }
 
 void ExportToOmbix(int unitSystem) {
-  const ProjectData& project = App();
+  const ProjectData& project = Project();
   OmbixExport exporter(project, unitSystem);
 
   // A user-specified run with more layer types than Ombix takes is refused.

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 #include "framework/Dialog.h"
 #include "results/ExportFiles.h"
 

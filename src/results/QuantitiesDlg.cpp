@@ -5,10 +5,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/DisplayUnits.h"
-#include "app/MessageDialogs.h"
-#include "app/Printout.h"
-#include "app/TervaneApp.h"
+#include "model/DisplayUnits.h"
+#include "common/MessageDialogs.h"
+#include "common/Printout.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
@@ -183,8 +183,8 @@ void DrawQuantitiesPage(fw::DeviceContext& dc, const QuantitiesTable& table) {
 // ---- the dialog -----------------------------------------------------------------
 
 CQuantitiesDlg::CQuantitiesDlg() : fw::Dialog(DialogTemplateNamed("IDD_QUANTITIES")) {
-  unitCostText = App().quantitiesUnitCost;
-  remarksText = App().quantitiesRemarks;
+  unitCostText = Project().quantitiesUnitCost;
+  remarksText = Project().quantitiesRemarks;
   OnEditChange(kQuantitiesUnitCostId, &CQuantitiesDlg::OnChangeUnitCost);
   OnClicked(kQuantitiesPrintId, &CQuantitiesDlg::PrintQuantities);
   OnClicked(kQuantitiesSaveTextId, &CQuantitiesDlg::OnSaveAsText);
@@ -192,7 +192,7 @@ CQuantitiesDlg::CQuantitiesDlg() : fw::Dialog(DialogTemplateNamed("IDD_QUANTITIE
 
 bool CQuantitiesDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  const ProjectData& project = App();
+  const ProjectData& project = Project();
 
   // Q is the quantity of the last run, in the units of that run.
   units_ = project.runInput.unitSystem;
@@ -291,8 +291,8 @@ void CQuantitiesDlg::OnOK() {
     case fw::IDOK:
       costTextRejected = 0;
       if (!CheckCostText(unitCostText) || !CheckWholeCostText()) return;
-      App().quantitiesUnitCost = unitCostText;
-      App().quantitiesRemarks = remarksText;
+      Project().quantitiesUnitCost = unitCostText;
+      Project().quantitiesRemarks = remarksText;
       EndDialog(fw::IDOK);
       return;
     case kQuantitiesRemarksId:
@@ -309,14 +309,14 @@ void CQuantitiesDlg::OnOK() {
 QuantitiesTable CQuantitiesDlg::Table() const {
   QuantitiesTable table;
   table.remarks = remarksText;
-  table.currency = App().input.currencyUnit;
+  table.currency = Project().input.currencyUnit;
   table.quantityText = quantityText;
   table.unitCostText = unitCostText;
   table.unitCost = ScanUnitCost(unitCostText).value_or(0.0f);
   table.totalCostText = totalCostText;
   table.quantity = quantity_;
   table.totalCost = totalCost_;
-  table.symbolStyle = App().settings.symbolStyle;
+  table.symbolStyle = Project().settings.symbolStyle;
   table.unitSystem = units_;
   return table;
 }
@@ -326,7 +326,7 @@ void CQuantitiesDlg::PrintQuantities() {
   if (!CheckWholeCostText()) return;
   const QuantitiesTable table = Table();
   if (PrintOnePage([&table](fw::DeviceContext& dc) { DrawQuantitiesPage(dc, table); },
-                   ProposedPrintFileName(App().projectPath, "quantities")) == PrintOutcome::kFailed)
+                   ProposedPrintFileName(Project().projectPath, "quantities")) == PrintOutcome::kFailed)
     ShowPrintFailure();
 }
 

@@ -3,9 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "app/DataFiles.h"
-#include "app/TervaneApp.h"
-#include "app/TervaneDoc.h"
+#include "model/DataFiles.h"
+#include "model/ProjectData.h"
 #include "framework/Services.h"
 #include "framework/Spreadsheet.h"
 #include "framework/Text.h"
@@ -150,7 +149,7 @@ bool ExportResultsWorkbook(CFpspread1& sheet, const std::string& temporaryName, 
   fw::FileDialogOptions options;
   options.filters = {fw::FileFilter{"Excel Files (*.xlsx)", "*.xlsx"}};
   options.defaultExtension = "xlsx";
-  options.proposedName = ProposedWorkbookName(App().projectPath, table);
+  options.proposedName = ProposedWorkbookName(Project().projectPath, table);
   options.askOverwrite = true;
   const std::optional<std::string> path = ChooseExportFile(options);
   if (!path) return false;
@@ -172,7 +171,7 @@ bool ExportResultsWorkbook(CFpspread1& sheet, const std::string& temporaryName, 
 
 void PrintResultsSheet(CFpspread1& sheet, const std::string& printHeader) {
   sheet.SetPrintHeader(printHeader);
-  sheet.SetPrintTitle("/c" + PrintCodeLiteral(App().projectPath));
+  sheet.SetPrintTitle("/c" + PrintCodeLiteral(Project().projectPath));
   sheet.SetPrintSetting214(0);
   sheet.SetPrintSetting405(1);
   if (sheet.PrintSheet(fw::Variant::I4(1))) return;

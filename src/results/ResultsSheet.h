@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "app/ControlWrappers.h"
+#include "common/ControlWrappers.h"
 #include "framework/Dialog.h"
 
 namespace tervane {

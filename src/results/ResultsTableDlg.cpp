@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "app/MessageDialogs.h"
-#include "app/Printout.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "common/Printout.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
+#include "framework/Services.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResultsTablesResources.h"
 
@@ -27,7 +28,7 @@ void ResultsTableDlg::DoDataExchange(fw::DataExchange& dx) {
 
 bool ResultsTableDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  const ProjectData& project = App();
+  const ProjectData& project = Project();
   ChooseDisplayUnits(project.runInput.unitSystem);
   OnUnitsChosen();
 
@@ -57,7 +58,7 @@ void ResultsTableDlg::OnPrintPreview() {
 }
 
 void ResultsTableDlg::OnPrintTable() {
-  const fw::ScopedPrintFileProposal proposal(ProposedPrintFileName(App().projectPath, layout_.workbookTable));
+  const fw::ScopedPrintFileProposal proposal(ProposedPrintFileName(Project().projectPath, layout_.workbookTable));
   PrintResultsSheet(sheet, layout_.printHeader);
 }
 

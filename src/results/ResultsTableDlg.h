@@ -8,8 +8,8 @@
 #include <span>
 #include <string>
 
-#include "app/ControlWrappers.h"
-#include "app/DisplayUnits.h"
+#include "common/ControlWrappers.h"
+#include "model/DisplayUnits.h"
 #include "framework/Dialog.h"
 #include "results/ResultsSheet.h"
 

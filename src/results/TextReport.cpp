@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/StrengthFunctions.h"
-#include "app/RunOutcome.h"
-#include "app/TervaneApp.h"
+#include "model/StrengthFunctions.h"
+#include "model/RunOutcome.h"
+#include "model/ProjectData.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
 #include "resources/ShellResources.h"
@@ -417,7 +417,7 @@ void SaveResultsAsTextFile() {
   options.askOverwrite = true;
   const std::optional<std::string> path = ChooseExportFile(options);
   if (!path) return;
-  WriteExportFile(*path, TextReportLines(App()));
+  WriteExportFile(*path, TextReportLines(Project()));
 }
 
 }  // namespace tervane

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/Spreadsheet.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
@@ -63,8 +63,8 @@ CViewCase1Dlg::CViewCase1Dlg()
 void CViewCase1Dlg::OnUnitsChosen() { check.strengthUnitFactor = strengthFactor; }
 
 void CViewCase1Dlg::WriteLayer(int i) {
-  const ProjectInput& run = App().runInput;
-  const AnalysisResults& results = App().results;
+  const ProjectInput& run = Project().runInput;
+  const AnalysisResults& results = Project().results;
   const auto k = static_cast<std::size_t>(i);
   const int row = i + 1;
   const double fs = check.ComputeLayerStrengthRatio(run, results, i);

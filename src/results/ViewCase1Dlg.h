@@ -7,7 +7,7 @@
 // the run. The sheet can be exported to a workbook, shown in the print
 // preview 1205 instead, and printed; NOTE opens IDD_CASE1_NOTE.
 
-#include "app/StrengthFunctions.h"
+#include "model/StrengthFunctions.h"
 #include "framework/Dialog.h"
 #include "results/ResultsTableDlg.h"
 

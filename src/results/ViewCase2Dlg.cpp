@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "resources/ResultsTablesResources.h"
 #include "results/ResultsSheet.h"
 
@@ -35,7 +35,7 @@ CViewCase2Dlg::CViewCase2Dlg()
                        kTemporarySheetName, "detailed", kPrintHeader}) {}
 
 void CViewCase2Dlg::WriteLayer(int i) {
-  const AnalysisResults& r = App().results;
+  const AnalysisResults& r = Project().results;
   const auto k = static_cast<std::size_t>(i);
   const int row = i + 1;
   const double fL = lengthFactor;

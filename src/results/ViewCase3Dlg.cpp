@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/MessageDialogs.h"
-#include "app/RunOutcome.h"
-#include "app/StrengthFunctions.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "model/RunOutcome.h"
+#include "model/StrengthFunctions.h"
+#include "model/ProjectData.h"
 #include "framework/DataExchange.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
@@ -53,8 +53,8 @@ double CViewCase3Dlg::CriticalWedgeAngle(const double (&x)[3], const double (&y)
 
 bool CViewCase3Dlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  const ProjectInput& run = App().runInput;
-  const AnalysisResults& r = App().results;
+  const ProjectInput& run = Project().runInput;
+  const AnalysisResults& r = Project().results;
   ChooseDisplayUnits(run.unitSystem);
   const std::string unit = units == 1 ? " ft." : " m.";
   const double fL = lengthFactor;

@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "app/DisplayUnits.h"
+#include "model/DisplayUnits.h"
 #include "framework/Dialog.h"
 
 namespace tervane {

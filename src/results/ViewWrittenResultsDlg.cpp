@@ -1,7 +1,7 @@
 #include "results/ViewWrittenResultsDlg.h"
 
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResultsTablesResources.h"
 #include "results/OmbixExport.h"
@@ -21,7 +21,7 @@ CViewWrittenResultsDlg::CViewWrittenResultsDlg() : fw::Dialog(DialogTemplateName
 
 bool CViewWrittenResultsDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
-  ChooseDisplayUnits(App().input.unitSystem);
+  ChooseDisplayUnits(Project().input.unitSystem);
   ApplyDialogIdLabelRule(*this);
   return true;
 }

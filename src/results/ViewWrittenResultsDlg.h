@@ -4,7 +4,7 @@
 // export for Ombix (which writes the units chosen now, copied from `input`
 // when the menu opens).
 
-#include "app/DisplayUnits.h"
+#include "model/DisplayUnits.h"
 #include "framework/Dialog.h"
 
 namespace tervane {

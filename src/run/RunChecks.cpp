@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "run/RunInputs.h"
-#include "app/DisplayUnits.h"
+#include "model/DisplayUnits.h"
 #include "framework/Text.h"
 #include "input/DialogFields.h"
 #include "input/ManualInputDataDlg.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "analysis/Engine.h"
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace tervane {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/StrengthFunctions.h"
+#include "model/StrengthFunctions.h"
 
 namespace tervane {
 

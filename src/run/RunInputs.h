@@ -4,7 +4,7 @@
 
 #include "analysis/Engine.h"
 #include "analysis/RunLoop.h"
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace tervane {
 

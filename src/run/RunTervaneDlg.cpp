@@ -9,8 +9,8 @@
 #include "run/RunChecks.h"
 #include "run/RunInputs.h"
 #include "run/TerminateDlg.h"
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
@@ -94,7 +94,7 @@ bool CRunTervaneDlg::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   ShowControl(res::kRunOptimizedBannerId, runMode == 1);
   ShowControl(res::kRunManualBannerId, runMode != 1);
-  const ProjectInput& input = App().input;
+  const ProjectInput& input = Project().input;
   startFsDirectSliding = input.fsDirectSliding;
   startFsSoilStrength = input.fsSoilStrength;
   ApplyDialogIdLabelRule(*this);
@@ -105,16 +105,16 @@ void CRunTervaneDlg::OnOK() {
   if (job_ != nullptr) return;  // a run goes on
   ShowControl(fw::IDOK, false);
 
-  CTervaneApp& app = App();
+  ProjectData& project = Project();
   auto job = std::make_unique<RunJob>();
-  job->engine = FormEngineInputs(app.input, runMode);
-  if (const std::optional<RunCheckFailure> failure = CheckRunInput(app.input, app.settings, runMode, job->engine)) {
+  job->engine = FormEngineInputs(project.input, runMode);
+  if (const std::optional<RunCheckFailure> failure = CheckRunInput(project.input, project.settings, runMode, job->engine)) {
     // Only Cancel remains; nothing has changed.
     ShowControl(fw::IDCANCEL, true);
     ShowCheckFailure(*failure);
     return;
   }
-  job->settings = FormRunLoopSettings(app.input);
+  job->settings = FormRunLoopSettings(project.input);
   job->settings.fsSoilStrength = startFsSoilStrength;
   job->progress.fsDirectSliding.store(job->settings.startFsDirectSliding);
 
@@ -185,7 +185,7 @@ void CRunTervaneDlg::FinishRun() {
   }
   const analysis::RunLoopResult loop = job.result;
   const double target = job.settings.targetFsDeepSeated;
-  StoreCompletedRun(App(), runMode, startFsSoilStrength, target, *job.out, loop);
+  StoreCompletedRun(Project(), runMode, startFsSoilStrength, target, *job.out, loop);
   const bool tooManyLayers = job.out->engineStatus == analysis::kStatusTooManyLayers;
   job_.reset();
   if (tooManyLayers) {

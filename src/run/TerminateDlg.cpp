@@ -1,6 +1,6 @@
 #include "run/TerminateDlg.h"
 
-#include "app/MessageDialogs.h"
+#include "common/MessageDialogs.h"
 #include "resources/DialogTemplates.h"
 
 namespace tervane {

@@ -4,7 +4,7 @@
 // drawing logs are pinned.
 
 #include "DxfTestSupport.h"
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 #include "framework/DeviceContext.h"
 
 namespace tervane::drawtest {

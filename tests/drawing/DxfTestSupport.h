@@ -18,8 +18,8 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
-#include "app/ProjectData.h"
-#include "app/StrengthFunctions.h"
+#include "model/ProjectData.h"
+#include "model/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
 #include "support/Commands.h"

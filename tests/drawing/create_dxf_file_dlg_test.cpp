@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "DxfTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "drawing/CreateDxfFileDlg.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
@@ -57,17 +57,17 @@ void ExpectReadByEzdxf(const std::string& path) {
 }
 
 std::string ExpectedFile(const DxfSelection& selection, double L) {
-  return dxftest::DrawingBytes(App(), selection, L);
+  return dxftest::DrawingBytes(Project(), selection, L);
 }
 
 class CreateDxfFileDlgTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dxftest::SetUpSiFixture(app_.app().input);
-    dxftest::RunProject(app_.app());
+    dxftest::SetUpSiFixture(app_.project().input);
+    dxftest::RunProject(app_.project());
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::ScopedFakeServices fakes_;
   HeadlessSession session_;
   dxftest::TempDir dir_;
@@ -83,7 +83,7 @@ TEST_F(CreateDxfFileDlgTest, OpensWithEveryElementCheckedAndTheFullPreview) {
   EXPECT_EQ(r->background, fw::RGB(222, 222, 222));
   for (int id : kAllChecks) EXPECT_EQ(r->Check(id), 1) << id;
   EXPECT_FALSE(r->Visible(1244));
-  EXPECT_EQ(dlg.dxfLayerCount, App().results.resultLayerCount);
+  EXPECT_EQ(dlg.dxfLayerCount, Project().results.resultLayerCount);
   EXPECT_EQ(dlg.lengthUnitFactor, 1.0);
   EXPECT_EQ(dlg.StrengthCheck().strengthUnitFactor, 1.0);
   fw::golden::ExpectGolden(Joined(r->lastPaint), "dxf_preview_colour.log");
@@ -92,7 +92,7 @@ TEST_F(CreateDxfFileDlgTest, OpensWithEveryElementCheckedAndTheFullPreview) {
 }
 
 TEST_F(CreateDxfFileDlgTest, BlackAndWhitePreview) {
-  App().settings.screenColorMode = 1;
+  Project().settings.screenColorMode = 1;
   CCreateDxfFileDlg dlg;
   session_.Queue(Script().Paint().Escape());
   dlg.DoModal();
@@ -248,8 +248,8 @@ TEST_F(CreateDxfFileDlgTest, EnglishUnitsOfTheInputAfterAnSiRun) {
     dlg.DoModal();
     siPaint = session_.Records().back().lastPaint;
   }
-  App().input.unitSystem = 1;
-  ASSERT_EQ(App().runInput.unitSystem, 0);
+  Project().input.unitSystem = 1;
+  ASSERT_EQ(Project().runInput.unitSystem, 0);
   const std::string path = dir_.File("feet.DXF");
   fakes_.fileDialogs.QueueSave(path);
   CCreateDxfFileDlg dlg;
@@ -274,7 +274,7 @@ TEST_F(CreateDxfFileDlgTest, EnglishUnitsOfTheInputAfterAnSiRun) {
 }
 
 // Two layers set by hand: the lower one overstressed.
-void SetTwoLayers(CTervaneApp& app) {
+void SetTwoLayers(ProjectData& app) {
   AnalysisResults& r = app.results;
   r.resultLayerCount = 2;
   for (int k = 0; k < 2; ++k) {
@@ -292,12 +292,12 @@ void SetTwoLayers(CTervaneApp& app) {
 }
 
 TEST_F(CreateDxfFileDlgTest, LayersAreColouredByTheirStrengthCheck) {
-  SetTwoLayers(App());
-  App().runInput.maxPenetrationDepth = 20;  // the depth line falls below the client area
-  App().results.deepSeatedNotConducted = 1;
+  SetTwoLayers(Project());
+  Project().runInput.maxPenetrationDepth = 20;  // the depth line falls below the client area
+  Project().results.deepSeatedNotConducted = 1;
   for (int mode : {0, 1}) {
     SCOPED_TRACE(mode);
-    App().settings.screenColorMode = mode;
+    Project().settings.screenColorMode = mode;
     CCreateDxfFileDlg dlg;
     session_.Queue(Script().Paint().Escape());
     dlg.DoModal();
@@ -319,8 +319,8 @@ TEST_F(CreateDxfFileDlgTest, LayersAreColouredByTheirStrengthCheck) {
 // No run yet (every record at its default): the dialog opens, paints and
 // writes without reading outside the records.
 TEST_F(CreateDxfFileDlgTest, RecordsWithoutARunStillGiveAFile) {
-  App().results = AnalysisResults();
-  App().runInput = ProjectInput(ProjectInput::Defaults::kRunSnapshot);
+  Project().results = AnalysisResults();
+  Project().runInput = ProjectInput(ProjectInput::Defaults::kRunSnapshot);
   const std::string path = dir_.File("empty.DXF");
   fakes_.fileDialogs.QueueSave(path);
   CCreateDxfFileDlg dlg;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "DrawingTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "drawing/DisplayBitmapDlg.h"
 #include "drawing/GeometryDetailsDlg.h"
 #include "drawing/GraphicResultsDlg.h"
@@ -38,7 +38,7 @@ bool HasContaining(const std::vector<std::string>& lines, const std::string& par
 
 class GraphicResultsDlgTest : public ::testing::Test {
  protected:
-  void SetUp() override { drawtest::OptimisedRun(app_.app()); }
+  void SetUp() override { drawtest::OptimisedRun(app_.project()); }
 
   const fw::DialogRecord& Record(const char* name, int occurrence = 0) {
     const fw::DialogRecord* r = session_.Find(name, occurrence);
@@ -47,13 +47,13 @@ class GraphicResultsDlgTest : public ::testing::Test {
     return r != nullptr ? *r : none;
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::ScopedFakeServices fakes_;
   HeadlessSession session_;
 };
 
 TEST_F(GraphicResultsDlgTest, OpensWithTheRunsLayersAndNoPick) {
-  const int N = App().results.resultLayerCount;
+  const int N = Project().results.resultLayerCount;
   ASSERT_GT(N, 0);
   CGraphicResultsDlg dlg;
   session_.Queue(Script().Paint().Escape());
@@ -71,7 +71,7 @@ TEST_F(GraphicResultsDlgTest, OpensWithTheRunsLayersAndNoPick) {
   EXPECT_EQ(dlg.view.selectedLayer, -1);
   EXPECT_EQ(dlg.lengthUnitFactor, 1.0);
   EXPECT_EQ(dlg.strengthCheck.strengthUnitFactor, 1.0);
-  EXPECT_EQ(dlg.layerLength[2], App().results.layerRearX[2] - App().results.layerFrontX[2]);
+  EXPECT_EQ(dlg.layerLength[2], Project().results.layerRearX[2] - Project().results.layerFrontX[2]);
   // The paint stores the client size and the frame.
   EXPECT_EQ(dlg.clientWidth, kClient.cx);
   EXPECT_EQ(dlg.clientHeight, kClient.cy);
@@ -80,8 +80,8 @@ TEST_F(GraphicResultsDlgTest, OpensWithTheRunsLayersAndNoPick) {
 }
 
 TEST_F(GraphicResultsDlgTest, EnglishRunsShowFeetAndPoundsPerFoot) {
-  App().runInput.unitSystem = 1;
-  App().input.unitSystem = 0;  // the units being edited play no part
+  Project().runInput.unitSystem = 1;
+  Project().input.unitSystem = 0;  // the units being edited play no part
   CGraphicResultsDlg dlg;
   session_.Queue(Script().ClickCell(res::kLayerListId, 0, 1).Paint().Escape());
   dlg.DoModal();
@@ -163,7 +163,7 @@ TEST_F(GraphicResultsDlgTest, TheColourChoiceFromEitherDrawing) {
                      .Paint()
                      .Escape());
   dlg.DoModal();
-  EXPECT_EQ(App().settings.screenColorMode, 1);
+  EXPECT_EQ(Project().settings.screenColorMode, 1);
   const fw::DialogRecord& results = Record("IDD_GRAPHIC_RESULTS");
   EXPECT_EQ(results.invalidations.size(), 2u);  // after each of the two dialogs
   EXPECT_FALSE(HasContaining(results.lastPaint, "RGB(255,204,51)"));
@@ -192,7 +192,7 @@ TEST_F(GraphicResultsDlgTest, TheOtherDialogsOpenFromTheirButtons) {
 // A run without layers (the main menu looks at the input's layer count, not
 // the run's) opens an empty list whose clicks pick nothing.
 TEST_F(GraphicResultsDlgTest, ARunWithoutLayers) {
-  App().results.resultLayerCount = 0;
+  Project().results.resultLayerCount = 0;
   CGraphicResultsDlg dlg;
   session_.Queue(Script().ClickCell(res::kLayerListId, 0, 0).Paint().Escape());
   dlg.DoModal();
@@ -229,7 +229,7 @@ TEST_F(GraphicResultsDlgTest, CompoundAndTiebackDrawing) {
   const fw::DialogRecord& r = Record("IDD_GRAPHIC_RESULTS_EXTRA");
   EXPECT_EQ(r.caption, "Graphic results -- Compound and Tieback");
   EXPECT_FALSE(r.Visible(1244));
-  EXPECT_EQ(r.Sheet(res::kLayerListId)->RowCount(), App().results.resultLayerCount);
+  EXPECT_EQ(r.Sheet(res::kLayerListId)->RowCount(), Project().results.resultLayerCount);
   EXPECT_EQ(r.Check(res::kAllTiebackToggleId), 1);
   EXPECT_EQ(r.Check(res::kToeCompoundToggleId), 0);
   EXPECT_EQ(dlg.view.selectedLayer, 1);
@@ -244,7 +244,7 @@ TEST_F(GraphicResultsDlgTest, CompoundAndTiebackDrawing) {
   // The picked layer's two surfaces, every tieback surface, the outer-most
   // compound surface and every compound surface from a layer; none through
   // the toe (that toggle is off again).
-  const int N = App().results.resultLayerCount;
+  const int N = Project().results.resultLayerCount;
   EXPECT_EQ(std::count_if(r.lastPaint.begin(), r.lastPaint.end(),
                           [](const std::string& l) { return l.rfind("Polyline 51 ", 0) == 0; }),
             2 + N + 1 + N);
@@ -278,8 +278,8 @@ TEST_F(GraphicResultsDlgTest, GeometryDetailsInTheUnitsOfTheRun) {
                      res::kDetailsQ3Id};
   int occurrence = 0;
   for (const Case& c : cases) {
-    App().runInput.unitSystem = c.unitSystem;
-    App().settings.symbolStyle = c.symbolStyle;
+    Project().runInput.unitSystem = c.unitSystem;
+    Project().settings.symbolStyle = c.symbolStyle;
     CGeometryDetailsDlg dlg;
     session_.Queue(Script().Enter());
     EXPECT_EQ(dlg.DoModal(), fw::IDOK);
@@ -303,12 +303,12 @@ TEST_F(GraphicResultsDlgTest, TheColourChoiceStoresOnOkOnly) {
   };
   int occurrence = 0;
   for (Case& c : cases) {
-    App().settings.screenColorMode = c.start;
+    Project().settings.screenColorMode = c.start;
     CDisplayBitmapDlg dlg;
     EXPECT_EQ(dlg.colorChoice, c.start);
     session_.Queue(c.script);
     dlg.DoModal();
-    EXPECT_EQ(App().settings.screenColorMode, c.stored) << occurrence;
+    EXPECT_EQ(Project().settings.screenColorMode, c.stored) << occurrence;
     const fw::DialogRecord& r = Record("IDD_DISPLAY_BITMAP", occurrence++);
     EXPECT_EQ(r.caption, "Display of Graphics");
     EXPECT_FALSE(r.Visible(1244));

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "DrawingTestSupport.h"
-#include "app/StrengthFunctions.h"
+#include "model/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/ResultsDrawing.h"
 #include "framework/RecordingDC.h"

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "DrawingTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "drawing/GraphicResultsDlg.h"
 #include "drawing/GraphicResultsExtraDlg.h"
 #include "drawing/ScreenCapture.h"
 #include "../report/ReportTestSupport.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 #include "resources/DrawingResources.h"
 #include "support/GoldenFile.h"
 
@@ -46,14 +46,14 @@ void WriteText(const std::string& path, const std::string& text) { std::ofstream
 class ScreenCaptureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    drawtest::OptimisedRun(app_.app());
-    app_.app().dataDirectory = dir_.Path().string();
+    drawtest::OptimisedRun(app_.project());
+    app_.project().dataDirectory = dir_.Path().string();
   }
 
   std::string TemporaryBitmap() const { return dir_.File(kTemporaryBitmapFile); }
   std::string Flag() const { return dir_.File(kShowPaintFlagFile); }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::ScopedFakeServices fakes_;
   HeadlessSession session_;
   dxftest::TempDir dir_;
@@ -330,7 +330,7 @@ TEST_F(ScreenCaptureTest, TheTemporaryBitmapIsAlwaysTheNewCapture) {
   // A data directory that is gone: the file cannot be written, which is
   // said, and the editor is not asked to open anything.
   fakes_.shell.succeed = true;
-  App().dataDirectory = dir_.File("gone");
+  Project().dataDirectory = dir_.File("gone");
   {
     CGraphicResultsDlg dlg;
     session_.Queue(Script().Click(res::kCallPaintId).Answer(Script().Enter()).Escape());

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/Dialog.h"
 #include "framework/Document.h"
 #include "framework/FakeServices.h"
@@ -56,12 +56,12 @@ class InputDialogTest : public ::testing::Test {
                         .string();
     std::filesystem::remove_all(dataDirectory);
     std::filesystem::create_directories(dataDirectory);
-    App().dataDirectory = dataDirectory;
-    App().helpFilePath = "/opt/tervane/Tervane.chm";
+    Project().dataDirectory = dataDirectory;
+    Project().helpFilePath = "/opt/tervane/Tervane.chm";
   }
   ~InputDialogTest() override { std::filesystem::remove_all(dataDirectory); }
 
-  ProjectInput& input() { return App().input; }
+  ProjectInput& input() { return Project().input; }
 
   // Runs the dialog with `steps`, then presses OK and answers the dialog
   // that OK opens (if any) with `answer`; a dialog still open afterwards is
@@ -105,7 +105,7 @@ class InputDialogTest : public ::testing::Test {
     input() = before;
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::Document document;
   fw::ScopedActiveDocument active_;
   fw::HeadlessSession session;

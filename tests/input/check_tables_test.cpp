@@ -57,7 +57,7 @@ TEST_F(CheckTablesTest, GeometryInSi) {
 TEST_F(CheckTablesTest, GeometryInEnglishUnitsAndTheOtherSymbols) {
   using namespace ids::geometry;
   input().unitSystem = 1;
-  App().settings.symbolStyle = 1;
+  Project().settings.symbolStyle = 1;
   Walk<CModifyGeometryDlg>({
       {"H of 3 ft passes", Type(kHeight, "3.0")},
       {"H below 3 ft", Type(kHeight, "2.99"), 1130, "\n Height of slope should not be less than  3.0 feet.", kHeight},
@@ -83,7 +83,7 @@ TEST_F(CheckTablesTest, GeometryWarnsOfABackslopeSteeperThanEitherFrictionAngle)
   CheckCase equal{"equal to the smaller angle stores without a warning", Type(kBackslope, "32.25")};
   Walk<CModifyGeometryDlg>({steep, equal});
 
-  App().settings.symbolStyle = 1;
+  Project().settings.symbolStyle = 1;
   steep.message =
       "\n Generally, backslope should not exceed Phi of reinforced soil (36.0 deg) or\n backfill soil (32.2 deg), "
       "whichever is smaller";
@@ -155,7 +155,7 @@ TEST_F(CheckTablesTest, Soil) {
       {"a unit weight of 0", Type(kBackfillUnitWeight, "0"), 1153, "\n Unit weight should be greater than zero.",
        kBackfillUnitWeight},
   });
-  App().settings.symbolStyle = 1;
+  Project().settings.symbolStyle = 1;
   Walk<CModifySoilDlg>({
       {"the same text in both styles", Type(kReinforcedPhi, "50"), 1151,
        "\n For design, the internal angle of friction should not exceed 45°.", kReinforcedPhi},

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "InputTestSupport.h"
-#include "app/DataFiles.h"
+#include "model/DataFiles.h"
 #include "input/ModifyGeneralDlg.h"
 #include "input/ModifyGeometryDlg.h"
 #include "input/ModifyMenuDlg.h"
@@ -214,13 +214,13 @@ TEST_F(DialogsTest, SetupWithoutALanguageFileShowsEnglishAndMakesTheFile) {
   EXPECT_EQ(items, (std::vector<std::string>{"Dutch", "English", "Finnish", "French", "German", "Italian", "Polish",
                                              "Portuguese", "Russian", "Spanish", "Swedish"}));
   EXPECT_EQ(ReadData("More.txt"), "English\n");  // made by the reading, kept after Cancel
-  EXPECT_EQ(App().settings.reportLanguage, "");
+  EXPECT_EQ(Project().settings.reportLanguage, "");
 }
 
 TEST_F(DialogsTest, SetupStoresUnitsCurrencySymbolsAndLanguage) {
   using namespace ids::setup;
   WriteData("More.txt", "German\r\n");
-  App().settings.reportLanguage = "French";  // the file decides, not the setting
+  Project().settings.reportLanguage = "French";  // the file decides, not the setting
   CModifySetupDlg dialog;
   std::string shown;
   const testing::Outcome out = PressOk(dialog, Script()
@@ -232,8 +232,8 @@ TEST_F(DialogsTest, SetupStoresUnitsCurrencySymbolsAndLanguage) {
   EXPECT_EQ(out.result, IDOK);
   EXPECT_EQ(input().unitSystem, 1);
   EXPECT_EQ(input().currencyUnit, "€");
-  EXPECT_EQ(App().settings.symbolStyle, 1);
-  EXPECT_EQ(App().settings.reportLanguage, "German");
+  EXPECT_EQ(Project().settings.symbolStyle, 1);
+  EXPECT_EQ(Project().settings.reportLanguage, "German");
   EXPECT_EQ(ReadData("More.txt"), "German\n");
 }
 
@@ -249,7 +249,7 @@ TEST_F(DialogsTest, SetupReadsTheLanguageFileWhole) {
     std::filesystem::permissions(dataDirectory + "/More.txt", std::filesystem::perms::owner_all);
     std::filesystem::remove(dataDirectory + "/More.txt");
   }
-  EXPECT_EQ(App().settings.reportLanguage, "Swedish");
+  EXPECT_EQ(Project().settings.reportLanguage, "Swedish");
 }
 
 TEST_F(DialogsTest, SetupLanguageIsLimitedToTwentyCharacters) {
@@ -301,12 +301,12 @@ TEST_F(DialogsTest, GeneralTakesTheLogoKeptForFutureRunsAtOnce) {
   WriteData("CoLogoT.INF", "/home/engineer/logos/mirelo.bmp\n");
   CModifyGeneralDlg dialog;
   Run(dialog, Script().Escape());
-  EXPECT_EQ(App().settings.logoPath, "/home/engineer/logos/mirelo.bmp");
+  EXPECT_EQ(Project().settings.logoPath, "/home/engineer/logos/mirelo.bmp");
   // A project with a logo keeps it.
-  App().settings.logoPath = "/elsewhere/own.bmp";
+  Project().settings.logoPath = "/elsewhere/own.bmp";
   CModifyGeneralDlg again;
   Run(again, Script().Escape());
-  EXPECT_EQ(App().settings.logoPath, "/elsewhere/own.bmp");
+  EXPECT_EQ(Project().settings.logoPath, "/elsewhere/own.bmp");
 }
 
 TEST_F(DialogsTest, RetrievingTheLogoShowsTheNoticeUntilItIsSwitchedOff) {
@@ -329,7 +329,7 @@ TEST_F(DialogsTest, RetrievingTheLogoShowsTheNoticeUntilItIsSwitchedOff) {
   EXPECT_EQ(fakes.fileDialogs.OpenCalls()[0].defaultExtension, "bmp");
   EXPECT_EQ(ReadData("SHOWLOGO.INF"), "NOSHOW\n");
   // The second file dialog was cancelled; the logo is chosen at once, not at OK.
-  EXPECT_EQ(App().settings.logoPath, "/data/third.bmp");
+  EXPECT_EQ(Project().settings.logoPath, "/data/third.bmp");
   EXPECT_EQ(ReadData("CoLogoT.INF"), "/data/third.bmp\n");
   const fw::DialogRecord& notice = *session.Find("IDD_SHOW_OR_NOT_LOGO");
   EXPECT_EQ(notice.caption, "IMPORTANT");
@@ -356,7 +356,7 @@ TEST_F(DialogsTest, RetrievingALogoThatCannotBePrintedSaysSo) {
             "The logo \"" + bad + "\" cannot be printed: it is not a bitmap (.bmp) file.\n\nThe title page of the "
             "report is printed without a logo. A logo must be an uncompressed bitmap (.bmp) file.");
   EXPECT_EQ(fakes.messageBox.Calls()[0].icon, fw::MessageIcon::Warning);
-  EXPECT_EQ(App().settings.logoPath, bad);
+  EXPECT_EQ(Project().settings.logoPath, bad);
 }
 
 TEST_F(DialogsTest, OnlyTheFlagShowShowsTheNotice) {

@@ -145,7 +145,7 @@ TEST_F(InputDialogPatternTest, EnterThenCancelStoresNothingButTheProjectIsModifi
   for (const DialogKind& d : AllDialogs()) {
     SCOPED_TRACE(d.fields.templateName);
     document.SetModifiedFlag(false);
-    const ProjectData before = App();
+    const ProjectData before = Project();
     std::unique_ptr<CInputDialog> dialog = d.make();
     // A value in every field, each confirmed with Enter.
     Script script = Script().Enter();
@@ -159,8 +159,8 @@ TEST_F(InputDialogPatternTest, EnterThenCancelStoresNothingButTheProjectIsModifi
     EXPECT_EQ(out.result, IDCANCEL);
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(session.Records().back().scriptErrors.empty()) << session.Records().back().scriptErrors.front();
-    EXPECT_EQ(App().input, before.input);
-    EXPECT_EQ(App().settings, before.settings);
+    EXPECT_EQ(Project().input, before.input);
+    EXPECT_EQ(Project().settings, before.settings);
   }
 }
 
@@ -356,7 +356,7 @@ TEST_F(InputDialogPatternTest, UnitCaptionsFollowTheUnitSystemAndTheSymbolStyle)
   }
   // In a dialog.
   input().unitSystem = 1;
-  App().settings.symbolStyle = 1;
+  Project().settings.symbolStyle = 1;
   CModifySoilDlg soil;
   std::string cohesion, weight;
   Run(soil, Script().Inspect([&] {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageDialogs.h"
-#include "app/TervaneApp.h"
+#include "common/MessageDialogs.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/Spreadsheet.h"
@@ -30,10 +30,10 @@ struct Layer {
 
 class ManualInputDataTest : public ::testing::Test {
  protected:
-  void SetUp() override { app.app().input.slopeHeight = 6.0; }
+  void SetUp() override { app.project().input.slopeHeight = 6.0; }
 
-  ProjectInput& Input() { return app.app().input; }
-  GeosyntheticTypeTable& Types() { return app.app().geosyntheticTypes; }
+  ProjectInput& Input() { return app.project().input; }
+  GeosyntheticTypeTable& Types() { return app.project().geosyntheticTypes; }
 
   void SetLayers(const std::vector<Layer>& layers) {
     Input().layerCount = static_cast<int>(layers.size());
@@ -61,7 +61,7 @@ class ManualInputDataTest : public ::testing::Test {
     return *session.Find("IDD_MANUAL_INPUT_DATA");
   }
 
-  ScopedApp app;
+  ScopedProject app;
   fw::ScopedFakeServices fakes;
   fw::HeadlessSession session;
 };

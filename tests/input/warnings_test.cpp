@@ -116,7 +116,7 @@ TEST_F(WarningsTest, AfterContinuingATargetBelowOneIsStillRefused) {
 TEST_F(WarningsTest, ShallowFoundationInFeetAndTheOtherSymbols) {
   using namespace ids::foundation;
   input().unitSystem = 1;
-  App().settings.symbolStyle = 1;
+  Project().settings.symbolStyle = 1;
   CModifyFoundationDlg dialog;
   // H / 2 = 9.84252 ft: 9.84 ft warns, 9.85 ft does not.
   const testing::Outcome out = PressOk(dialog, Script().Type(kDepth, "9.84"), Script().Escape());

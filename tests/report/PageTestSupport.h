@@ -11,7 +11,7 @@
 
 #include "support/EngineRun.h"
 #include "ReportTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/RecordingDC.h"
 #include "report/ReportPrinter.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the report tests: a project with a run of N layers (in the
-// records, in the program, in a file), a temporary data directory, a print
+// records, in a file), a temporary data directory, a print
 // service that prints into recording device contexts, small bitmap files.
 
 #include <gtest/gtest.h>
@@ -14,10 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ProjectData.h"
-#include "app/ProjectFile.h"
-#include "app/TervaneApp.h"
-#include "app/TervaneView.h"
+#include "model/ProjectData.h"
+#include "model/ProjectFile.h"
 #include "framework/DocManager.h"
 #include "framework/Frame.h"
 #include "framework/RecordingDC.h"
@@ -122,19 +120,6 @@ class ScopedPrintService {
  private:
   fw::Services previous_;
 };
-
-// Opens a new project in the started program and gives it the results of a
-// run of `layers` layers, as a run that has just ended leaves them: File >
-// Print and Print Preview are enabled. The view of the project, or null.
-inline CTervaneView* NewProjectWithRun(int layers) {
-  fw::FrameWindow* frame = App().MainFrame();
-  if (frame == nullptr || !frame->SendCommand(fw::ID_FILE_NEW)) return nullptr;
-  SetUpRun(App(), layers);
-  App().resultsAvailable = 1;
-  App().inputChangedSinceRun = 0;
-  frame->UpdateCommandUI();
-  return dynamic_cast<CTervaneView*>(App().Documents().ActiveView());
-}
 
 // A project file whose last run had `layers` layers, saved as the program
 // saves it.

@@ -12,7 +12,7 @@
 
 #include "ReportTestSupport.h"
 #include "framework/RecordingDC.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 
 namespace tervane {
 namespace {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "ReportTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 #include "report/DisplayGraphicsDlg.h"
 #include "resources/ReportResources.h"
 
@@ -23,8 +23,8 @@ using fw::Script;
 class DisplayGraphicsDlgTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app_.app().dataDirectory = dir_.Path().string();
-    app_.app().settings.reportLanguage = "English";
+    app_.project().dataDirectory = dir_.Path().string();
+    app_.project().settings.reportLanguage = "English";
   }
 
   // Runs the dialog with the script; returns its result.
@@ -35,7 +35,7 @@ class DisplayGraphicsDlgTest : public ::testing::Test {
   }
   const fw::DialogRecord& Options() { return *session_.Find("IDD_DISPLAY_GRAPHICS", runs_++); }
 
-  ScopedApp app_;
+  ScopedProject app_;
   reporttest::TempDir dir_;
   fw::HeadlessSession session_;
   fw::ScopedFakeServices fakes_;
@@ -59,7 +59,7 @@ TEST_F(DisplayGraphicsDlgTest, ShowsItsControlsAndTheLanguageOfTheFile) {
   EXPECT_EQ(r.Text(res::kPrintBlackWhiteRadio),
             "   Black  and white (better contrast in printout and common reproduction)");
   // Esc kept the settings as they were.
-  EXPECT_EQ(app_.app().settings.reportLanguage, "English");
+  EXPECT_EQ(app_.project().settings.reportLanguage, "English");
 }
 
 TEST_F(DisplayGraphicsDlgTest, ShowsTheLanguageOfTheFileAsItIsWritten) {
@@ -101,14 +101,14 @@ TEST_F(DisplayGraphicsDlgTest, OkRefusesALanguageOfTheFileThatIsNotOffered) {
                                        " ' is not supported by this software.  Please chose one from the drop down menu");
     EXPECT_EQ(message->Text(1757), "Error No.1200");
     EXPECT_EQ(Options().Text(res::kReportLanguageCombo), written);
-    EXPECT_EQ(app_.app().settings.reportLanguage, "English") << written;
-    EXPECT_EQ(app_.app().settings.printColorMode, 0) << written;
+    EXPECT_EQ(app_.project().settings.reportLanguage, "English") << written;
+    EXPECT_EQ(app_.project().settings.printColorMode, 0) << written;
     EXPECT_EQ(dir_.Read("More.txt"), std::string(written) + "\n") << written;
   }
   dir_.Write("More.txt", "Norwegian\n");
   EXPECT_EQ(Run(Script().Enter().Answer(Script().Enter()).SelectItem(res::kReportLanguageCombo, 4).Enter()),
             fw::IDOK);
-  EXPECT_EQ(app_.app().settings.reportLanguage, "German");
+  EXPECT_EQ(app_.project().settings.reportLanguage, "German");
   EXPECT_EQ(dir_.Read("More.txt"), "German\n");
 }
 
@@ -127,8 +127,8 @@ TEST_F(DisplayGraphicsDlgTest, OkRefusesALanguageThatIsNotOffered) {
     EXPECT_EQ(message->Text(1490), "The language ' " + std::string(c.typed) +
                                        " ' is not supported by this software.  Please chose one from the drop down menu");
     EXPECT_EQ(message->Text(1757), "Error No.1200");
-    EXPECT_EQ(app_.app().settings.reportLanguage, "English") << c.typed;
-    EXPECT_EQ(app_.app().settings.printColorMode, 0) << c.typed;
+    EXPECT_EQ(app_.project().settings.reportLanguage, "English") << c.typed;
+    EXPECT_EQ(app_.project().settings.printColorMode, 0) << c.typed;
     EXPECT_EQ(dir_.Read("More.txt"), "Swedish\n") << c.typed;
   }
 }
@@ -136,7 +136,7 @@ TEST_F(DisplayGraphicsDlgTest, OkRefusesALanguageThatIsNotOffered) {
 TEST_F(DisplayGraphicsDlgTest, OkStoresTheOptionsAndWritesTheLanguage) {
   dir_.Write("More.txt", "German\n");
   EXPECT_EQ(Run(Script().Click(res::kPrintBlackWhiteRadio).Click(res::kLogoNoRadio).Enter()), fw::IDOK);
-  const AppSettings& s = app_.app().settings;
+  const AppSettings& s = app_.project().settings;
   EXPECT_EQ(s.reportLanguage, "German");
   EXPECT_EQ(s.printColorMode, 1);
   EXPECT_EQ(s.includeLogo, 0);
@@ -178,10 +178,10 @@ TEST_F(DisplayGraphicsDlgTest, OkWithALogoThatCannotBePrintedSaysSo) {
       {"no logo chosen", "", res::kLogoYesRadio, false},
   };
   for (const Case& c : cases) {
-    app_.app().settings.logoPath = c.logoPath;
+    app_.project().settings.logoPath = c.logoPath;
     const std::size_t before = fakes_.messageBox.Calls().size();
     EXPECT_EQ(Run(Script().Click(c.yesOrNo).Enter()), fw::IDOK) << c.name;
-    EXPECT_EQ(app_.app().settings.includeLogo, c.yesOrNo == res::kLogoYesRadio ? 1 : 0) << c.name;
+    EXPECT_EQ(app_.project().settings.includeLogo, c.yesOrNo == res::kLogoYesRadio ? 1 : 0) << c.name;
     ASSERT_EQ(fakes_.messageBox.Calls().size(), before + (c.told ? 1 : 0)) << c.name;
     if (c.told) {
       EXPECT_EQ(fakes_.messageBox.Calls().back().text, UnusableLogoMessage(c.logoPath, LogoProblem(c.logoPath)));
@@ -194,20 +194,20 @@ TEST_F(DisplayGraphicsDlgTest, OkWithALogoThatCannotBePrintedSaysSo) {
 
 TEST_F(DisplayGraphicsDlgTest, CloseBoxAfterChangesStoresNothing) {
   dir_.Write("More.txt", "Finnish\n");
-  app_.app().settings.includeLogo = 1;
+  app_.project().settings.includeLogo = 1;
   EXPECT_EQ(Run(Script().Click(res::kPrintBlackWhiteRadio).Click(res::kLogoNoRadio)
                     .Type(res::kReportLanguageCombo, "Dutch").Close()),
             fw::IDCANCEL);
-  EXPECT_EQ(app_.app().settings.printColorMode, 0);
-  EXPECT_EQ(app_.app().settings.includeLogo, 1);
-  EXPECT_EQ(app_.app().settings.reportLanguage, "English");
+  EXPECT_EQ(app_.project().settings.printColorMode, 0);
+  EXPECT_EQ(app_.project().settings.includeLogo, 1);
+  EXPECT_EQ(app_.project().settings.reportLanguage, "English");
   EXPECT_EQ(dir_.Read("More.txt"), "Finnish\n");
 }
 
 TEST_F(DisplayGraphicsDlgTest, AnUnwritableFileStillStoresTheLanguage) {
-  app_.app().dataDirectory = (dir_.Path() / "missing" / "folder").string();
+  app_.project().dataDirectory = (dir_.Path() / "missing" / "folder").string();
   EXPECT_EQ(Run(Script().Type(res::kReportLanguageCombo, "Italian").Enter()), fw::IDOK);
-  EXPECT_EQ(app_.app().settings.reportLanguage, "Italian");
+  EXPECT_EQ(app_.project().settings.reportLanguage, "Italian");
 }
 
 }  // namespace

@@ -26,10 +26,9 @@ using reporttest::Draws;
 class GeometryPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app_.app().dataDirectory = dir_.Path().string();
-    app_.app().settings.reportLanguage = "English";
+    app_.project().dataDirectory = dir_.Path().string();
+    app_.project().settings.reportLanguage = "English";
   }
-  CTervaneApp& App() { return app_.app(); }
 
   // The sketch alone, drawn with the page's fonts.
   std::string SketchLog() {
@@ -46,7 +45,7 @@ class GeometryPageTest : public ::testing::Test {
   // A 6 m slope at 45 degrees, A = B = 2 m, no backslope, with `layers`
   // layers of `length` metres set by hand (results as a run leaves them).
   void HandMadeRun(int layers, double length) {
-    ProjectInput& run = App().runInput;
+    ProjectInput& run = Project().runInput;
     run.slopeHeight = 6.0;
     run.slopeAngle = 45.0;
     run.crestLengthA = 2.0;
@@ -56,7 +55,7 @@ class GeometryPageTest : public ::testing::Test {
     run.waterMode = 2;
     run.runMode = 0;
     run.fsGeosyntheticStrength = 1.3;
-    AnalysisResults& r = App().results;
+    AnalysisResults& r = Project().results;
     r.resultLayerCount = layers;
     for (int k = 0; k < layers; ++k) {
       r.resultLayerElevation[k] = 0.5 + k;
@@ -71,13 +70,13 @@ class GeometryPageTest : public ::testing::Test {
     }
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   reporttest::TempDir dir_;
   fw::ScopedFakeServices fakes_;
 };
 
 TEST_F(GeometryPageTest, FixtureRunInEnglishAndGerman) {
-  reporttest::RunFixture(App());
+  reporttest::RunFixture(Project());
   const std::string english = reporttest::GeometryLog();
   fw::golden::ExpectGolden(english, "geometry_page_english.log");
   EXPECT_TRUE(Draws(english, 1200, -1350, "GEOMETRY AND LOADING DATA"));
@@ -89,7 +88,7 @@ TEST_F(GeometryPageTest, FixtureRunInEnglishAndGerman) {
   EXPECT_TRUE(Draws(english, 3200, -5940, "Yw4 = 4.00"));
   EXPECT_TRUE(Draws(english, 2000, -13200, "SCALE:"));
 
-  App().settings.reportLanguage = "German";
+  Project().settings.reportLanguage = "German";
   const std::string german = reporttest::GeometryLog();
   fw::golden::ExpectGolden(german, "geometry_page_german.log");
   EXPECT_TRUE(Draws(german, 1200, -1350, "ANGABEN ZUR GEOMETRIE UND DEN AUFLASTEN"));
@@ -99,11 +98,11 @@ TEST_F(GeometryPageTest, FixtureRunInEnglishAndGerman) {
 }
 
 TEST_F(GeometryPageTest, PoreWaterInEnglishUnitsAndTheAsianPacificStyle) {
-  reporttest::RunFixture(App());
-  App().runInput.unitSystem = 1;
-  App().runInput.waterMode = 1;
-  App().runInput.poreWaterCoefficient = 0.25;
-  App().settings.symbolStyle = 1;
+  reporttest::RunFixture(Project());
+  Project().runInput.unitSystem = 1;
+  Project().runInput.waterMode = 1;
+  Project().runInput.poreWaterCoefficient = 0.25;
+  Project().settings.symbolStyle = 1;
   const std::string log = reporttest::GeometryLog();
   fw::golden::ExpectGolden(log, "geometry_page_pore_water_english_units.log");
   // 6 m and 10 kPa in feet and pounds, the spelled-out units.
@@ -124,8 +123,8 @@ TEST_F(GeometryPageTest, PoreWaterInEnglishUnitsAndTheAsianPacificStyle) {
 }
 
 TEST_F(GeometryPageTest, RowsByLanguageStyleAndSign) {
-  reporttest::RunFixture(App());
-  App().runInput.bottomSlopeAngle = -5.0;
+  reporttest::RunFixture(Project());
+  Project().runInput.bottomSlopeAngle = -5.0;
   struct Case {
     const char* language;
     int style;
@@ -142,17 +141,17 @@ TEST_F(GeometryPageTest, RowsByLanguageStyleAndSign) {
       {"Norwegian", 0, -1350, " "},
   };
   for (const Case& c : cases) {
-    App().settings.reportLanguage = c.language;
-    App().settings.symbolStyle = c.style;
-    App().runInput.waterMode = c.text == "Brak wody." ? 2 : 0;
+    Project().settings.reportLanguage = c.language;
+    Project().settings.symbolStyle = c.style;
+    Project().runInput.waterMode = c.text == "Brak wody." ? 2 : 0;
     const std::string log = reporttest::GeometryLog();
     EXPECT_NE(log.find(" " + std::to_string(c.y) + " " + fw::RecordingDC::Quote(c.text) + "\n"), std::string::npos)
         << c.language << " " << c.text;
   }
   // The Asian Pacific "deg." of a Polish page is drawn in Arial; its labels
   // in the Baltic face.
-  App().settings.reportLanguage = "Polish";
-  App().settings.symbolStyle = 1;
+  Project().settings.reportLanguage = "Polish";
+  Project().settings.symbolStyle = 1;
   const std::string polish = reporttest::GeometryLog();
   const std::size_t deg = polish.find("\"deg.\"");
   ASSERT_NE(deg, std::string::npos);
@@ -164,11 +163,11 @@ TEST_F(GeometryPageTest, RowsByLanguageStyleAndSign) {
 
 TEST_F(GeometryPageTest, SketchOfTheDefaultGeometryAndOfPhreaticWater) {
   // The default input, run by the engine: no water, no surcharges.
-  reporttest::SetProjectTexts(App().input);
-  testsupport::RunProject(App());
+  reporttest::SetProjectTexts(Project().input);
+  testsupport::RunProject(Project());
   fw::golden::ExpectGolden(SketchLog(), "sketch_default.log");
 
-  reporttest::RunFixture(App());
+  reporttest::RunFixture(Project());
   const std::string phreatic = SketchLog();
   fw::golden::ExpectGolden(phreatic, "sketch_phreatic.log");
   // The water below the phreatic surface, to the frame's edges.
@@ -179,7 +178,7 @@ TEST_F(GeometryPageTest, SketchOfTheDefaultGeometryAndOfPhreaticWater) {
 
   // Black and white: white areas with black outlines, black lines; only the
   // cells of the scale bar keep their grey.
-  App().settings.printColorMode = 1;
+  Project().settings.printColorMode = 1;
   const std::string bw = SketchLog();
   for (const char* colour : {"RGB(255,204,51)", "RGB(255,214,121)", "RGB(223,158,62)", "RGB(175,240,250)",
                              "RGB(0,128,0)", "RGB(255,0,0)", "RGB(128,0,128)"}) {
@@ -190,7 +189,7 @@ TEST_F(GeometryPageTest, SketchOfTheDefaultGeometryAndOfPhreaticWater) {
 
 TEST_F(GeometryPageTest, ScaleIsFittedToTheLongestLayer) {
   HandMadeRun(4, 4.2);
-  EXPECT_NEAR(SketchScale(6.0, App().results, 4), 2000.0 / 6.0, 1e-9);
+  EXPECT_NEAR(SketchScale(6.0, Project().results, 4), 2000.0 / 6.0, 1e-9);
   std::string log = SketchLog();
   // Crest edge, end of A and end of B of the Part's example.
   EXPECT_NE(log.find("Polygon 9 (2500,-11000) (4500,-9000) (5166,-9000) (5833,-9000) (11000,-9000) "),
@@ -204,14 +203,14 @@ TEST_F(GeometryPageTest, ScaleIsFittedToTheLongestLayer) {
 
   // Layers 30 m long: 2500 + 10000 > 10500, s = 280, the slope 1680 twips high.
   HandMadeRun(4, 30.0);
-  EXPECT_NEAR(SketchScale(6.0, App().results, 4), 280.0, 1e-9);
+  EXPECT_NEAR(SketchScale(6.0, Project().results, 4), 280.0, 1e-9);
   log = SketchLog();
   EXPECT_NE(log.find("(4180,-9320)"), std::string::npos) << log;
 
   // English units: 19.69 ft, the 20-unit bar at 101.6 twips a foot (20 feet
   // end at 2000 + 2032.0 less a rounding, truncated).
   HandMadeRun(4, 4.2);
-  App().runInput.unitSystem = 1;
+  Project().runInput.unitSystem = 1;
   log = SketchLog();
   EXPECT_NE(log.find("TextOut 4031 -13500 \"20\""), std::string::npos) << log;
   EXPECT_NE(log.find("Rectangle 2000 -14000 4031 -13880"), std::string::npos);
@@ -220,7 +219,7 @@ TEST_F(GeometryPageTest, ScaleIsFittedToTheLongestLayer) {
 
 TEST_F(GeometryPageTest, SurchargeArrowsWaterAndOverstressedLayers) {
   HandMadeRun(3, 4.2);
-  ProjectInput& run = App().runInput;
+  ProjectInput& run = Project().runInput;
   run.surchargeQ1 = 20.0;
   run.surchargeQ2 = 10.0;
   run.backslopeAngle = 20.0;
@@ -249,7 +248,7 @@ TEST_F(GeometryPageTest, SurchargeArrowsWaterAndOverstressedLayers) {
 
   // The middle layer exactly at the bound passes, the top one just below it is
   // red in colour and black in black and white.
-  AnalysisResults& r = App().results;
+  AnalysisResults& r = Project().results;
   r.tiebackTr[1] = 60.0 / 2.0 / (1.3 - 0.001);
   r.tiebackTr[2] = 60.0 / 2.0 / (1.3 - 0.0011);
   const auto pens = [&] {
@@ -260,10 +259,10 @@ TEST_F(GeometryPageTest, SurchargeArrowsWaterAndOverstressedLayers) {
     return found;
   };
   EXPECT_EQ(pens(), (std::vector<std::string>{"RGB(0,0,0)", "RGB(0,0,0)", "RGB(255,0,0)"}));
-  App().settings.printColorMode = 1;
+  Project().settings.printColorMode = 1;
   EXPECT_EQ(pens(), (std::vector<std::string>{"RGB(0,0,0)", "RGB(0,0,0)", "RGB(0,0,0)"}));
   // A ratio that cannot be formed is overstressed, never passed.
-  App().settings.printColorMode = 0;
+  Project().settings.printColorMode = 0;
   r.tiebackTr[0] = 0.0;
   r.tiebackTr[1] = std::numeric_limits<double>::quiet_NaN();
   EXPECT_EQ(pens(), (std::vector<std::string>{"RGB(255,0,0)", "RGB(255,0,0)", "RGB(255,0,0)"}));
@@ -274,7 +273,7 @@ TEST_F(GeometryPageTest, SurchargeArrowsWaterAndOverstressedLayers) {
 // drawn.
 TEST_F(GeometryPageTest, SurchargeArrowsRunOverTheWholeCrestPastTheRightEdge) {
   HandMadeRun(3, 4.2);
-  ProjectInput& run = App().runInput;
+  ProjectInput& run = Project().runInput;
   run.surchargeQ1 = 10.0;
   run.crestLengthA = 20.0;  // end of A at 4500 + 6666 = 11166
   std::string log = SketchLog();
@@ -302,8 +301,8 @@ TEST_F(GeometryPageTest, SurchargeArrowsRunOverTheWholeCrestPastTheRightEdge) {
 // retained soil closes at the height of the end of B, all along the ground.
 TEST_F(GeometryPageTest, RetainedSoilOfALayerEndingUnderTheBackslopeClosesAtTheEndOfB) {
   HandMadeRun(3, 4.2);
-  App().runInput.backslopeAngle = 30.0;  // end of B at (5833, -8615)
-  App().results.layerRearX[2] = 9.0;     // the top layer, 2.5 m up, ends at 5500 under the backslope
+  Project().runInput.backslopeAngle = 30.0;  // end of B at (5833, -8615)
+  Project().results.layerRearX[2] = 9.0;     // the top layer, 2.5 m up, ends at 5500 under the backslope
   const std::string log = SketchLog();
   EXPECT_NE(log.find(" (5500,-10166) (5500,-8807) (5833,-8615) (11000,-8615)\n"), std::string::npos) << log;
 }
@@ -339,7 +338,7 @@ TEST_F(GeometryPageTest, SketchKeepsToItsFrameOutsideTheInputLimits) {
   };
   for (const Case& c : cases) {
     HandMadeRun(c.layers, 4.2);
-    ProjectInput& run = App().runInput;
+    ProjectInput& run = Project().runInput;
     run.slopeHeight = c.height;
     run.slopeAngle = c.angle;
     run.crestLengthA = c.a;

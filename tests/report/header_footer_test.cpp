@@ -20,12 +20,12 @@ namespace {
 class HeaderFooterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    reporttest::SetUpRun(app_.app(), 20);
-    app_.app().settings.reportLanguage = "English";
+    reporttest::SetUpRun(app_.project(), 20);
+    app_.project().settings.reportLanguage = "English";
     // 101 characters: printed as 3 + "....." + 90.
-    app_.app().projectPath = "/home/engineer/projects/2026/riverside-embankment/" + std::string(39, 'x') +
+    app_.project().projectPath = "/home/engineer/projects/2026/riverside-embankment/" + std::string(39, 'x') +
                              "/slope_A.NAT";
-    ASSERT_EQ(app_.app().projectPath.size(), 101u);
+    ASSERT_EQ(app_.project().projectPath.size(), 101u);
   }
 
   // The header and footer of page `page` of `pages` on a 600-dpi printer.
@@ -40,7 +40,7 @@ class HeaderFooterTest : public ::testing::Test {
     return dc.Text();
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::ScopedFakeServices fakes_;  // the clock reads Thu Mar 05 14:07:09 2009
   CReportPrinter printer_;
 };
@@ -53,15 +53,15 @@ TEST_F(HeaderFooterTest, EnglishBandsRulesAndShortenedPath) {
   // 11100 in the 160 font (80 twips a character on the recording device).
   EXPECT_EQ(PageNumberText(ReportLanguage::kEnglish, 3, 6), "Page 3 of  6");
   EXPECT_NE(log.find("TextOut 10140 -14650 \"Page 3 of  6\""), std::string::npos);
-  const std::string shortened = "/ho....." + app_.app().projectPath.substr(11);
+  const std::string shortened = "/ho....." + app_.project().projectPath.substr(11);
   EXPECT_NE(log.find("TextOut 5220 -400 \"" + shortened + "\""), std::string::npos) << log;
 }
 
 TEST_F(HeaderFooterTest, GermanAndRussianTextsAndFonts) {
-  app_.app().settings.reportLanguage = "German";
+  app_.project().settings.reportLanguage = "German";
   fw::golden::ExpectGolden(Log(2, 8), "header_footer_german.log");
-  app_.app().settings.reportLanguage = "Russian";
-  app_.app().projectPath = "/tmp/откос.NAT";
+  app_.project().settings.reportLanguage = "Russian";
+  app_.project().projectPath = "/tmp/откос.NAT";
   const std::string russian = Log(10, 10);
   fw::golden::ExpectGolden(russian, "header_footer_russian.log");
   // The Russian label runs straight into the date, every text in the Cyrillic font.
@@ -84,9 +84,9 @@ TEST_F(HeaderFooterTest, TextsByLanguage) {
 }
 
 TEST_F(HeaderFooterTest, AsianPacificNoticeEmptyTitleAndPathsAtTheLimit) {
-  app_.app().settings.symbolStyle = 1;
-  app_.app().runInput.projectTitle.clear();
-  app_.app().projectPath = std::string(100, 'p');
+  app_.project().settings.symbolStyle = 1;
+  app_.project().runInput.projectTitle.clear();
+  app_.project().projectPath = std::string(100, 'p');
   const std::string log = Log(1, 6);
   EXPECT_NE(log.find("TextOut 600 -14850 \"(c) 1998-2026"), std::string::npos);
   EXPECT_NE(log.find("\"" + std::string(100, 'p') + "\""), std::string::npos);

@@ -20,10 +20,9 @@ using reporttest::Draws;
 class ResultsTablesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app_.app().dataDirectory = dir_.Path().string();
-    app_.app().settings.reportLanguage = "English";
+    app_.project().dataDirectory = dir_.Path().string();
+    app_.project().settings.reportLanguage = "English";
   }
-  CTervaneApp& App() { return app_.app(); }
   static std::size_t Count(const std::string& log, const std::string& part) {
     std::size_t n = 0;
     for (std::size_t at = log.find(part); at != std::string::npos; at = log.find(part, at + 1)) ++n;
@@ -32,21 +31,21 @@ class ResultsTablesTest : public ::testing::Test {
   // One tieback-controlled layer whose ratio is exactly `ratio`: its long-term
   // strength is the ratio (no reduction) over a required strength of 1.
   void LayerWithRatio(int k, double ratio) {
-    App().runInput.layerUltimateStrength[k] = ratio;
-    App().runInput.layerRfInstallation[k] = App().runInput.layerRfDurability[k] =
-        App().runInput.layerRfCreep[k] = 1.0;
-    App().results.controllingMode[k] = 1;
-    App().results.tiebackTr[k] = 1.0;
+    Project().runInput.layerUltimateStrength[k] = ratio;
+    Project().runInput.layerRfInstallation[k] = Project().runInput.layerRfDurability[k] =
+        Project().runInput.layerRfCreep[k] = 1.0;
+    Project().results.controllingMode[k] = 1;
+    Project().results.tiebackTr[k] = 1.0;
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   reporttest::TempDir dir_;
   fw::ScopedFakeServices fakes_;
 };
 
 TEST_F(ResultsTablesTest, FixtureRunPages) {
-  reporttest::RunFixture(App());
-  ASSERT_GT(App().results.resultLayerCount, 3);
+  reporttest::RunFixture(Project());
+  ASSERT_GT(Project().results.resultLayerCount, 3);
   const std::string summary = reporttest::SummaryLog(1);
   fw::golden::ExpectGolden(summary, "summary_page_english.log");
   EXPECT_TRUE(Draws(summary, 1200, -1350, "SUMMARY OF TIEBACK AND COMPOUND RESULTS"));
@@ -67,7 +66,7 @@ TEST_F(ResultsTablesTest, FixtureRunPages) {
   EXPECT_NE(detailed.find("MoveTo 600 -3780\nLineTo 11000 -3780\n"), std::string::npos);
   EXPECT_TRUE(Draws(detailed, 600, -4050, "1"));
 
-  App().settings.reportLanguage = "Russian";
+  Project().settings.reportLanguage = "Russian";
   const std::string russian = reporttest::SummaryLog(1);
   fw::golden::ExpectGolden(russian, "summary_page_russian.log");
   EXPECT_TRUE(Draws(russian, 1200, -1080, "ОБЩИЕ РЕЗУЛЬТАТЫ ПО АНАЛИЗУ ОТТЯЖКИ КЛИНА "));
@@ -91,7 +90,7 @@ TEST_F(ResultsTablesTest, PartsOf35Layers) {
       {100, 3, 71, 100, true, -11340, -11880}, {150, 3, 71, 100, true, -11340, -11880},  // never past 100
   };
   for (const Case& c : cases) {
-    reporttest::SetUpRun(App(), c.layers);
+    reporttest::SetUpRun(Project(), c.layers);
     const std::string label = std::to_string(c.layers) + " layers, part " + std::to_string(c.part);
     for (const std::string& log : {reporttest::SummaryLog(c.part), reporttest::DetailedLog(c.part)}) {
       const bool summary = log.find("SUMMARY") != std::string::npos;
@@ -105,7 +104,7 @@ TEST_F(ResultsTablesTest, PartsOf35Layers) {
   // A part beyond the layers, and a run without layers: the frame of the
   // table and no row.
   for (int layers : {35, 0}) {
-    reporttest::SetUpRun(App(), layers);
+    reporttest::SetUpRun(Project(), layers);
     const std::string log = reporttest::DetailedLog(2);
     EXPECT_EQ(Count(log, "TextOut 600 "), 0u) << layers;
     EXPECT_NE(log.find("MoveTo 600 -3780\nLineTo 11000 -3780\n"), std::string::npos) << layers;
@@ -115,21 +114,21 @@ TEST_F(ResultsTablesTest, PartsOf35Layers) {
 }
 
 TEST_F(ResultsTablesTest, StatusByTheOverstressRule) {
-  reporttest::SetUpRun(App(), 6);
-  App().runInput.runMode = 0;
-  App().runInput.fsGeosyntheticStrength = 1.3;
+  reporttest::SetUpRun(Project(), 6);
+  Project().runInput.runMode = 0;
+  Project().runInput.fsGeosyntheticStrength = 1.3;
   const double nan = std::numeric_limits<double>::quiet_NaN();
   LayerWithRatio(0, 1.3 - 0.001);           // at the bound: passes
   LayerWithRatio(1, 1.3 - 0.001 - 0.0001);  // below it
   LayerWithRatio(2, 2.0);
   LayerWithRatio(3, nan);                   // not a number
   LayerWithRatio(4, 2.0);
-  App().results.tiebackTr[4] = 0.0;         // no required strength: the ratio cannot be formed
+  Project().results.tiebackTr[4] = 0.0;         // no required strength: the ratio cannot be formed
   // A compound-controlled layer: "> " before its ratio.
-  App().results.controllingMode[5] = 0;
-  App().results.availableCompoundStrength[5] = 10.0;
-  App().runInput.layerUltimateStrength[5] = 24.6;
-  App().runInput.layerRfInstallation[5] = App().runInput.layerRfDurability[5] = App().runInput.layerRfCreep[5] = 1.0;
+  Project().results.controllingMode[5] = 0;
+  Project().results.availableCompoundStrength[5] = 10.0;
+  Project().runInput.layerUltimateStrength[5] = 24.6;
+  Project().runInput.layerRfInstallation[5] = Project().runInput.layerRfDurability[5] = Project().runInput.layerRfCreep[5] = 1.0;
   const std::string log = reporttest::SummaryLog(1);
   const struct {
     int row;
@@ -149,14 +148,14 @@ TEST_F(ResultsTablesTest, StatusByTheOverstressRule) {
   EXPECT_TRUE(Draws(log, 7200, -3510 - 270 * 5, "24.60"));
 
   // Colour, black and white and both symbol styles print the same page.
-  App().settings.printColorMode = 1;
-  App().settings.symbolStyle = 1;
+  Project().settings.printColorMode = 1;
+  Project().settings.symbolStyle = 1;
   EXPECT_EQ(reporttest::SummaryLog(1), log);
 }
 
 TEST_F(ResultsTablesTest, UnitsOfTheRun) {
-  reporttest::SetUpRun(App(), 2);
-  AnalysisResults& r = App().results;
+  reporttest::SetUpRun(Project(), 2);
+  AnalysisResults& r = Project().results;
   r.resultLayerElevation[1] = 10.0;
   r.layerFrontX[1] = 0.0;
   r.layerRearX[1] = 1.0;
@@ -176,7 +175,7 @@ TEST_F(ResultsTablesTest, UnitsOfTheRun) {
   EXPECT_TRUE(Draws(si, 3400, -4050, "1.00"));
   EXPECT_TRUE(Draws(si, 4500, -4050, "1.00"));
 
-  App().runInput.unitSystem = 1;
+  Project().runInput.unitSystem = 1;
   const std::string english = reporttest::DetailedLog(1);
   EXPECT_TRUE(Draws(english, 1200, -4320, "32.81"));
   EXPECT_TRUE(Draws(english, 2300, -4320, "9.84"));  // 3 m = 9.84252 ft
@@ -196,7 +195,7 @@ TEST_F(ResultsTablesTest, UnitsOfTheRun) {
     }
   }
   // Russian units in feet; the strength labels at their own places.
-  App().settings.reportLanguage = "Russian";
+  Project().settings.reportLanguage = "Russian";
   const std::string russian = reporttest::SummaryLog(1);
   EXPECT_TRUE(Draws(russian, 1000, -2870, "[футов]"));
   for (int x : {4300, 5630, 7000}) EXPECT_TRUE(Draws(russian, x, -2870, "[фунты/фут]")) << x;
@@ -204,8 +203,8 @@ TEST_F(ResultsTablesTest, UnitsOfTheRun) {
 }
 
 TEST_F(ResultsTablesTest, LanguagesPlaceTheirColumns) {
-  reporttest::SetUpRun(App(), 3);
-  App().settings.reportLanguage = "Italian";
+  reporttest::SetUpRun(Project(), 3);
+  Project().settings.reportLanguage = "Italian";
   const std::string italian = reporttest::SummaryLog(1);
   EXPECT_TRUE(Draws(italian, 600, -3780, "1"));  // one line lower
   EXPECT_NE(italian.find("MoveTo 600 -3510\nLineTo 11000 -3510\n"), std::string::npos);
@@ -218,7 +217,7 @@ TEST_F(ResultsTablesTest, LanguagesPlaceTheirColumns) {
   EXPECT_TRUE(Draws(italianDetailed, 6000, -1960, "R e s i s t e n z a   p e r :"));
   EXPECT_TRUE(Draws(italianDetailed, 5950, -2330, "Stabilità"));
 
-  App().settings.reportLanguage = "Polish";
+  Project().settings.reportLanguage = "Polish";
   const std::string polish = reporttest::SummaryLog(1);
   // The layers of the hand-made run alternate: compound, tieback, compound.
   EXPECT_TRUE(Draws(polish, 3100, -3510, "Złożony"));
@@ -230,23 +229,23 @@ TEST_F(ResultsTablesTest, LanguagesPlaceTheirColumns) {
   EXPECT_TRUE(Draws(polishDetailed, 1200, -1620, "(Ciąg dalszy)"));
   EXPECT_TRUE(Draws(polishDetailed, 3100, -2060, "Długość"));
 
-  App().settings.reportLanguage = "Dutch";
+  Project().settings.reportLanguage = "Dutch";
   const std::string dutch = reporttest::DetailedLog(1);
   EXPECT_TRUE(Draws(dutch, 6000, -1960, "S t e r k t e   v o o r :"));
   EXPECT_TRUE(Draws(dutch, 3100, -2060, "Omsloten"));
   EXPECT_TRUE(Draws(dutch, 2500, -3140, "(in passive zone), Le"));
   EXPECT_TRUE(Draws(dutch, 4200, -2870, "(in active zone),"));
 
-  App().settings.reportLanguage = "Russian";
+  Project().settings.reportLanguage = "Russian";
   const std::string russian = reporttest::DetailedLog(1);
   for (const auto& [x, text] : {std::pair{450, "#"}, {700, "Отметка"}, {1900, "Общая"}, {4450, "Длина до"}})
     EXPECT_TRUE(Draws(russian, x, -2330, text)) << text;
   EXPECT_TRUE(Draws(russian, 2900, -2060, "Требуемая Длина"));
 
-  App().settings.reportLanguage = "Portuguese";
+  Project().settings.reportLanguage = "Portuguese";
   EXPECT_TRUE(Draws(reporttest::DetailedLog(1), 1900, -2330, "Comprimento"));
 
-  App().settings.reportLanguage = "Norwegian";
+  Project().settings.reportLanguage = "Norwegian";
   const std::string norwegian = reporttest::SummaryLog(2);
   EXPECT_TRUE(Draws(norwegian, 1200, -1620, "(  )"));
   EXPECT_TRUE(Draws(norwegian, 5100, -1960, " :"));

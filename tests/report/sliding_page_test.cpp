@@ -27,11 +27,10 @@ using reporttest::Draws;
 class SlidingPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app_.app().dataDirectory = dir_.Path().string();
-    app_.app().settings.reportLanguage = "English";
-    reporttest::RunFixture(app_.app());
+    app_.project().dataDirectory = dir_.Path().string();
+    app_.project().settings.reportLanguage = "English";
+    reporttest::RunFixture(app_.project());
   }
-  CTervaneApp& App() { return app_.app(); }
   // The first texts of the lines, top down: "line x text".
   static std::vector<std::string> Lines(const std::string& log) {
     std::vector<std::pair<int, std::string>> found;
@@ -49,7 +48,7 @@ class SlidingPageTest : public ::testing::Test {
     return lines;
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   reporttest::TempDir dir_;
   fw::ScopedFakeServices fakes_;
 };
@@ -68,7 +67,7 @@ TEST_F(SlidingPageTest, FixtureRunInEnglish) {
   std::vector<std::string> lines = Lines(log);
   ASSERT_EQ(lines.size(), expected.size()) << log;
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i].substr(0, expected[i].size()), expected[i]);
-  const AnalysisResults& r = App().results;
+  const AnalysisResults& r = Project().results;
   EXPECT_TRUE(Draws(log, 1200, -2970,
                     "specified Fs-direct sliding = 1.10   is  " + Fixed2(r.directSlidingLength) + " m."));
   EXPECT_TRUE(Draws(log, 1200, -3510,
@@ -85,7 +84,7 @@ TEST_F(SlidingPageTest, FixtureRunInEnglish) {
 }
 
 TEST_F(SlidingPageTest, RowsByTheDeepSeatedResultsAndTheNote) {
-  AnalysisResults& r = App().results;
+  AnalysisResults& r = Project().results;
   struct Case {
     const char* name;
     int notConducted;
@@ -107,7 +106,7 @@ TEST_F(SlidingPageTest, RowsByTheDeepSeatedResultsAndTheNote) {
       // analysis of the run, and only the line saying so is printed.
       {"not conducted, factor computed", 1, 0.7, 600, 0, 18, 0, 20},
   };
-  App().runInput.targetFsDeepSeated = 1.1;  // 1.3 x 0.9 meets it, 1.3 x 0.8 does not
+  Project().runInput.targetFsDeepSeated = 1.1;  // 1.3 x 0.9 meets it, 1.3 x 0.8 does not
   for (const Case& c : cases) {
     r.deepSeatedNotConducted = c.notConducted;
     r.deepSeatedFactor = c.factor;
@@ -139,7 +138,7 @@ TEST_F(SlidingPageTest, RowsByTheDeepSeatedResultsAndTheNote) {
 // circle that runs through the air. The page says the analysis was not
 // conducted and prints neither.
 TEST_F(SlidingPageTest, ARunStoppedForNoLengthPrintsOnlyThatTheAnalysisWasNotConducted) {
-  ProjectData& data = App();
+  ProjectData& data = Project();
   data.input = ProjectInput();
   data.input.slopeAngle = 20.0;
   data.input.targetFsDeepSeated = 3.0;
@@ -156,7 +155,7 @@ TEST_F(SlidingPageTest, ARunStoppedForNoLengthPrintsOnlyThatTheAnalysisWasNotCon
 }
 
 TEST_F(SlidingPageTest, ThetaFactorUnitsAndTheFoundationSentence) {
-  AnalysisResults& r = App().results;
+  AnalysisResults& r = Project().results;
   r.directSlidingWedgeX = {1e-5, 1e-5, 1e-5};
   r.directSlidingWedgeY = {1e-5, 1e-5, 1e-5};
   EXPECT_EQ(Fixed1(ThetaCritical(r)), "0.0");
@@ -169,12 +168,12 @@ TEST_F(SlidingPageTest, ThetaFactorUnitsAndTheFoundationSentence) {
   EXPECT_EQ(Fixed1(ThetaCritical(r)), "45.0");
   EXPECT_TRUE(Draws(reporttest::SlidingLog(), 700, -3780, "Theta-critical = 45.0 degrees"));
 
-  App().runInput.fsSoilStrength = 1.3;
+  Project().runInput.fsSoilStrength = 1.3;
   r.deepSeatedFactor = 1.0;
   r.directSlidingLength = 10.0;
   r.criticalCircleRadius = 10.0;
-  App().runInput.unitSystem = 1;
-  App().runInput.penetrationForbidden = 7;
+  Project().runInput.unitSystem = 1;
+  Project().runInput.penetrationForbidden = 7;
   const std::string log = reporttest::SlidingLog();
   EXPECT_NE(log.find("based on Bishop's analysis, is  1.30.\""), std::string::npos);
   EXPECT_NE(log.find("is  32.81 ft.\""), std::string::npos);
@@ -186,7 +185,7 @@ TEST_F(SlidingPageTest, ThetaFactorUnitsAndTheFoundationSentence) {
 }
 
 TEST_F(SlidingPageTest, LanguagesTakeTheirOwnLines) {
-  App().settings.reportLanguage = "Polish";
+  Project().settings.reportLanguage = "Polish";
   std::vector<std::string> lines = Lines(reporttest::SlidingLog());
   const std::vector<std::string> polish = {
       "4 1200 WYNIKI ANALIZY UTRATY S", "5 1200                 POŚ",   "8 700 BEZPOSREDNI POSLIZG",
@@ -216,12 +215,12 @@ TEST_F(SlidingPageTest, LanguagesTakeTheirOwnLines) {
       {"Norwegian", "TIEBACK & COMPOUND"},
   };
   for (const Case& c : cases) {
-    App().settings.reportLanguage = c.language;
+    Project().settings.reportLanguage = c.language;
     EXPECT_NE(reporttest::SlidingLog().find(c.text), std::string::npos) << c.language << ": " << c.text;
   }
-  App().settings.reportLanguage = "Swedish";
-  App().results.deepSeatedNotConducted = 1;
-  App().results.deepSeatedFactor = 0.0;
+  Project().settings.reportLanguage = "Swedish";
+  Project().results.deepSeatedNotConducted = 1;
+  Project().results.deepSeatedFactor = 0.0;
   EXPECT_TRUE(Draws(reporttest::SlidingLog(), 1200, -4860, "TAnalysis was not conducted since L=0."));
 }
 

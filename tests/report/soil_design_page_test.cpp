@@ -20,13 +20,12 @@ using reporttest::Draws;
 class SoilDesignPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app_.app().dataDirectory = dir_.Path().string();
-    app_.app().settings.reportLanguage = "English";
+    app_.project().dataDirectory = dir_.Path().string();
+    app_.project().settings.reportLanguage = "English";
     // The default input after an optimised run.
-    reporttest::SetProjectTexts(app_.app().input);
-    testsupport::RunProject(app_.app());
+    reporttest::SetProjectTexts(app_.project().input);
+    testsupport::RunProject(app_.project());
   }
-  CTervaneApp& App() { return app_.app(); }
   // The y of the last text the page draws at x 700 (the lowest row).
   static int LowestRow(const std::string& log) {
     int lowest = 0;
@@ -36,7 +35,7 @@ class SoilDesignPageTest : public ::testing::Test {
     return lowest;
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   reporttest::TempDir dir_;
   fw::ScopedFakeServices fakes_;
 };
@@ -92,7 +91,7 @@ TEST_F(SoilDesignPageTest, DefaultOptimisedRunInEnglish) {
 }
 
 TEST_F(SoilDesignPageTest, PolishPage) {
-  App().settings.reportLanguage = "Polish";
+  Project().settings.reportLanguage = "Polish";
   const std::string log = reporttest::SoilAndDesignLog();
   fw::golden::ExpectGolden(log, "soil_design_page_polish.log");
   EXPECT_TRUE(Draws(log, 700, -1080, "GRUNT ZBROJONY:          Kąt tarcia wewnętrznego, "));
@@ -104,8 +103,8 @@ TEST_F(SoilDesignPageTest, PolishPage) {
 }
 
 TEST_F(SoilDesignPageTest, EnglishUnitsAndTheAsianPacificStyle) {
-  App().runInput.unitSystem = 1;
-  App().runInput.reinforcedCohesion = 10.0;
+  Project().runInput.unitSystem = 1;
+  Project().runInput.reinforcedCohesion = 10.0;
   std::string log = reporttest::SoilAndDesignLog();
   EXPECT_TRUE(Draws(log, 10400 - 6 * 125, -1620, "127.31"));  // 20 kN/m^3
   EXPECT_NE(log.find("\"Moist unit weight,    [lb/ft ³]\""), std::string::npos);
@@ -117,9 +116,9 @@ TEST_F(SoilDesignPageTest, EnglishUnitsAndTheAsianPacificStyle) {
   EXPECT_NE(log.find("\"         Dmax = 3.28, Dmin = 0.98, Dbottom = 0.00 [ft]).\""), std::string::npos);
   EXPECT_NE(log.find("\"34.0\""), std::string::npos);  // angles as stored
 
-  App().settings.symbolStyle = 1;
-  App().runInput.orientationMode = 0;
-  App().runInput.aorAngle = -5.0;
+  Project().settings.symbolStyle = 1;
+  Project().runInput.orientationMode = 0;
+  Project().runInput.aorAngle = -5.0;
   log = reporttest::SoilAndDesignLog();
   EXPECT_NE(log.find("\"Cohesion, c  [lb/ft^2]\""), std::string::npos);
   EXPECT_NE(log.find("\"Moist unit weight,    [lb/ft^3]\""), std::string::npos);
@@ -132,16 +131,16 @@ TEST_F(SoilDesignPageTest, EnglishUnitsAndTheAsianPacificStyle) {
 
   // A language the report does not know prints the English page, the AOR
   // label with its degree sign whatever the style.
-  App().settings.reportLanguage = "english";
+  Project().settings.reportLanguage = "english";
   log = reporttest::SoilAndDesignLog();
   EXPECT_TRUE(Draws(log, 700, -11610, "Absolute orientation of reinforcement is prescribed, AOR°"));
   EXPECT_EQ(log.find("Times New Roman"), std::string::npos);
 }
 
 TEST_F(SoilDesignPageTest, UserSpecifiedRunWithVaryingReductionFactors) {
-  ProjectInput& run = App().runInput;
+  ProjectInput& run = Project().runInput;
   run.runMode = 0;
-  App().results.resultLayerCount = 3;
+  Project().results.resultLayerCount = 3;
   for (int k = 0; k < 3; ++k) {
     run.layerRfInstallation[k] = 1.2 + 0.1 * k;  // varies
     run.layerRfDurability[k] = 1.1;
@@ -162,7 +161,7 @@ TEST_F(SoilDesignPageTest, UserSpecifiedRunWithVaryingReductionFactors) {
   EXPECT_TRUE(Draws(log, 700, -6750, "Horizontal seismic coefficient, Kh (50% used)"));
   EXPECT_TRUE(Draws(log, 10400 - 4 * 125, -6750, "0.20"));
 
-  App().settings.reportLanguage = "German";
+  Project().settings.reportLanguage = "German";
   EXPECT_TRUE(Draws(reporttest::SoilAndDesignLog(), 10400 - 8 * 125, -9720, "variiert"));
 }
 
@@ -175,14 +174,14 @@ TEST_F(SoilDesignPageTest, TextsOfTwoLinesMoveTheRowsBelow) {
                {"Polish", 1, 50},  {"French", 0, 49},  {"French", 1, 50},  {"Swedish", 1, 50},
                {"German", 1, 49}};
   for (const Case& c : cases) {
-    App().settings.reportLanguage = c.language;
-    App().runInput.penetrationForbidden = c.forbidden;
+    Project().settings.reportLanguage = c.language;
+    Project().runInput.penetrationForbidden = c.forbidden;
     EXPECT_EQ(LowestRow(reporttest::SoilAndDesignLog()), -270 * c.lastRow) << c.language << " " << c.forbidden;
   }
   // The Russian general-data heading stands a row higher, above the two
   // lines of the interwedge label; the rows below keep their places.
-  App().settings.reportLanguage = "Russian";
-  App().runInput.penetrationForbidden = 0;
+  Project().settings.reportLanguage = "Russian";
+  Project().runInput.penetrationForbidden = 0;
   const std::string russian = reporttest::SoilAndDesignLog();
   EXPECT_TRUE(Draws(russian, 1200, -4050, "ОБЩИЕ ДАННЫЕ"));
   EXPECT_TRUE(Draws(russian, 700, -4320, "Принятый угол наклона силы взаимодействия между клиньями"));
@@ -193,12 +192,12 @@ TEST_F(SoilDesignPageTest, TextsOfTwoLinesMoveTheRowsBelow) {
   EXPECT_TRUE(Draws(russian, 1700, -8910, "могут проникать в"));
   EXPECT_TRUE(Draws(russian, 2700, -9180, "грунт основания на максимальную глубину   [м]"));
   // A two-line seismic sentence puts its second half on the blank row.
-  App().settings.reportLanguage = "Spanish";
+  Project().settings.reportLanguage = "Spanish";
   const std::string spanish = reporttest::SoilAndDesignLog();
   EXPECT_TRUE(Draws(spanish, 5700, -7560, "de deslizamiento directo."));
   EXPECT_TRUE(Draws(spanish, 1200, -7830, "EFECTOS DEL SUELO DE CIMENTACIÓN"));
   // A split group label: the second half on the cohesion row, at x 700.
-  App().settings.reportLanguage = "Dutch";
+  Project().settings.reportLanguage = "Dutch";
   const std::string dutch = reporttest::SoilAndDesignLog();
   EXPECT_TRUE(Draws(dutch, 700, -2160, "ACHTERLIGGENDE"));
   EXPECT_TRUE(Draws(dutch, 700, -2430, "  GROND:"));

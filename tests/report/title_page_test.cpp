@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ReportTestSupport.h"
-#include "app/ProjectFile.h"
+#include "model/ProjectFile.h"
 #include "framework/FakeServices.h"
 #include "framework/RecordingDC.h"
 #include "report/ReportPrinter.h"
@@ -22,10 +22,10 @@ namespace {
 class TitlePageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    reporttest::SetUpRun(app_.app(), 12);
-    app_.app().settings.reportLanguage = "English";
-    app_.app().projectPath = "/home/engineer/slope_A.NAT";
-    app_.app().runInput.projectDescription =
+    reporttest::SetUpRun(app_.project(), 12);
+    app_.project().settings.reportLanguage = "English";
+    app_.project().projectPath = "/home/engineer/slope_A.NAT";
+    app_.project().runInput.projectDescription =
         "Reinforced slope of 6 m above the new access road, built with the site's own granular fill and "
         "wrapped faces, designed for the long-term strength of the chosen geogrid.";
   }
@@ -49,10 +49,10 @@ class TitlePageTest : public ::testing::Test {
   }
   void SetLogo(const reporttest::BitmapBytes& bitmap) {
     dir_.Write("logo.bmp", bitmap.Bytes());
-    app_.app().settings.logoPath = dir_.File("logo.bmp");
+    app_.project().settings.logoPath = dir_.File("logo.bmp");
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::ScopedFakeServices fakes_;
   reporttest::TempDir dir_;
   CReportPrinter printer_;
@@ -68,7 +68,7 @@ TEST_F(TitlePageTest, EnglishWithA24BitLogo) {
 
 TEST_F(TitlePageTest, GermanWithAn8BitLogo) {
   SetLogo(reporttest::Logo8());
-  app_.app().settings.reportLanguage = "German";
+  app_.project().settings.reportLanguage = "German";
   const std::string log = Log();
   fw::golden::ExpectGolden(log, "title_page_logo8_german.log");
   EXPECT_NE(log.find("StretchImage 600 -700 11100 -2800 3x2\n"), std::string::npos);
@@ -78,21 +78,21 @@ TEST_F(TitlePageTest, GermanWithAn8BitLogo) {
 
 TEST_F(TitlePageTest, LogoLeftOutWhenNotWantedOrNotLoadable) {
   SetLogo(reporttest::Logo24());
-  app_.app().settings.includeLogo = 0;
+  app_.project().settings.includeLogo = 0;
   EXPECT_EQ(Log().find("StretchImage"), std::string::npos);
-  app_.app().settings.includeLogo = 1;
+  app_.project().settings.includeLogo = 1;
   reporttest::BitmapBytes broken = reporttest::Logo24();
   broken.cut = 1;
   SetLogo(broken);
   EXPECT_EQ(Log().find("StretchImage"), std::string::npos);
-  app_.app().settings.logoPath = dir_.File("missing.bmp");
+  app_.project().settings.logoPath = dir_.File("missing.bmp");
   EXPECT_EQ(Log().find("StretchImage"), std::string::npos);
-  app_.app().settings.logoPath = dir_.Path().string();  // a folder
+  app_.project().settings.logoPath = dir_.Path().string();  // a folder
   EXPECT_EQ(Log().find("StretchImage"), std::string::npos);
 }
 
 TEST_F(TitlePageTest, RowsFollowTheDescriptionAndThePath) {
-  ProjectInput& run = app_.app().runInput;
+  ProjectInput& run = app_.project().runInput;
   // One line of description: row 22; file on row 24, date on row 25.
   run.projectDescription = "Short.";
   EXPECT_TRUE(Has("TextOut 2000 -6600 \"Short.\""));
@@ -104,8 +104,8 @@ TEST_F(TitlePageTest, RowsFollowTheDescriptionAndThePath) {
   EXPECT_TRUE(Has("TextOut 1200 -6900 \"File path and name:\""));
   // A path of 61 characters takes two rows and pushes the date one row down.
   run.projectDescription = "Short.";
-  app_.app().projectPath = "/" + std::string(40, 'd') + "/" + std::string(15, 'n') + ".NAT";
-  ASSERT_EQ(app_.app().projectPath.size(), 61u);
+  app_.project().projectPath = "/" + std::string(40, 'd') + "/" + std::string(15, 'n') + ".NAT";
+  ASSERT_EQ(app_.project().projectPath.size(), 61u);
   EXPECT_TRUE(Has("TextOut 4000 -7200 \"/" + std::string(40, 'd') + "/" + std::string(13, 'n') + ".....\""));
   EXPECT_TRUE(Has("TextOut 5000 -7500 \"...../" + std::string(15, 'n') + ".NAT\""));
   EXPECT_TRUE(Has("TextOut 1200 -7800 \"Date and time of creating the input data file:\""));
@@ -118,16 +118,16 @@ TEST_F(TitlePageTest, TextsOutsideTheCodePageAreDrawnAfterASavedFileIsRead) {
   const std::string title = "\u6CD5\u9762\u88DC\u5F37 \u7B2C3\u671F";
   const std::string number = "\u041E\u0442\u043A\u043E\u0441 \u21161";
   const std::string designer = "Pawe\u0142 \u015Awi\u0105tek";
-  ProjectInput& run = app_.app().runInput;
+  ProjectInput& run = app_.project().runInput;
   run.projectTitle = title;
   run.projectNumber = number;
   run.designerName = designer;
   run.projectDescription = "\u03C6 = 34\u00B0";
-  const std::vector<std::uint8_t> file = SaveProjectToBytes(app_.app());
+  const std::vector<std::uint8_t> file = SaveProjectToBytes(app_.project());
   auto read = std::make_unique<ProjectData>();
   std::string error;
   ASSERT_TRUE(LoadProjectFromBytes(file.data(), file.size(), *read, error)) << error;
-  app_.app().runInput = read->runInput;
+  app_.project().runInput = read->runInput;
   std::vector<std::string> drawn;
   for (const std::string& line : Lines())
     if (line.rfind("TextOut ", 0) == 0) drawn.push_back(line.substr(line.find('"')));
@@ -152,7 +152,7 @@ TEST_F(TitlePageTest, DescriptionBreaksNoEarlierThanFortyCharacters) {
        repeat('c', 39) + " " + repeat('d', 30), repeat('d', 10)},
   };
   for (const Case& c : cases) {
-    app_.app().runInput.projectDescription = c.text;
+    app_.project().runInput.projectDescription = c.text;
     const std::vector<std::string> lines = Lines();
     std::vector<std::string> description;
     for (const std::string& line : lines)
@@ -175,7 +175,7 @@ TEST_F(TitlePageTest, PrintsALogoWithALongerHeaderAndTopDownRows) {
 }
 
 TEST_F(TitlePageTest, ColumnsAndFontsOfOtherLanguages) {
-  app_.app().runInput.projectDescription = "Short.";
+  app_.project().runInput.projectDescription = "Short.";
   struct Case {
     const char* language;
     std::string file;  // the file path's TextOut
@@ -191,13 +191,13 @@ TEST_F(TitlePageTest, ColumnsAndFontsOfOtherLanguages) {
       {"Klingon", "TextOut 4000 -7200", "TextOut 6600 -7500", "TextOut 1500 -12100"},
   };
   for (const Case& c : cases) {
-    app_.app().settings.reportLanguage = c.language;
+    app_.project().settings.reportLanguage = c.language;
     const std::string log = Log();
     EXPECT_NE(log.find(c.file + " \"/home/engineer/slope_A.NAT\""), std::string::npos) << c.language;
     EXPECT_NE(log.find(c.date + " \"12/05/2026\""), std::string::npos) << c.language;
     EXPECT_NE(log.find(c.credit + " \""), std::string::npos) << c.language;
   }
-  app_.app().settings.reportLanguage = "Polish";
+  app_.project().settings.reportLanguage = "Polish";
   const std::string polish = Log();
   EXPECT_NE(polish.find("SelectFont \"Times New Roman Baltic\" height=-400 weight=400 italic=0 charset=186"),
             std::string::npos);

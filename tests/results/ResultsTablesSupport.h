@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "RunFixture.h"
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 #include "framework/Spreadsheet.h"
 #include "framework/Text.h"
 #include "support/Commands.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 #include "support/EngineRun.h"
 #include "support/GoldenFile.h"
 

@@ -12,7 +12,7 @@
 
 #include "ResultsTablesSupport.h"
 #include "RunFixture.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/Text.h"
@@ -42,7 +42,7 @@ constexpr int kFilled[] = {kSlidingSpecifiedId,       kSlidingLengthId,         
 
 class DirectSlidingResultsTest : public ::testing::Test {
  protected:
-  ProjectData& project() { return app.app(); }
+  ProjectData& project() { return app.project(); }
 
   const fw::DialogRecord& Open() {
     session.Queue(Script().Click(IDOK));
@@ -58,7 +58,7 @@ class DirectSlidingResultsTest : public ::testing::Test {
     return texts;
   }
 
-  ScopedApp app;
+  ScopedProject app;
   fw::ScopedFakeServices fakes;
   fw::HeadlessSession session;
 };
@@ -98,11 +98,11 @@ TEST_F(DirectSlidingResultsTest, ARunFillsEveryTextInBothUnits) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.units);
-    ScopedApp local;
-    local.app().input.unitSystem = c.units;
-    testing::MakeFixtureRun(local.app(), Fixture::kRaisedSliding);
-    ASSERT_EQ(local.app().results.runCallCount, 7);
-    local.app().input.unitSystem = 1 - c.units;  // chosen after the run: the page keeps the run's units
+    ScopedProject local;
+    local.project().input.unitSystem = c.units;
+    testing::MakeFixtureRun(local.project(), Fixture::kRaisedSliding);
+    ASSERT_EQ(local.project().results.runCallCount, 7);
+    local.project().input.unitSystem = 1 - c.units;  // chosen after the run: the page keeps the run's units
     const fw::DialogRecord& r = Open();
     EXPECT_EQ(Texts(r), c.texts);
     EXPECT_EQ(r.caption, "Results of direct sliding and deepseated analyses");

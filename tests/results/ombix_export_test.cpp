@@ -13,7 +13,7 @@
 
 #include "RunFixture.h"
 #include "ResultsTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/Text.h"
@@ -27,7 +27,7 @@ using testing::ReadBytes;
 
 class OmbixExportTest : public ::testing::Test {
  protected:
-  ProjectData& project() { return app_.app(); }
+  ProjectData& project() { return app_.project(); }
 
   // Runs the export with the notice confirmed and the file dialog answered.
   void Export(int unitSystem, const std::optional<std::string>& path) {
@@ -36,7 +36,7 @@ class OmbixExportTest : public ::testing::Test {
     ExportToOmbix(unitSystem);
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::HeadlessSession session;
   fw::ScopedFakeServices fakes;
   testing::ScratchDir dir;
@@ -55,10 +55,10 @@ TEST_F(OmbixExportTest, FixtureRunsGiveTheGoldenFiles) {
                               {1, 0, "ombix_english_user.OBX"}};
   for (const GoldenCase& c : cases) {
     SCOPED_TRACE(c.golden);
-    ScopedApp app;
-    testing::SetFixtureProject(app.app(), c.unitSystem);
-    if (c.runMode == 0) testing::SetFixtureLayers(app.app().input);
-    testing::RunProject(app.app(), c.runMode);
+    ScopedProject app;
+    testing::SetFixtureProject(app.project(), c.unitSystem);
+    if (c.runMode == 0) testing::SetFixtureLayers(app.project().input);
+    testing::RunProject(app.project(), c.runMode);
     const std::string path = dir.File(c.golden);
     Export(c.unitSystem, path);
     testing::ExpectGolden(ReadBytes(path), c.golden);
@@ -143,8 +143,8 @@ TEST_F(OmbixExportTest, OutlinesFollowTheGeometryAndTheLongestLayer) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "B " << c.crestB << ", longest layer " << c.longest);
-    ScopedApp app;
-    ProjectData& d = app.app();
+    ScopedProject app;
+    ProjectData& d = app.project();
     d.runInput.crestLengthB = c.crestB;
     d.results.resultLayerCount = 2;
     d.results.layerFrontX = {};
@@ -185,8 +185,8 @@ TEST_F(OmbixExportTest, SeismicityAndStripLoadFlagsFollowTheInput) {
                         Case{1e-9, 0.0, 0.0, 0.002, "         0     0.000  Yes Seismicity",
                              "         1 Strip Load: 1=Yes, 0=NO"}}) {
     SCOPED_TRACE(c.seismicity);
-    ScopedApp app;
-    ProjectData& d = app.app();
+    ScopedProject app;
+    ProjectData& d = app.project();
     d.input.seismicKh = c.kh;
     d.input.seismicKv = c.kv;
     d.input.surchargeQ1 = c.q1;
@@ -207,8 +207,8 @@ TEST_F(OmbixExportTest, SeismicityAndStripLoadFlagsFollowTheInput) {
 TEST_F(OmbixExportTest, TheWaterOptionAndLineComeFromTheInput) {
   for (const auto& [inputMode, runMode] : {std::pair{0, 2}, std::pair{1, 0}, std::pair{2, 0}}) {
     SCOPED_TRACE(inputMode);
-    ScopedApp app;
-    ProjectData& d = app.app();
+    ScopedProject app;
+    ProjectData& d = app.project();
     d.input.waterMode = inputMode;
     d.input.phreaticX2 = 1.5, d.input.phreaticY2 = 0.25;
     d.input.phreaticX3 = 4.125, d.input.phreaticY3 = 2.5;
@@ -256,17 +256,17 @@ TEST(RunGeosyntheticTypes, GroupTheRunsLayersByLongTermStrength) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ScopedApp app;
-    ProjectInput& r = app.app().runInput;
+    ScopedProject app;
+    ProjectInput& r = app.project().runInput;
     r.runMode = 0;
-    app.app().results.resultLayerCount = static_cast<int>(c.layers.size());
+    app.project().results.resultLayerCount = static_cast<int>(c.layers.size());
     for (std::size_t i = 0; i < c.layers.size(); ++i) {
       r.layerUltimateStrength[i] = c.layers[i].tult;
       r.layerRfInstallation[i] = c.layers[i].rfid;
       r.layerRfDurability[i] = c.layers[i].rfd;
       r.layerRfCreep[i] = c.layers[i].rfc;
     }
-    const GeosyntheticTypeTable t = RunGeosyntheticTypes(r, app.app().results);
+    const GeosyntheticTypeTable t = RunGeosyntheticTypes(r, app.project().results);
     EXPECT_EQ(t.typeCount, c.typeCount);
     EXPECT_EQ(t.typeOverflow, c.overflow);
     EXPECT_EQ(std::vector<int>(t.layerType.begin(), t.layerType.begin() + c.layers.size()), c.layerTypes);
@@ -368,10 +368,10 @@ TEST_F(OmbixExportTest, RefusalsAndCancelsWriteNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ScopedApp app;
+    ScopedProject app;
     fw::HeadlessSession local;
     fw::ScopedFakeServices localFakes;
-    ProjectData& d = app.app();
+    ProjectData& d = app.project();
     d.runInput.runMode = c.runMode;
     d.results.resultLayerCount = 6;
     for (int i = 0; i < 6; ++i) {

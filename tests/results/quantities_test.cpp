@@ -15,7 +15,7 @@
 
 #include "RunFixture.h"
 #include "ResultsTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/RecordingDC.h"
@@ -78,7 +78,7 @@ class QuantitiesTest : public ::testing::Test {
     services.printing = &printer;
     installed_ = std::make_unique<fw::ScopedServices>(services);
     // The last run: two layers of 5 m and 3 m.
-    ProjectData& d = app_.app();
+    ProjectData& d = app_.project();
     d.results.resultLayerCount = 2;
     d.results.layerFrontX[0] = 1.0;
     d.results.layerRearX[0] = 6.0;
@@ -89,7 +89,7 @@ class QuantitiesTest : public ::testing::Test {
     d.input.currencyUnit = "\u20ac";
   }
 
-  ProjectData& project() { return app_.app(); }
+  ProjectData& project() { return app_.project(); }
 
   // Runs the dialog with the script; returns its result.
   int Run(Script script) {
@@ -99,7 +99,7 @@ class QuantitiesTest : public ::testing::Test {
   }
   const fw::DialogRecord& Record() const { return *session.Find("IDD_QUANTITIES"); }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::HeadlessSession session;
   fw::ScopedFakeServices fakes;
   RecordingPrinter printer;

@@ -16,7 +16,7 @@
 #include "ResultsTablesSupport.h"
 #include "ResultsTestSupport.h"
 #include "RunFixture.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/RecordingDC.h"
@@ -43,7 +43,7 @@ class ResultsTablesTest : public ::testing::Test {
  protected:
   ResultsTablesTest() { project().dataDirectory = dir.File("data"); fs::create_directories(project().dataDirectory); }
 
-  ProjectData& project() { return app.app(); }
+  ProjectData& project() { return app.project(); }
 
   // Opens a table, runs the script in it, and returns its record.
   template <class Dlg>
@@ -65,7 +65,7 @@ class ResultsTablesTest : public ::testing::Test {
     return Open<CViewCase2Dlg>(std::move(script));
   }
 
-  ScopedApp app;
+  ScopedProject app;
   fw::ScopedFakeServices fakes;
   fw::HeadlessSession session;
   testing::ScratchDir dir;
@@ -123,10 +123,10 @@ TEST_F(ResultsTablesTest, ThreeLayersFillEveryCellInBothUnits) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.units);
-    ScopedApp local;
-    local.app().dataDirectory = project().dataDirectory;
-    local.app().input.unitSystem = c.units;
-    testing::MakeFixtureRun(local.app(), Fixture::kThreeLayers);
+    ScopedProject local;
+    local.project().dataDirectory = project().dataDirectory;
+    local.project().input.unitSystem = c.units;
+    testing::MakeFixtureRun(local.project(), Fixture::kThreeLayers);
 
     const fw::DialogRecord& s = Summary();
     EXPECT_EQ(s.caption, "Summary of Tieback and Compound Results");
@@ -191,16 +191,16 @@ TEST_F(ResultsTablesTest, LargeAndOptimisedRunsFillOneRowPerLayer) {
   for (const Case& c : cases) {
     for (int units : {0, 1}) {
       SCOPED_TRACE(::testing::Message() << c.layers << " layers, units " << units);
-      ScopedApp local;
-      local.app().dataDirectory = project().dataDirectory;
-      local.app().input.unitSystem = units;
-      testing::MakeFixtureRun(local.app(), c.fixture);
-      ASSERT_EQ(local.app().results.resultLayerCount, c.layers);
+      ScopedProject local;
+      local.project().dataDirectory = project().dataDirectory;
+      local.project().input.unitSystem = units;
+      testing::MakeFixtureRun(local.project(), c.fixture);
+      ASSERT_EQ(local.project().results.resultLayerCount, c.layers);
 
       const fw::Spreadsheet& summary = *Summary().Sheet(res::kSummarySheetId);
       ASSERT_EQ(summary.RowCount(), c.layers);
       std::vector<std::string> expected;
-      for (int i = 0; i < c.layers; ++i) expected.push_back(testing::ExpectedSummaryRow(local.app(), i));
+      for (int i = 0; i < c.layers; ++i) expected.push_back(testing::ExpectedSummaryRow(local.project(), i));
       EXPECT_EQ(testing::SheetRows(summary), expected);
       int red = 0;
       for (const std::string& row : testing::SheetRows(summary)) red += row.find("red:") != std::string::npos;
@@ -209,7 +209,7 @@ TEST_F(ResultsTablesTest, LargeAndOptimisedRunsFillOneRowPerLayer) {
       const fw::Spreadsheet& detailed = *Detailed().Sheet(res::kDetailedSheetId);
       ASSERT_EQ(detailed.RowCount(), c.layers);
       expected.clear();
-      for (int i = 0; i < c.layers; ++i) expected.push_back(testing::ExpectedDetailedRow(local.app(), i));
+      for (int i = 0; i < c.layers; ++i) expected.push_back(testing::ExpectedDetailedRow(local.project(), i));
       EXPECT_EQ(testing::SheetRows(detailed), expected);
     }
   }
@@ -246,10 +246,10 @@ TEST_F(ResultsTablesTest, UnitsChangedAfterTheRunLeaveTheTablesInTheRunsUnits) {
   EXPECT_EQ(Detailed().Sheet(res::kDetailedSheetId)->Text(5, -994), "[ kN/m ]");
 
   // And the other way round.
-  ScopedApp english;
-  english.app().input.unitSystem = 1;
-  testing::MakeFixtureRun(english.app(), Fixture::kThreeLayers);
-  english.app().input.unitSystem = 0;
+  ScopedProject english;
+  english.project().input.unitSystem = 1;
+  testing::MakeFixtureRun(english.project(), Fixture::kThreeLayers);
+  english.project().input.unitSystem = 0;
   EXPECT_EQ(Summary().Sheet(res::kSummarySheetId)->Text(4, -994), "[ lb/ft ]");
   EXPECT_EQ(testing::SheetRow(*Detailed().Sheet(res::kDetailedSheetId), 3),
             "13.12|7.76|0.65|7.11|337.86|235.64|Compound");
@@ -626,7 +626,7 @@ TEST_F(ResultsTablesTest, NoteOpensTheWhiteNotesPage) {
   EXPECT_EQ(notes->result, IDOK);
   EXPECT_EQ(notes->background, fw::RGB(255, 255, 255));
   EXPECT_FALSE(notes->Visible(kDialogIdLabel));
-  app.app().hideDialogIdLabels = 0;
+  app.project().hideDialogIdLabels = 0;
   Summary(Script().Click(res::kSummaryNoteId).Answer(Script().Enter()).Click(IDOK));
   EXPECT_TRUE(session.Find("IDD_CASE1_NOTE", 1)->Visible(kDialogIdLabel));
   EXPECT_TRUE(session.Find("IDD_VIEW_CASE1", 1)->Visible(kDialogIdLabel));

@@ -13,7 +13,7 @@
 
 #include "RunFixture.h"
 #include "ResultsTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/Text.h"
 #include "results/ExportFiles.h"
@@ -25,7 +25,7 @@ using testing::ReadBytes;
 
 class TextReportTest : public ::testing::Test {
  protected:
-  ProjectData& project() { return app_.app(); }
+  ProjectData& project() { return app_.project(); }
 
   // The lines of the report between two lines (both excluded).
   std::vector<std::string> Between(const std::string& first, const std::string& last) {
@@ -38,7 +38,7 @@ class TextReportTest : public ::testing::Test {
     return std::vector<std::string>(begin + 1, end);
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   fw::ScopedFakeServices fakes;
   testing::ScratchDir dir;
 };
@@ -80,8 +80,8 @@ TEST_F(TextReportTest, FixtureRunsGiveTheGoldenFiles) {
   };
   for (const GoldenCase& c : cases) {
     SCOPED_TRACE(c.golden);
-    ScopedApp app;
-    ProjectData& d = app.app();
+    ScopedProject app;
+    ProjectData& d = app.project();
     testing::SetFixtureProject(d, c.unitSystem);
     c.vary(d.input);
     if (c.runMode == 0) testing::SetFixtureLayers(d.input);

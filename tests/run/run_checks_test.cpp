@@ -13,7 +13,7 @@
 #include "run/RunChecks.h"
 #include "run/RunInputs.h"
 #include "run/RunTervaneDlg.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "resources/DialogTemplates.h"
@@ -41,7 +41,7 @@ std::optional<RunCheckFailure> Check(const ProjectInput& in, int runMode = 1, in
 
 class RunChecksTest : public ::testing::Test {
  protected:
-  ScopedApp app;
+  ScopedProject app;
   fw::HeadlessSession session;
   fw::ScopedFakeServices fakes;
 };
@@ -50,7 +50,7 @@ class RunChecksTest : public ::testing::Test {
 // each run reports the first check that still fails, with its message dialog,
 // texts and number, and leaves only Cancel; nothing is changed.
 TEST_F(RunChecksTest, NineChecksInTheirOrder) {
-  ProjectInput& in = App().input;
+  ProjectInput& in = Project().input;
   in.designerName.clear();
   in.waterMode = 0;
   in.phreaticY2 = 7.0;  // above H = 6, and out of the slope
@@ -102,7 +102,7 @@ TEST_F(RunChecksTest, NineChecksInTheirOrder) {
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const Step& step = steps[i];
     SCOPED_TRACE(step.number + std::string(" ") + step.message);
-    const ProjectData before = App();
+    const ProjectData before = Project();
     const std::size_t first = session.Records().size();
     session.Queue(Script().Click(IDOK).Answer(Script().Enter()).Click(IDCANCEL));
     CRunTervaneDlg dlg;
@@ -123,8 +123,8 @@ TEST_F(RunChecksTest, NineChecksInTheirOrder) {
     EXPECT_FALSE(run.Visible(IDOK));
     EXPECT_TRUE(run.Visible(IDCANCEL));
     EXPECT_TRUE(run.scriptErrors.empty());
-    EXPECT_TRUE(static_cast<const ProjectData&>(App()) == before);
-    step.mend(App().input);
+    EXPECT_TRUE(Project() == before);
+    step.mend(Project().input);
   }
 
   // Everything mended: the run goes.
@@ -337,19 +337,19 @@ TEST(RunCheckRanges, RefusesWhatTheDialogsWouldRefuse) {
 // run with the geosynthetic-parameters dialog's check, and the run mode of the
 // input stays that of the last run.
 TEST_F(RunChecksTest, RangeCheckStopsTheRun) {
-  App().input.designerName = "A. Engineer";
-  App().input.coverageRatio = 0.0;
-  App().input.runMode = 1;
-  const ProjectData before = App();
+  Project().input.designerName = "A. Engineer";
+  Project().input.coverageRatio = 0.0;
+  Project().input.runMode = 1;
+  const ProjectData before = Project();
   session.Queue(Script().Click(IDOK).Answer(Script().Enter()).Click(IDCANCEL));
   CRunTervaneDlg dlg;
   dlg.runMode = 0;
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-  EXPECT_EQ(App().input.runMode, 1);
+  EXPECT_EQ(Project().input.runMode, 1);
   const fw::DialogRecord* message = session.Find("IDD_POLICING");
   ASSERT_NE(message, nullptr);
   EXPECT_EQ(message->Text(kErrorNumberTextId), "Error No.1201");
-  EXPECT_TRUE(static_cast<const ProjectData&>(App()) == before);
+  EXPECT_TRUE(Project() == before);
 }
 
 }  // namespace

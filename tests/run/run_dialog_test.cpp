@@ -14,8 +14,8 @@
 #include "analysis/Engine.h"
 #include "run/RunInputs.h"
 #include "run/RunTervaneDlg.h"
-#include "app/ProjectFile.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectFile.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
 #include "framework/Text.h"
@@ -85,7 +85,7 @@ TEST(RunInputs, DefaultInputGivesTheEngineArgumentsExactly) {
 
 class RunDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override { App().input.designerName = "A. Engineer"; }
+  void SetUp() override { Project().input.designerName = "A. Engineer"; }
 
   // Runs the dialog in `mode` with the script; returns its result.
   int Run(int mode, Script script) {
@@ -117,7 +117,7 @@ class RunDialogTest : public ::testing::Test {
     return r;
   }
 
-  ScopedApp app;
+  ScopedProject app;
   fw::HeadlessSession session;
   fw::ScopedFakeServices fakes;
 };
@@ -140,7 +140,7 @@ TEST_F(RunDialogTest, BannerOfEachMode) {
 // layout goes into every row of the layer table, the snapshot follows the
 // copy rule and the results are those of the engine.
 TEST_F(RunDialogTest, OptimisedRunStoresLayoutSnapshotAndResults) {
-  CTervaneApp& a = App();
+  ProjectData& a = Project();
   a.input.fsSoilStrength = 1.25;  // differs from the snapshot's default
   a.input.currencyUnit = "EUR";
   a.input.layerElevation[99] = 9.0;  // a stale row beyond any layout
@@ -212,24 +212,24 @@ TEST_F(RunDialogTest, OptimisedRunStoresLayoutSnapshotAndResults) {
 // A target that needs 22 calls, and one that needs three: the stored factor
 // comes from repeated additions of 0.1.
 TEST_F(RunDialogTest, CountsTheCallsOfTheLoop) {
-  App().input.targetFsDeepSeated = 1.5;
+  Project().input.targetFsDeepSeated = 1.5;
   EXPECT_EQ(Run(1, RunToTheEnd()), IDOK);
-  EXPECT_EQ(App().results.runCallCount, 3);
-  EXPECT_EQ(App().results.finalFsDirectSliding, 1.3000000000000003);
+  EXPECT_EQ(Project().results.runCallCount, 3);
+  EXPECT_EQ(Project().results.finalFsDirectSliding, 1.3000000000000003);
 
-  App().input.targetFsDeepSeated = 2.2;
-  const Reference reference = FullCalls(App().input, 1);
+  Project().input.targetFsDeepSeated = 2.2;
+  const Reference reference = FullCalls(Project().input, 1);
   EXPECT_EQ(Run(1, RunToTheEnd()), IDOK);
-  EXPECT_EQ(App().results.runCallCount, 22);
-  EXPECT_EQ(App().results.runCallCount, reference.calls);
-  EXPECT_EQ(App().results.finalFsDirectSliding, reference.finalFs);
-  EXPECT_EQ(App().results.deepSeatedFactor, reference.out->deepSeatedFactor);
-  EXPECT_EQ(App().results.layerRearX[0], reference.out->layerRearX[0]);
+  EXPECT_EQ(Project().results.runCallCount, 22);
+  EXPECT_EQ(Project().results.runCallCount, reference.calls);
+  EXPECT_EQ(Project().results.finalFsDirectSliding, reference.finalFs);
+  EXPECT_EQ(Project().results.deepSeatedFactor, reference.out->deepSeatedFactor);
+  EXPECT_EQ(Project().results.layerRearX[0], reference.out->layerRearX[0]);
 }
 
 // A user-specified run keeps the layer table as the user gave it.
 TEST_F(RunDialogTest, UserSpecifiedRunKeepsTheLayerTable) {
-  ProjectInput& in = App().input;
+  ProjectInput& in = Project().input;
   in.layerCount = 3;
   in.layerElevation[1] = 2.0;
   in.layerElevation[2] = 4.0;
@@ -241,16 +241,16 @@ TEST_F(RunDialogTest, UserSpecifiedRunKeepsTheLayerTable) {
   EXPECT_EQ(in.layerCount, 3);
   EXPECT_EQ(in.layerElevation, before.layerElevation);
   EXPECT_EQ(in.layerUltimateStrength, before.layerUltimateStrength);
-  EXPECT_EQ(App().results.resultLayerCount, 3);
-  EXPECT_EQ(App().runInput.layerElevation[3], 5.0);
-  EXPECT_EQ(App().runInput.runMode, 0);
-  EXPECT_EQ(App().results.layerLongTermStrength[2], 30.0 / 1.4 / 1.3 / 3.0);
+  EXPECT_EQ(Project().results.resultLayerCount, 3);
+  EXPECT_EQ(Project().runInput.layerElevation[3], 5.0);
+  EXPECT_EQ(Project().runInput.runMode, 0);
+  EXPECT_EQ(Project().results.layerLongTermStrength[2], 30.0 / 1.4 / 1.3 / 3.0);
 }
 
 // More than 100 layers: the zeroed outputs are stored as the 501 calls of the
 // loop would store them, and the notice follows.
 TEST_F(RunDialogTest, TooManyLayersStoresTheZeroedRunAndShowsTheNotice) {
-  ProjectInput& in = App().input;
+  ProjectInput& in = Project().input;
   in.slopeHeight = 30.0;
   in.minSpacing = 0.15;
   in.maxSpacing = 0.16;
@@ -265,7 +265,7 @@ TEST_F(RunDialogTest, TooManyLayersStoresTheZeroedRunAndShowsTheNotice) {
   EXPECT_EQ(notice->background, fw::RGB(255, 0, 0));
   EXPECT_FALSE(notice->Visible(kDialogIdLabel));
 
-  const AnalysisResults& r = App().results;
+  const AnalysisResults& r = Project().results;
   EXPECT_EQ(r.runCallCount, 501);
   double expected = 1.1;
   for (int k = 0; k < 500; ++k) expected = expected + 0.1;
@@ -283,22 +283,22 @@ TEST_F(RunDialogTest, TooManyLayersStoresTheZeroedRunAndShowsTheNotice) {
 // call 501 by its stop test, without making the calls that would repeat the
 // first.
 TEST_F(RunDialogTest, NoLengthNeededEndsAtCall501) {
-  ProjectInput& in = App().input;
+  ProjectInput& in = Project().input;
   in.reinforcedCohesion = in.backfillCohesion = in.foundationCohesion = 10.0;
   in.targetFsDeepSeated = 5.0;
   EXPECT_EQ(Run(1, RunToTheEnd()), IDOK);
-  EXPECT_EQ(App().results.runCallCount, 501);
-  EXPECT_EQ(App().results.deepSeatedNotConducted, 1);
-  EXPECT_EQ(App().results.directSlidingLength, 1e-5);
+  EXPECT_EQ(Project().results.runCallCount, 501);
+  EXPECT_EQ(Project().results.deepSeatedNotConducted, 1);
+  EXPECT_EQ(Project().results.directSlidingLength, 1e-5);
   EXPECT_TRUE(fakes.messageBox.Texts().empty());
 }
 
 // A target that is never reached: the run ends at the call limit, says so,
 // and keeps the last call's results as a completed run.
 TEST_F(RunDialogTest, CallLimitStoresTheLastCallAndSaysSo) {
-  App().input.targetFsDeepSeated = 100.0;
+  Project().input.targetFsDeepSeated = 100.0;
   EXPECT_EQ(Run(1, RunToTheEnd()), IDOK);
-  const AnalysisResults& r = App().results;
+  const AnalysisResults& r = Project().results;
   EXPECT_EQ(r.runCallCount, 1000);
   EXPECT_EQ(r.deepSeatedNotConducted, 0);
   ASSERT_EQ(fakes.messageBox.Calls().size(), 1u);
@@ -308,25 +308,25 @@ TEST_F(RunDialogTest, CallLimitStoresTheLastCallAndSaysSo) {
       r.deepSeatedFactor * 1.3, r.finalFsDirectSliding);
   EXPECT_EQ(fakes.messageBox.Calls()[0].text, expected);
   EXPECT_EQ(fakes.messageBox.Calls()[0].icon, fw::MessageIcon::Warning);
-  EXPECT_EQ(App().inputChangedSinceRun, 1);  // the main menu clears it, not the run
+  EXPECT_EQ(Project().inputChangedSinceRun, 1);  // the main menu clears it, not the run
 }
 
 // Cancel before a run, and Cancel while it goes on: nothing is stored, not
 // even the run mode or the factor on soil strength of the run.
 TEST_F(RunDialogTest, CancelStoresNothing) {
-  ProjectInput& in = App().input;
+  ProjectInput& in = Project().input;
   in.runMode = 1;
   in.fsSoilStrength = 1.4;
-  const ProjectData before = App();
+  const ProjectData before = Project();
   EXPECT_EQ(Run(0, Script().Click(IDCANCEL)), IDCANCEL);
-  EXPECT_TRUE(static_cast<const ProjectData&>(App()) == before);
+  EXPECT_TRUE(Project() == before);
 
   // 100 user layers and a target out of reach: a long run, cancelled at once.
   in.slopeHeight = 20.0;
   in.layerCount = kMaxLayers;
   for (int k = 0; k < kMaxLayers; ++k) in.layerElevation[k] = 0.19 * k;
   in.targetFsDeepSeated = 100.0;
-  const ProjectData running = App();
+  const ProjectData running = Project();
   const int result = Run(0, Script().Click(IDOK).RunTimers(150).Click(IDCANCEL).RunTimers(60000));
   EXPECT_EQ(result, IDCANCEL);
   const fw::DialogRecord& run = session.Records().back();
@@ -335,13 +335,13 @@ TEST_F(RunDialogTest, CancelStoresNothing) {
   EXPECT_FALSE(run.Enabled(IDCANCEL));
   EXPECT_EQ(run.Text(res::kRunProgressTextId).rfind("Cancelling: the run stops after the analysis in progress ...\n", 0), 0u);
   EXPECT_FALSE(run.busyCursor);
-  EXPECT_TRUE(static_cast<const ProjectData&>(App()) == running);
+  EXPECT_TRUE(Project() == running);
 }
 
 // The progress shows the calls made, the factor on direct sliding in use and
 // the deep-seated factor of the last call.
 TEST_F(RunDialogTest, ShowsHowTheRunGoes) {
-  App().input.targetFsDeepSeated = 100.0;
+  Project().input.targetFsDeepSeated = 100.0;
   std::string shownAtStart;
   CRunTervaneDlg dlg;
   session.Queue(Script().Click(IDOK).Inspect([&] { shownAtStart = dlg.GetText(res::kRunProgressTextId); })

@@ -16,7 +16,7 @@
 
 #include "run/RunChecks.h"
 #include "run/RunInputs.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/Document.h"
 #include "framework/FakeServices.h"
 #include "framework/HeadlessBackend.h"
@@ -59,7 +59,7 @@ ProjectInput ValidInput() {
 
 class RunStoredInputTest : public ::testing::Test {
  protected:
-  RunStoredInputTest() : active_(&document_) { App().dataDirectory = dir_.Path().string(); }
+  RunStoredInputTest() : active_(&document_) { Project().dataDirectory = dir_.Path().string(); }
 
   // What the dialog of `fields` shows when OK is pressed on `stored` as it
   // stands: the template, number and message of the dialog it opens.
@@ -69,7 +69,7 @@ class RunStoredInputTest : public ::testing::Test {
     std::string message;
   };
   Shown DialogOk(const input::DialogFields& fields, const ProjectInput& stored) {
-    App().input = stored;
+    Project().input = stored;
     std::unique_ptr<CInputDialog> dialog = MakeDialog(fields);
     EXPECT_NE(dialog, nullptr) << fields.templateName;
     if (dialog == nullptr) return {};
@@ -88,7 +88,7 @@ class RunStoredInputTest : public ::testing::Test {
     return shown;
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   testsupport::TempDir dir_{"stored_checks"};
   fw::Document document_;
   fw::ScopedActiveDocument active_;

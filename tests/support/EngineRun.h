@@ -13,7 +13,7 @@
 #include "analysis/Engine.h"
 #include "analysis/RunLoop.h"
 #include "run/RunInputs.h"
-#include "app/ProjectData.h"
+#include "model/ProjectData.h"
 
 namespace tervane::testsupport {
 

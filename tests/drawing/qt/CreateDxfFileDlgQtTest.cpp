@@ -13,7 +13,7 @@
 
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "../DxfTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "drawing/CreateDxfFileDlg.h"
 #include "framework/FakeServices.h"
 #include "resources/DxfExportResources.h"
@@ -31,9 +31,9 @@ QRgb Rgb(fw::ColorRef c) { return qRgb(c.r, c.g, c.b); }
 TEST(CreateDxfFileDlgQtTest, ChoicesBesideAPreviewThatFollowsThem) {
   qttest::ScopedQtBackend backend;
   fw::ScopedFakeServices fakes;
-  ScopedApp app;
-  dxftest::SetUpSiFixture(app.app().input);
-  dxftest::RunProject(app.app());
+  ScopedProject app;
+  dxftest::SetUpSiFixture(app.project().input);
+  dxftest::RunProject(app.project());
 
   CCreateDxfFileDlg dlg;
   QImage before;
@@ -73,10 +73,10 @@ TEST(CreateDxfFileDlgQtTest, ChoicesBesideAPreviewThatFollowsThem) {
 TEST(CreateDxfFileDlgQtTest, BlackAndWhitePreview) {
   qttest::ScopedQtBackend backend;
   fw::ScopedFakeServices fakes;
-  ScopedApp app;
-  dxftest::SetUpSiFixture(app.app().input);
-  dxftest::RunProject(app.app());
-  app.app().settings.screenColorMode = 1;
+  ScopedProject app;
+  dxftest::SetUpSiFixture(app.project().input);
+  dxftest::RunProject(app.project());
+  app.project().settings.screenColorMode = 1;
 
   CCreateDxfFileDlg dlg;
   QImage shot;

@@ -26,13 +26,13 @@
 
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "../DrawingTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "drawing/DisplayBitmapDlg.h"
 #include "drawing/GeometryDetailsDlg.h"
 #include "drawing/GraphicResultsDlg.h"
 #include "drawing/GraphicResultsExtraDlg.h"
 #include "drawing/ScreenCapture.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 #include "framework/FakeServices.h"
 #include "framework/qt/QtImage.h"
 #include "framework/qt/QtServices.h"
@@ -83,9 +83,9 @@ void ClickCell(QtSpreadsheetWidget* list, int col, int row) {
 
 class GraphicResultsQtTest : public ::testing::Test {
  protected:
-  void SetUp() override { drawtest::OptimisedRun(app_.app()); }
+  void SetUp() override { drawtest::OptimisedRun(app_.project()); }
 
-  ScopedApp app_;
+  ScopedProject app_;
   qttest::ScopedQtBackend backend_;
   fw::ScopedFakeServices fakes_;
 };
@@ -117,7 +117,7 @@ TEST_F(GraphicResultsQtTest, TheListPicksALayerWithTheMouse) {
   qttest::RunModal(dlg, [&](QtDialogBackend& b) {
     QtSpreadsheetWidget* list = List(b);
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->Sheet().RowCount(), App().results.resultLayerCount);
+    EXPECT_EQ(list->Sheet().RowCount(), Project().results.resultLayerCount);
     before = Grab(b);
     ClickCell(list, 0, 3);
     EXPECT_EQ(dlg.view.selectedLayer, 2);
@@ -194,7 +194,7 @@ TEST_F(GraphicResultsQtTest, TheColourToggle) {
       ok->click();
     });
     qttest::Click(b.ControlWidget(res::kBlackWhiteId));
-    EXPECT_EQ(App().settings.screenColorMode, 1);
+    EXPECT_EQ(Project().settings.screenColorMode, 1);
     blackAndWhite = Grab(b);
     qttest::KeyAtFocus(b, Qt::Key_Escape);
   });
@@ -332,8 +332,8 @@ TEST_F(GraphicResultsQtTest, ScreenshotsOfEveryWindow) {
   });
   {
     // A long list scrolls beside its numbers.
-    const int real = App().results.resultLayerCount;
-    App().results.resultLayerCount = 100;
+    const int real = Project().results.resultLayerCount;
+    Project().results.resultLayerCount = 100;
     CGraphicResultsDlg many;
     qttest::RunModal(many, [&](QtDialogBackend& b) {
       QtSpreadsheetWidget* list = List(b);
@@ -343,7 +343,7 @@ TEST_F(GraphicResultsQtTest, ScreenshotsOfEveryWindow) {
       SaveShot(Grab(b).copy(0, 0, 120, 360).scaled(240, 720), "IDD_GRAPHIC_RESULTS_100_layers_list");
       qttest::KeyAtFocus(b, Qt::Key_Escape);
     });
-    App().results.resultLayerCount = real;
+    Project().results.resultLayerCount = real;
   }
   CGraphicResultsExtraDlg extra;
   qttest::RunModal(extra, [&](QtDialogBackend& b) {

@@ -18,9 +18,9 @@
 #include <string>
 
 #include "../../framework/qt/QtDialogTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/Document.h"
-#include "app/MessageDialogs.h"
+#include "common/MessageDialogs.h"
 #include "framework/FakeServices.h"
 #include "input/DialogFields.h"
 #include "input/InputWarnings.h"
@@ -46,13 +46,13 @@ using testsupport::SaveShot;
 class InputDialogsQtTest : public ::testing::Test {
  protected:
   InputDialogsQtTest() {
-    app_.app().dataDirectory = QDir::tempPath().toStdString() + "/tervane-input-qt-test";
-    QDir().mkpath(QString::fromStdString(app_.app().dataDirectory));
+    app_.project().dataDirectory = QDir::tempPath().toStdString() + "/tervane-input-qt-test";
+    QDir().mkpath(QString::fromStdString(app_.project().dataDirectory));
   }
 
   qttest::ScopedQtBackend backend_;
   fw::ScopedFakeServices fakes_;
-  ScopedApp app_;
+  ScopedProject app_;
 };
 
 struct Case {
@@ -228,7 +228,7 @@ TEST_F(InputDialogsQtTest, GeometryEnterMovesOnAndAFailedCheckComesBackToItsFiel
   EXPECT_EQ(message, QStringLiteral("\n Height of slope should not be less than  1.0 meter."));
   EXPECT_EQ(afterCheck, kHeight);
   EXPECT_TRUE(document.IsModified());
-  EXPECT_EQ(App().input.slopeHeight, 6.0);
+  EXPECT_EQ(Project().input.slopeHeight, 6.0);
 }
 
 }  // namespace

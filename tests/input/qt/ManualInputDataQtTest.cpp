@@ -15,7 +15,7 @@
 #include <cstdlib>
 
 #include "../../framework/qt/QtDialogTestSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/Spreadsheet.h"
 #include "framework/qt/QtSpreadsheet.h"
@@ -30,10 +30,10 @@ using fw::QtSpreadsheetWidget;
 
 class ManualInputDataQtTest : public ::testing::Test {
  protected:
-  void SetUp() override { app_.app().input.slopeHeight = 6.0; }
+  void SetUp() override { app_.project().input.slopeHeight = 6.0; }
 
   void SetLayers(int count) {
-    ProjectInput& in = app_.app().input;
+    ProjectInput& in = app_.project().input;
     in.layerCount = count;
     for (int i = 0; i < count; ++i) {
       in.layerElevation[static_cast<std::size_t>(i)] = 0.5 + i * 1.25;
@@ -44,7 +44,7 @@ class ManualInputDataQtTest : public ::testing::Test {
     }
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   qttest::ScopedQtBackend backend_;
   fw::ScopedFakeServices fakes_;
 };
@@ -141,8 +141,8 @@ TEST_F(ManualInputDataQtTest, OkWhileACellIsBeingEditedTakesTheEditedValue) {
   });
   EXPECT_EQ(result, fw::IDOK);
   EXPECT_EQ(dlg.layersAccepted, 1);
-  EXPECT_EQ(App().input.layerUltimateStrength[0], 55.0);
-  EXPECT_EQ(App().input.layerCount, 1);
+  EXPECT_EQ(Project().input.layerUltimateStrength[0], 55.0);
+  EXPECT_EQ(Project().input.layerCount, 1);
 }
 
 TEST_F(ManualInputDataQtTest, EscAbandonsAnEditAndOnlyThenCancelsTheTable) {
@@ -165,7 +165,7 @@ TEST_F(ManualInputDataQtTest, EscAbandonsAnEditAndOnlyThenCancelsTheTable) {
     qttest::KeyAtFocus(b, Qt::Key_Escape);
   });
   EXPECT_EQ(result, fw::IDCANCEL);
-  EXPECT_EQ(App().input.layerElevation[0], 0.5);
+  EXPECT_EQ(Project().input.layerElevation[0], 0.5);
 }
 
 // A new layer typed into the first empty row: the elevation that belongs
@@ -236,7 +236,7 @@ TEST_F(ManualInputDataQtTest, AWholeTableTypedByKeyboardIsStoredAsTyped) {
     qttest::KeyAtFocus(b, Qt::Key_Return);
   });
   ASSERT_EQ(result, fw::IDOK);
-  const ProjectInput& in = App().input;
+  const ProjectInput& in = Project().input;
   ASSERT_EQ(in.layerCount, 5);
   const std::size_t ascending[] = {1, 3, 0, 4, 2};
   for (std::size_t i = 0; i < 5; ++i) {

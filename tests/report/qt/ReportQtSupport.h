@@ -18,7 +18,7 @@
 #include "framework/Image.h"
 #include "framework/RecordingDC.h"
 #include "framework/qt/QtPainterDC.h"
-#include "report/DibImage.h"
+#include "common/DibImage.h"
 #include "support/Commands.h"
 #include "support/QtShots.h"
 

@@ -10,7 +10,7 @@
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "../ReportTestSupport.h"
 #include "ReportQtSupport.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "report/DisplayGraphicsDlg.h"
 #include "resources/ReportResources.h"
@@ -21,9 +21,9 @@ namespace {
 TEST(DisplayGraphicsQtTest, ChoicesInARealWindow) {
   qttest::ScopedQtBackend backend;
   fw::ScopedFakeServices fakes;
-  ScopedApp app;
+  ScopedProject app;
   reporttest::TempDir dir;
-  app.app().dataDirectory = dir.Path().string();
+  app.project().dataDirectory = dir.Path().string();
   dir.Write("More.txt", "Swedish\n");
 
   CDisplayGraphicsDlg dlg;
@@ -45,9 +45,9 @@ TEST(DisplayGraphicsQtTest, ChoicesInARealWindow) {
   });
   EXPECT_EQ(result, fw::IDOK);
   reportqt::SaveShot(shot, "IDD_DISPLAY_GRAPHICS");
-  EXPECT_EQ(app.app().settings.printColorMode, 1);
-  EXPECT_EQ(app.app().settings.includeLogo, 0);
-  EXPECT_EQ(app.app().settings.reportLanguage, "Swedish");
+  EXPECT_EQ(app.project().settings.printColorMode, 1);
+  EXPECT_EQ(app.project().settings.includeLogo, 0);
+  EXPECT_EQ(app.project().settings.reportLanguage, "Swedish");
   // The dialog's own grey around its controls.
   EXPECT_EQ(shot.pixel(3, shot.height() - 3), qRgb(222, 222, 222));
 }

@@ -48,7 +48,7 @@ class ReportLayoutTest : public ::testing::Test {
  protected:
   void SetUp() override {
     qttest::EnsureQtApplication();
-    app_.app().dataDirectory = dir_.Path().string();
+    app_.project().dataDirectory = dir_.Path().string();
     device_.setDotsPerMeterX(23622);  // 600 dpi
     device_.setDotsPerMeterY(23622);
   }
@@ -58,7 +58,7 @@ class ReportLayoutTest : public ::testing::Test {
     fw::QtPainterDC measure(device_);
     measure.SetMapMode(fw::MapMode::Twips);
     for (std::string_view name : kReportLanguageNames) {
-      app_.app().settings.reportLanguage = std::string(name);
+      app_.project().settings.reportLanguage = std::string(name);
       for (const Page& page : Pages()) {
         std::vector<reportqt::DrawnText> texts;
         {
@@ -100,26 +100,26 @@ class ReportLayoutTest : public ::testing::Test {
     }
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   reporttest::TempDir dir_;
   fw::ScopedFakeServices fakes_;
   QImage device_{10, 10, QImage::Format_RGB32};
 };
 
 TEST_F(ReportLayoutTest, FixtureRunInSiUnits) {
-  reporttest::RunUserLayers(app_.app(), 40);
-  ProjectInput& run = app_.app().runInput;
+  reporttest::RunUserLayers(app_.project(), 40);
+  ProjectInput& run = app_.project().runInput;
   run.runMode = 1;  // the two spacing lines of an optimised run
   run.waterMode = 0;
   run.seismicOnReinforcedMass = 1;
   run.penetrationForbidden = 0;
-  app_.app().results.runCallCount = 3;
+  app_.project().results.runCallCount = 3;
   CheckPages("SI");
 }
 
 TEST_F(ReportLayoutTest, OtherChoicesInEnglishUnits) {
-  reporttest::RunUserLayers(app_.app(), 40);
-  ProjectInput& run = app_.app().runInput;
+  reporttest::RunUserLayers(app_.project(), 40);
+  ProjectInput& run = app_.project().runInput;
   run.unitSystem = 1;
   run.waterMode = 1;
   run.poreWaterCoefficient = 0.2;
@@ -130,20 +130,20 @@ TEST_F(ReportLayoutTest, OtherChoicesInEnglishUnits) {
   run.orientationMode = 0;
   run.aorAngle = -5.0;
   run.layerRfCreep[3] = 3.0;  // "Varies"
-  app_.app().settings.symbolStyle = 1;
-  app_.app().results.deepSeatedNotConducted = 1;
+  app_.project().settings.symbolStyle = 1;
+  app_.project().results.deepSeatedNotConducted = 1;
   CheckPages("English units");
   run.lengthLayout = 2;
-  app_.app().results.deepSeatedNotConducted = 0;
-  app_.app().results.runCallCount = 1;
-  app_.app().settings.symbolStyle = 0;
+  app_.project().results.deepSeatedNotConducted = 0;
+  app_.project().results.runCallCount = 1;
+  app_.project().settings.symbolStyle = 0;
   CheckPages("English units, Western style");
 }
 
 // The rows of the three soil groups share one indent in every language: the
 // width of the reinforced-soil label with its blanks, in the real font.
 TEST_F(ReportLayoutTest, SoilRowsStandAtTheWidthOfTheReinforcedSoilLabel) {
-  reporttest::RunUserLayers(app_.app(), 40);
+  reporttest::RunUserLayers(app_.project(), 40);
   const auto table = [](std::string_view label) -> const LanguageTexts& {
     for (const ReportTextTable& t : AllReportTextTables())
       for (const ReportTextEntry& e : t.entries)
@@ -157,7 +157,7 @@ TEST_F(ReportLayoutTest, SoilRowsStandAtTheWidthOfTheReinforcedSoilLabel) {
   fw::QtPainterDC measure(device_);
   measure.SetMapMode(fw::MapMode::Twips);
   for (std::string_view name : kReportLanguageNames) {
-    app_.app().settings.reportLanguage = std::string(name);
+    app_.project().settings.reportLanguage = std::string(name);
     const ReportLanguage language = ReportLanguageOf(name);
     std::vector<reportqt::DrawnText> texts;
     {

@@ -23,15 +23,15 @@ class ReportPagesPdfTest : public ::testing::Test {
  protected:
   void SetUp() override {
     qttest::EnsureQtApplication();
-    app_.app().dataDirectory = dir_.Path().string();
-    app_.app().projectPath = "/home/engineer/projects/riverside/slope_B.NAT";
-    reporttest::RunUserLayers(app_.app(), 71);
-    app_.app().results.runCallCount = 2;
+    app_.project().dataDirectory = dir_.Path().string();
+    app_.project().projectPath = "/home/engineer/projects/riverside/slope_B.NAT";
+    reporttest::RunUserLayers(app_.project(), 71);
+    app_.project().results.runCallCount = 2;
   }
 
   // The whole report through the page loop onto a PDF printer.
   std::string Print(const std::string& language) {
-    app_.app().settings.reportLanguage = language;
+    app_.project().settings.reportLanguage = language;
     const std::string path = dir_.File(language + ".pdf");
     reporttest::PreparedPrinter prepared;
     auto pdf = fw::MakePdfPrinterDC(path);
@@ -53,7 +53,7 @@ class ReportPagesPdfTest : public ::testing::Test {
     }
   }
 
-  ScopedApp app_;
+  ScopedProject app_;
   reporttest::TempDir dir_;
   fw::ScopedFakeServices fakes_;
 };
@@ -62,7 +62,7 @@ bool HavePoppler() { return reportqt::HaveTool("pdfinfo") && reportqt::HaveTool(
 
 TEST_F(ReportPagesPdfTest, EnglishReportOf71Layers) {
   if (!HavePoppler()) GTEST_SKIP() << "poppler tools missing";
-  const AnalysisResults& r = app_.app().results;
+  const AnalysisResults& r = app_.project().results;
   ASSERT_EQ(r.resultLayerCount, 71);
   const std::string row36 = "36 14.00";
   const std::string row71 = "71 28.00";

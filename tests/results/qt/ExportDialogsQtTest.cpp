@@ -16,7 +16,7 @@
 
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "../RunFixture.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/qt/QtPrint.h"
 #include "resources/DialogTemplates.h"
@@ -40,17 +40,17 @@ using testsupport::RunAndRead;
 class ExportDialogsQtTest : public ::testing::Test {
  protected:
   ExportDialogsQtTest() {
-    testing::SetFixtureProject(app_.app(), 0);
-    testing::RunProject(app_.app(), 1);
+    testing::SetFixtureProject(app_.project(), 0);
+    testing::RunProject(app_.project(), 1);
   }
 
   qttest::ScopedQtBackend backend_;
-  ScopedApp app_;
+  ScopedProject app_;
   fw::ScopedFakeServices fakes_;
 };
 
 TEST_F(ExportDialogsQtTest, TheQuantitiesDialogShowsTheCostAsItIsTyped) {
-  app_.app().quantitiesRemarks = "Access road, north slope";
+  app_.project().quantitiesRemarks = "Access road, north slope";
   CQuantitiesDlg dialog;
   QImage shot;
   const fw::DialogTemplate& t = *FindDialogTemplate("IDD_QUANTITIES");
@@ -76,7 +76,7 @@ TEST_F(ExportDialogsQtTest, TheQuantitiesDialogShowsTheCostAsItIsTyped) {
     qttest::Click(b.ControlWidget(fw::IDOK));
   });
   EXPECT_EQ(result, fw::IDOK);
-  EXPECT_EQ(app_.app().quantitiesUnitCost, "12.5");
+  EXPECT_EQ(app_.project().quantitiesUnitCost, "12.5");
   ASSERT_FALSE(shot.isNull());
   EXPECT_EQ(shot.pixel(3, shot.height() - 3), qRgb(222, 222, 222));
   SaveShot(shot, "IDD_QUANTITIES");
@@ -117,7 +117,7 @@ TEST_F(ExportDialogsQtTest, TheQuantitiesPrintIntoAPdfFile) {
 
   // One layer of 5 m at a coverage of 0.2: Q = 1.00, so the total shows the
   // single-precision value of the unit cost.
-  ProjectData& d = app_.app();
+  ProjectData& d = app_.project();
   d.results.resultLayerCount = 1;
   d.results.layerFrontX[0] = 0.0;
   d.results.layerRearX[0] = 5.0;

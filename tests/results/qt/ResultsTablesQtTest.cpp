@@ -20,7 +20,7 @@
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "../ResultsTablesSupport.h"
 #include "../RunFixture.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"
@@ -61,12 +61,12 @@ fw::QtSheetPreviewWidget* PreviewWidget(QtDialogBackend& b, int id) {
 class ResultsTablesQtTest : public ::testing::Test {
  protected:
   ResultsTablesQtTest() {
-    testing::MakeFixtureRun(app_.app(), Fixture::kThirtyFive);
-    app_.app().projectPath = "/home/engineer/projects/north slope.NAT";
+    testing::MakeFixtureRun(app_.project(), Fixture::kThirtyFive);
+    app_.project().projectPath = "/home/engineer/projects/north slope.NAT";
   }
 
   qttest::ScopedQtBackend backend_;
-  ScopedApp app_;
+  ScopedProject app_;
   fw::ScopedFakeServices fakes_;
 };
 
@@ -127,9 +127,9 @@ TEST_F(ResultsTablesQtTest, PrintPreviewAndViewResultsSwitchTheWindows) {
 // the title on every page, every layer row, the column headers repeated after
 // each page break; the preview shows as many pages as were printed.
 TEST_F(ResultsTablesQtTest, ATablePrintsToPdfWithThePreviewsPageCount) {
-  ScopedApp hundred;
-  testing::MakeFixtureRun(hundred.app(), Fixture::kHundred);
-  hundred.app().projectPath = "/home/engineer/projects/north slope.NAT";
+  ScopedProject hundred;
+  testing::MakeFixtureRun(hundred.project(), Fixture::kHundred);
+  hundred.project().projectPath = "/home/engineer/projects/north slope.NAT";
   QTemporaryDir dir;
   const std::string pdf = dir.filePath("summary.pdf").toStdString();
   fw::PdfFilePrintService printing(pdf);
@@ -165,7 +165,7 @@ TEST_F(ResultsTablesQtTest, ATablePrintsToPdfWithThePreviewsPageCount) {
   EXPECT_EQ(count("T-ult-min"), pages);  // the column headers after every page break
   EXPECT_EQ(count("STATUS"), pages);
   // Every layer row: its mode and its factor.
-  const AnalysisResults& r = hundred.app().results;
+  const AnalysisResults& r = hundred.project().results;
   int tieback = 0;
   for (int i = 0; i < 100; ++i) tieback += r.controllingMode[static_cast<std::size_t>(i)] == 1;
   EXPECT_EQ(count("Tieback"), static_cast<std::size_t>(tieback));
@@ -227,10 +227,10 @@ TEST_F(ResultsTablesQtTest, TheResultWindowsAsTheyLook) {
   } cases[] = {{Fixture::kRaisedSliding, res::kTargetNoteId, "direct_sliding_target_note"},
                {Fixture::kNoReinforcement, res::kNotConductedId, "direct_sliding_not_conducted"}};
   for (const Case& c : cases) {
-    ScopedApp local;
-    testing::MakeFixtureRun(local.app(), c.fixture);
+    ScopedProject local;
+    testing::MakeFixtureRun(local.project(), c.fixture);
     if (c.fixture == Fixture::kNoReinforcement)
-      local.app().results.deepSeatedFactor = std::numeric_limits<double>::quiet_NaN();
+      local.project().results.deepSeatedFactor = std::numeric_limits<double>::quiet_NaN();
     CViewCase3Dlg other;
     qttest::RunModal(other, [&](QtDialogBackend& b) {
       EXPECT_TRUE(b.ControlWidget(c.shownNote)->isVisible()) << c.shot;

@@ -18,7 +18,7 @@
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "run/RunTervaneDlg.h"
 #include "run/TerminateDlg.h"
-#include "app/TervaneApp.h"
+#include "model/ProjectData.h"
 #include "framework/FakeServices.h"
 #include "resources/DialogTemplates.h"
 #include "resources/RunResources.h"
@@ -33,9 +33,9 @@ using testsupport::SaveShot;
 
 class RunTervaneDlgQtTest : public ::testing::Test {
  protected:
-  void SetUp() override { App().input.designerName = "A. Engineer"; }
+  void SetUp() override { Project().input.designerName = "A. Engineer"; }
 
-  ScopedApp app_;
+  ScopedProject app_;
   qttest::ScopedQtBackend backend_;
   fw::ScopedFakeServices fakes_;
 };
@@ -89,11 +89,11 @@ TEST_F(RunTervaneDlgQtTest, NoticeOfTheLayerLimitIsRedAndEndsWithOK) {
 // handles its events at once, shows the run going on, and Cancel ends it
 // after the analysis in progress without storing anything.
 TEST_F(RunTervaneDlgQtTest, StaysResponsiveDuringALongRunAndCancels) {
-  ProjectInput& in = App().input;
+  ProjectInput& in = Project().input;
   in.crestLengthB = 100.0;
   in.backslopeAngle = 89.9;
   in.targetFsDeepSeated = 30.0;  // above what the slope reaches: the run goes on
-  const ProjectData before = App();
+  const ProjectData before = Project();
 
   CRunTervaneDlg dlg;
   dlg.runMode = 1;
@@ -145,7 +145,7 @@ TEST_F(RunTervaneDlgQtTest, StaysResponsiveDuringALongRunAndCancels) {
   EXPECT_TRUE(cancelling.startsWith(QStringLiteral("Cancelling: the run stops after the analysis in progress ...")))
       << cancelling.toStdString();
   EXPECT_GE(endedAfterCancel, 0);
-  EXPECT_TRUE(static_cast<const ProjectData&>(App()) == before);
+  EXPECT_TRUE(Project() == before);
   SaveShot(shot, "run_progress");
 }
 
