@@ -9,7 +9,7 @@
 
 namespace tervane {
 
-// The path of a file kept in the data directory of the application object:
+// The path of a file kept in the data directory of the project in use:
 // `dataDirectory` + "/" + name, or a private folder of this user's own in the
 // temporary directory when there is no data directory (never a fixed name in
 // a shared folder, never the root folder). Empty when neither can be had.

@@ -3,7 +3,7 @@
 // reinforcement per unit length of wall that the last run's layout needs, a
 // cost per unit area and a line of remarks, the total cost; the table printed
 // on one page or written to a text file. RETURN keeps the unit cost and the
-// remarks in the application object until the program ends.
+// remarks in the project records until the program ends.
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-// Driving the input dialogs headless: a fresh application object with an open
+// Driving the input dialogs headless: a fresh project with an open
 // document and a data directory of its own, fake services, and a helper that
 // runs one dialog with a script and reports what its OK did.
 
