@@ -218,4 +218,24 @@ inline BitmapBytes Logo8() {
   return b;
 }
 
+// The lines of each page of a job log, without the job's own calls.
+inline std::vector<std::vector<std::string>> JobPages(const std::vector<std::string>& log) {
+  std::vector<std::vector<std::string>> pages;
+  for (const std::string& line : log) {
+    if (line == "StartPage") {
+      pages.emplace_back();
+    } else if (!pages.empty() && line != "EndPage" && line != "EndDoc") {
+      pages.back().push_back(line);
+    }
+  }
+  return pages;
+}
+
+// True when one of the lines holds `part`.
+inline bool AnyLineHolds(const std::vector<std::string>& lines, const std::string& part) {
+  for (const std::string& l : lines)
+    if (l.find(part) != std::string::npos) return true;
+  return false;
+}
+
 }  // namespace tervane::reporttest

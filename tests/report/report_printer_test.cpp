@@ -18,24 +18,6 @@ namespace {
 
 using fw::Script;
 
-// The lines of each page of a job log, without the job's own calls.
-std::vector<std::vector<std::string>> Pages(const std::vector<std::string>& log) {
-  std::vector<std::vector<std::string>> pages;
-  for (const std::string& line : log) {
-    if (line == "StartPage") {
-      pages.emplace_back();
-    } else if (!pages.empty() && line != "EndPage" && line != "EndDoc") {
-      pages.back().push_back(line);
-    }
-  }
-  return pages;
-}
-
-bool Contains(const std::vector<std::string>& lines, const std::string& part) {
-  for (const std::string& l : lines)
-    if (l.find(part) != std::string::npos) return true;
-  return false;
-}
 
 TEST(ReportPageMapTest, CountsAndPagesByLayers) {
   using P = ReportPage;

@@ -25,24 +25,8 @@ namespace {
 
 using fw::Script;
 
-// The lines of each page of a job log, without the job's own calls.
-std::vector<std::vector<std::string>> Pages(const std::vector<std::string>& log) {
-  std::vector<std::vector<std::string>> pages;
-  for (const std::string& line : log) {
-    if (line == "StartPage") {
-      pages.emplace_back();
-    } else if (!pages.empty() && line != "EndPage" && line != "EndDoc") {
-      pages.back().push_back(line);
-    }
-  }
-  return pages;
-}
-
-bool Contains(const std::vector<std::string>& lines, const std::string& part) {
-  for (const std::string& l : lines)
-    if (l.find(part) != std::string::npos) return true;
-  return false;
-}
+using reporttest::AnyLineHolds;
+using reporttest::JobPages;
 
 // The report printed and previewed by the program itself: the view of the
 // open project forwards the framework's printing protocol to its report.
@@ -91,7 +75,7 @@ TEST_F(ReportPrintingTest, FilePrintAsksForTheOptionsBeforeThePrinterAndPrintsEv
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.front(), "StartDoc \"Tervane1\"");  // the document's title
   EXPECT_EQ(log.back(), "EndDoc");
-  const auto pages = Pages(log);
+  const auto pages = JobPages(log);
   ASSERT_EQ(pages.size(), 8u);
   for (int p = 1; p <= 8; ++p) {
     const auto& page = pages[static_cast<std::size_t>(p - 1)];
@@ -99,9 +83,9 @@ TEST_F(ReportPrintingTest, FilePrintAsksForTheOptionsBeforeThePrinterAndPrintsEv
     EXPECT_EQ(page[0], "Save");
     EXPECT_EQ(page[1], "SetMapMode twips");
     EXPECT_EQ(page.back(), "Restore");
-    EXPECT_TRUE(Contains(page, "\"Seite " + std::to_string(p) + " -  8\"")) << p;
+    EXPECT_TRUE(AnyLineHolds(page, "\"Seite " + std::to_string(p) + " -  8\"")) << p;
     // The title page's heading only on page 1.
-    EXPECT_EQ(Contains(page, "\"PROJEKT\""), p == 1) << p;
+    EXPECT_EQ(AnyLineHolds(page, "\"PROJEKT\""), p == 1) << p;
   }
   EXPECT_TRUE(fakes_.messageBox.Texts().empty());
 }
@@ -110,10 +94,10 @@ TEST_F(ReportPrintingTest, ThePrinterDialogChoosesThePagesOrCancelsTheJob) {
   printing_.fromPage = 2;
   printing_.toPage = 3;
   Frame()->Command(fw::ID_FILE_PRINT);
-  const auto pages = Pages(printing_.log);
+  const auto pages = JobPages(printing_.log);
   ASSERT_EQ(pages.size(), 2u);
-  EXPECT_TRUE(Contains(pages[0], "\"Page 2 of  6\""));
-  EXPECT_TRUE(Contains(pages[1], "\"Page 3 of  6\""));
+  EXPECT_TRUE(AnyLineHolds(pages[0], "\"Page 2 of  6\""));
+  EXPECT_TRUE(AnyLineHolds(pages[1], "\"Page 3 of  6\""));
 
   printing_.log.clear();
   printing_.cancel = true;
@@ -150,10 +134,10 @@ TEST_F(ReportPrintingTest, TheCommandLinePrintsOnTheNamedPrinterWithoutThePrinte
     EXPECT_EQ(App().ExitCode(), 0);
     EXPECT_EQ(printing_.directRequests, std::vector<std::string>{c.printer});
     EXPECT_EQ(OptionsShown(), optionsBefore + 1);
-    const auto pages = Pages(printing_.log);
+    const auto pages = JobPages(printing_.log);
     ASSERT_EQ(pages.size(), 10u) << c.printer;
-    EXPECT_TRUE(Contains(pages[0], "/seventy_one.NAT\""));  // the header's path (shortened)
-    EXPECT_TRUE(Contains(pages[9], "\"Page 10 of  10\""));
+    EXPECT_TRUE(AnyLineHolds(pages[0], "/seventy_one.NAT\""));  // the header's path (shortened)
+    EXPECT_TRUE(AnyLineHolds(pages[9], "\"Page 10 of  10\""));
     EXPECT_EQ(App().Documents().DocumentCount(), 0u);
   }
   EXPECT_TRUE(printing_.requests.empty());  // never the printer dialog
@@ -199,7 +183,7 @@ TEST_F(ReportPrintingTest, PreviewShowsThePrintedPagesAndCloseBringsTheMainMenuB
 
   session_.Queue(Script().Enter());
   Frame()->Command(fw::ID_FILE_PRINT);
-  const auto printed = Pages(printing_.log);
+  const auto printed = JobPages(printing_.log);
   ASSERT_EQ(printed.size(), 6u);
   for (int page = 1; page <= 6; ++page)
     EXPECT_EQ(printed[static_cast<std::size_t>(page - 1)], shown[static_cast<std::size_t>(page)]) << page;
@@ -217,7 +201,7 @@ TEST_F(ReportPrintingTest, PrintFromThePreviewEndsItAndAsksForTheOptionsAgain) {
   EXPECT_EQ(OptionsShown(), 2);
   EXPECT_EQ(Project().settings.printColorMode, 1);
   ASSERT_EQ(printing_.requests.size(), 1u);
-  EXPECT_EQ(Pages(printing_.log).size(), 6u);
+  EXPECT_EQ(JobPages(printing_.log).size(), 6u);
 }
 
 }  // namespace
