@@ -16,9 +16,6 @@
 namespace tervane {
 namespace {
 
-using fw::Script;
-
-
 TEST(ReportPageMapTest, CountsAndPagesByLayers) {
   using P = ReportPage;
   struct Case {
