@@ -146,10 +146,14 @@ void DrawGroundBody(const SketchPoints& p) {
   fw::DeviceContext& dc = p.dc;
   dc.SelectBrush(p.Fill(fw::RGB(255, 204, 51)));
   dc.SelectPen(fw::Pen::Solid(10, fw::kBlack));
-  const fw::Point ground[] = {fw::MakePoint(kToeX, kToeY),       fw::MakePoint(p.xc, p.yc),
-                              fw::MakePoint(p.xa, p.yc),         fw::MakePoint(p.xb, p.yb),
-                              fw::MakePoint(kRightEdge, p.yb),   fw::MakePoint(kRightEdge, kBottomEdge),
-                              fw::MakePoint(kLeftEdge, kBottomEdge), fw::MakePoint(kLeftEdge, p.yf),
+  const fw::Point ground[] = {fw::MakePoint(kToeX, kToeY),
+                              fw::MakePoint(p.xc, p.yc),
+                              fw::MakePoint(p.xa, p.yc),
+                              fw::MakePoint(p.xb, p.yb),
+                              fw::MakePoint(kRightEdge, p.yb),
+                              fw::MakePoint(kRightEdge, kBottomEdge),
+                              fw::MakePoint(kLeftEdge, kBottomEdge),
+                              fw::MakePoint(kLeftEdge, p.yf),
                               fw::MakePoint(kToeX, kToeY)};
   dc.Polygon(ground);
 }
@@ -195,9 +199,10 @@ void DrawFoundation(const SketchPoints& p) {
   fw::DeviceContext& dc = p.dc;
   dc.SelectPen(p.Pen1(fw::RGB(223, 158, 62)));
   dc.SelectBrush(p.Fill(fw::RGB(223, 158, 62)));
-  const fw::Point foundation[] = {fw::MakePoint(kRightEdge, kToeY), fw::MakePoint(kRightEdge, kBottomEdge),
-                                  fw::MakePoint(kLeftEdge, kBottomEdge), fw::MakePoint(kLeftEdge, p.yf),
-                                  fw::MakePoint(kToeX, kToeY)};
+  const fw::Point foundation[] = {fw::MakePoint(kRightEdge, kToeY),
+                                  fw::MakePoint(kRightEdge, kBottomEdge),
+                                  fw::MakePoint(kLeftEdge, kBottomEdge),
+                                  fw::MakePoint(kLeftEdge, p.yf), fw::MakePoint(kToeX, kToeY)};
   dc.Polygon(foundation);
 }
 

@@ -518,8 +518,8 @@ constexpr int kDepthX = 2700;
 // moves the rows below it.
 class SoilAndDesignRows {
  public:
-  SoilAndDesignRows(PageTexts& texts, const CReportPrinter& printer, const ProjectInput& run, const fw::Font& body,
-                    const fw::Font& heading)
+  SoilAndDesignRows(PageTexts& texts, const CReportPrinter& printer, const ProjectInput& run,
+                    const fw::Font& body, const fw::Font& heading)
       : texts_(texts),
         printer_(printer),
         run_(run),
@@ -542,9 +542,13 @@ class SoilAndDesignRows {
     return UnitLabel(quantity, printer_.reportUnitSystem, style_, language_);
   }
   void Text(int x, int row, std::string_view s) { texts_.Add(body_, x, RowY(row), s); }
-  void Value(int row, const std::string& s) { texts_.Add(body_, kValueRight - texts_.Width(body_, s), RowY(row), s); }
+  void Value(int row, const std::string& s) {
+    texts_.Add(body_, kValueRight - texts_.Width(body_, s), RowY(row), s);
+  }
   int Width(std::string_view s) { return texts_.Width(body_, s); }
-  void HeadingRow(const LanguageTexts& table) { texts_.Add(heading_, kHeadingX, RowY(r_), Pick(table, language_)); }
+  void HeadingRow(const LanguageTexts& table) {
+    texts_.Add(heading_, kHeadingX, RowY(r_), Pick(table, language_));
+  }
   // A sentence whose second half, if any, stands at `secondX` on the next row.
   // Returns the number of extra rows it took.
   int Sentence(std::string_view s, int secondX) {
@@ -590,14 +594,16 @@ void SoilAndDesignRows::SoilData() {
     const std::string_view weightLabel = Pick(kUnitWeight, language);
     Text(kLabelX + g, r_ + 2, std::string(weightLabel) + weightUnit);
     // Gamma stands in the blanks that open the unit text.
-    texts_.Add(ReportFont(language, FontRole::kSymbol, 250), kLabelX + g + Width(weightLabel), RowY(r_ + 2), "g");
+    texts_.Add(ReportFont(language, FontRole::kSymbol, 250), kLabelX + g + Width(weightLabel),
+               RowY(r_ + 2), "g");
     Value(r_ + 2, Fixed2(unitWeight * printer_.unitWeightUnitFactor));
   };
   // A group label that takes two lines puts its second half at x 700 on
   // the row below.
   const auto groupLabel = [&](std::string_view label) {
     const std::vector<std::string_view> lines = TextLines(label);
-    for (std::size_t i = 0; i < lines.size(); ++i) Text(kLabelX, r_ + static_cast<int>(i), lines[i]);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      Text(kLabelX, r_ + static_cast<int>(i), lines[i]);
   };
   const std::string_view friction = Pick(kFriction, language);
 
@@ -613,7 +619,8 @@ void SoilAndDesignRows::SoilData() {
   r_ = 8;
   groupLabel(Pick(kBackfillGroup, language));
   Text(kLabelX + g, r_, friction);
-  AddGreekDegrees(texts_, language, style, kLabelX + g + Width(friction) + 100, RowY(r_), 'f', false);
+  AddGreekDegrees(texts_, language, style, kLabelX + g + Width(friction) + 100, RowY(r_), 'f',
+                  false);
   Value(r_, Fixed1(run.backfillPhi));
   soilRows(run.backfillCohesion, run.backfillUnitWeight);
   r_ = 12;
@@ -635,7 +642,8 @@ void SoilAndDesignRows::GeneralData() {
   r_ += 2 - (extra > 1 ? 1 : extra);
   HeadingRow(kGeneralHeading);
   for (std::string_view line : interwedge) Text(kLabelX, ++r_, line);
-  AddGreekDegrees(texts_, language, style_, kLabelX + Width(interwedge.back()), RowY(r_), 'd', true);
+  AddGreekDegrees(texts_, language, style_, kLabelX + Width(interwedge.back()), RowY(r_), 'd',
+                  true);
   Value(r_, Fixed2(run.interwedgeAngle));
   Labelled(Pick(kPulloutReinforced, language), Fixed2(run.pulloutCoefficientReinforced));
   Labelled(Pick(kPulloutFoundation, language), Fixed2(run.pulloutCoefficientFoundation));
@@ -658,7 +666,8 @@ void SoilAndDesignRows::SeismicParameters() {
   Labelled(Pick(run.khHalved == 0 ? kKhFull : kKhHalf, language), Fixed2(run.seismicKh));
   Labelled(Pick(kKv, language), Fixed2(run.seismicKv));
   ++r_;
-  Sentence(Pick(run.seismicOnReinforcedMass != 0 ? kSeismicApplied : kSeismicNotApplied, language), kSeismicSecondX);
+  Sentence(Pick(run.seismicOnReinforcedMass != 0 ? kSeismicApplied : kSeismicNotApplied, language),
+           kSeismicSecondX);
   r_ += 2;
 }
 
@@ -667,8 +676,9 @@ void SoilAndDesignRows::FoundationEffects() {
   const ReportLanguage language = language_;
   HeadingRow(kFoundationHeading);
   ++r_;
-  r_ += Sentence(Pick(run.penetrationForbidden == 0 ? kPenetrationAllowed : kPenetrationForbidden, language),
-                 russian_ ? kRussianSecondX : kPenetrationSecondX);
+  r_ += Sentence(
+      Pick(run.penetrationForbidden == 0 ? kPenetrationAllowed : kPenetrationForbidden, language),
+      russian_ ? kRussianSecondX : kPenetrationSecondX);
   ++r_;
   r_ += Sentence(Pick(kBishop, language), kRussianSecondX);
   Text(kDepthX, r_ + 1, std::string(Pick(kDepth, language)) + Unit(Quantity::kLength));
@@ -685,14 +695,15 @@ void SoilAndDesignRows::GeosyntheticParameters() {
   if (optimised) {
     ++r_;
     Text(kLabelX, r_,
-         std::string(Pick(kOptimizedSpacing, language)) + Fixed2(run.ultimateStrength * printer_.strengthUnitFactor) +
-             " " + Unit(Quantity::kStrength) + ",");
+         std::string(Pick(kOptimizedSpacing, language)) +
+             Fixed2(run.ultimateStrength * printer_.strengthUnitFactor) + " " +
+             Unit(Quantity::kStrength) + ",");
     ++r_;
     Text(kLabelX, r_,
          "         Dmax = " + Fixed2(run.maxSpacing * lengthUnitFactor) +
              ", Dmin = " + Fixed2(run.minSpacing * lengthUnitFactor) +
-             ", Dbottom = " + Fixed2(run.bottomLayerHeight * lengthUnitFactor) + " " + Unit(Quantity::kLength) +
-             (russian_ ? "" : ")."));
+             ", Dbottom = " + Fixed2(run.bottomLayerHeight * lengthUnitFactor) + " " +
+             Unit(Quantity::kLength) + (russian_ ? "" : ")."));
   } else {
     ++r_;
     Text(kLabelX, r_, Pick(kManualInput, language));
@@ -701,11 +712,13 @@ void SoilAndDesignRows::GeosyntheticParameters() {
     if (optimised) return Fixed2(optimisedValue);
     return varies != 0 ? std::string(Pick(kVaries, language)) : Fixed2(firstLayer);
   };
-  Labelled(Pick(kRfInstallation, language),
-           factor(run.rfInstallation, printer_.rfInstallationVaries, printer_.firstLayerRfInstallation));
+  Labelled(
+      Pick(kRfInstallation, language),
+      factor(run.rfInstallation, printer_.rfInstallationVaries, printer_.firstLayerRfInstallation));
   Labelled(Pick(kRfDurability, language),
            factor(run.rfDurability, printer_.rfDurabilityVaries, printer_.firstLayerRfDurability));
-  Labelled(Pick(kRfCreep, language), factor(run.rfCreep, printer_.rfCreepVaries, printer_.firstLayerRfCreep));
+  Labelled(Pick(kRfCreep, language),
+           factor(run.rfCreep, printer_.rfCreepVaries, printer_.firstLayerRfCreep));
   Labelled(Pick(kCoverage, language), Fixed2(run.coverageRatio));
   r_ += 2;
 }
@@ -718,7 +731,8 @@ void SoilAndDesignRows::ForceOrientation() {
     Labelled(Pick(kRor, language_), Fixed2(run.rorValue));
   } else {
     // Only a report whose language is exactly "English" spells the sign out.
-    const bool asianEnglish = style_ == kAsianSymbols && Project().settings.reportLanguage == "English";
+    const bool asianEnglish =
+        style_ == kAsianSymbols && Project().settings.reportLanguage == "English";
     Labelled(asianEnglish ? kAorAsianEnglish : Pick(kAor, language_), Fixed1(run.aorAngle));
   }
   r_ += 2;
