@@ -115,111 +115,104 @@ double VisibleRightEdge(const fw::DeviceContext& dc) {
   return std::clamp(static_cast<double>(right), kRightEdge, 50000.0);
 }
 
-}  // namespace
+// What every step of the sketch draws with: the project, the colour mode and
+// the scaled points of the section (C top of the face, A end of the crest, B
+// end of the backslope, F the bottom line's left end).
+struct SketchPoints {
+  fw::DeviceContext& dc;
+  const ProjectInput& run;
+  const AnalysisResults& results;
+  bool colour;
+  int layers;
+  double s;
+  double H;
+  double xc;
+  double yc;
+  double xa;
+  double xb;
+  double yb;
+  double yf;
 
-double SketchScale(double slopeHeight, const AnalysisResults& results, int layerCount) {
-  // A height that is not positive is drawn at the scale of a 1 m slope.
-  const double height = std::isfinite(slopeHeight) && slopeHeight > 0 ? slopeHeight : 1.0;
-  double s = kDrawnHeight / height;
-  double longest = -1.0;
-  for (int k = 0; k < layerCount && k < kMaxLayers; ++k) {
-    const double length = s * (results.layerRearX[k] - results.layerFrontX[k]);
-    if (length > longest) longest = length;
+  fw::Brush Fill(fw::ColorRef c) const { return fw::Brush::Solid(colour ? c : fw::kWhite); }
+  fw::Pen Pen1(fw::ColorRef c) const { return fw::Pen::Solid(1, colour ? c : fw::kBlack); }
+  double RearX(int k) const {
+    return kToeX + s * results.layerFrontX[k] + s * (results.layerRearX[k] - results.layerFrontX[k]);
   }
-  if (kToeX + longest > kLongestLayerEnd) s = s * kLongestLayerEnd / (kToeX + longest);
-  return s;
+  double LevelY(int k) const { return kToeY + s * results.resultLayerElevation[k]; }
+};
+
+// The ground body: its fill is the colour of the reinforced zone.
+void DrawGroundBody(const SketchPoints& p) {
+  fw::DeviceContext& dc = p.dc;
+  dc.SelectBrush(p.Fill(fw::RGB(255, 204, 51)));
+  dc.SelectPen(fw::Pen::Solid(10, fw::kBlack));
+  const fw::Point ground[] = {fw::MakePoint(kToeX, kToeY),
+                              fw::MakePoint(p.xc, p.yc),
+                              fw::MakePoint(p.xa, p.yc),
+                              fw::MakePoint(p.xb, p.yb),
+                              fw::MakePoint(kRightEdge, p.yb),
+                              fw::MakePoint(kRightEdge, kBottomEdge),
+                              fw::MakePoint(kLeftEdge, kBottomEdge),
+                              fw::MakePoint(kLeftEdge, p.yf),
+                              fw::MakePoint(kToeX, kToeY)};
+  dc.Polygon(ground);
 }
 
-void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw::Font& headingFont,
-                        const fw::Font& bodyFont) {
-  const ProjectData& project = Project();
-  const ProjectInput& run = project.runInput;
-  const AnalysisResults& results = project.results;
-  const bool colour = project.settings.printColorMode == 0;
-  const ReportLanguage language = printer.Language();
-  const int layers = std::clamp(printer.reportLayerCount, 0, kMaxLayers);
-
-  const fw::Pen black1 = fw::Pen::Solid(1, fw::kBlack);
-  const fw::Pen black10 = fw::Pen::Solid(10, fw::kBlack);
-  const fw::Brush white = fw::Brush::Solid(fw::kWhite);
-  const auto brush = [&](fw::ColorRef c) { return fw::Brush::Solid(colour ? c : fw::kWhite); };
-  const auto pen1 = [&](fw::ColorRef c) { return fw::Pen::Solid(1, colour ? c : fw::kBlack); };
-
-  // 1. Start.
-  const fw::Pen oldPen = dc.SelectPen(black1);
-  const fw::Brush oldBrush = dc.SelectBrush(white);
-
-  // 2. Scale and the derived points.
-  const double s = SketchScale(run.slopeHeight, results, layers);
-  const double H = run.slopeHeight;
-  const double xc = kToeX + s * H / std::tan(run.slopeAngle * kDegree);
-  const double yc = kToeY + s * H;
-  const double xa = xc + s * run.crestLengthA;
-  const double xb = xa + s * run.crestLengthB;
-  const double yb = yc + s * run.crestLengthB * std::tan(run.backslopeAngle * kDegree);
-  const double yf = kToeY - kDrawnHeight * std::tan(run.bottomSlopeAngle * kDegree);
-  const auto rearX = [&](int k) {
-    return kToeX + s * results.layerFrontX[k] + s * (results.layerRearX[k] - results.layerFrontX[k]);
-  };
-  const auto levelY = [&](int k) { return kToeY + s * results.resultLayerElevation[k]; };
-
-  // 3. Ground body: its fill is the colour of the reinforced zone.
-  dc.SelectBrush(brush(fw::RGB(255, 204, 51)));
-  dc.SelectPen(black10);
-  {
-    const fw::Point ground[] = {fw::MakePoint(kToeX, kToeY),       fw::MakePoint(xc, yc),
-                                fw::MakePoint(xa, yc),             fw::MakePoint(xb, yb),
-                                fw::MakePoint(kRightEdge, yb),     fw::MakePoint(kRightEdge, kBottomEdge),
-                                fw::MakePoint(kLeftEdge, kBottomEdge), fw::MakePoint(kLeftEdge, yf),
-                                fw::MakePoint(kToeX, kToeY)};
-    dc.Polygon(ground);
+// The retained soil: right of the rear ends of the layers, up to the ground.
+// Without layers there is no reinforced zone: it starts at the toe.
+void DrawRetainedSoil(const SketchPoints& p) {
+  fw::DeviceContext& dc = p.dc;
+  const int layers = p.layers;
+  const double xc = p.xc, yc = p.yc, xa = p.xa, xb = p.xb, yb = p.yb;
+  dc.SelectPen(p.Pen1(fw::RGB(255, 214, 121)));
+  dc.SelectBrush(p.Fill(fw::RGB(255, 214, 121)));
+  std::vector<fw::Point> soil;
+  const double firstX = layers > 0 ? p.RearX(0) : kToeX;
+  soil.push_back(fw::MakePoint(kRightEdge, kToeY));
+  soil.push_back(fw::MakePoint(firstX, kToeY));
+  for (int k = 0; k < layers; ++k) soil.push_back(fw::MakePoint(p.RearX(k), p.LevelY(k)));
+  const double x = layers > 0 ? p.RearX(layers - 1) : kToeX;
+  // Every branch ends on the ground at the end of B or beyond it, at the
+  // height of the end of B: the right edge closes at that height.
+  if (x < xc) {
+    // On the face: a face that does not lean back has no height to share.
+    const double t = xc - kToeX > 0 ? (x - kToeX) / (xc - kToeX) : 1.0;
+    soil.push_back(fw::MakePoint(x, kToeY + p.s * p.H * t));
+    soil.push_back(fw::MakePoint(xc, yc));
+    soil.push_back(fw::MakePoint(xa, yc));
+    soil.push_back(fw::MakePoint(xb, yb));
+  } else if (x < xa) {
+    soil.push_back(fw::MakePoint(x, yc));
+    soil.push_back(fw::MakePoint(xa, yc));
+    soil.push_back(fw::MakePoint(xb, yb));
+  } else if (x < xb) {
+    soil.push_back(fw::MakePoint(x, yc + (x - xa) * (yb - yc) / (xb - xa)));
+    soil.push_back(fw::MakePoint(xb, yb));
+  } else {
+    soil.push_back(fw::MakePoint(x, yb));
   }
+  soil.push_back(fw::MakePoint(kRightEdge, yb));
+  dc.Polygon(soil);
+}
 
-  // 4. Retained soil: right of the rear ends of the layers, up to the ground.
-  // Without layers there is no reinforced zone: it starts at the toe.
-  {
-    dc.SelectPen(pen1(fw::RGB(255, 214, 121)));
-    dc.SelectBrush(brush(fw::RGB(255, 214, 121)));
-    std::vector<fw::Point> soil;
-    const double firstX = layers > 0 ? rearX(0) : kToeX;
-    soil.push_back(fw::MakePoint(kRightEdge, kToeY));
-    soil.push_back(fw::MakePoint(firstX, kToeY));
-    for (int k = 0; k < layers; ++k) soil.push_back(fw::MakePoint(rearX(k), levelY(k)));
-    const double x = layers > 0 ? rearX(layers - 1) : kToeX;
-    // Every branch ends on the ground at the end of B or beyond it, at the
-    // height of the end of B: the right edge closes at that height.
-    if (x < xc) {
-      // On the face: a face that does not lean back has no height to share.
-      const double t = xc - kToeX > 0 ? (x - kToeX) / (xc - kToeX) : 1.0;
-      soil.push_back(fw::MakePoint(x, kToeY + s * H * t));
-      soil.push_back(fw::MakePoint(xc, yc));
-      soil.push_back(fw::MakePoint(xa, yc));
-      soil.push_back(fw::MakePoint(xb, yb));
-    } else if (x < xa) {
-      soil.push_back(fw::MakePoint(x, yc));
-      soil.push_back(fw::MakePoint(xa, yc));
-      soil.push_back(fw::MakePoint(xb, yb));
-    } else if (x < xb) {
-      soil.push_back(fw::MakePoint(x, yc + (x - xa) * (yb - yc) / (xb - xa)));
-      soil.push_back(fw::MakePoint(xb, yb));
-    } else {
-      soil.push_back(fw::MakePoint(x, yb));
-    }
-    soil.push_back(fw::MakePoint(kRightEdge, yb));
-    dc.Polygon(soil);
-  }
+void DrawFoundation(const SketchPoints& p) {
+  fw::DeviceContext& dc = p.dc;
+  dc.SelectPen(p.Pen1(fw::RGB(223, 158, 62)));
+  dc.SelectBrush(p.Fill(fw::RGB(223, 158, 62)));
+  const fw::Point foundation[] = {fw::MakePoint(kRightEdge, kToeY),
+                                  fw::MakePoint(kRightEdge, kBottomEdge),
+                                  fw::MakePoint(kLeftEdge, kBottomEdge),
+                                  fw::MakePoint(kLeftEdge, p.yf), fw::MakePoint(kToeX, kToeY)};
+  dc.Polygon(foundation);
+}
 
-  // 5. Foundation.
-  {
-    dc.SelectPen(pen1(fw::RGB(223, 158, 62)));
-    dc.SelectBrush(brush(fw::RGB(223, 158, 62)));
-    const fw::Point foundation[] = {fw::MakePoint(kRightEdge, kToeY), fw::MakePoint(kRightEdge, kBottomEdge),
-                                    fw::MakePoint(kLeftEdge, kBottomEdge), fw::MakePoint(kLeftEdge, yf),
-                                    fw::MakePoint(kToeX, kToeY)};
-    dc.Polygon(foundation);
-  }
-
-  // 6. Surcharges: arrows of 700 twips for the largest load.
+// The surcharges: arrows of 700 twips for the largest load, each row with its
+// name above it.
+void DrawSurcharges(const SketchPoints& p, const fw::Font& headingFont, const fw::Font& bodyFont) {
+  fw::DeviceContext& dc = p.dc;
+  const ProjectInput& run = p.run;
+  const bool colour = p.colour;
+  const double s = p.s, xc = p.xc, yc = p.yc, xa = p.xa, xb = p.xb, yb = p.yb;
   double qmax = run.surchargeQ1;
   if (run.surchargeQ2 > qmax) qmax = run.surchargeQ2;
   if (run.surchargeQ3 > qmax) qmax = run.surchargeQ3;
@@ -248,38 +241,50 @@ void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw
     ArrowRow(dc, xb, kRightEdge, visibleEnd, f * run.surchargeQ3, [&](double) { return yb; }, yb);
     label("Q3", xb + 800, yb + f * run.surchargeQ3 + 350);
   }
+}
 
-  // 7. Water below the phreatic surface.
-  if (run.waterMode == 0) {
-    dc.SelectPen(black1);
-    dc.SelectBrush(brush(fw::RGB(175, 240, 250)));
-    const double y4 = kToeY + s * run.phreaticY4;
-    const fw::Point water[] = {fw::MakePoint(kToeX, kToeY),
-                               fw::MakePoint(kToeX + s * run.phreaticX2, kToeY + s * run.phreaticY2),
-                               fw::MakePoint(kToeX + s * run.phreaticX3, kToeY + s * run.phreaticY3),
-                               fw::MakePoint(kToeX + s * run.phreaticX4, y4),
-                               fw::MakePoint(kRightEdge, y4),
-                               fw::MakePoint(kRightEdge, kBottomEdge),
-                               fw::MakePoint(kLeftEdge, kBottomEdge),
-                               fw::MakePoint(kLeftEdge, yf),
-                               fw::MakePoint(kToeX, kToeY)};
-    dc.Polygon(water);
-  }
+// The water below the phreatic surface, when the section has one.
+void DrawWater(const SketchPoints& p) {
+  const ProjectInput& run = p.run;
+  if (run.waterMode != 0) return;
+  fw::DeviceContext& dc = p.dc;
+  const double s = p.s;
+  dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
+  dc.SelectBrush(p.Fill(fw::RGB(175, 240, 250)));
+  const double y4 = kToeY + s * run.phreaticY4;
+  const fw::Point water[] = {fw::MakePoint(kToeX, kToeY),
+                             fw::MakePoint(kToeX + s * run.phreaticX2, kToeY + s * run.phreaticY2),
+                             fw::MakePoint(kToeX + s * run.phreaticX3, kToeY + s * run.phreaticY3),
+                             fw::MakePoint(kToeX + s * run.phreaticX4, y4),
+                             fw::MakePoint(kRightEdge, y4),
+                             fw::MakePoint(kRightEdge, kBottomEdge),
+                             fw::MakePoint(kLeftEdge, kBottomEdge),
+                             fw::MakePoint(kLeftEdge, p.yf),
+                             fw::MakePoint(kToeX, kToeY)};
+  dc.Polygon(water);
+}
 
-  // 8. Layers, lowest first, red when overstressed (in colour).
-  for (int k = 0; k < layers; ++k) {
+// The layers, lowest first, red when overstressed (in colour).
+void DrawLayers(const SketchPoints& p, CReportPrinter& printer) {
+  for (int k = 0; k < p.layers; ++k) {
     const double ratio = printer.ComputeLayerStrengthRatio(k);
-    const bool red = colour && IsLayerOverstressed(run, ratio);
-    dc.SelectPen(fw::Pen::Solid(15, red ? fw::RGB(255, 0, 0) : fw::kBlack));
-    const double xf = kToeX + s * results.layerFrontX[k];
-    Line(dc, xf, levelY(k), rearX(k), levelY(k));
+    const bool red = p.colour && IsLayerOverstressed(p.run, ratio);
+    p.dc.SelectPen(fw::Pen::Solid(15, red ? fw::RGB(255, 0, 0) : fw::kBlack));
+    const double xf = kToeX + p.s * p.results.layerFrontX[k];
+    Line(p.dc, xf, p.LevelY(k), p.RearX(k), p.LevelY(k));
   }
+}
 
-  // 9. Scale bar in the displayed length unit.
+// The scale bar in the displayed length unit: caption, tick labels, unit,
+// the grey cells of its two rows and its outline.
+void DrawScaleBar(const SketchPoints& p, CReportPrinter& printer, const fw::Font& bodyFont) {
+  fw::DeviceContext& dc = p.dc;
+  const double H = p.H;
+  const ReportLanguage language = printer.Language();
   const double lengthFactor = printer.lengthUnitFactor;
   const double heightShown = (std::isfinite(H) && H > 0 ? H : 1.0) * lengthFactor;
   const ScaleBar& bar = ScaleBarFor(heightShown);
-  const double d = s / lengthFactor;
+  const double d = p.s / lengthFactor;
   dc.SelectFont(bodyFont);
   dc.TextOut(2000, -13200, Pick(kScaleCaption, language));
   double lastLabelEnd = 0.0;
@@ -304,9 +309,57 @@ void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw
     dc.FillRect(fw::Rect{fw::ToDeviceCoord(2000 + d * cell.from), -13880, fw::ToDeviceCoord(2000 + d * cell.to), -13940},
                 grey);
   }
-  dc.SelectPen(black1);
+  dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
   dc.SelectBrush(fw::Brush::Hollow());
   dc.Rectangle(fw::Rect{2000, -14000, fw::ToDeviceCoord(2000 + d * bar.length), -13880});
+}
+
+}  // namespace
+
+double SketchScale(double slopeHeight, const AnalysisResults& results, int layerCount) {
+  // A height that is not positive is drawn at the scale of a 1 m slope.
+  const double height = std::isfinite(slopeHeight) && slopeHeight > 0 ? slopeHeight : 1.0;
+  double s = kDrawnHeight / height;
+  double longest = -1.0;
+  for (int k = 0; k < layerCount && k < kMaxLayers; ++k) {
+    const double length = s * (results.layerRearX[k] - results.layerFrontX[k]);
+    if (length > longest) longest = length;
+  }
+  if (kToeX + longest > kLongestLayerEnd) s = s * kLongestLayerEnd / (kToeX + longest);
+  return s;
+}
+
+void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw::Font& headingFont,
+                        const fw::Font& bodyFont) {
+  const ProjectData& project = Project();
+  const ProjectInput& run = project.runInput;
+  const AnalysisResults& results = project.results;
+  const bool colour = project.settings.printColorMode == 0;
+  const int layers = std::clamp(printer.reportLayerCount, 0, kMaxLayers);
+
+  // 1. Start.
+  const fw::Pen oldPen = dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));
+  const fw::Brush oldBrush = dc.SelectBrush(fw::Brush::Solid(fw::kWhite));
+
+  // 2. Scale and the derived points.
+  const double s = SketchScale(run.slopeHeight, results, layers);
+  const double H = run.slopeHeight;
+  const double xc = kToeX + s * H / std::tan(run.slopeAngle * kDegree);
+  const double yc = kToeY + s * H;
+  const double xa = xc + s * run.crestLengthA;
+  const double xb = xa + s * run.crestLengthB;
+  const double yb = yc + s * run.crestLengthB * std::tan(run.backslopeAngle * kDegree);
+  const double yf = kToeY - kDrawnHeight * std::tan(run.bottomSlopeAngle * kDegree);
+  const SketchPoints points{dc, run, results, colour, layers, s, H, xc, yc, xa, xb, yb, yf};
+
+  // 3. to 9. The section, back to front, and the scale bar.
+  DrawGroundBody(points);
+  DrawRetainedSoil(points);
+  DrawFoundation(points);
+  DrawSurcharges(points, headingFont, bodyFont);
+  DrawWater(points);
+  DrawLayers(points, printer);
+  DrawScaleBar(points, printer, bodyFont);
 
   // 10. End.
   dc.SelectBrush(oldBrush);

@@ -513,179 +513,260 @@ constexpr int kPenetrationSecondX = 2700;
 constexpr int kRussianSecondX = 1700;
 constexpr int kDepthX = 2700;
 
+// The rows of the page, section by section, added to one block of texts. The
+// row counter runs on from section to section: a text that takes two lines
+// moves the rows below it.
+class SoilAndDesignRows {
+ public:
+  SoilAndDesignRows(PageTexts& texts, const CReportPrinter& printer, const ProjectInput& run,
+                    const fw::Font& body, const fw::Font& heading)
+      : texts_(texts),
+        printer_(printer),
+        run_(run),
+        body_(body),
+        heading_(heading),
+        language_(printer.Language()),
+        russian_(language_ == ReportLanguage::kRussian),
+        style_(printer.SymbolStyle()) {}
+
+  void SoilData();
+  void GeneralData();
+  void SeismicParameters();
+  void FoundationEffects();
+  void GeosyntheticParameters();
+  void ForceOrientation();
+  void SafetyFactors();
+
+ private:
+  std::string Unit(Quantity quantity) const {
+    return UnitLabel(quantity, printer_.reportUnitSystem, style_, language_);
+  }
+  void Text(int x, int row, std::string_view s) { texts_.Add(body_, x, RowY(row), s); }
+  void Value(int row, const std::string& s) {
+    texts_.Add(body_, kValueRight - texts_.Width(body_, s), RowY(row), s);
+  }
+  int Width(std::string_view s) { return texts_.Width(body_, s); }
+  void HeadingRow(const LanguageTexts& table) {
+    texts_.Add(heading_, kHeadingX, RowY(r_), Pick(table, language_));
+  }
+  // A sentence whose second half, if any, stands at `secondX` on the next row.
+  // Returns the number of extra rows it took.
+  int Sentence(std::string_view s, int secondX) {
+    const std::vector<std::string_view> lines = TextLines(s);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      Text(i == 0 ? kLabelX : secondX, r_ + static_cast<int>(i), lines[i]);
+    return static_cast<int>(lines.size()) - 1;
+  }
+  // A label on the next row with its value on the right edge.
+  void Labelled(std::string_view label, const std::string& s) {
+    ++r_;
+    Text(kLabelX, r_, label);
+    Value(r_, s);
+  }
+
+  PageTexts& texts_;
+  const CReportPrinter& printer_;
+  const ProjectInput& run_;
+  const fw::Font& body_;
+  const fw::Font& heading_;
+  const ReportLanguage language_;
+  const bool russian_;
+  const int style_;
+  int r_ = 3;
+};
+
+// The three soils: friction angle, cohesion and unit weight of each.
+void SoilAndDesignRows::SoilData() {
+  const ProjectInput& run = run_;
+  const ReportLanguage language = language_;
+  const int style = style_;
+  HeadingRow(kSoilHeading);
+  const std::string_view reinforced = Pick(kReinforcedGroup, language);
+  // The rows of the three groups start at the indent g, the width of the
+  // reinforced-soil label with its blanks; the backfill and foundation labels
+  // of every language end before it.
+  const int g = Width(reinforced);
+  const std::string pressureUnit = " " + Unit(Quantity::kPressure);
+  const std::string weightUnit = "   " + Unit(Quantity::kUnitWeight);
+  const auto soilRows = [&](double cohesion, double unitWeight) {
+    Text(kLabelX + g, r_ + 1, std::string(Pick(kCohesion, language)) + pressureUnit);
+    Value(r_ + 1, Fixed2(cohesion * printer_.pressureUnitFactor));
+    const std::string_view weightLabel = Pick(kUnitWeight, language);
+    Text(kLabelX + g, r_ + 2, std::string(weightLabel) + weightUnit);
+    // Gamma stands in the blanks that open the unit text.
+    texts_.Add(ReportFont(language, FontRole::kSymbol, 250), kLabelX + g + Width(weightLabel),
+               RowY(r_ + 2), "g");
+    Value(r_ + 2, Fixed2(unitWeight * printer_.unitWeightUnitFactor));
+  };
+  // A group label that takes two lines puts its second half at x 700 on
+  // the row below.
+  const auto groupLabel = [&](std::string_view label) {
+    const std::vector<std::string_view> lines = TextLines(label);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      Text(kLabelX, r_ + static_cast<int>(i), lines[i]);
+  };
+  const std::string_view friction = Pick(kFriction, language);
+
+  r_ = 4;
+  {
+    // The group label and the row label as one text.
+    const std::string first = std::string(reinforced) + std::string(friction);
+    Text(kLabelX, r_, first);
+    AddGreekDegrees(texts_, language, style, kLabelX + Width(first) + 100, RowY(r_), 'f', false);
+  }
+  Value(r_, Fixed1(run.reinforcedPhi));
+  soilRows(run.reinforcedCohesion, run.reinforcedUnitWeight);
+  r_ = 8;
+  groupLabel(Pick(kBackfillGroup, language));
+  Text(kLabelX + g, r_, friction);
+  AddGreekDegrees(texts_, language, style, kLabelX + g + Width(friction) + 100, RowY(r_), 'f',
+                  false);
+  Value(r_, Fixed1(run.backfillPhi));
+  soilRows(run.backfillCohesion, run.backfillUnitWeight);
+  r_ = 12;
+  groupLabel(Pick(kFoundationGroup, language));
+  Text(kLabelX + g, r_, friction);
+  AddGreekDegrees(texts_, language, style, kLabelX + g + Width(friction), RowY(r_), 'f', false);
+  Value(r_, Fixed1(run.foundationPhi));
+  soilRows(run.foundationCohesion, run.foundationUnitWeight);
+  r_ = 14;
+}
+
+// The general data. A two-line interwedge label takes the blank row above
+// its heading, so the rows below keep their places.
+void SoilAndDesignRows::GeneralData() {
+  const ProjectInput& run = run_;
+  const ReportLanguage language = language_;
+  const std::vector<std::string_view> interwedge = TextLines(Pick(kInterwedge, language));
+  const int extra = static_cast<int>(interwedge.size()) - 1;
+  r_ += 2 - (extra > 1 ? 1 : extra);
+  HeadingRow(kGeneralHeading);
+  for (std::string_view line : interwedge) Text(kLabelX, ++r_, line);
+  AddGreekDegrees(texts_, language, style_, kLabelX + Width(interwedge.back()), RowY(r_), 'd',
+                  true);
+  Value(r_, Fixed2(run.interwedgeAngle));
+  Labelled(Pick(kPulloutReinforced, language), Fixed2(run.pulloutCoefficientReinforced));
+  Labelled(Pick(kPulloutFoundation, language), Fixed2(run.pulloutCoefficientFoundation));
+  Labelled(Pick(kSlidingReinforced, language), Fixed2(run.slidingCoefficientReinforced));
+  Labelled(Pick(kSlidingFoundation, language), Fixed2(run.slidingCoefficientFoundation));
+  ++r_;
+  Text(kLabelX, r_,
+       Pick(run.lengthLayout == 0   ? kUniformLength
+            : run.lengthLayout == 1 ? kLinearLength
+                                    : kMinimumLength,
+            language));
+  r_ += 2;
+}
+
+// The seismic parameters: the printed Kh is the value as entered.
+void SoilAndDesignRows::SeismicParameters() {
+  const ProjectInput& run = run_;
+  const ReportLanguage language = language_;
+  HeadingRow(kSeismicHeading);
+  Labelled(Pick(run.khHalved == 0 ? kKhFull : kKhHalf, language), Fixed2(run.seismicKh));
+  Labelled(Pick(kKv, language), Fixed2(run.seismicKv));
+  ++r_;
+  Sentence(Pick(run.seismicOnReinforcedMass != 0 ? kSeismicApplied : kSeismicNotApplied, language),
+           kSeismicSecondX);
+  r_ += 2;
+}
+
+void SoilAndDesignRows::FoundationEffects() {
+  const ProjectInput& run = run_;
+  const ReportLanguage language = language_;
+  HeadingRow(kFoundationHeading);
+  ++r_;
+  r_ += Sentence(
+      Pick(run.penetrationForbidden == 0 ? kPenetrationAllowed : kPenetrationForbidden, language),
+      russian_ ? kRussianSecondX : kPenetrationSecondX);
+  ++r_;
+  r_ += Sentence(Pick(kBishop, language), kRussianSecondX);
+  Text(kDepthX, r_ + 1, std::string(Pick(kDepth, language)) + Unit(Quantity::kLength));
+  Value(r_ + 1, Fixed2(run.maxPenetrationDepth * printer_.lengthUnitFactor));
+  r_ += 3;
+}
+
+void SoilAndDesignRows::GeosyntheticParameters() {
+  const ProjectInput& run = run_;
+  const ReportLanguage language = language_;
+  const double lengthUnitFactor = printer_.lengthUnitFactor;
+  HeadingRow(kGeosyntheticHeading);
+  const bool optimised = run.runMode == 1;
+  if (optimised) {
+    ++r_;
+    Text(kLabelX, r_,
+         std::string(Pick(kOptimizedSpacing, language)) +
+             Fixed2(run.ultimateStrength * printer_.strengthUnitFactor) + " " +
+             Unit(Quantity::kStrength) + ",");
+    ++r_;
+    Text(kLabelX, r_,
+         "         Dmax = " + Fixed2(run.maxSpacing * lengthUnitFactor) +
+             ", Dmin = " + Fixed2(run.minSpacing * lengthUnitFactor) +
+             ", Dbottom = " + Fixed2(run.bottomLayerHeight * lengthUnitFactor) + " " +
+             Unit(Quantity::kLength) + (russian_ ? "" : ")."));
+  } else {
+    ++r_;
+    Text(kLabelX, r_, Pick(kManualInput, language));
+  }
+  const auto factor = [&](double optimisedValue, int varies, double firstLayer) {
+    if (optimised) return Fixed2(optimisedValue);
+    return varies != 0 ? std::string(Pick(kVaries, language)) : Fixed2(firstLayer);
+  };
+  Labelled(
+      Pick(kRfInstallation, language),
+      factor(run.rfInstallation, printer_.rfInstallationVaries, printer_.firstLayerRfInstallation));
+  Labelled(Pick(kRfDurability, language),
+           factor(run.rfDurability, printer_.rfDurabilityVaries, printer_.firstLayerRfDurability));
+  Labelled(Pick(kRfCreep, language),
+           factor(run.rfCreep, printer_.rfCreepVaries, printer_.firstLayerRfCreep));
+  Labelled(Pick(kCoverage, language), Fixed2(run.coverageRatio));
+  r_ += 2;
+}
+
+// The specified force orientation: the degree sign belongs to the label.
+void SoilAndDesignRows::ForceOrientation() {
+  const ProjectInput& run = run_;
+  HeadingRow(kOrientationHeading);
+  if (run.orientationMode == 1) {
+    Labelled(Pick(kRor, language_), Fixed2(run.rorValue));
+  } else {
+    // Only a report whose language is exactly "English" spells the sign out.
+    const bool asianEnglish =
+        style_ == kAsianSymbols && Project().settings.reportLanguage == "English";
+    Labelled(asianEnglish ? kAorAsianEnglish : Pick(kAor, language_), Fixed1(run.aorAngle));
+  }
+  r_ += 2;
+}
+
+void SoilAndDesignRows::SafetyFactors() {
+  const ProjectInput& run = run_;
+  const ReportLanguage language = language_;
+  HeadingRow(kSafetyHeading);
+  Labelled(Pick(kFsSoil, language), Fixed2(run.fsSoilStrength));
+  Labelled(Pick(kFsGeosynthetic, language), Fixed2(run.fsGeosyntheticStrength));
+  Labelled(Pick(kFsPullout, language), Fixed2(run.fsPullout));
+  Labelled(Pick(kFsSliding, language), Fixed2(run.fsDirectSliding));
+}
+
 }  // namespace
 
 void CReportPrinter::PrintSoilAndDesignPage(fw::DeviceContext& dc, ReportPrintInfo& info) {
   (void)info;
   const ReportLanguage language = Language();
-  const bool russian = language == ReportLanguage::kRussian;
-  const int style = SymbolStyle();
   const ProjectInput& run = Project().runInput;
   const fw::Font body = ReportFont(language, FontRole::kBody, 250);
   const fw::Font heading = ReportFont(language, FontRole::kHeading, 250);
 
   const fw::Font oldFont = dc.SelectFont(body);
   PageTexts texts(dc);
-  const auto unit = [&](Quantity quantity) { return UnitLabel(quantity, reportUnitSystem, style, language); };
-  const auto text = [&](int x, int row, std::string_view s) { texts.Add(body, x, RowY(row), s); };
-  const auto value = [&](int row, const std::string& s) {
-    texts.Add(body, kValueRight - texts.Width(body, s), RowY(row), s);
-  };
-  const auto width = [&](std::string_view s) { return texts.Width(body, s); };
-
-  int r = 3;
-  const auto headingRow = [&](const LanguageTexts& table) {
-    texts.Add(heading, kHeadingX, RowY(r), Pick(table, language));
-  };
-  // A sentence whose second half, if any, stands at `secondX` on the next row.
-  // Returns the number of extra rows it took.
-  const auto sentence = [&](std::string_view s, int secondX) {
-    const std::vector<std::string_view> lines = TextLines(s);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-      text(i == 0 ? kLabelX : secondX, r + static_cast<int>(i), lines[i]);
-    return static_cast<int>(lines.size()) - 1;
-  };
-
-  // 2. Soil data.
-  headingRow(kSoilHeading);
-  const std::string_view reinforced = Pick(kReinforcedGroup, language);
-  // The rows of the three groups start at the indent g, the width of the
-  // reinforced-soil label with its blanks; the backfill and foundation labels
-  // of every language end before it.
-  const int g = width(reinforced);
-  const std::string pressureUnit = " " + unit(Quantity::kPressure);
-  const std::string weightUnit = "   " + unit(Quantity::kUnitWeight);
-  const auto soilRows = [&](double cohesion, double unitWeight) {
-    text(kLabelX + g, r + 1, std::string(Pick(kCohesion, language)) + pressureUnit);
-    value(r + 1, Fixed2(cohesion * pressureUnitFactor));
-    const std::string_view weightLabel = Pick(kUnitWeight, language);
-    text(kLabelX + g, r + 2, std::string(weightLabel) + weightUnit);
-    // Gamma stands in the blanks that open the unit text.
-    texts.Add(ReportFont(language, FontRole::kSymbol, 250), kLabelX + g + width(weightLabel), RowY(r + 2), "g");
-    value(r + 2, Fixed2(unitWeight * unitWeightUnitFactor));
-  };
-  // A group label that takes two lines puts its second half at x 700 on
-  // the row below.
-  const auto groupLabel = [&](std::string_view label) {
-    const std::vector<std::string_view> lines = TextLines(label);
-    for (std::size_t i = 0; i < lines.size(); ++i) text(kLabelX, r + static_cast<int>(i), lines[i]);
-  };
-  const std::string_view friction = Pick(kFriction, language);
-
-  r = 4;
-  {
-    // The group label and the row label as one text.
-    const std::string first = std::string(reinforced) + std::string(friction);
-    text(kLabelX, r, first);
-    AddGreekDegrees(texts, language, style, kLabelX + width(first) + 100, RowY(r), 'f', false);
-  }
-  value(r, Fixed1(run.reinforcedPhi));
-  soilRows(run.reinforcedCohesion, run.reinforcedUnitWeight);
-  r = 8;
-  groupLabel(Pick(kBackfillGroup, language));
-  text(kLabelX + g, r, friction);
-  AddGreekDegrees(texts, language, style, kLabelX + g + width(friction) + 100, RowY(r), 'f', false);
-  value(r, Fixed1(run.backfillPhi));
-  soilRows(run.backfillCohesion, run.backfillUnitWeight);
-  r = 12;
-  groupLabel(Pick(kFoundationGroup, language));
-  text(kLabelX + g, r, friction);
-  AddGreekDegrees(texts, language, style, kLabelX + g + width(friction), RowY(r), 'f', false);
-  value(r, Fixed1(run.foundationPhi));
-  soilRows(run.foundationCohesion, run.foundationUnitWeight);
-  r = 14;
-
-  // 3. General data. A two-line interwedge label takes the blank row above
-  // its heading, so the rows below keep their places.
-  const std::vector<std::string_view> interwedge = TextLines(Pick(kInterwedge, language));
-  const int extra = static_cast<int>(interwedge.size()) - 1;
-  r += 2 - (extra > 1 ? 1 : extra);
-  headingRow(kGeneralHeading);
-  for (std::string_view line : interwedge) text(kLabelX, ++r, line);
-  AddGreekDegrees(texts, language, style, kLabelX + width(interwedge.back()), RowY(r), 'd', true);
-  value(r, Fixed2(run.interwedgeAngle));
-  const auto labelled = [&](std::string_view label, const std::string& s) {
-    ++r;
-    text(kLabelX, r, label);
-    value(r, s);
-  };
-  labelled(Pick(kPulloutReinforced, language), Fixed2(run.pulloutCoefficientReinforced));
-  labelled(Pick(kPulloutFoundation, language), Fixed2(run.pulloutCoefficientFoundation));
-  labelled(Pick(kSlidingReinforced, language), Fixed2(run.slidingCoefficientReinforced));
-  labelled(Pick(kSlidingFoundation, language), Fixed2(run.slidingCoefficientFoundation));
-  ++r;
-  text(kLabelX, r,
-       Pick(run.lengthLayout == 0   ? kUniformLength
-            : run.lengthLayout == 1 ? kLinearLength
-                                    : kMinimumLength,
-            language));
-  r += 2;
-
-  // 4. Seismic parameters: the printed Kh is the value as entered.
-  headingRow(kSeismicHeading);
-  labelled(Pick(run.khHalved == 0 ? kKhFull : kKhHalf, language), Fixed2(run.seismicKh));
-  labelled(Pick(kKv, language), Fixed2(run.seismicKv));
-  ++r;
-  sentence(Pick(run.seismicOnReinforcedMass != 0 ? kSeismicApplied : kSeismicNotApplied, language), kSeismicSecondX);
-  r += 2;
-
-  // 5. Foundation effects.
-  headingRow(kFoundationHeading);
-  ++r;
-  r += sentence(Pick(run.penetrationForbidden == 0 ? kPenetrationAllowed : kPenetrationForbidden, language),
-                russian ? kRussianSecondX : kPenetrationSecondX);
-  ++r;
-  r += sentence(Pick(kBishop, language), kRussianSecondX);
-  text(kDepthX, r + 1, std::string(Pick(kDepth, language)) + unit(Quantity::kLength));
-  value(r + 1, Fixed2(run.maxPenetrationDepth * lengthUnitFactor));
-  r += 3;
-
-  // 6. Geosynthetic design parameters.
-  headingRow(kGeosyntheticHeading);
-  const bool optimised = run.runMode == 1;
-  if (optimised) {
-    ++r;
-    text(kLabelX, r,
-         std::string(Pick(kOptimizedSpacing, language)) + Fixed2(run.ultimateStrength * strengthUnitFactor) + " " +
-             unit(Quantity::kStrength) + ",");
-    ++r;
-    text(kLabelX, r,
-         "         Dmax = " + Fixed2(run.maxSpacing * lengthUnitFactor) +
-             ", Dmin = " + Fixed2(run.minSpacing * lengthUnitFactor) +
-             ", Dbottom = " + Fixed2(run.bottomLayerHeight * lengthUnitFactor) + " " + unit(Quantity::kLength) +
-             (russian ? "" : ")."));
-  } else {
-    ++r;
-    text(kLabelX, r, Pick(kManualInput, language));
-  }
-  const auto factor = [&](double optimisedValue, int varies, double firstLayer) {
-    if (optimised) return Fixed2(optimisedValue);
-    return varies != 0 ? std::string(Pick(kVaries, language)) : Fixed2(firstLayer);
-  };
-  labelled(Pick(kRfInstallation, language),
-           factor(run.rfInstallation, rfInstallationVaries, firstLayerRfInstallation));
-  labelled(Pick(kRfDurability, language), factor(run.rfDurability, rfDurabilityVaries, firstLayerRfDurability));
-  labelled(Pick(kRfCreep, language), factor(run.rfCreep, rfCreepVaries, firstLayerRfCreep));
-  labelled(Pick(kCoverage, language), Fixed2(run.coverageRatio));
-  r += 2;
-
-  // 7. Specified force orientation: the degree sign belongs to the label.
-  headingRow(kOrientationHeading);
-  if (run.orientationMode == 1) {
-    labelled(Pick(kRor, language), Fixed2(run.rorValue));
-  } else {
-    // Only a report whose language is exactly "English" spells the sign out.
-  const bool asianEnglish = style == kAsianSymbols && Project().settings.reportLanguage == "English";
-    labelled(asianEnglish ? kAorAsianEnglish : Pick(kAor, language), Fixed1(run.aorAngle));
-  }
-  r += 2;
-
-  // 8. General safety factors.
-  headingRow(kSafetyHeading);
-  labelled(Pick(kFsSoil, language), Fixed2(run.fsSoilStrength));
-  labelled(Pick(kFsGeosynthetic, language), Fixed2(run.fsGeosyntheticStrength));
-  labelled(Pick(kFsPullout, language), Fixed2(run.fsPullout));
-  labelled(Pick(kFsSliding, language), Fixed2(run.fsDirectSliding));
+  SoilAndDesignRows rows(texts, *this, run, body, heading);
+  rows.SoilData();                // 2.
+  rows.GeneralData();             // 3.
+  rows.SeismicParameters();       // 4.
+  rows.FoundationEffects();       // 5.
+  rows.GeosyntheticParameters();  // 6.
+  rows.ForceOrientation();        // 7.
+  rows.SafetyFactors();           // 8.
 
   texts.Draw();
   dc.SelectFont(oldFont);

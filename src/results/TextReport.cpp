@@ -56,6 +56,15 @@ class TextReportWriter {
 
   void WriteTitlePage();
   void WriteReportBody();
+  void WriteGeometryAndLoading();
+  void WriteWater();
+  void WriteSoilData();
+  void WriteGeneralData();
+  void WriteSeismicParameters();
+  void WriteFoundationEffects();
+  void WriteGeosyntheticParameters();
+  void WriteForceOrientation();
+  void WriteSafetyFactors();
   void WriteSoil(const char* heading, double phi, const char* phiUnit, double cohesion, double unitWeight);
   void WriteSummaryTable();
   void WriteDetailedTable();
@@ -112,10 +121,24 @@ void TextReportWriter::WriteSoil(const char* heading, double phi, const char* ph
 void TextReportWriter::WriteReportBody() {
   // The units are those now chosen for the input.
   f_ = DisplayUnitFactors::For(project_.input.unitSystem);
+  WriteGeometryAndLoading();
+  WriteWater();
+  WriteSoilData();
+  WriteGeneralData();
+  WriteSeismicParameters();
+  WriteFoundationEffects();
+  WriteGeosyntheticParameters();
+  WriteForceOrientation();
+  WriteSafetyFactors();
+  WriteSummaryTable();
+  WriteDetailedTable();
+  WriteDirectSlidingAndDeepSeated();
+}
+
+// The slope's geometry and its surcharges.
+void TextReportWriter::WriteGeometryAndLoading() {
   const double L = f_.length;
   const double P = f_.pressure;
-  const double S = f_.strength;
-
   Line(T("    GEOMETRY AND LOADING DATA", "    GEOMETRIE EN BELASTINGEN"));
   Line(T("  =============================", "  ============================"));
   Line(" ");
@@ -140,7 +163,11 @@ void TextReportWriter::WriteReportBody() {
   Line(T("Surcharge load away from backslope, Q3       ", "Bovenbelasting achter de gewapende grond, Q3 ") +
        F(r_.surchargeQ3 * P) + PressureUnit());
   Line(" ");
+}
 
+// The water: a phreatic surface, a pore pressure coefficient or none.
+void TextReportWriter::WriteWater() {
+  const double L = f_.length;
   Line("    WATER");
   Line(" ");
   if (r_.waterMode == 0) {
@@ -160,7 +187,9 @@ void TextReportWriter::WriteReportBody() {
     Line(T("Water is not present.", "Geen water aanwezig."));
   }
   Line(" ");
+}
 
+void TextReportWriter::WriteSoilData() {
   Line(T("    SOIL DATA", "    GROND GEGEVENS"));
   Line(" ");
   WriteSoil(T("REINFORCED SOIL:", "GEWAPENDE GROND:"), r_.reinforcedPhi, asian_ ? "deg" : "\u00b0",
@@ -170,7 +199,9 @@ void TextReportWriter::WriteReportBody() {
   WriteSoil(T("FOUNDATION SOIL:", "ONDERGROND:"), r_.foundationPhi, AngleUnit(), r_.foundationCohesion,
             r_.foundationUnitWeight);
   Line(" ");
+}
 
+void TextReportWriter::WriteGeneralData() {
   Line(T("    GENERAL DATA", "    ALGEMENE GEGEVENS"));
   Line(" ");
   Line(T("Assumed angle of interwedge force (direct sliding analysis), delta",
@@ -198,7 +229,9 @@ void TextReportWriter::WriteReportBody() {
     Line(T("Minimum required length at each elevation was specified.",
            "Minimum vereiste wapenings lengte op elke hoogte was gespecificeerd."));
   Line(" ");
+}
 
+void TextReportWriter::WriteSeismicParameters() {
   Line(T("    SEISMIC PARAMETERS", "    SEISMISCHE PARAMETERS"));
   Line(" ");
   Line(T("Horizontal seismic coefficient, Kh       ", "Horizontale seismische coëfficient, Kh   ") +
@@ -212,7 +245,10 @@ void TextReportWriter::WriteReportBody() {
     Line(T("Kh and Kv ARE NOT be applied to the reinforced mass and surcharge in direct sliding analysis.",
            "Kh en Kv ZIJN NIET meegenomen in de gewapende grond en de bovenbelasting voor de afschuif analyse."));
   Line(" ");
+}
 
+void TextReportWriter::WriteFoundationEffects() {
+  const double L = f_.length;
   Line(T("    FOUNDATION EFFECTS", "    ONDERGROND EFFECTEN"));
   Line(" ");
   if (r_.penetrationForbidden != 0)
@@ -226,7 +262,11 @@ void TextReportWriter::WriteReportBody() {
   Line(T("             foundation to a maximum depth of  ", "    de ondergrond heen tot een maximale diepte van  ") +
        F(r_.maxPenetrationDepth * L, 0) + (english_ ? "[ft]." : "[m]."));
   Line(" ");
+}
 
+void TextReportWriter::WriteGeosyntheticParameters() {
+  const double L = f_.length;
+  const double S = f_.strength;
   Line(T("    GEOSYNTHETIC DESIGN PARAMETERS", "    GEOGRID ONTWERP PARAMETERS"));
   Line(" ");
   const bool optimised = r_.runMode == 1;
@@ -250,7 +290,9 @@ void TextReportWriter::WriteReportBody() {
   Line(T("Coverage ratio, Rc                             ", "Bedekkings ratio, Rc                                 ") +
        F(r_.coverageRatio));
   Line(" ");
+}
 
+void TextReportWriter::WriteForceOrientation() {
   Line(T("    SPECIFIED FORCE ORIENTATION", "    GESPECIFICEERDE KRACHT ORIENTATIE"));
   Line(" ");
   if (r_.orientationMode == 1)
@@ -262,7 +304,9 @@ void TextReportWriter::WriteReportBody() {
            "Absolute wapenings orientatie is voorgeschreven, AOR = ") +
          F(r_.aorAngle, 0, 1) + AngleUnit());
   Line(" ");
+}
 
+void TextReportWriter::WriteSafetyFactors() {
   Line(T("    GENERAL SAFETY FACTORS", "    ALGEMENE VEILIGHEIDS FACTOREN"));
   Line(" ");
   Line(T("Factor of safety on soil shear strength              ",
@@ -278,10 +322,6 @@ void TextReportWriter::WriteReportBody() {
          "Veiligheidsfactor voor afschuif weerstand            ") +
        F(r_.fsDirectSliding));
   Line(" ");
-
-  WriteSummaryTable();
-  WriteDetailedTable();
-  WriteDirectSlidingAndDeepSeated();
 }
 
 void TextReportWriter::WriteSummaryTable() {

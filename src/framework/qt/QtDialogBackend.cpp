@@ -2,30 +2,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QGuiApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QEventLoop>
-#include <QFrame>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTextCursor>
 #include <QTimer>
-#include <QValidator>
 #include <QVariant>
 
 #include <algorithm>
@@ -35,6 +26,7 @@
 #include <map>
 
 #include "framework/qt/QtConvert.h"
+#include "framework/qt/QtDialogControls.h"
 #include "framework/qt/QtFrame.h"
 #include "framework/qt/QtImage.h"
 #include "framework/qt/QtPainterDC.h"
@@ -44,18 +36,7 @@
 
 namespace tervane::fw {
 
-namespace {
-
-// Largest window or control edge we hand to Qt.
-constexpr int kMaxEdge = 32767;
-
-// Height of the closed part of a combo box in dialog units (the template's
-// height includes the drop-down list).
-constexpr int kComboFieldHeight = 13;
-// Height of one item of a combo box's list in dialog units.
-constexpr int kComboItemHeight = 8;
-
-int Clamp(int v, int lo, int hi) { return std::min(std::max(v, lo), hi); }
+namespace qtdialog {
 
 QRect ToQRect(const Rect& r) {
   const int left = Clamp(std::min(r.left, r.right), -kMaxEdge, kMaxEdge);
@@ -72,15 +53,6 @@ int CodePoints(const QString& s) {
     ++n;
   }
   return n;
-}
-
-// Flags for drawing a caption with a mnemonic: underlined only where the
-// style says so.
-int MnemonicFlags(const QWidget* w) {
-  QStyleOption opt;
-  opt.initFrom(w);
-  return w->style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, w) ? Qt::TextShowMnemonic
-                                                                         : Qt::TextHideMnemonic;
 }
 
 // The font to draw a caption with inside `area`: the widget's own, or, where
@@ -101,137 +73,6 @@ QFont FittingFont(const QFont& base, const QRect& area, int flags, const QString
   return condensed;
 }
 
-// Push buttons whose caption wraps at word boundaries when one line does not
-// fit, as captions of two or three lines do.
-class WrappingPushButton : public QPushButton {
- public:
-  using QPushButton::QPushButton;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QStylePainter p(this);
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    const QString caption = opt.text;
-    opt.text.clear();
-    // A push-like check box or radio button that is checked looks pressed in.
-    if (isCheckable() && isChecked()) {
-      opt.state |= QStyle::State_Sunken;
-      opt.palette.setColor(QPalette::Button, opt.palette.color(QPalette::Button).darker(125));
-    }
-    p.drawControl(QStyle::CE_PushButton, opt);
-    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
-    if (opt.state & (QStyle::State_On | QStyle::State_Sunken)) {
-      contents.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
-                         style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
-    }
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap | MnemonicFlags(this);
-    p.setFont(FittingFont(font(), contents, flags, caption));
-    style()->drawItemText(&p, contents, flags, opt.palette, isEnabled(), caption, QPalette::ButtonText);
-  }
-};
-
-// Check boxes and radio buttons whose caption wraps in the same way, centred
-// vertically beside the indicator.
-template <class Base, QStyle::ControlElement kElement, QStyle::SubElement kContents>
-class WrappingIndicatorButton : public Base {
- public:
-  using Base::Base;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QStylePainter p(this);
-    QStyleOptionButton opt;
-    this->initStyleOption(&opt);
-    const QString caption = opt.text;
-    opt.text.clear();
-    p.drawControl(kElement, opt);
-    opt.text = caption;
-    const QRect contents = this->style()->subElementRect(kContents, &opt, this);
-    int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | MnemonicFlags(this);
-    // Text left of the box (a mirrored button): the caption still reads from left to right.
-    if (this->layoutDirection() == Qt::RightToLeft) {
-      p.setLayoutDirection(Qt::LeftToRight);
-      flags |= Qt::AlignAbsolute;
-    }
-    p.setFont(FittingFont(this->font(), contents, flags, caption));
-    this->style()->drawItemText(&p, contents, flags, opt.palette, this->isEnabled(), caption,
-                                QPalette::WindowText);
-  }
-};
-
-class RadioButton final
-    : public WrappingIndicatorButton<QRadioButton, QStyle::CE_RadioButton, QStyle::SE_RadioButtonContents> {
- public:
-  using WrappingIndicatorButton::WrappingIndicatorButton;
-};
-
-// A check box the user toggles between unchecked and checked; the third
-// state is only ever set by the program.
-class CheckBox final
-    : public WrappingIndicatorButton<QCheckBox, QStyle::CE_CheckBox, QStyle::SE_CheckBoxContents> {
- public:
-  using WrappingIndicatorButton::WrappingIndicatorButton;
-
- protected:
-  void nextCheckState() override {
-    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-  }
-};
-
-// A group box drawn as an etched line around its controls, with its title on
-// the dialog's colour: the style's own would shade its inside, and the
-// statics in it would stand out as lighter boxes.
-class EtchedGroupBox final : public QGroupBox {
- public:
-  using QGroupBox::QGroupBox;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    const QFontMetrics fm(font());
-    const int top = title().isEmpty() ? 0 : fm.height() / 2;
-    const QRect r = rect().adjusted(0, top, -2, -2);
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawRect(r);
-    p.setPen(palette().color(QPalette::Light));
-    p.drawRect(r.translated(1, 1));
-    if (!title().isEmpty()) {
-      const QString shown = WithoutMnemonicsText(title());
-      const QRect text(8, 0, fm.horizontalAdvance(shown) + 4, fm.height());
-      p.fillRect(text, palette().color(QPalette::Window));
-      p.setPen(palette().color(QPalette::WindowText));
-      p.drawText(text, Qt::AlignCenter, shown);
-    }
-  }
-
- private:
-  static QString WithoutMnemonicsText(const QString& s) {
-    QString out;
-    for (int i = 0; i < s.size(); ++i) {
-      if (s.at(i) == QLatin1Char('&') && i + 1 < s.size()) ++i;
-      out.append(s.at(i));
-    }
-    return out;
-  }
-};
-
-// Limits what the user types to a number of characters without cutting a
-// longer text the program wrote.
-class LimitValidator final : public QValidator {
- public:
-  LimitValidator(QObject* parent, int limit, const int* committedLength)
-      : QValidator(parent), limit_(limit), committedLength_(committedLength) {}
-  State validate(QString& input, int&) const override {
-    const int n = CodePoints(input);
-    return (n > limit_ && n > *committedLength_) ? Invalid : Acceptable;
-  }
-
- private:
-  int limit_;
-  const int* committedLength_;
-};
-
 // Shows "&File" as "File" and "&&" as "&", as static texts do.
 QString WithoutMnemonics(const QString& s) {
   QString out;
@@ -245,193 +86,16 @@ QString WithoutMnemonics(const QString& s) {
   return out;
 }
 
-QString MultiLineToQt(const std::string& text) {
-  QString s = ToQString(text);
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return s;
-}
+}  // namespace qtdialog
 
-std::string MultiLineFromQt(const QString& text) {
-  QString s = text;
-  s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-  s.replace(QChar::LineSeparator, QLatin1Char('\n'));
-  s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  return FromQString(s);
-}
-
-}  // namespace
+using qtdialog::Clamp;
+using qtdialog::kMaxEdge;
+using qtdialog::MultiLineFromQt;
+using qtdialog::MultiLineToQt;
+using qtdialog::ToQRect;
+using qtdialog::WithoutMnemonics;
 
 // ---------------------------------------------------------------------------
-
-class DialogWindow;
-
-struct QtDialogBackend::Impl {
-  struct Control {
-    ControlTemplate tmpl;
-    QWidget* widget = nullptr;
-    std::string text;         // the text as last written (captions, labels)
-    int limit = 0;            // typing limit of edit fields
-    int committedLength = 0;  // characters in the field after the last change
-    std::vector<std::size_t> group;  // radio buttons: the indexes of its group
-    QString accepted;                // multi-line edits: the text within the limit
-    int acceptedCursor = 0;
-  };
-
-  DialogTemplate tmpl;
-  DialogEvents* events = nullptr;
-  DialogWindow* window = nullptr;
-  std::vector<Control> controls;
-  std::map<int, std::size_t> byId;
-  std::string caption;
-  ColorRef paletteColor{};
-  bool paletteSet = false;
-
-  // Event delivery and lifetime.
-  std::shared_ptr<bool> alive = std::make_shared<bool>(true);
-  int depth = 0;
-  bool destroying = false;
-  bool telling = false;  // delivering BackendDestroyed
-  int writing = 0;  // > 0 while the program writes into a control
-
-  // Modal run.
-  QEventLoop* modalLoop = nullptr;
-  bool initialising = false;
-  bool ended = false;
-  int result = IDCANCEL;
-
-  // Timers by id; each lives as a child of the window and goes with it.
-  std::map<int, QPointer<QTimer>> timers;
-
-  ~Impl();
-
-  Control* Find(int id) {
-    auto it = byId.find(id);
-    return it == byId.end() ? nullptr : &controls[it->second];
-  }
-  const Control* Find(int id) const {
-    auto it = byId.find(id);
-    return it == byId.end() ? nullptr : &controls[it->second];
-  }
-
-  // Calls the dialog; false when the backend went away meanwhile.
-  template <class F>
-  bool Deliver(F&& f) {
-    if (events == nullptr || destroying) return true;
-    std::shared_ptr<bool> token = alive;
-    ++depth;
-    f(*events);
-    if (!*token) return false;
-    --depth;
-    return true;
-  }
-
-  // `host`: the client area of a frame the window lives in, or null for a
-  // window of its own.
-  bool MakeWindow(DialogBackend* owner, QWidget* host = nullptr);
-  QWidget* MakeControl(Control& c, std::size_t index);
-  void ApplyBackground();
-  // Condenses a static text's font where its text would be clipped.
-  void FitLabel(QLabel* label) {
-    const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
-    // A font given to this control (SetControlFont) is its base; else the dialog's.
-    const QVariant own = label->property("controlFont");
-    const QFont base = own.isValid() ? own.value<QFont>() : label->parentWidget()->font();
-    label->setFont(FittingFont(base, label->contentsRect(), flags, label->text()));
-  }
-  void Teardown();
-
-  // Events from the window.
-  bool Key(QKeyEvent* e, QWidget* target);
-  void Clicked(std::size_t index);
-  void TextEdited(std::size_t index);
-  void AttachLineEdit(QLineEdit* e, Control& c, std::size_t index, const QString& text);
-  void MultiLineChanged(std::size_t index);
-  void Paint(QPainter& painter, const QRegion& region);
-  void Help() {
-    Deliver([](DialogEvents& ev) { ev.BackendHelp(); });
-  }
-  void Cancel() {
-    Deliver([](DialogEvents& ev) { ev.BackendCancel(); });
-  }
-  void RadioFocusIn(std::size_t index, Qt::FocusReason reason);
-  bool RadioArrow(std::size_t index, int key);
-  int IndexOfWidget(const QWidget* w) const;
-};
-
-// The dialog window. Every widget in it reports its key events here first.
-class DialogWindow final : public QDialog {
- public:
-  DialogWindow(QtDialogBackend::Impl* impl, QWidget* parent, Qt::WindowFlags flags)
-      : QDialog(parent, flags), impl_(impl) {}
-  void Detach() { impl_ = nullptr; }
-  QtDialogBackend::Impl* Owner() const { return impl_; }
-
-  // Parts of the client area to be painted over without erasing first.
-  QRegion noErase;
-
- protected:
-  void paintEvent(QPaintEvent* e) override {
-    QPainter painter(this);
-    if (impl_ != nullptr) impl_->Paint(painter, e->region());
-  }
-  void keyPressEvent(QKeyEvent* e) override {
-    if (impl_ == nullptr || !impl_->Key(e, this)) QDialog::keyPressEvent(e);
-  }
-  void closeEvent(QCloseEvent* e) override {
-    e->ignore();
-    if (impl_ != nullptr) impl_->Cancel();
-  }
-  // The dialog model decides when the window ends.
-  void reject() override {
-    if (impl_ != nullptr) impl_->Cancel();
-  }
-  void accept() override {}
-  bool event(QEvent* e) override {
-    if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
-      e->accept();  // F1 is the dialog's help (see eventFilter)
-      return true;
-    }
-    if (e->type() == QEvent::WhatsThis && impl_ != nullptr) {
-      e->accept();
-      impl_->Help();
-      return true;
-    }
-    return QDialog::event(e);
-  }
-  bool eventFilter(QObject* watched, QEvent* e) override {
-    if (impl_ == nullptr) return false;
-    auto* w = qobject_cast<QWidget*>(watched);
-    // Pop-ups (a combo box's open list) keep their own keys.
-    if (w == nullptr || w == this || w->window() != this) return false;
-    switch (e->type()) {
-      case QEvent::KeyPress:
-        return impl_->Key(static_cast<QKeyEvent*>(e), w);
-      case QEvent::ShortcutOverride:
-        // F1 is the dialog's help, also in a dialog that lives inside a
-        // frame whose accelerators have F1 too.
-        if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
-          e->accept();
-          return true;
-        }
-        return false;
-      case QEvent::WhatsThis:
-        e->accept();
-        impl_->Help();
-        return true;
-      case QEvent::FocusIn: {
-        const int index = impl_->IndexOfWidget(w);
-        if (index >= 0) impl_->RadioFocusIn(static_cast<std::size_t>(index),
-                                            static_cast<QFocusEvent*>(e)->reason());
-        return false;
-      }
-      default:
-        return false;
-    }
-  }
-
- private:
-  QtDialogBackend::Impl* impl_;
-};
 
 QtDialogBackend::Impl::~Impl() {
   *alive = false;
@@ -526,214 +190,48 @@ bool QtDialogBackend::Impl::MakeWindow(DialogBackend* owner, QWidget* host) {
   return true;
 }
 
-// Puts the template text in a line edit (an edit field or the edit part of a
-// combo box), holds typing to the control's limit and reports the user's edits.
-void QtDialogBackend::Impl::AttachLineEdit(QLineEdit* e, Control& c, std::size_t index, const QString& text) {
-  e->setText(text);
-  c.committedLength = CodePoints(e->text());
-  e->setValidator(new LimitValidator(e, c.limit > 0 ? c.limit : INT32_MAX, &c.committedLength));
-  DialogWindow* win = window;
-  QObject::connect(e, &QLineEdit::textChanged, win, [win, index](const QString& t) {
-    if (auto* impl = win->Owner()) impl->controls[index].committedLength = CodePoints(t);
-  });
-  QObject::connect(e, &QLineEdit::textEdited, win, [win, index] {
-    if (auto* impl = win->Owner()) impl->TextEdited(index);
-  });
-}
-
 QWidget* QtDialogBackend::Impl::MakeControl(Control& c, std::size_t index) {
   const ControlTemplate& ct = c.tmpl;
-  QRect geometry = ToQRect(ControlRect(tmpl, ct, 1.0));
-  const QString text = ToQString(ct.text);
   const bool tabStop = (ct.flags & kTabStop) != 0;
-  const Qt::FocusPolicy clickable = tabStop ? Qt::StrongFocus : Qt::ClickFocus;
-  QWidget* w = nullptr;
-
-  auto connectClick = [this, index](QAbstractButton* b) {
-    DialogWindow* win = window;
-    QObject::connect(b, &QAbstractButton::clicked, win, [win, index] {
-      if (auto* impl = win->Owner()) impl->Clicked(index);
-    });
-  };
-
-  switch (ct.kind) {
-    case ControlKind::PushButton:
-    case ControlKind::DefaultPushButton:
-    case ControlKind::BitmapPushButton: {
-      QPushButton* b = nullptr;
-      if (ct.kind == ControlKind::BitmapPushButton) {
-        b = MakePictureButton(ct.text, window);
-        if (b != nullptr) geometry.setSize(b->size());
-      }
-      if (b == nullptr) b = new WrappingPushButton(text, window);
-      b->setAutoDefault(true);
-      b->setDefault(ct.kind == ControlKind::DefaultPushButton);
-      b->setFocusPolicy(clickable);
-      connectClick(b);
-      w = b;
-      break;
-    }
-    case ControlKind::Edit: {
-      auto* e = new QLineEdit(window);
-      e->setFocusPolicy(clickable);
-      e->setReadOnly((ct.flags & kReadOnly) != 0);
-      if (ct.flags & kTextRight) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      AttachLineEdit(e, c, index, text);
-      w = e;
-      break;
-    }
-    case ControlKind::MultiLineEdit: {
-      auto* e = new QPlainTextEdit(window);
-      e->setFocusPolicy(clickable);
-      e->setTabChangesFocus(true);
-      e->setReadOnly((ct.flags & kReadOnly) != 0);
-      e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-      e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      e->setVerticalScrollBarPolicy((ct.flags & kVScroll) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-      e->setPlainText(MultiLineToQt(ct.text));
-      c.accepted = e->toPlainText();
-      c.committedLength = CodePoints(c.accepted);
-      DialogWindow* win = window;
-      QObject::connect(e, &QPlainTextEdit::textChanged, win, [win, index] {
-        if (auto* impl = win->Owner()) impl->MultiLineChanged(index);
-      });
-      w = e;
-      break;
-    }
-    case ControlKind::StaticLeft:
-    case ControlKind::StaticCentered:
-    case ControlKind::StaticRight: {
-      auto* l = new QLabel(window);
-      l->setTextFormat(Qt::PlainText);
-      l->setWordWrap(true);
-      l->setMargin(0);
-      l->setIndent(0);
-      Qt::Alignment align = Qt::AlignTop;
-      align |= ct.kind == ControlKind::StaticLeft      ? Qt::AlignLeft
-               : ct.kind == ControlKind::StaticCentered ? Qt::AlignHCenter
-                                                        : Qt::AlignRight;
-      l->setAlignment(align);
-      l->setText(WithoutMnemonics(text));
-      l->setAutoFillBackground(true);  // statics paint their rectangle in the dialog's colour
-      l->setFocusPolicy(Qt::NoFocus);
-      w = l;
-      break;
-    }
-    case ControlKind::GroupBox: {
-      auto* g = new EtchedGroupBox(text, window);
-      g->setFocusPolicy(Qt::NoFocus);
-      // Like a frame, it must not take the clicks of the controls it surrounds.
-      g->setAttribute(Qt::WA_TransparentForMouseEvents);
-      w = g;
-      break;
-    }
-    case ControlKind::Radio: {
-      auto* r = new RadioButton(text, window);
-      r->setAutoExclusive(false);
-      r->setFocusPolicy(clickable);
-      connectClick(r);
-      w = r;
-      break;
-    }
-    case ControlKind::PushLikeRadio: {
-      auto* b = new WrappingPushButton(text, window);
-      b->setCheckable(true);
-      b->setAutoDefault(false);
-      b->setFocusPolicy(clickable);
-      connectClick(b);
-      w = b;
-      break;
-    }
-    case ControlKind::PushLikeCheckBox: {
-      auto* b = new WrappingPushButton(text, window);
-      b->setCheckable(true);  // a click toggles it before it is reported
-      b->setAutoDefault(false);
-      b->setFocusPolicy(clickable);
-      connectClick(b);
-      w = b;
-      break;
-    }
-    case ControlKind::CheckBox: {
-      auto* b = new CheckBox(text, window);
-      if (ct.flags & kLeftText) b->setLayoutDirection(Qt::RightToLeft);
-      b->setFocusPolicy(clickable);
-      connectClick(b);
-      w = b;
-      break;
-    }
-    case ControlKind::ComboBox: {
-      auto* cb = new QComboBox(window);
-      cb->setFocusPolicy(clickable);
-      cb->setInsertPolicy(QComboBox::NoInsert);
-      cb->setDuplicatesEnabled(true);
-      const int listPixels = geometry.height();
-      const Rect field = DialogUnitsToPixels(tmpl.font, 1.0, 0, 0, 0, kComboFieldHeight);
-      const Rect item = DialogUnitsToPixels(tmpl.font, 1.0, 0, 0, 0, kComboItemHeight);
-      geometry.setHeight(field.Height());
-      cb->setMaxVisibleItems(std::max(1, (listPixels - field.Height()) / std::max(1, item.Height())));
-      if (ct.flags & kComboEditable) {
-        cb->setEditable(true);
-        cb->setCompleter(nullptr);
-        AttachLineEdit(cb->lineEdit(), c, index, text);
-      }
-      w = cb;
-      break;
-    }
-    case ControlKind::Picture: {
-      auto* l = new QLabel(window);
-      l->setFocusPolicy(Qt::NoFocus);
-      const QPixmap picture = PicturePixmap(ct.pictureId);
-      if (!picture.isNull()) {
-        // A picture control takes the size of its picture.
-        l->setPixmap(picture);
-        geometry.setSize(picture.size() / picture.devicePixelRatio());
-      }
-      w = l;
-      break;
-    }
-    case ControlKind::FrameBlack:
-    case ControlKind::FrameSunken:
-    case ControlKind::FrameEtched: {
-      auto* f = new QFrame(window);
-      f->setFocusPolicy(Qt::NoFocus);
-      // A frame drawn around controls must not take their clicks.
-      f->setAttribute(Qt::WA_TransparentForMouseEvents);
-      f->setLineWidth(1);
-      f->setMidLineWidth(0);
-      if (ct.kind == ControlKind::FrameBlack) {
-        f->setFrameStyle(QFrame::Box | QFrame::Plain);
-        QPalette pal = f->palette();
-        pal.setColor(QPalette::WindowText, Qt::black);
-        f->setPalette(pal);
-      } else if (ct.kind == ControlKind::FrameSunken) {
-        f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-      } else {
-        f->setFrameStyle(QFrame::Box | QFrame::Sunken);
-      }
-      w = f;
-      break;
-    }
-    case ControlKind::Spreadsheet:
-    case ControlKind::PrintPreview: {
-      // The hosted control in its own window; its events go to the dialog.
-      DialogWindow* win = window;
-      const int id = ct.id;
-      w = MakeHostedWidget(ct, window, [win, id](int dispid, std::vector<Variant>& args) {
-        if (auto* impl = win->Owner()) impl->Deliver([&](DialogEvents& ev) { ev.BackendControlEvent(id, dispid, args); });
-      });
-      if (w != nullptr) {
-        const Qt::FocusPolicy untabbed = ct.kind == ControlKind::Spreadsheet ? Qt::ClickFocus : Qt::NoFocus;
-        w->setFocusPolicy(tabStop ? Qt::StrongFocus : untabbed);
-      }
-      break;
-    }
-  }
+  NewControl n{c,
+               index,
+               ToQRect(ControlRect(tmpl, ct, 1.0)),
+               ToQString(ct.text),
+               tabStop,
+               tabStop ? Qt::StrongFocus : Qt::ClickFocus};
+  QWidget* w = MakeWidget(n);
   if (w == nullptr) return nullptr;
-  w->setGeometry(geometry);
+  w->setGeometry(n.geometry);
   if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && ct.kind != ControlKind::Picture) FitLabel(l);
   if (ct.flags & kDisabled) w->setEnabled(false);
   if (ct.flags & kHidden) w->hide();
   return w;
+}
+
+QWidget* QtDialogBackend::Impl::MakeWidget(NewControl& n) {
+  switch (n.c.tmpl.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton:
+    case ControlKind::BitmapPushButton: return MakePushButton(n);
+    case ControlKind::Edit: return MakeEdit(n);
+    case ControlKind::MultiLineEdit: return MakeMultiLineEdit(n);
+    case ControlKind::StaticLeft:
+    case ControlKind::StaticCentered:
+    case ControlKind::StaticRight: return MakeStatic(n);
+    case ControlKind::GroupBox: return MakeGroupBox(n);
+    case ControlKind::Radio: return MakeRadio(n);
+    case ControlKind::PushLikeRadio:
+    case ControlKind::PushLikeCheckBox: return MakePushLikeButton(n);
+    case ControlKind::CheckBox: return MakeCheckBox(n);
+    case ControlKind::ComboBox: return MakeComboBox(n);
+    case ControlKind::Picture: return MakePicture(n);
+    case ControlKind::FrameBlack:
+    case ControlKind::FrameSunken:
+    case ControlKind::FrameEtched: return MakeFrame(n);
+    case ControlKind::Spreadsheet:
+    case ControlKind::PrintPreview: return MakeHosted(n);
+  }
+  return nullptr;
 }
 
 void QtDialogBackend::Impl::ApplyBackground() {
@@ -823,54 +321,6 @@ bool QtDialogBackend::Impl::Key(QKeyEvent* e, QWidget* target) {
   }
 }
 
-void QtDialogBackend::Impl::Clicked(std::size_t index) {
-  Control& c = controls[index];
-  if (IsRadio(c.tmpl.kind)) {
-    // Clicking a radio button checks it and clears the rest of its group.
-    for (std::size_t j : c.group) {
-      auto* b = qobject_cast<QAbstractButton*>(controls[j].widget);
-      if (b != nullptr) b->setChecked(j == index);
-    }
-  }
-  const int id = c.tmpl.id;
-  Deliver([id](DialogEvents& ev) { ev.BackendClick(id); });
-}
-
-void QtDialogBackend::Impl::TextEdited(std::size_t index) {
-  if (writing > 0) return;
-  const int id = controls[index].tmpl.id;
-  Deliver([id](DialogEvents& ev) { ev.BackendEditChange(id); });
-}
-
-void QtDialogBackend::Impl::MultiLineChanged(std::size_t index) {
-  Control& c = controls[index];
-  auto* e = qobject_cast<QPlainTextEdit*>(c.widget);
-  if (e == nullptr) return;
-  const QString now = e->toPlainText();
-  const int n = CodePoints(now);
-  if (writing > 0) {
-    c.committedLength = n;
-    c.accepted = now;
-    c.acceptedCursor = e->textCursor().position();
-    return;
-  }
-  if (c.limit > 0 && n > c.limit && n > c.committedLength) {
-    // Over the limit: the text goes back to what it was before this change.
-    ++writing;
-    const QSignalBlocker blocker(e);
-    e->setPlainText(c.accepted);
-    QTextCursor cursor = e->textCursor();
-    cursor.setPosition(std::min(c.acceptedCursor, static_cast<int>(c.accepted.size())));
-    e->setTextCursor(cursor);
-    --writing;
-    return;
-  }
-  c.committedLength = n;
-  c.accepted = now;
-  c.acceptedCursor = e->textCursor().position();
-  TextEdited(index);
-}
-
 void QtDialogBackend::Impl::Paint(QPainter& painter, const QRegion& region) {
   ApplyBackground();
   QRegion erase = region.subtracted(window->noErase);
@@ -890,40 +340,6 @@ void QtDialogBackend::Impl::Paint(QPainter& painter, const QRegion& region) {
   if (events == nullptr) return;
   QtPainterDC dc(painter);
   Deliver([&dc](DialogEvents& ev) { ev.BackendPaint(dc); });
-}
-
-void QtDialogBackend::Impl::RadioFocusIn(std::size_t index, Qt::FocusReason reason) {
-  // Tabbing into a radio group lands on its checked button.
-  if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return;
-  const Control& c = controls[index];
-  if (!IsRadio(c.tmpl.kind)) return;
-  for (std::size_t j : c.group) {
-    auto* b = qobject_cast<QAbstractButton*>(controls[j].widget);
-    if (j != index && b != nullptr && b->isChecked() && b->isVisibleTo(window) && b->isEnabled()) {
-      b->setFocus(reason);
-      return;
-    }
-  }
-}
-
-bool QtDialogBackend::Impl::RadioArrow(std::size_t index, int key) {
-  const Control& c = controls[index];
-  if (!IsRadio(c.tmpl.kind) || c.group.size() < 2) return false;
-  const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
-  auto at = std::find(c.group.begin(), c.group.end(), index);
-  if (at == c.group.end()) return false;
-  std::size_t pos = static_cast<std::size_t>(at - c.group.begin());
-  for (std::size_t step = 1; step < c.group.size(); ++step) {
-    pos = forward ? (pos + 1) % c.group.size() : (pos + c.group.size() - 1) % c.group.size();
-    const std::size_t j = c.group[pos];
-    QWidget* w = controls[j].widget;
-    if (w != nullptr && w->isVisibleTo(window) && w->isEnabled()) {
-      w->setFocus(Qt::OtherFocusReason);
-      Clicked(j);
-      return true;
-    }
-  }
-  return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -1128,105 +544,6 @@ void QtDialogBackend::SetControlText(int id, const std::string& text) {
   --d.writing;
 }
 
-int QtDialogBackend::CheckState(int id) const {
-  const Impl::Control* c = impl_->Find(id);
-  if (c == nullptr || c->widget == nullptr) return 0;
-  if (auto* cb = qobject_cast<QCheckBox*>(c->widget)) {
-    switch (cb->checkState()) {
-      case Qt::Checked: return 1;
-      case Qt::PartiallyChecked: return 2;
-      default: return 0;
-    }
-  }
-  if (IsRadio(c->tmpl.kind) || c->tmpl.kind == ControlKind::PushLikeCheckBox) {
-    auto* b = qobject_cast<QAbstractButton*>(c->widget);
-    return b != nullptr && b->isChecked() ? 1 : 0;
-  }
-  return 0;
-}
-
-void QtDialogBackend::SetCheckState(int id, int state) {
-  Impl::Control* c = impl_->Find(id);
-  if (c == nullptr || c->widget == nullptr) return;
-  if (auto* cb = qobject_cast<QCheckBox*>(c->widget)) {
-    if (state == 2) {
-      cb->setTristate(true);
-      cb->setCheckState(Qt::PartiallyChecked);
-    } else {
-      cb->setCheckState(state == 1 ? Qt::Checked : Qt::Unchecked);
-    }
-  } else if (IsRadio(c->tmpl.kind) || c->tmpl.kind == ControlKind::PushLikeCheckBox) {
-    // Only this button changes; the dialog keeps its group in order.
-    if (auto* b = qobject_cast<QAbstractButton*>(c->widget)) b->setChecked(state != 0);
-  }
-}
-
-void QtDialogBackend::SetTextLimit(int id, int maxCharacters) {
-  Impl::Control* c = impl_->Find(id);
-  if (c == nullptr || c->widget == nullptr) return;
-  c->limit = maxCharacters > 0 ? maxCharacters : 0;
-  QLineEdit* e = qobject_cast<QLineEdit*>(c->widget);
-  if (auto* cb = qobject_cast<QComboBox*>(c->widget)) e = cb->lineEdit();
-  if (e != nullptr) {
-    const QValidator* old = e->validator();
-    e->setValidator(new LimitValidator(e, c->limit > 0 ? c->limit : INT32_MAX, &c->committedLength));
-    delete old;
-  }
-}
-
-void QtDialogBackend::ComboClear(int id) {
-  Impl::Control* c = impl_->Find(id);
-  auto* cb = c != nullptr ? qobject_cast<QComboBox*>(c->widget) : nullptr;
-  if (cb == nullptr) return;
-  ++impl_->writing;
-  cb->clear();
-  if (cb->isEditable()) cb->setEditText(QString());
-  --impl_->writing;
-}
-
-void QtDialogBackend::ComboInsert(int id, int index, const std::string& text) {
-  Impl::Control* c = impl_->Find(id);
-  auto* cb = c != nullptr ? qobject_cast<QComboBox*>(c->widget) : nullptr;
-  if (cb == nullptr) return;
-  ++impl_->writing;
-  // Inserting keeps the selection (Qt would select the first item of an
-  // empty list) and the text of the edit part.
-  const int selected = cb->currentIndex();
-  const QString editText = cb->isEditable() ? cb->currentText() : QString();
-  const int at = (index < 0 || index > cb->count()) ? cb->count() : index;
-  cb->insertItem(at, ToQString(text));
-  if (selected < 0) {
-    cb->setCurrentIndex(-1);
-    if (cb->isEditable()) cb->setEditText(editText);
-  }
-  --impl_->writing;
-}
-
-std::vector<std::string> QtDialogBackend::ComboItems(int id) const {
-  const Impl::Control* c = impl_->Find(id);
-  auto* cb = c != nullptr ? qobject_cast<QComboBox*>(c->widget) : nullptr;
-  std::vector<std::string> items;
-  if (cb == nullptr) return items;
-  items.reserve(static_cast<std::size_t>(cb->count()));
-  for (int i = 0; i < cb->count(); ++i) items.push_back(FromQString(cb->itemText(i)));
-  return items;
-}
-
-int QtDialogBackend::ComboSelection(int id) const {
-  const Impl::Control* c = impl_->Find(id);
-  auto* cb = c != nullptr ? qobject_cast<QComboBox*>(c->widget) : nullptr;
-  return cb != nullptr ? cb->currentIndex() : -1;
-}
-
-void QtDialogBackend::SetComboSelection(int id, int index) {
-  Impl::Control* c = impl_->Find(id);
-  auto* cb = c != nullptr ? qobject_cast<QComboBox*>(c->widget) : nullptr;
-  if (cb == nullptr) return;
-  ++impl_->writing;
-  cb->setCurrentIndex(index >= 0 && index < cb->count() ? index : -1);
-  --impl_->writing;
-}
-
 void QtDialogBackend::ShowControl(int id, bool visible) {
   Impl::Control* c = impl_->Find(id);
   if (c != nullptr && c->widget != nullptr) c->widget->setVisible(visible);
@@ -1329,11 +646,6 @@ Image QtDialogBackend::GrabClient(const Rect& rect) const {
   return FromQImage(image);
 }
 
-HostedControl* QtDialogBackend::HostedControlAt(int id) const {
-  const Impl::Control* c = impl_->Find(id);
-  return c != nullptr && c->widget != nullptr ? HostedControlOfWidget(c->widget) : nullptr;
-}
-
 QWidget* QtDialogBackend::ControlWidget(int id) const {
   const Impl::Control* c = impl_->Find(id);
   return c != nullptr ? c->widget : nullptr;
@@ -1348,3 +660,4 @@ std::unique_ptr<DialogBackend> QtBackendFactory::CreateDialogBackend() {
 }
 
 }  // namespace tervane::fw
+
