@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ReportTestSupport.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "common/DibImage.h"
 
 namespace tervane {

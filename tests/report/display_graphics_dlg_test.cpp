@@ -9,8 +9,8 @@
 
 #include "ReportTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "common/DibImage.h"
 #include "report/DisplayGraphicsDlg.h"
 #include "resources/ReportResources.h"

@@ -11,8 +11,8 @@
 
 #include "ReportTestSupport.h"
 #include "model/ProjectFile.h"
-#include "framework/FakeServices.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/RecordingDC.h"
 #include "report/ReportPrinter.h"
 #include "support/GoldenFile.h"
 

@@ -14,8 +14,8 @@
 #include "RunFixture.h"
 #include "ResultsTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "framework/Text.h"
 
 namespace tervane {

@@ -14,7 +14,7 @@
 #include "RunFixture.h"
 #include "ResultsTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Text.h"
 #include "results/ExportFiles.h"
 

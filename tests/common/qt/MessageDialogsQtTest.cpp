@@ -15,7 +15,7 @@
 
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "common/MessageDialogs.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "resources/DialogTemplates.h"
 #include "support/QtShots.h"
 

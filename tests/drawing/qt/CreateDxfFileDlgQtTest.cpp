@@ -15,7 +15,7 @@
 #include "../DxfTestSupport.h"
 #include "model/ProjectData.h"
 #include "drawing/CreateDxfFileDlg.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "resources/DxfExportResources.h"
 #include "support/QtShots.h"
 

@@ -25,7 +25,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/qt/QtDialogBackend.h"
 #include "QtDialogTestSupport.h"
 #include "support/QtShots.h"

@@ -18,7 +18,7 @@
 
 #include "QtDialogTestSupport.h"
 #include "framework/Dialog.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"
 #include "framework/qt/QtPrint.h"

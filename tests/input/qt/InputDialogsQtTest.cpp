@@ -21,7 +21,7 @@
 #include "model/ProjectData.h"
 #include "framework/Document.h"
 #include "common/MessageDialogs.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "input/DialogFields.h"
 #include "input/InputWarnings.h"
 #include "input/ModifyGeneralDlg.h"

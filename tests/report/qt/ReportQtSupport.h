@@ -16,7 +16,7 @@
 
 #include "../ReportTestSupport.h"
 #include "framework/Image.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/qt/QtPainterDC.h"
 #include "common/DibImage.h"
 #include "support/Commands.h"

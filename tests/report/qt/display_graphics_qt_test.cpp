@@ -11,7 +11,7 @@
 #include "../ReportTestSupport.h"
 #include "ReportQtSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "report/DisplayGraphicsDlg.h"
 #include "resources/ReportResources.h"
 

@@ -16,7 +16,7 @@
 #include "../../framework/qt/QtTestApp.h"
 #include "../PageTestSupport.h"
 #include "ReportQtSupport.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/qt/QtPainterDC.h"
 
 namespace tervane {

@@ -12,7 +12,7 @@
 #include "../../framework/qt/QtTestApp.h"
 #include "../PageTestSupport.h"
 #include "ReportQtSupport.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/PageSource.h"
 #include "framework/qt/QtPrint.h"
 

@@ -17,7 +17,7 @@
 #include "../../framework/qt/QtDialogTestSupport.h"
 #include "../RunFixture.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/qt/QtPrint.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ExportDialogIds.h"

@@ -21,7 +21,7 @@
 #include "../ResultsTablesSupport.h"
 #include "../RunFixture.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"
 #include "framework/qt/QtPrint.h"

@@ -19,7 +19,7 @@
 #include "run/RunTervaneDlg.h"
 #include "run/TerminateDlg.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "resources/DialogTemplates.h"
 #include "resources/RunResources.h"
 #include "support/QtShots.h"

@@ -33,7 +33,7 @@
 #include "shell/StartDlg.h"
 #include "shell/TervaneApp.h"
 #include "framework/Document.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Frame.h"
 #include "framework/qt/QtFrame.h"
 #include "framework/qt/QtPrint.h"
