@@ -15,7 +15,7 @@
 #include "drawing/GraphicResultsDlg.h"
 #include "drawing/GraphicResultsExtraDlg.h"
 #include "drawing/ScreenCapture.h"
-#include "../report/ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/testing/HeadlessBackend.h"
 #include "common/DibImage.h"

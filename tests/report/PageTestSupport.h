@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "support/EngineRun.h"
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "model/ProjectData.h"
 #include "framework/testing/HeadlessBackend.h"
 #include "framework/testing/RecordingDC.h"

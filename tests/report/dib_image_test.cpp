@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "framework/testing/RecordingDC.h"
 #include "common/DibImage.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "model/ProjectData.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/testing/HeadlessBackend.h"

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/testing/RecordingDC.h"
 #include "report/PageHeaderFooter.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/testing/HeadlessBackend.h"
 #include "framework/PageSource.h"

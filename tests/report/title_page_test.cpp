@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "model/ProjectFile.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/testing/RecordingDC.h"

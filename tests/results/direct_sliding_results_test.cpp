@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ResultsTablesSupport.h"
-#include "RunFixture.h"
+#include "support/ResultsTablesSupport.h"
+#include "support/RunFixture.h"
 #include "model/ProjectData.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/testing/HeadlessBackend.h"

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "ResultsTablesSupport.h"
+#include "support/ResultsTablesSupport.h"
 #include "ResultsTestSupport.h"
-#include "RunFixture.h"
+#include "support/RunFixture.h"
 #include "model/ProjectData.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/testing/HeadlessBackend.h"

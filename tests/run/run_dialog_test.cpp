@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../analysis/engine_fixtures.h"
+#include "support/engine_fixtures.h"
 #include "analysis/Engine.h"
 #include "run/RunInputs.h"
 #include "run/RunTervaneDlg.h"

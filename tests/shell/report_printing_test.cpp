@@ -13,7 +13,7 @@
 #include "framework/PageSource.h"
 #include "framework/testing/RecordingDC.h"
 #include "report/ReportPrinter.h"
-#include "report/ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "support/ShellPrinting.h"
 #include "shell/StartDlg.h"
 #include "shell/TervaneApp.h"

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "common/MessageDialogs.h"
 #include "framework/testing/FakeServices.h"
 #include "resources/DialogTemplates.h"

@@ -11,7 +11,7 @@
 
 #include <cstdlib>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "../DxfTestSupport.h"
 #include "model/ProjectData.h"
 #include "drawing/CreateDxfFileDlg.h"

@@ -24,7 +24,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "../DrawingTestSupport.h"
 #include "model/ProjectData.h"
 #include "drawing/DisplayBitmapDlg.h"

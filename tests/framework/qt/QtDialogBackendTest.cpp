@@ -27,7 +27,7 @@
 #include "framework/Dialog.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/qt/QtDialogBackend.h"
-#include "QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "support/QtShots.h"
 
 namespace tervane::fw {

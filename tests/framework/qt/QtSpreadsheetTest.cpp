@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "framework/Dialog.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/Spreadsheet.h"

@@ -17,7 +17,7 @@
 #include <memory>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "model/ProjectData.h"
 #include "framework/Document.h"
 #include "common/MessageDialogs.h"

@@ -14,7 +14,7 @@
 
 #include <cstdlib>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "model/ProjectData.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/Spreadsheet.h"

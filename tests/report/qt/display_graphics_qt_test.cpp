@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
-#include "../ReportTestSupport.h"
-#include "ReportQtSupport.h"
+#include "support/QtDialogTestSupport.h"
+#include "support/ReportTestSupport.h"
+#include "support/ReportQtSupport.h"
 #include "model/ProjectData.h"
 #include "framework/testing/FakeServices.h"
 #include "report/DisplayGraphicsDlg.h"

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "../../framework/qt/QtTestApp.h"
+#include "support/QtTestApp.h"
 #include "../PageTestSupport.h"
-#include "ReportQtSupport.h"
+#include "support/ReportQtSupport.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/qt/QtPainterDC.h"
 

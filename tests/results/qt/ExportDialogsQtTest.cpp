@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
-#include "../RunFixture.h"
+#include "support/QtDialogTestSupport.h"
+#include "support/RunFixture.h"
 #include "model/ProjectData.h"
 #include "framework/testing/FakeServices.h"
 #include "framework/qt/QtPrint.h"

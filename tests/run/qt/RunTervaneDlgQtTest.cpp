@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "run/RunTervaneDlg.h"
 #include "run/TerminateDlg.h"
 #include "model/ProjectData.h"

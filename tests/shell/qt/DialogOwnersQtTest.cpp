@@ -24,8 +24,8 @@
 #include <memory>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
-#include "../../results/ResultsTablesSupport.h"
+#include "support/QtDialogTestSupport.h"
+#include "support/ResultsTablesSupport.h"
 #include "support/ShellTestSupport.h"
 #include "shell/InfoDialogs.h"
 #include "model/ProjectFile.h"

@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "support/ShellTestSupport.h"
 #include "common/ActiveDocument.h"
 #include "shell/InfoDialogs.h"

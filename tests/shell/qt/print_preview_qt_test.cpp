@@ -21,9 +21,9 @@
 #include <string>
 
 #include "support/ShellTestSupport.h"
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "support/ShellPrinting.h"
-#include "report/qt/ReportQtSupport.h"
+#include "support/ReportQtSupport.h"
 #include "shell/SplashWindow.h"
 #include "shell/StartDlg.h"
 #include "shell/TervaneApp.h"

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "support/ShellTestSupport.h"
-#include "../../framework/qt/QtTestApp.h"
+#include "support/QtTestApp.h"
 #include "support/ShellPrinting.h"
-#include "report/qt/ReportQtSupport.h"
+#include "support/ReportQtSupport.h"
 #include "model/ProjectFile.h"
 #include "shell/TervaneApp.h"
 #include "framework/testing/FakeServices.h"

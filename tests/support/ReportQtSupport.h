@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "../ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "framework/Image.h"
 #include "framework/testing/RecordingDC.h"
 #include "framework/qt/QtPainterDC.h"
