@@ -12,8 +12,8 @@
 
 #include <iterator>
 
-#include "../tests/analysis/engine_fixtures.h"
-#include "../tests/analysis/steep_ground_projects.h"
+#include "../tests/support/engine_fixtures.h"
+#include "../tests/support/steep_ground_projects.h"
 #include "analysis/Engine.h"
 #include "analysis/RunLoop.h"
 

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "framework/Image.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "common/DibImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

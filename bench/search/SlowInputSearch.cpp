@@ -33,7 +33,7 @@
 #include "run/RunChecks.h"
 #include "run/RunInputs.h"
 #include "model/ProjectData.h"
-#include "../../tests/analysis/random_projects.h"
+#include "../../tests/support/random_projects.h"
 
 namespace {
 

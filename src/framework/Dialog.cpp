@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <utility>
 
 #include "framework/DataExchange.h"
 #include "framework/DeviceContext.h"
 #include "framework/Frame.h"
-#include "framework/HeadlessBackend.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
 
@@ -15,10 +15,25 @@ namespace tervane::fw {
 
 namespace {
 
-// Used until a program or test installs a factory: headless windows without a
-// script, so a modal run ends at once with IDCANCEL and nobody waits.
-HeadlessFactory& BuiltInFactory() {
-  static HeadlessFactory factory;
+// Serves while nobody installed a backend: it makes no window, so a modal run
+// returns -1 and a modeless one is not created, and it says once on the error
+// stream why nothing opens.
+class NoBackendFactory : public BackendFactory {
+ public:
+  std::unique_ptr<DialogBackend> CreateDialogBackend() override {
+    if (!told_) {
+      told_ = true;
+      std::fputs("tervane: no dialog backend is installed; dialogs cannot be shown\n", stderr);
+    }
+    return nullptr;
+  }
+
+ private:
+  bool told_ = false;
+};
+
+NoBackendFactory& StandInFactory() {
+  static NoBackendFactory factory;
   return factory;
 }
 
@@ -53,7 +68,7 @@ BackendFactory* InstallBackendFactory(BackendFactory* factory) {
 
 BackendFactory& CurrentBackendFactory() {
   BackendFactory* f = InstalledFactory();
-  return f != nullptr ? *f : BuiltInFactory();
+  return f != nullptr ? *f : StandInFactory();
 }
 
 class Dialog::WritingScope {

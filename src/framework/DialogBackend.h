@@ -184,8 +184,11 @@ class BackendFactory {
   virtual std::unique_ptr<DialogBackend> CreateDialogBackend() = 0;
 };
 
-// Installs the factory (not owned; null restores the built-in headless one
-// that ends every modal run with IDCANCEL) and returns the previous one.
+// Installs the factory (not owned) and returns the previous one. Whoever starts
+// the process installs one: the program the Qt backend, the tests the headless
+// one. While none is installed (or after null is installed) no dialog window
+// can be made: DoModal returns -1, a modeless dialog is not created, and the
+// first attempt writes one line to stderr saying so.
 BackendFactory* InstallBackendFactory(BackendFactory* factory);
 BackendFactory& CurrentBackendFactory();
 

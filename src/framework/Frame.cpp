@@ -1,5 +1,6 @@
 #include "framework/Frame.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "framework/Application.h"
@@ -8,6 +9,49 @@
 #include "framework/View.h"
 
 namespace tervane::fw {
+
+namespace {
+
+WindowFactory*& InstalledWindowFactory() {
+  static WindowFactory* factory = nullptr;
+  return factory;
+}
+
+// Serves while nobody installed a backend: it makes no window, so a frame or
+// splash is not created, and it says once on the error stream why.
+class NoWindowFactory : public WindowFactory {
+ public:
+  std::unique_ptr<FrameBackend> CreateFrameBackend() override {
+    Tell();
+    return nullptr;
+  }
+  std::unique_ptr<SplashBackend> CreateSplashBackend() override {
+    Tell();
+    return nullptr;
+  }
+
+ private:
+  void Tell() {
+    if (told_) return;
+    told_ = true;
+    std::fputs("tervane: no window backend is installed; windows cannot be shown\n", stderr);
+  }
+  bool told_ = false;
+};
+
+}  // namespace
+
+WindowFactory* InstallWindowFactory(WindowFactory* factory) {
+  WindowFactory* previous = InstalledWindowFactory();
+  InstalledWindowFactory() = factory;
+  return previous;
+}
+
+WindowFactory& CurrentWindowFactory() {
+  static NoWindowFactory standIn;
+  WindowFactory* f = InstalledWindowFactory();
+  return f != nullptr ? *f : standIn;
+}
 
 FrameWindow::FrameWindow() {
   OnCommand(ID_VIEW_TOOLBAR, &FrameWindow::OnViewToolbar);

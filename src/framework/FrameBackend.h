@@ -1,7 +1,7 @@
 #pragma once
 // The window-system side of the main frame, its print preview and the splash
-// window, and the global choice of backend (the program installs the Qt one;
-// without one the headless backend of HeadlessFrame.h serves).
+// window, and the global choice of backend (the program installs the Qt one,
+// the tests the headless one).
 //
 // As with dialogs, a backend knows nothing of commands or documents: it shows
 // what the model gives it and reports what the user did.
@@ -139,8 +139,9 @@ class WindowFactory {
   virtual std::unique_ptr<SplashBackend> CreateSplashBackend() = 0;
 };
 
-// Installs the factory (not owned; null restores the headless one) and
-// returns the previous one.
+// Installs the factory (not owned) and returns the previous one. While none is
+// installed (or after null is installed) no frame or splash window can be made:
+// their Create fails, and the first attempt writes one line to stderr saying so.
 WindowFactory* InstallWindowFactory(WindowFactory* factory);
 WindowFactory& CurrentWindowFactory();
 

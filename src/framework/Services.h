@@ -1,10 +1,10 @@
 #pragma once
 // Services that reach outside the process, injected so that every flow can be
 // tested without a person, a printer or a display. The program installs the
-// real ones once at start-up; tests install fakes (FakeServices.h). A service
-// left unset behaves as a user who cancels: message boxes answer IDOK for OK
-// boxes, IDNO for Yes/No and IDCANCEL otherwise, file and print dialogs are
-// cancelled, the shell and help report failure, the clock reads the system time.
+// real ones once at start-up; tests install fakes (framework/testing/FakeServices.h).
+// A service left unset behaves as a user who cancels: message boxes answer IDOK
+// for OK boxes, IDNO for Yes/No and IDCANCEL otherwise, file and print dialogs
+// are cancelled, the shell and help report failure, the clock reads the system time.
 
 #include <memory>
 #include <optional>

@@ -8,7 +8,7 @@
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "framework/PageSource.h"
-#include "framework/RecordingDC.h"
+#include "framework/Text.h"
 
 namespace tervane::fw {
 
@@ -39,14 +39,35 @@ class View::Pages : public PageSource {
 
 namespace {
 
-RecordingDC::Options AttributeOptions(const PrintPageInfo& page) {
-  RecordingDC::Options options;
-  options.dpiX = page.dpiX;
-  options.dpiY = page.dpiY;
-  options.deviceSize = Size{page.pageWidth, page.pageHeight};
-  options.printer = true;
-  return options;
-}
+// The device context a preview's begin and end operations get: it has the
+// previewed page's resolution and size, keeps the state it is given and
+// draws nothing. Text is measured with a fixed metric (a cell as high as the
+// font, each character half as wide), since no real device is behind it.
+class AttributeDC : public DeviceContextBase {
+ public:
+  using DeviceContextBase::Ellipse;
+  using DeviceContextBase::LineTo;
+  using DeviceContextBase::Rectangle;
+  using DeviceContextBase::TextOut;
+
+  explicit AttributeDC(const PrintPageInfo& page)
+      : DeviceContextBase(page.dpiX, page.dpiY, Size{page.pageWidth, page.pageHeight}) {}
+
+  void LineTo(Point to) override { DeviceContextBase::MoveTo(to); }
+  void Polyline(std::span<const Point>) override {}
+  void Polygon(std::span<const Point>) override {}
+  void Rectangle(const Rect&) override {}
+  void Ellipse(const Rect&) override {}
+  void FillRect(const Rect&, const Brush&) override {}
+  void TextOut(Point, std::string_view) override {}
+  Size GetTextExtent(std::string_view utf8) override {
+    const Font font = CurrentFont();
+    int cell = font.height < 0 ? -font.height : font.height;
+    if (font.height == 0) cell = LengthToLogicalY(MulDiv(8, PixelsPerInchY(), 72));
+    return Size{static_cast<int>(Utf8Length(utf8)) * ((cell + 1) / 2), cell};
+  }
+  void StretchImage(const Rect&, const Image&) override {}
+};
 
 }  // namespace
 
@@ -58,12 +79,12 @@ struct View::PreviewJob {
   PreviewJob(View& view, PrintInfo job)
       : info(std::move(job)),
         pages(view, info),
-        attributes(AttributeOptions(info.page)),
+        attributes(info.page),
         model(pages, info.previewPages, PreviewPaperOf(info.page)) {}
 
   PrintInfo info;
   Pages pages;
-  RecordingDC attributes;
+  AttributeDC attributes;
   PrintPreviewModel model;
 };
 

@@ -9,7 +9,7 @@
 
 #include "analysis/Engine.h"
 #include "analysis/EngineRoutines.h"
-#include "engine_fixtures.h"
+#include "support/engine_fixtures.h"
 
 namespace tervane::analysis {
 namespace {

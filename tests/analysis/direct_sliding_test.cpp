@@ -17,7 +17,7 @@
 #include "analysis/AnalysisState.h"
 #include "analysis/Engine.h"
 #include "analysis/EngineRoutines.h"
-#include "engine_fixtures.h"
+#include "support/engine_fixtures.h"
 #include "literal_ground.h"
 
 namespace tervane::analysis {

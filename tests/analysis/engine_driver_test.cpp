@@ -9,7 +9,7 @@
 
 #include "analysis/Engine.h"
 #include "allocation_counter.h"
-#include "engine_fixtures.h"
+#include "support/engine_fixtures.h"
 
 namespace tervane::analysis {
 namespace {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/Engine.h"
-#include "engine_fixtures.h"
+#include "support/engine_fixtures.h"
 
 namespace tervane::analysis {
 namespace {

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "analysis/Engine.h"
-#include "engine_fixtures.h"
+#include "support/engine_fixtures.h"
 #include "literal_engine.h"
-#include "random_projects.h"
+#include "support/random_projects.h"
 
 namespace tervane::analysis {
 namespace {

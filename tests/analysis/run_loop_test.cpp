@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "analysis/RunLoop.h"
-#include "engine_fixtures.h"
-#include "random_projects.h"
+#include "support/engine_fixtures.h"
+#include "support/random_projects.h"
 
 namespace tervane::analysis {
 namespace {

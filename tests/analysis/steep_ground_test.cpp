@@ -8,8 +8,8 @@
 
 #include "analysis/Engine.h"
 #include "analysis/LogSpiral.h"
-#include "engine_fixtures.h"
-#include "steep_ground_projects.h"
+#include "support/engine_fixtures.h"
+#include "support/steep_ground_projects.h"
 
 namespace tervane::analysis {
 namespace {

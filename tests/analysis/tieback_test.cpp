@@ -10,7 +10,7 @@
 #include "analysis/Engine.h"
 #include "analysis/LogSpiral.h"
 #include "analysis/TiebackMove.h"
-#include "engine_fixtures.h"
+#include "support/engine_fixtures.h"
 
 namespace tervane::analysis {
 namespace {

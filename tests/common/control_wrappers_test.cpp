@@ -11,7 +11,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"
 

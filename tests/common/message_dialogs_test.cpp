@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/DataExchange.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "model/ProjectData.h"
 #include "resources/DialogTemplates.h"
 

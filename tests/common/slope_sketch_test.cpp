@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "support/GoldenFile.h"
 
 namespace tervane {

@@ -16,8 +16,8 @@
 #include "drawing/CreateDxfFileDlg.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/DxfStream.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "resources/DxfExportResources.h"
 #include "support/GoldenFile.h"
 

@@ -14,9 +14,9 @@
 #include "drawing/GeometryDetailsDlg.h"
 #include "drawing/GraphicResultsDlg.h"
 #include "drawing/GraphicResultsExtraDlg.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Spreadsheet.h"
 #include "resources/DrawingResources.h"
 

@@ -15,7 +15,7 @@
 #include "model/StrengthFunctions.h"
 #include "drawing/DxfDrawing.h"
 #include "drawing/ResultsDrawing.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Text.h"
 #include "support/GoldenFile.h"
 

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "support/GoldenFile.h"
 
 namespace tervane::fw {

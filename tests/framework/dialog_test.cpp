@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "framework/DataExchange.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Text.h"
 
 namespace tervane::fw {

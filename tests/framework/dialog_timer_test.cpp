@@ -7,7 +7,7 @@
 #include <chrono>
 
 #include "framework/Dialog.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "support/TimerDialogTemplate.h"
 
 namespace tervane::fw {

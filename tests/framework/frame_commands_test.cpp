@@ -10,7 +10,7 @@
 #include "framework/CommandLine.h"
 #include "framework/Commands.h"
 #include "framework/Frame.h"
-#include "framework/HeadlessFrame.h"
+#include "framework/testing/HeadlessFrame.h"
 #include "support/NumericLocale.h"
 
 namespace tervane::fw {

@@ -9,7 +9,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "framework/HostedControl.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"

@@ -9,7 +9,7 @@
 
 #include "framework/PageSource.h"
 #include "framework/PrintPreview.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 
 namespace tervane::fw {
 namespace {

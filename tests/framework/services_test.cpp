@@ -11,7 +11,7 @@
 #include "framework/DeviceContext.h"
 #include "framework/DialogTemplate.h"
 #include "framework/Document.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 
 namespace tervane::fw {
 namespace {

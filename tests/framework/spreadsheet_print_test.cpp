@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Services.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"

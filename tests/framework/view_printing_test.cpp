@@ -11,10 +11,10 @@
 #include "framework/Application.h"
 #include "framework/DocManager.h"
 #include "framework/Document.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Frame.h"
-#include "framework/HeadlessFrame.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/HeadlessFrame.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Text.h"
 #include "framework/View.h"
 

@@ -12,8 +12,8 @@
 #include "model/ProjectData.h"
 #include "framework/Dialog.h"
 #include "framework/Document.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "resources/DialogTemplates.h"
 
 namespace tervane::testing {

@@ -12,8 +12,8 @@
 
 #include "common/MessageDialogs.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "framework/Spreadsheet.h"
 #include "resources/DialogTemplates.h"
 

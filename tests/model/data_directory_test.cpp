@@ -11,7 +11,7 @@
 
 #include "support/ShellTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 
 namespace tervane {
 namespace {

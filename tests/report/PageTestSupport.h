@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "support/EngineRun.h"
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/RecordingDC.h"
 #include "report/ReportPrinter.h"
 
 namespace tervane::reporttest {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
-#include "framework/RecordingDC.h"
+#include "support/ReportTestSupport.h"
+#include "framework/testing/RecordingDC.h"
 #include "common/DibImage.h"
 
 namespace tervane {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "common/DibImage.h"
 #include "report/DisplayGraphicsDlg.h"
 #include "resources/ReportResources.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "PageTestSupport.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "report/GeometrySketch.h"
 #include "support/GoldenFile.h"
 

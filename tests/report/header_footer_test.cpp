@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <string>
 
-#include "ReportTestSupport.h"
-#include "framework/FakeServices.h"
-#include "framework/RecordingDC.h"
+#include "support/ReportTestSupport.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/RecordingDC.h"
 #include "report/PageHeaderFooter.h"
 #include "report/ReportPrinter.h"
 #include "support/GoldenFile.h"

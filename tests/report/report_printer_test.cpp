@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "support/ReportTestSupport.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "framework/PageSource.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "report/ReportPrinter.h"
 
 namespace tervane {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "PageTestSupport.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Text.h"
 #include "report/ReportPages.h"
 #include "support/EngineRun.h"

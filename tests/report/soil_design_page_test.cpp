@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "PageTestSupport.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "support/GoldenFile.h"
 
 namespace tervane {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "model/ProjectFile.h"
-#include "framework/FakeServices.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/RecordingDC.h"
 #include "report/ReportPrinter.h"
 #include "support/GoldenFile.h"
 

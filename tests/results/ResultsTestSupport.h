@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "support/GoldenFile.h"
 #include "support/NumericLocale.h"
 #include "support/TempDir.h"

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "ResultsTablesSupport.h"
-#include "RunFixture.h"
+#include "support/ResultsTablesSupport.h"
+#include "support/RunFixture.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResultsTablesResources.h"

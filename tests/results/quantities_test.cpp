@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "RunFixture.h"
+#include "support/RunFixture.h"
 #include "ResultsTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ExportDialogIds.h"

@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "ResultsTablesSupport.h"
+#include "support/ResultsTablesSupport.h"
 #include "ResultsTestSupport.h"
-#include "RunFixture.h"
+#include "support/RunFixture.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetFile.h"
 #include "framework/SpreadsheetPreview.h"

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "RunFixture.h"
+#include "support/RunFixture.h"
 #include "ResultsTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Text.h"
 #include "results/ExportFiles.h"
 

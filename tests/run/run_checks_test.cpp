@@ -14,8 +14,8 @@
 #include "run/RunInputs.h"
 #include "run/RunTervaneDlg.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "resources/DialogTemplates.h"
 
 namespace tervane {

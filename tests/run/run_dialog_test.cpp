@@ -10,14 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include "../analysis/engine_fixtures.h"
+#include "support/engine_fixtures.h"
 #include "analysis/Engine.h"
 #include "run/RunInputs.h"
 #include "run/RunTervaneDlg.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "framework/Text.h"
 #include "resources/DialogTemplates.h"
 #include "resources/RunResources.h"

@@ -1,7 +1,7 @@
 // The banners of the run dialog, pinned by the drawing calls they make.
 #include <gtest/gtest.h>
 
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "resources/Pictures.h"
 #include "resources/RunResources.h"
 #include "support/GoldenFile.h"

@@ -11,9 +11,9 @@
 #include "support/ShellTestSupport.h"
 #include "shell/InfoDialogs.h"
 #include "shell/TervaneApp.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/RecordingDC.h"
 #include "resources/ShellResources.h"
 
 namespace tervane {

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/HeadlessFrame.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/HeadlessFrame.h"
 #include "framework/PageSource.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "report/ReportPrinter.h"
-#include "report/ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "support/ShellPrinting.h"
 #include "shell/StartDlg.h"
 #include "shell/TervaneApp.h"

@@ -15,9 +15,9 @@
 #include "model/ProjectFile.h"
 #include "shell/TervaneApp.h"
 #include "framework/Document.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/RecordingDC.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ShellResources.h"
 

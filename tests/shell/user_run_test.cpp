@@ -13,8 +13,8 @@
 #include "model/StrengthFunctions.h"
 #include "shell/TervaneApp.h"
 #include "framework/Document.h"
-#include "framework/FakeServices.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/FakeServices.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "input/ManualInputDataDlg.h"
 #include "resources/ShellResources.h"
 

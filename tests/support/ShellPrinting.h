@@ -5,7 +5,7 @@
 #include "framework/DocManager.h"
 #include "framework/Frame.h"
 #include "model/ProjectData.h"
-#include "report/ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "shell/TervaneApp.h"
 #include "shell/TervaneView.h"
 

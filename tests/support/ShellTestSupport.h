@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Services.h"
 #include "support/GoldenFile.h"
 

@@ -7,11 +7,11 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
-#include "../ReportTestSupport.h"
-#include "ReportQtSupport.h"
+#include "support/QtDialogTestSupport.h"
+#include "support/ReportTestSupport.h"
+#include "support/ReportQtSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "report/DisplayGraphicsDlg.h"
 #include "resources/ReportResources.h"
 

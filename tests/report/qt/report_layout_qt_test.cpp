@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "../../framework/qt/QtTestApp.h"
+#include "support/QtTestApp.h"
 #include "../PageTestSupport.h"
-#include "ReportQtSupport.h"
-#include "framework/FakeServices.h"
+#include "support/ReportQtSupport.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/qt/QtPainterDC.h"
 
 namespace tervane {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "../../framework/qt/QtTestApp.h"
+#include "support/QtTestApp.h"
 #include "../PageTestSupport.h"
-#include "ReportQtSupport.h"
-#include "framework/FakeServices.h"
+#include "support/ReportQtSupport.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/PageSource.h"
 #include "framework/qt/QtPrint.h"
 

@@ -21,14 +21,14 @@
 #include <string>
 
 #include "support/ShellTestSupport.h"
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "support/ShellPrinting.h"
-#include "report/qt/ReportQtSupport.h"
+#include "support/ReportQtSupport.h"
 #include "shell/SplashWindow.h"
 #include "shell/StartDlg.h"
 #include "shell/TervaneApp.h"
 #include "shell/TervaneView.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Frame.h"
 #include "framework/qt/QtFrame.h"
 #include "framework/qt/QtPrint.h"

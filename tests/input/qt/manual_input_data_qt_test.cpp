@@ -14,9 +14,9 @@
 
 #include <cstdlib>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Spreadsheet.h"
 #include "framework/qt/QtSpreadsheet.h"
 #include "input/ManualInputDataDlg.h"

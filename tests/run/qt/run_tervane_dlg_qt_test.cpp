@@ -15,11 +15,11 @@
 #include <functional>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "run/RunTervaneDlg.h"
 #include "run/TerminateDlg.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "resources/DialogTemplates.h"
 #include "resources/RunResources.h"
 #include "support/QtShots.h"

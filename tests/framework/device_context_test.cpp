@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "support/NumericLocale.h"
 
 namespace tervane::fw {

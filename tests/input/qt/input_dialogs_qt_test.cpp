@@ -17,11 +17,11 @@
 #include <memory>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "model/ProjectData.h"
 #include "framework/Document.h"
 #include "common/MessageDialogs.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "input/DialogFields.h"
 #include "input/InputWarnings.h"
 #include "input/ModifyGeneralDlg.h"

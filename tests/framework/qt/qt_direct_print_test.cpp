@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 #include "framework/qt/QtPrint.h"
 
 namespace tervane::fw {

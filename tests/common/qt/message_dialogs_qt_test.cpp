@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "common/MessageDialogs.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "resources/DialogTemplates.h"
 #include "support/QtShots.h"
 

@@ -25,9 +25,9 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/qt/QtDialogBackend.h"
-#include "QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "support/QtShots.h"
 
 namespace tervane::fw {

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <optional>
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 #include "framework/Image.h"
 #include "framework/PageSource.h"
 #include "framework/PrintPreview.h"

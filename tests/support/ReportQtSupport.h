@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "../ReportTestSupport.h"
+#include "support/ReportTestSupport.h"
 #include "framework/Image.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/qt/QtPainterDC.h"
 #include "common/DibImage.h"
 #include "support/Commands.h"

@@ -17,11 +17,11 @@
 #include <limits>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
-#include "../ResultsTablesSupport.h"
-#include "../RunFixture.h"
+#include "support/QtDialogTestSupport.h"
+#include "support/ResultsTablesSupport.h"
+#include "support/RunFixture.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"
 #include "framework/qt/QtPrint.h"

@@ -1,8 +1,8 @@
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 
 #include "framework/DialogTemplate.h"
-#include "framework/HeadlessBackend.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/HeadlessBackend.h"
+#include "framework/testing/RecordingDC.h"
 
 namespace tervane::fw {
 

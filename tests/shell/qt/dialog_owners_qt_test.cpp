@@ -24,8 +24,8 @@
 #include <memory>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
-#include "../../results/ResultsTablesSupport.h"
+#include "support/QtDialogTestSupport.h"
+#include "support/ResultsTablesSupport.h"
 #include "support/ShellTestSupport.h"
 #include "shell/InfoDialogs.h"
 #include "model/ProjectFile.h"
@@ -33,7 +33,7 @@
 #include "shell/StartDlg.h"
 #include "shell/TervaneApp.h"
 #include "framework/Document.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Frame.h"
 #include "framework/qt/QtFrame.h"
 #include "framework/qt/QtPrint.h"

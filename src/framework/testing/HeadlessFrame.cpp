@@ -1,18 +1,13 @@
-#include "framework/HeadlessFrame.h"
+#include "framework/testing/HeadlessFrame.h"
 
 #include "framework/Frame.h"
 #include "framework/PageSource.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "resources/Pictures.h"
 
 namespace tervane::fw {
 
 namespace {
-
-WindowFactory*& InstalledWindowFactory() {
-  static WindowFactory* factory = nullptr;
-  return factory;
-}
 
 HeadlessSplashBackend*& CurrentSplash() {
   static HeadlessSplashBackend* splash = nullptr;
@@ -28,18 +23,6 @@ const MenuItem* FindIn(const std::vector<MenuItem>& items, int id) {
 }
 
 }  // namespace
-
-WindowFactory* InstallWindowFactory(WindowFactory* factory) {
-  WindowFactory* previous = InstalledWindowFactory();
-  InstalledWindowFactory() = factory;
-  return previous;
-}
-
-WindowFactory& CurrentWindowFactory() {
-  static HeadlessWindowFactory headless;
-  WindowFactory* f = InstalledWindowFactory();
-  return f != nullptr ? *f : headless;
-}
 
 // ---- frame -------------------------------------------------------------------------
 

@@ -11,11 +11,11 @@
 
 #include <cstdlib>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "../DxfTestSupport.h"
 #include "model/ProjectData.h"
 #include "drawing/CreateDxfFileDlg.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "resources/DxfExportResources.h"
 #include "support/QtShots.h"
 

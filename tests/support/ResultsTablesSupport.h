@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "RunFixture.h"
+#include "support/RunFixture.h"
 #include "model/ProjectData.h"
 #include "framework/Spreadsheet.h"
 #include "framework/Text.h"

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 #include "support/Commands.h"
 
 namespace tervane::fw {

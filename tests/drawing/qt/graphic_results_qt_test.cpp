@@ -24,7 +24,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "../DrawingTestSupport.h"
 #include "model/ProjectData.h"
 #include "drawing/DisplayBitmapDlg.h"
@@ -33,7 +33,7 @@
 #include "drawing/GraphicResultsExtraDlg.h"
 #include "drawing/ScreenCapture.h"
 #include "common/DibImage.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/qt/QtImage.h"
 #include "framework/qt/QtServices.h"
 #include "framework/Spreadsheet.h"

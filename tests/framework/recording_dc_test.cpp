@@ -1,4 +1,4 @@
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 
 #include <gtest/gtest.h>
 

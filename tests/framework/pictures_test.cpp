@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "support/GoldenFile.h"
 
 namespace tervane::res {

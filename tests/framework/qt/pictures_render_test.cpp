@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 #include "framework/qt/QtImage.h"
 #include "resources/Pictures.h"
 

@@ -14,10 +14,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
-#include "../RunFixture.h"
+#include "support/QtDialogTestSupport.h"
+#include "support/RunFixture.h"
 #include "model/ProjectData.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/qt/QtPrint.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ExportDialogIds.h"

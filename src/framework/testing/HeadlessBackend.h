@@ -203,7 +203,8 @@ class HeadlessSession : public BackendFactory {
 };
 
 // A factory of headless windows outside any session: no records, and every
-// modal run ends at once with IDCANCEL.
+// modal run ends at once with IDCANCEL. The tests' main installs one for the
+// whole run.
 class HeadlessFactory : public BackendFactory {
  public:
   std::unique_ptr<DialogBackend> CreateDialogBackend() override;

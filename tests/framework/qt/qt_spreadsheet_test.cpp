@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "framework/Dialog.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"
 #include "framework/qt/QtPrint.h"

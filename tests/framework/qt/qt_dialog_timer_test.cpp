@@ -6,7 +6,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/qt/QtDialogBackend.h"
-#include "QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "support/TimerDialogTemplate.h"
 
 namespace tervane::fw {

@@ -3,8 +3,8 @@
 // keep what the model shows (caption, menus with their states, bars, status
 // text, the print preview's model) and let a test act as the user (choose a
 // command, press the close box, press the preview's buttons through its
-// model, fire the splash's timer, press a key while the splash is up). They are the default backends until a
-// program installs its own.
+// model, fire the splash's timer, press a key while the splash is up). The tests'
+// main installs them for the whole run.
 
 #include <map>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/HeadlessBackend.h"
 
 #include <algorithm>
 #include <chrono>
@@ -8,7 +8,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/HostedControl.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Spreadsheet.h"
 #include "framework/SpreadsheetPreview.h"
 #include "framework/Text.h"

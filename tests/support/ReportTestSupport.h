@@ -18,7 +18,7 @@
 #include "model/ProjectFile.h"
 #include "framework/DocManager.h"
 #include "framework/Frame.h"
-#include "framework/RecordingDC.h"
+#include "framework/testing/RecordingDC.h"
 #include "framework/Services.h"
 #include "report/ReportPrinter.h"
 #include "support/TempDir.h"

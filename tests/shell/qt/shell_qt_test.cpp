@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "../../framework/qt/QtDialogTestSupport.h"
+#include "support/QtDialogTestSupport.h"
 #include "support/ShellTestSupport.h"
 #include "common/ActiveDocument.h"
 #include "shell/InfoDialogs.h"
@@ -36,9 +36,9 @@
 #include "shell/StartDlg.h"
 #include "shell/TervaneApp.h"
 #include "framework/Document.h"
-#include "framework/FakeServices.h"
+#include "framework/testing/FakeServices.h"
 #include "framework/Frame.h"
-#include "framework/HeadlessBackend.h"
+#include "framework/testing/HeadlessBackend.h"
 #include "framework/qt/QtFrame.h"
 #include "framework/qt/QtPrint.h"
 #include "resources/ShellResources.h"
