@@ -13,13 +13,15 @@
 #include <memory>
 #include <string>
 
+#include "analysis/EngineOutputs.h"
+
 namespace tervane {
 
-inline constexpr int kMaxLayers = 100;
+inline constexpr int kMaxLayers = analysis::kMaxLayers;
 inline constexpr int kMaxGeosyntheticTypes = 5;
-inline constexpr int kSurfacePoints = 51;
-inline constexpr int kCirclePoints = 100;
-inline constexpr int kStatusTooManyLayers = 7;
+inline constexpr int kSurfacePoints = analysis::kSurfacePoints;
+inline constexpr int kCirclePoints = analysis::kCirclePoints;
+inline constexpr int kStatusTooManyLayers = analysis::kStatusTooManyLayers;
 
 // Unit factors from SI to the English display units.
 inline constexpr double kFeetPerMetre = 3.28084;           // m -> ft
@@ -148,48 +150,15 @@ struct GeosyntheticTypeTable {
   bool operator==(const GeosyntheticTypeTable&) const = default;
 };
 
-// What the last run computed. Readers use the first resultLayerCount rows.
-struct AnalysisResults {
-  LayerArray layerLongTermStrength{};
-  double criticalCircleX = 0.0;
-  double criticalCircleY = 0.0;
-  double criticalCircleRadius = 0.0;
-  LayerArray requiredTiebackStrength{};
-  LayerArray resultLayerElevation{};
-  int resultLayerCount = 0;
+// What the last run computed: the outputs of its last engine call (every
+// engine output is a field here, of the same name and type), plus what the
+// run adds. Readers use the first LayerCount() rows.
+struct AnalysisResults : analysis::EngineOutputs {
   // The result layer count as readers use it: within 0..kMaxLayers.
   int LayerCount() const { return std::clamp(resultLayerCount, 0, kMaxLayers); }
-  int engineLayerCursor = 0;
-  LayerArray layerFaceX{};
-  LayerArray layerFrontX{};
-  LayerArray layerRearX{};
-  LayerArray requiredTiebackStrengthFloored{};
-  SurfaceTrace outermostTiebackSurfaceX{};
-  SurfaceTrace outermostTiebackSurfaceY{};
-  LayerArray availableCompoundStrength{};
-  std::array<int, kMaxLayers> controllingMode{};
-  LayerArray tiebackTr{};
-  int lastCompoundLayer = 0;
-  double lastCompoundStartAngle = 0.0;
-  double lastCompoundEndAngle = 0.0;
-  LayerArray embeddedLength{};
-  LayerArray lengthToSlipSurface{};
-  double directSlidingLength = 0.0;
-  double maxTiebackCompoundLength = 0.0;
-  double deepSeatedFactor = 0.0;
-  SurfaceTrace outermostCompoundSurfaceX{};
-  SurfaceTrace outermostCompoundSurfaceY{};
-  std::array<double, 3> directSlidingWedgeX{};
-  std::array<double, 3> directSlidingWedgeY{};
-  std::array<double, kCirclePoints> deepSeatedCircleX{};
-  std::array<double, kCirclePoints> deepSeatedCircleY{};
-  double deepSeatedCutElevation = 0.0;
-  SurfaceTable tiebackSurfaceX{};
-  SurfaceTable tiebackSurfaceY{};
-  SurfaceTable toeCompoundSurfaceX{};
-  SurfaceTable toeCompoundSurfaceY{};
-  SurfaceTable layerCompoundSurfaceX{};
-  SurfaceTable layerCompoundSurfaceY{};
+
+  // What the run adds to the outputs of its last engine call.
+  LayerArray layerLongTermStrength{};
   double runFsSoilStrength = 1.0;
   double finalFsDirectSliding = 1.0;
   int runCallCount = 0;
