@@ -32,6 +32,9 @@ inline constexpr double kPcfPerKnPerM3 = 6.365627;         // kN/m^3 -> lb/ft^3
 // What projectPath holds while the open project has no file.
 inline constexpr const char* kProjectNotSaved = "Not saved, yet";
 
+// A layer count bounded to the rows the records hold: 0..kMaxLayers.
+inline int BoundedLayerCount(int layerCount) { return std::clamp(layerCount, 0, kMaxLayers); }
+
 using LayerArray = std::array<double, kMaxLayers>;
 using SurfaceTrace = std::array<double, kSurfacePoints>;
 using SurfaceTable = std::array<SurfaceTrace, kMaxLayers>;
@@ -113,7 +116,7 @@ struct ProjectInput {
   int layerCount = 0;
   // The layer count as readers use it: within 0..kMaxLayers whatever is
   // stored (a loaded file is already checked; a record filled by hand may not be).
-  int LayerCount() const { return std::clamp(layerCount, 0, kMaxLayers); }
+  int LayerCount() const { return BoundedLayerCount(layerCount); }
   LayerArray layerElevation{};
   LayerArray layerUltimateStrength{};
   LayerArray layerRfInstallation{};
@@ -155,7 +158,7 @@ struct GeosyntheticTypeTable {
 // run adds. Readers use the first LayerCount() rows.
 struct AnalysisResults : analysis::EngineOutputs {
   // The result layer count as readers use it: within 0..kMaxLayers.
-  int LayerCount() const { return std::clamp(resultLayerCount, 0, kMaxLayers); }
+  int LayerCount() const { return BoundedLayerCount(resultLayerCount); }
 
   // What the run adds to the outputs of its last engine call.
   LayerArray layerLongTermStrength{};
