@@ -248,14 +248,18 @@ void CopyOut(const AnalysisState& s, EngineOutputs& out) {
   out.directSlidingLength = s.directSlidingLength;
   out.maxTiebackCompoundLength = s.maxTiebackCompoundLength;
   out.deepSeatedFactor = s.deepSeatedFactor;
-  std::copy(std::begin(s.surfaceTraceX), std::end(s.surfaceTraceX), out.outermostCompoundSurfaceX.data());
-  std::copy(std::begin(s.surfaceTraceY), std::end(s.surfaceTraceY), out.outermostCompoundSurfaceY.data());
+  std::copy(std::begin(s.surfaceTraceX), std::end(s.surfaceTraceX),
+            out.outermostCompoundSurfaceX.data());
+  std::copy(std::begin(s.surfaceTraceY), std::end(s.surfaceTraceY),
+            out.outermostCompoundSurfaceY.data());
   std::copy(std::begin(s.directSlidingWedgeX), std::end(s.directSlidingWedgeX),
             out.directSlidingWedgeX.data());
   std::copy(std::begin(s.directSlidingWedgeY), std::end(s.directSlidingWedgeY),
             out.directSlidingWedgeY.data());
-  std::copy(std::begin(s.deepSeatedCircleX), std::end(s.deepSeatedCircleX), out.deepSeatedCircleX.data());
-  std::copy(std::begin(s.deepSeatedCircleY), std::end(s.deepSeatedCircleY), out.deepSeatedCircleY.data());
+  std::copy(std::begin(s.deepSeatedCircleX), std::end(s.deepSeatedCircleX),
+            out.deepSeatedCircleX.data());
+  std::copy(std::begin(s.deepSeatedCircleY), std::end(s.deepSeatedCircleY),
+            out.deepSeatedCircleY.data());
   out.deepSeatedCutElevation = s.deepSeatedCutElevation;
 }
 

@@ -135,7 +135,8 @@ constexpr std::size_t AggregateFieldCount() {
 
 }  // namespace detail
 
-static_assert(detail::AggregateFieldCount<EngineOutputs>() == std::tuple_size_v<decltype(kEngineOutputFields)>,
+static_assert(detail::AggregateFieldCount<EngineOutputs>() ==
+                  std::tuple_size_v<decltype(kEngineOutputFields)>,
               "every field of EngineOutputs must be listed in kEngineOutputFields");
 
 }  // namespace tervane::analysis

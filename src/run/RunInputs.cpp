@@ -19,7 +19,8 @@ bool AllFinite(const T& value) {
   } else if constexpr (std::is_integral_v<T>) {
     return true;
   } else {
-    return std::all_of(value.begin(), value.end(), [](const auto& element) { return AllFinite(element); });
+    return std::all_of(value.begin(), value.end(),
+                       [](const auto& element) { return AllFinite(element); });
   }
 }
 
@@ -100,7 +101,8 @@ analysis::RunLoopSettings FormRunLoopSettings(const ProjectInput& input) {
 
 bool OutputsAreFinite(const analysis::EngineOutputs& out) {
   bool finite = true;
-  analysis::ForEachOutputField(out, [&finite](const auto& field) { finite = finite && AllFinite(field); });
+  analysis::ForEachOutputField(
+      out, [&finite](const auto& field) { finite = finite && AllFinite(field); });
   return finite;
 }
 

@@ -869,8 +869,10 @@ inline void Run(AnalysisState& s, const EngineInputs& in, EngineOutputs& out) {
   }
   out.resultLayerCount = N;
   out.engineLayerCursor = s.currentLayer;
-  std::memcpy(out.outermostTiebackSurfaceX.data(), s.outermostTiebackSurfaceX, sizeof s.surfaceTraceX);
-  std::memcpy(out.outermostTiebackSurfaceY.data(), s.outermostTiebackSurfaceY, sizeof s.surfaceTraceY);
+  std::memcpy(out.outermostTiebackSurfaceX.data(), s.outermostTiebackSurfaceX,
+              sizeof s.surfaceTraceX);
+  std::memcpy(out.outermostTiebackSurfaceY.data(), s.outermostTiebackSurfaceY,
+              sizeof s.surfaceTraceY);
   out.lastCompoundLayer = s.lastCompoundLayer;
   out.lastCompoundStartAngle = s.lastCompoundStartAngle;
   out.lastCompoundEndAngle = s.lastCompoundEndAngle;
