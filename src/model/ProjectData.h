@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+// The results record extends the engine's outputs; that header uses only the
+// standard library, so the records stay free of the engine itself.
 #include "analysis/EngineOutputs.h"
 
 namespace tervane {
