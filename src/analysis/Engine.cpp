@@ -225,37 +225,41 @@ void CopyOut(const AnalysisState& s, EngineOutputs& out) {
   out.criticalCircleX = s.criticalCircleX;
   out.criticalCircleY = s.criticalCircleY;
   out.criticalCircleRadius = s.criticalCircleRadius;
-  CopyLayers(out.requiredTiebackStrength, s.layerTiebackForce);
-  CopyLayers(out.resultLayerElevation, s.layerElevation);
-  CopyLayers(out.layerFaceX, s.layerFaceX);
+  CopyLayers(out.requiredTiebackStrength.data(), s.layerTiebackForce);
+  CopyLayers(out.resultLayerElevation.data(), s.layerElevation);
+  CopyLayers(out.layerFaceX.data(), s.layerFaceX);
   out.resultLayerCount = s.layerCount;
   out.engineLayerCursor = s.currentLayer;
-  CopyLayers(out.layerFrontX, s.layerFrontX);
-  CopyLayers(out.layerRearX, s.layerRearX);
-  CopyLayers(out.requiredTiebackStrengthFloored, s.requiredTiebackStrengthFloored);
+  CopyLayers(out.layerFrontX.data(), s.layerFrontX);
+  CopyLayers(out.layerRearX.data(), s.layerRearX);
+  CopyLayers(out.requiredTiebackStrengthFloored.data(), s.requiredTiebackStrengthFloored);
   std::copy(std::begin(s.outermostTiebackSurfaceX), std::end(s.outermostTiebackSurfaceX),
-            out.outermostTiebackSurfaceX);
+            out.outermostTiebackSurfaceX.data());
   std::copy(std::begin(s.outermostTiebackSurfaceY), std::end(s.outermostTiebackSurfaceY),
-            out.outermostTiebackSurfaceY);
-  CopyLayers(out.availableCompoundStrength, s.layerStrength);
-  CopyLayers(out.controllingMode, s.controllingMode);
-  CopyLayers(out.tiebackTr, s.tiebackTr);
+            out.outermostTiebackSurfaceY.data());
+  CopyLayers(out.availableCompoundStrength.data(), s.layerStrength);
+  CopyLayers(out.controllingMode.data(), s.controllingMode);
+  CopyLayers(out.tiebackTr.data(), s.tiebackTr);
   out.lastCompoundLayer = s.lastCompoundLayer;
   out.lastCompoundStartAngle = s.lastCompoundStartAngle;
   out.lastCompoundEndAngle = s.lastCompoundEndAngle;
-  CopyLayers(out.embeddedLength, s.embeddedLength);
-  CopyLayers(out.lengthToSlipSurface, s.lengthToSlipSurface);
+  CopyLayers(out.embeddedLength.data(), s.embeddedLength);
+  CopyLayers(out.lengthToSlipSurface.data(), s.lengthToSlipSurface);
   out.directSlidingLength = s.directSlidingLength;
   out.maxTiebackCompoundLength = s.maxTiebackCompoundLength;
   out.deepSeatedFactor = s.deepSeatedFactor;
-  std::copy(std::begin(s.surfaceTraceX), std::end(s.surfaceTraceX), out.outermostCompoundSurfaceX);
-  std::copy(std::begin(s.surfaceTraceY), std::end(s.surfaceTraceY), out.outermostCompoundSurfaceY);
+  std::copy(std::begin(s.surfaceTraceX), std::end(s.surfaceTraceX),
+            out.outermostCompoundSurfaceX.data());
+  std::copy(std::begin(s.surfaceTraceY), std::end(s.surfaceTraceY),
+            out.outermostCompoundSurfaceY.data());
   std::copy(std::begin(s.directSlidingWedgeX), std::end(s.directSlidingWedgeX),
-            out.directSlidingWedgeX);
+            out.directSlidingWedgeX.data());
   std::copy(std::begin(s.directSlidingWedgeY), std::end(s.directSlidingWedgeY),
-            out.directSlidingWedgeY);
-  std::copy(std::begin(s.deepSeatedCircleX), std::end(s.deepSeatedCircleX), out.deepSeatedCircleX);
-  std::copy(std::begin(s.deepSeatedCircleY), std::end(s.deepSeatedCircleY), out.deepSeatedCircleY);
+            out.directSlidingWedgeY.data());
+  std::copy(std::begin(s.deepSeatedCircleX), std::end(s.deepSeatedCircleX),
+            out.deepSeatedCircleX.data());
+  std::copy(std::begin(s.deepSeatedCircleY), std::end(s.deepSeatedCircleY),
+            out.deepSeatedCircleY.data());
   out.deepSeatedCutElevation = s.deepSeatedCutElevation;
 }
 
@@ -267,19 +271,19 @@ void CopyTables(const AnalysisState& s, EngineOutputs& out) {
   for (int row = 1; row <= kMaxLayers; ++row) {
     const int from = (s.runMode == 1 && row <= n) ? n + 1 - row : row;
     std::copy(s.tiebackSurfaceX[from], s.tiebackSurfaceX[from] + kSurfacePoints,
-              out.tiebackSurfaceX[row - 1]);
+              out.tiebackSurfaceX[row - 1].data());
     std::copy(s.tiebackSurfaceY[from], s.tiebackSurfaceY[from] + kSurfacePoints,
-              out.tiebackSurfaceY[row - 1]);
+              out.tiebackSurfaceY[row - 1].data());
   }
   for (int row = 1; row <= kMaxLayers; ++row) {
     std::copy(s.toeCompoundSurfaceX[row], s.toeCompoundSurfaceX[row] + kSurfacePoints,
-              out.toeCompoundSurfaceX[row - 1]);
+              out.toeCompoundSurfaceX[row - 1].data());
     std::copy(s.toeCompoundSurfaceY[row], s.toeCompoundSurfaceY[row] + kSurfacePoints,
-              out.toeCompoundSurfaceY[row - 1]);
+              out.toeCompoundSurfaceY[row - 1].data());
     std::copy(s.layerCompoundSurfaceX[row], s.layerCompoundSurfaceX[row] + kSurfacePoints,
-              out.layerCompoundSurfaceX[row - 1]);
+              out.layerCompoundSurfaceX[row - 1].data());
     std::copy(s.layerCompoundSurfaceY[row], s.layerCompoundSurfaceY[row] + kSurfacePoints,
-              out.layerCompoundSurfaceY[row - 1]);
+              out.layerCompoundSurfaceY[row - 1].data());
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "analysis/AnalysisState.h"
 #include "analysis/EngineConstants.h"
+#include "analysis/EngineOutputs.h"
 
 namespace tervane::analysis {
 
@@ -66,50 +67,6 @@ struct EngineInputs {
   int layerCount = 0;
   double layerElevation[kMaxLayers] = {};       // lowest layer first
   double layerDesignStrength[kMaxLayers] = {};  // lowest layer first
-};
-
-// What one engine call writes. Arrays are indexed from 0 (element 0 = the
-// lowest layer; surface tables: row k-1 for layer k). When engineStatus is
-// set to kStatusTooManyLayers nothing else is written.
-struct EngineOutputs {
-  int engineStatus = 0;  // only ever set to kStatusTooManyLayers
-  double criticalCircleX = 0.0;
-  double criticalCircleY = 0.0;
-  double criticalCircleRadius = 0.0;
-  double requiredTiebackStrength[kMaxLayers] = {};
-  double resultLayerElevation[kMaxLayers] = {};
-  int resultLayerCount = 0;
-  int engineLayerCursor = 0;
-  double layerFaceX[kMaxLayers] = {};
-  double layerFrontX[kMaxLayers] = {};
-  double layerRearX[kMaxLayers] = {};
-  double requiredTiebackStrengthFloored[kMaxLayers] = {};
-  double outermostTiebackSurfaceX[kSurfacePoints] = {};
-  double outermostTiebackSurfaceY[kSurfacePoints] = {};
-  double availableCompoundStrength[kMaxLayers] = {};
-  int controllingMode[kMaxLayers] = {};
-  double tiebackTr[kMaxLayers] = {};
-  int lastCompoundLayer = 0;
-  double lastCompoundStartAngle = 0.0;
-  double lastCompoundEndAngle = 0.0;
-  double embeddedLength[kMaxLayers] = {};
-  double lengthToSlipSurface[kMaxLayers] = {};
-  double directSlidingLength = 0.0;
-  double maxTiebackCompoundLength = 0.0;
-  double deepSeatedFactor = 0.0;
-  double outermostCompoundSurfaceX[kSurfacePoints] = {};
-  double outermostCompoundSurfaceY[kSurfacePoints] = {};
-  double directSlidingWedgeX[3] = {};
-  double directSlidingWedgeY[3] = {};
-  double deepSeatedCircleX[kCirclePoints] = {};
-  double deepSeatedCircleY[kCirclePoints] = {};
-  double deepSeatedCutElevation = 0.0;
-  double tiebackSurfaceX[kMaxLayers][kSurfacePoints] = {};
-  double tiebackSurfaceY[kMaxLayers][kSurfacePoints] = {};
-  double toeCompoundSurfaceX[kMaxLayers][kSurfacePoints] = {};
-  double toeCompoundSurfaceY[kMaxLayers][kSurfacePoints] = {};
-  double layerCompoundSurfaceX[kMaxLayers][kSurfacePoints] = {};
-  double layerCompoundSurfaceY[kMaxLayers][kSurfacePoints] = {};
 };
 
 // One engine call. Results depend only on the inputs (and, for the

@@ -23,7 +23,7 @@ constexpr int kChecks[] = {
 
 CCreateDxfFileDlg::CCreateDxfFileDlg()
     : fw::Dialog(DialogTemplateNamed("IDD_CREATE_DXF_FILE")),
-      dxfLayerCount(Project().results.resultLayerCount) {
+      dxfLayerCount(Project().results.LayerCount()) {
   SetBackgroundColor(fw::kDefaultDialogColor);
   for (int id : kChecks) OnClicked(id, &CCreateDxfFileDlg::OnSelectionChanged);
 }

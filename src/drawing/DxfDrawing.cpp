@@ -149,8 +149,6 @@ void WriteDeepSeatedCircle(DxfStream& dxf, const DxfScene& scene) {
 
 }  // namespace
 
-int BoundedLayerCount(int layerCount) { return std::clamp(layerCount, 0, kMaxLayers); }
-
 ClippedCircle ClipDeepSeatedCircle(const ProjectInput& runInput, const AnalysisResults& results,
                                    double lengthUnitFactor) {
   ClippedCircle circle;

@@ -33,9 +33,6 @@ struct DxfScene {
   int layerCount = 0;
 };
 
-// The layer count of a run bounded to the rows the records hold.
-int BoundedLayerCount(int layerCount);
-
 // The deep-seated circle cut at the ground in front of the toe and at the
 // slope face, in drawing units (lengthUnitFactor L; the preview passes 1).
 struct ClippedCircle {

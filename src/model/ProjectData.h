@@ -13,13 +13,17 @@
 #include <memory>
 #include <string>
 
+// The results record extends the engine's outputs; that header uses only the
+// standard library, so the records stay free of the engine itself.
+#include "analysis/EngineOutputs.h"
+
 namespace tervane {
 
-inline constexpr int kMaxLayers = 100;
+inline constexpr int kMaxLayers = analysis::kMaxLayers;
 inline constexpr int kMaxGeosyntheticTypes = 5;
-inline constexpr int kSurfacePoints = 51;
-inline constexpr int kCirclePoints = 100;
-inline constexpr int kStatusTooManyLayers = 7;
+inline constexpr int kSurfacePoints = analysis::kSurfacePoints;
+inline constexpr int kCirclePoints = analysis::kCirclePoints;
+inline constexpr int kStatusTooManyLayers = analysis::kStatusTooManyLayers;
 
 // Unit factors from SI to the English display units.
 inline constexpr double kFeetPerMetre = 3.28084;           // m -> ft
@@ -29,6 +33,9 @@ inline constexpr double kPcfPerKnPerM3 = 6.365627;         // kN/m^3 -> lb/ft^3
 
 // What projectPath holds while the open project has no file.
 inline constexpr const char* kProjectNotSaved = "Not saved, yet";
+
+// A layer count bounded to the rows the records hold: 0..kMaxLayers.
+inline int BoundedLayerCount(int layerCount) { return std::clamp(layerCount, 0, kMaxLayers); }
 
 using LayerArray = std::array<double, kMaxLayers>;
 using SurfaceTrace = std::array<double, kSurfacePoints>;
@@ -111,7 +118,7 @@ struct ProjectInput {
   int layerCount = 0;
   // The layer count as readers use it: within 0..kMaxLayers whatever is
   // stored (a loaded file is already checked; a record filled by hand may not be).
-  int LayerCount() const { return std::clamp(layerCount, 0, kMaxLayers); }
+  int LayerCount() const { return BoundedLayerCount(layerCount); }
   LayerArray layerElevation{};
   LayerArray layerUltimateStrength{};
   LayerArray layerRfInstallation{};
@@ -148,48 +155,15 @@ struct GeosyntheticTypeTable {
   bool operator==(const GeosyntheticTypeTable&) const = default;
 };
 
-// What the last run computed. Readers use the first resultLayerCount rows.
-struct AnalysisResults {
-  LayerArray layerLongTermStrength{};
-  double criticalCircleX = 0.0;
-  double criticalCircleY = 0.0;
-  double criticalCircleRadius = 0.0;
-  LayerArray requiredTiebackStrength{};
-  LayerArray resultLayerElevation{};
-  int resultLayerCount = 0;
+// What the last run computed: the outputs of its last engine call (every
+// engine output is a field here, of the same name and type), plus what the
+// run adds. Readers use the first LayerCount() rows.
+struct AnalysisResults : analysis::EngineOutputs {
   // The result layer count as readers use it: within 0..kMaxLayers.
-  int LayerCount() const { return std::clamp(resultLayerCount, 0, kMaxLayers); }
-  int engineLayerCursor = 0;
-  LayerArray layerFaceX{};
-  LayerArray layerFrontX{};
-  LayerArray layerRearX{};
-  LayerArray requiredTiebackStrengthFloored{};
-  SurfaceTrace outermostTiebackSurfaceX{};
-  SurfaceTrace outermostTiebackSurfaceY{};
-  LayerArray availableCompoundStrength{};
-  std::array<int, kMaxLayers> controllingMode{};
-  LayerArray tiebackTr{};
-  int lastCompoundLayer = 0;
-  double lastCompoundStartAngle = 0.0;
-  double lastCompoundEndAngle = 0.0;
-  LayerArray embeddedLength{};
-  LayerArray lengthToSlipSurface{};
-  double directSlidingLength = 0.0;
-  double maxTiebackCompoundLength = 0.0;
-  double deepSeatedFactor = 0.0;
-  SurfaceTrace outermostCompoundSurfaceX{};
-  SurfaceTrace outermostCompoundSurfaceY{};
-  std::array<double, 3> directSlidingWedgeX{};
-  std::array<double, 3> directSlidingWedgeY{};
-  std::array<double, kCirclePoints> deepSeatedCircleX{};
-  std::array<double, kCirclePoints> deepSeatedCircleY{};
-  double deepSeatedCutElevation = 0.0;
-  SurfaceTable tiebackSurfaceX{};
-  SurfaceTable tiebackSurfaceY{};
-  SurfaceTable toeCompoundSurfaceX{};
-  SurfaceTable toeCompoundSurfaceY{};
-  SurfaceTable layerCompoundSurfaceX{};
-  SurfaceTable layerCompoundSurfaceY{};
+  int LayerCount() const { return BoundedLayerCount(resultLayerCount); }
+
+  // What the run adds to the outputs of its last engine call.
+  LayerArray layerLongTermStrength{};
   double runFsSoilStrength = 1.0;
   double finalFsDirectSliding = 1.0;
   int runCallCount = 0;

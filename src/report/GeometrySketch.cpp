@@ -321,7 +321,8 @@ double SketchScale(double slopeHeight, const AnalysisResults& results, int layer
   const double height = std::isfinite(slopeHeight) && slopeHeight > 0 ? slopeHeight : 1.0;
   double s = kDrawnHeight / height;
   double longest = -1.0;
-  for (int k = 0; k < layerCount && k < kMaxLayers; ++k) {
+  const int layers = BoundedLayerCount(layerCount);
+  for (int k = 0; k < layers; ++k) {
     const double length = s * (results.layerRearX[k] - results.layerFrontX[k]);
     if (length > longest) longest = length;
   }
@@ -335,7 +336,7 @@ void DrawGeometrySketch(fw::DeviceContext& dc, CReportPrinter& printer, const fw
   const ProjectInput& run = project.runInput;
   const AnalysisResults& results = project.results;
   const bool colour = project.settings.printColorMode == 0;
-  const int layers = std::clamp(printer.reportLayerCount, 0, kMaxLayers);
+  const int layers = BoundedLayerCount(printer.reportLayerCount);
 
   // 1. Start.
   const fw::Pen oldPen = dc.SelectPen(fw::Pen::Solid(1, fw::kBlack));

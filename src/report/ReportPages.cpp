@@ -98,7 +98,7 @@ const ReportTextRegistration registration("results tables", {{"tieback mode", &k
 
 TablePartLayers LayersOfTablePart(int part, int layerCount) {
   const int first = part == 1 ? 0 : part == 2 ? kLayersPerTablePart : 2 * kLayersPerTablePart;
-  const int count = std::clamp(layerCount, 0, kMaxLayers);
+  const int count = BoundedLayerCount(layerCount);
   return {first, std::min(count, first + kLayersPerTablePart)};
 }
 

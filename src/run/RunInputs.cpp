@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "model/StrengthFunctions.h"
 
@@ -9,26 +10,18 @@ namespace tervane {
 
 namespace {
 
-template <typename T, std::size_t N>
-void CopyArray(std::array<T, N>& to, const T (&from)[N]) {
-  std::copy(from, from + N, to.begin());
-}
-
-template <std::size_t R, std::size_t C>
-void CopyTable(std::array<std::array<double, C>, R>& to, const double (&from)[R][C]) {
-  for (std::size_t r = 0; r < R; ++r) std::copy(from[r], from[r] + C, to[r].begin());
-}
-
-template <std::size_t N>
-bool AllFinite(const double (&values)[N]) {
-  return std::all_of(values, values + N, [](double v) { return std::isfinite(v); });
-}
-
-template <std::size_t R, std::size_t C>
-bool AllFinite(const double (&values)[R][C]) {
-  for (std::size_t r = 0; r < R; ++r)
-    if (!AllFinite(values[r])) return false;
-  return true;
+// True when the number, or every number of the array or table, is finite;
+// counts and codes are always.
+template <typename T>
+bool AllFinite(const T& value) {
+  if constexpr (std::is_floating_point_v<T>) {
+    return std::isfinite(value);
+  } else if constexpr (std::is_integral_v<T>) {
+    return true;
+  } else {
+    return std::all_of(value.begin(), value.end(),
+                       [](const auto& element) { return AllFinite(element); });
+  }
 }
 
 }  // namespace
@@ -106,20 +99,11 @@ analysis::RunLoopSettings FormRunLoopSettings(const ProjectInput& input) {
   return s;
 }
 
-bool OutputsAreFinite(const analysis::EngineOutputs& o) {
-  const double scalars[] = {o.criticalCircleX,          o.criticalCircleY,        o.criticalCircleRadius,
-                            o.lastCompoundStartAngle,   o.lastCompoundEndAngle,   o.directSlidingLength,
-                            o.maxTiebackCompoundLength, o.deepSeatedFactor,       o.deepSeatedCutElevation};
-  return AllFinite(scalars) && AllFinite(o.requiredTiebackStrength) && AllFinite(o.resultLayerElevation) &&
-         AllFinite(o.layerFaceX) && AllFinite(o.layerFrontX) && AllFinite(o.layerRearX) &&
-         AllFinite(o.requiredTiebackStrengthFloored) && AllFinite(o.outermostTiebackSurfaceX) &&
-         AllFinite(o.outermostTiebackSurfaceY) && AllFinite(o.availableCompoundStrength) &&
-         AllFinite(o.tiebackTr) && AllFinite(o.embeddedLength) && AllFinite(o.lengthToSlipSurface) &&
-         AllFinite(o.outermostCompoundSurfaceX) && AllFinite(o.outermostCompoundSurfaceY) &&
-         AllFinite(o.directSlidingWedgeX) && AllFinite(o.directSlidingWedgeY) &&
-         AllFinite(o.deepSeatedCircleX) && AllFinite(o.deepSeatedCircleY) && AllFinite(o.tiebackSurfaceX) &&
-         AllFinite(o.tiebackSurfaceY) && AllFinite(o.toeCompoundSurfaceX) && AllFinite(o.toeCompoundSurfaceY) &&
-         AllFinite(o.layerCompoundSurfaceX) && AllFinite(o.layerCompoundSurfaceY);
+bool OutputsAreFinite(const analysis::EngineOutputs& out) {
+  bool finite = true;
+  analysis::ForEachOutputField(
+      out, [&finite](const auto& field) { finite = finite && AllFinite(field); });
+  return finite;
 }
 
 void StoreCompletedRun(ProjectData& project, int runMode, double startFsSoilStrength,
@@ -147,43 +131,7 @@ void StoreCompletedRun(ProjectData& project, int runMode, double startFsSoilStre
 
   CopyInputToRunSnapshot(input, targetFsDeepSeated, project.runInput, results);
 
-  results.criticalCircleX = out.criticalCircleX;
-  results.criticalCircleY = out.criticalCircleY;
-  results.criticalCircleRadius = out.criticalCircleRadius;
-  CopyArray(results.requiredTiebackStrength, out.requiredTiebackStrength);
-  CopyArray(results.resultLayerElevation, out.resultLayerElevation);
-  results.resultLayerCount = out.resultLayerCount;
-  results.engineLayerCursor = out.engineLayerCursor;
-  CopyArray(results.layerFaceX, out.layerFaceX);
-  CopyArray(results.layerFrontX, out.layerFrontX);
-  CopyArray(results.layerRearX, out.layerRearX);
-  CopyArray(results.requiredTiebackStrengthFloored, out.requiredTiebackStrengthFloored);
-  CopyArray(results.outermostTiebackSurfaceX, out.outermostTiebackSurfaceX);
-  CopyArray(results.outermostTiebackSurfaceY, out.outermostTiebackSurfaceY);
-  CopyArray(results.availableCompoundStrength, out.availableCompoundStrength);
-  CopyArray(results.controllingMode, out.controllingMode);
-  CopyArray(results.tiebackTr, out.tiebackTr);
-  results.lastCompoundLayer = out.lastCompoundLayer;
-  results.lastCompoundStartAngle = out.lastCompoundStartAngle;
-  results.lastCompoundEndAngle = out.lastCompoundEndAngle;
-  CopyArray(results.embeddedLength, out.embeddedLength);
-  CopyArray(results.lengthToSlipSurface, out.lengthToSlipSurface);
-  results.directSlidingLength = out.directSlidingLength;
-  results.maxTiebackCompoundLength = out.maxTiebackCompoundLength;
-  results.deepSeatedFactor = out.deepSeatedFactor;
-  CopyArray(results.outermostCompoundSurfaceX, out.outermostCompoundSurfaceX);
-  CopyArray(results.outermostCompoundSurfaceY, out.outermostCompoundSurfaceY);
-  CopyArray(results.directSlidingWedgeX, out.directSlidingWedgeX);
-  CopyArray(results.directSlidingWedgeY, out.directSlidingWedgeY);
-  CopyArray(results.deepSeatedCircleX, out.deepSeatedCircleX);
-  CopyArray(results.deepSeatedCircleY, out.deepSeatedCircleY);
-  results.deepSeatedCutElevation = out.deepSeatedCutElevation;
-  CopyTable(results.tiebackSurfaceX, out.tiebackSurfaceX);
-  CopyTable(results.tiebackSurfaceY, out.tiebackSurfaceY);
-  CopyTable(results.toeCompoundSurfaceX, out.toeCompoundSurfaceX);
-  CopyTable(results.toeCompoundSurfaceY, out.toeCompoundSurfaceY);
-  CopyTable(results.layerCompoundSurfaceX, out.layerCompoundSurfaceX);
-  CopyTable(results.layerCompoundSurfaceY, out.layerCompoundSurfaceY);
+  static_cast<analysis::EngineOutputs&>(results) = out;
 
   project.runInput.khHalved = input.khHalved;
 }

@@ -17,8 +17,8 @@ using testing::NewOutputs;
 using testing::NewState;
 
 std::vector<double> Elevations(const EngineOutputs& out) {
-  return std::vector<double>(out.resultLayerElevation,
-                             out.resultLayerElevation + out.resultLayerCount);
+  return std::vector<double>(out.resultLayerElevation.data(),
+                             out.resultLayerElevation.data() + out.resultLayerCount);
 }
 
 // Elevations from the bottom layer up: the bottom layer, then the layers

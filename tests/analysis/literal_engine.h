@@ -869,20 +869,22 @@ inline void Run(AnalysisState& s, const EngineInputs& in, EngineOutputs& out) {
   }
   out.resultLayerCount = N;
   out.engineLayerCursor = s.currentLayer;
-  std::memcpy(out.outermostTiebackSurfaceX, s.outermostTiebackSurfaceX, sizeof s.surfaceTraceX);
-  std::memcpy(out.outermostTiebackSurfaceY, s.outermostTiebackSurfaceY, sizeof s.surfaceTraceY);
+  std::memcpy(out.outermostTiebackSurfaceX.data(), s.outermostTiebackSurfaceX,
+              sizeof s.surfaceTraceX);
+  std::memcpy(out.outermostTiebackSurfaceY.data(), s.outermostTiebackSurfaceY,
+              sizeof s.surfaceTraceY);
   out.lastCompoundLayer = s.lastCompoundLayer;
   out.lastCompoundStartAngle = s.lastCompoundStartAngle;
   out.lastCompoundEndAngle = s.lastCompoundEndAngle;
   out.directSlidingLength = s.directSlidingLength;
   out.maxTiebackCompoundLength = s.maxTiebackCompoundLength;
   out.deepSeatedFactor = s.deepSeatedFactor;
-  std::memcpy(out.outermostCompoundSurfaceX, s.surfaceTraceX, sizeof s.surfaceTraceX);
-  std::memcpy(out.outermostCompoundSurfaceY, s.surfaceTraceY, sizeof s.surfaceTraceY);
-  std::memcpy(out.directSlidingWedgeX, s.directSlidingWedgeX, sizeof s.directSlidingWedgeX);
-  std::memcpy(out.directSlidingWedgeY, s.directSlidingWedgeY, sizeof s.directSlidingWedgeY);
-  std::memcpy(out.deepSeatedCircleX, s.deepSeatedCircleX, sizeof s.deepSeatedCircleX);
-  std::memcpy(out.deepSeatedCircleY, s.deepSeatedCircleY, sizeof s.deepSeatedCircleY);
+  std::memcpy(out.outermostCompoundSurfaceX.data(), s.surfaceTraceX, sizeof s.surfaceTraceX);
+  std::memcpy(out.outermostCompoundSurfaceY.data(), s.surfaceTraceY, sizeof s.surfaceTraceY);
+  std::memcpy(out.directSlidingWedgeX.data(), s.directSlidingWedgeX, sizeof s.directSlidingWedgeX);
+  std::memcpy(out.directSlidingWedgeY.data(), s.directSlidingWedgeY, sizeof s.directSlidingWedgeY);
+  std::memcpy(out.deepSeatedCircleX.data(), s.deepSeatedCircleX, sizeof s.deepSeatedCircleX);
+  std::memcpy(out.deepSeatedCircleY.data(), s.deepSeatedCircleY, sizeof s.deepSeatedCircleY);
   out.deepSeatedCutElevation = s.deepSeatedCutElevation;
   // 17.
   if (s.runMode == 1) {

@@ -122,7 +122,9 @@ TEST(TiebackPenetration, ForbiddenSurfacesStayAboveTheToeLevel) {
   EngineInputs in = DefaultProjectInputs(1);
   auto s = NewState();
   auto out = NewOutputs();
-  auto lowest = [](const double* y) { return *std::min_element(y, y + kSurfacePoints); };
+  auto lowest = [](const std::array<double, kSurfacePoints>& y) {
+    return *std::min_element(y.begin(), y.end());
+  };
 
   in.penetrationForbidden = 1;
   RunSlopeAnalysis(*s, in, *out);

@@ -188,14 +188,24 @@ TEST_F(RunDialogTest, OptimisedRunStoresLayoutSnapshotAndResults) {
   EXPECT_EQ(r.directSlidingLength, out.directSlidingLength);
   EXPECT_EQ(r.lastCompoundEndAngle, out.lastCompoundEndAngle);
   EXPECT_EQ(r.deepSeatedCutElevation, out.deepSeatedCutElevation);
-  EXPECT_EQ(std::memcmp(r.layerRearX.data(), out.layerRearX, sizeof out.layerRearX), 0);
-  EXPECT_EQ(std::memcmp(r.controllingMode.data(), out.controllingMode, sizeof out.controllingMode), 0);
-  EXPECT_EQ(std::memcmp(r.deepSeatedCircleY.data(), out.deepSeatedCircleY, sizeof out.deepSeatedCircleY), 0);
-  EXPECT_EQ(std::memcmp(r.directSlidingWedgeX.data(), out.directSlidingWedgeX, sizeof out.directSlidingWedgeX), 0);
+  EXPECT_EQ(std::memcmp(r.layerRearX.data(), out.layerRearX.data(), sizeof out.layerRearX), 0);
+  EXPECT_EQ(
+      std::memcmp(r.controllingMode.data(), out.controllingMode.data(), sizeof out.controllingMode),
+      0);
+  EXPECT_EQ(std::memcmp(r.deepSeatedCircleY.data(), out.deepSeatedCircleY.data(),
+                        sizeof out.deepSeatedCircleY),
+            0);
+  EXPECT_EQ(std::memcmp(r.directSlidingWedgeX.data(), out.directSlidingWedgeX.data(),
+                        sizeof out.directSlidingWedgeX),
+            0);
   for (int row = 0; row < kMaxLayers; ++row) {
-    EXPECT_EQ(std::memcmp(r.tiebackSurfaceX[row].data(), out.tiebackSurfaceX[row], sizeof out.tiebackSurfaceX[row]), 0);
-    EXPECT_EQ(std::memcmp(r.layerCompoundSurfaceY[row].data(), out.layerCompoundSurfaceY[row],
-                          sizeof out.layerCompoundSurfaceY[row]), 0);
+    EXPECT_EQ(std::memcmp(r.tiebackSurfaceX[row].data(), out.tiebackSurfaceX[row].data(),
+                          sizeof out.tiebackSurfaceX[row]),
+              0);
+    EXPECT_EQ(
+        std::memcmp(r.layerCompoundSurfaceY[row].data(), out.layerCompoundSurfaceY[row].data(),
+                    sizeof out.layerCompoundSurfaceY[row]),
+        0);
   }
 
   // Saved and opened again, the project holds the same run.
