@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Text.h"
+#include "RecordFill.h"
 #include "support/NumericLocale.h"
 
 namespace tervane {
@@ -53,60 +54,10 @@ class Filler {
     p.designerName = T("designer");
     p.projectNumber = T("number");
     p.projectTitle = T("title");
-    for (double* d : {&p.slopeHeight, &p.slopeAngle, &p.crestLengthA, &p.crestLengthB, &p.backslopeAngle,
-                      &p.surchargeQ1, &p.surchargeQ2, &p.surchargeQ3, &p.bottomSlopeAngle}) *d = D();
-    p.waterMode = I();
-    for (double* d : {&p.poreWaterCoefficient, &p.phreaticX2, &p.phreaticX3, &p.phreaticX4, &p.phreaticY2,
-                      &p.phreaticY3, &p.phreaticY4, &p.reinforcedPhi, &p.reinforcedCohesion,
-                      &p.reinforcedUnitWeight, &p.backfillPhi, &p.backfillCohesion, &p.backfillUnitWeight,
-                      &p.foundationPhi, &p.foundationCohesion, &p.foundationUnitWeight, &p.interwedgeAngle,
-                      &p.pulloutCoefficientReinforced, &p.pulloutCoefficientFoundation,
-                      &p.slidingCoefficientReinforced, &p.slidingCoefficientFoundation}) *d = D();
-    p.lengthLayout = I();
-    p.seismicKh = D();
-    p.seismicKv = D();
-    p.seismicOnReinforcedMass = I();
-    p.penetrationForbidden = I();
-    for (double* d : {&p.maxPenetrationDepth, &p.targetFsDeepSeated, &p.ultimateStrength, &p.maxSpacing,
-                      &p.minSpacing, &p.bottomLayerHeight, &p.rfInstallation, &p.rfDurability, &p.rfCreep,
-                      &p.coverageRatio}) *d = D();
-    p.orientationMode = I();
-    for (double* d : {&p.aorAngle, &p.rorValue, &p.fsSoilStrength, &p.fsGeosyntheticStrength, &p.fsPullout,
-                      &p.fsDirectSliding}) *d = D();
-    p.layerCount = 37;
-    for (auto* a : {&p.layerElevation, &p.layerUltimateStrength, &p.layerRfInstallation, &p.layerRfDurability,
-                    &p.layerRfCreep})
-      for (double& d : *a) d = D();
-    p.khHalved = I();
+    recordfill::FillInputNumbers(p, *this, [] { return 37; });
   }
 
-  void Fill(AnalysisResults& r) {
-    for (auto* a : {&r.layerLongTermStrength, &r.requiredTiebackStrength, &r.resultLayerElevation, &r.layerFaceX,
-                    &r.layerFrontX, &r.layerRearX, &r.requiredTiebackStrengthFloored,
-                    &r.availableCompoundStrength, &r.tiebackTr, &r.embeddedLength, &r.lengthToSlipSurface})
-      for (double& d : *a) d = D();
-    for (double* d : {&r.criticalCircleX, &r.criticalCircleY, &r.criticalCircleRadius, &r.lastCompoundStartAngle,
-                      &r.lastCompoundEndAngle, &r.directSlidingLength, &r.maxTiebackCompoundLength,
-                      &r.deepSeatedFactor, &r.deepSeatedCutElevation, &r.runFsSoilStrength,
-                      &r.finalFsDirectSliding}) *d = D();
-    r.resultLayerCount = 58;
-    r.engineLayerCursor = I();
-    r.lastCompoundLayer = I();
-    r.runCallCount = I();
-    r.deepSeatedNotConducted = I();
-    for (int& m : r.controllingMode) m = I();
-    for (auto* t : {&r.outermostTiebackSurfaceX, &r.outermostTiebackSurfaceY, &r.outermostCompoundSurfaceX,
-                    &r.outermostCompoundSurfaceY})
-      for (double& d : *t) d = D();
-    for (auto* w : {&r.directSlidingWedgeX, &r.directSlidingWedgeY})
-      for (double& d : *w) d = D();
-    for (auto* c : {&r.deepSeatedCircleX, &r.deepSeatedCircleY})
-      for (double& d : *c) d = D();
-    for (auto* table : {&r.tiebackSurfaceX, &r.tiebackSurfaceY, &r.toeCompoundSurfaceX, &r.toeCompoundSurfaceY,
-                        &r.layerCompoundSurfaceX, &r.layerCompoundSurfaceY})
-      for (auto& row : *table)
-        for (double& d : row) d = D();
-  }
+  void Fill(AnalysisResults& r) { recordfill::FillResults(r, *this); }
 
   void Fill(ProjectData& d) {
     Fill(d.input);
