@@ -173,7 +173,7 @@ struct WedgeBounds {
   double waterHigh = 0.0;
   double cohesionLow = 0.0;
   double cohesionHigh = 0.0;
-  double interfacePoreHigh = 0.0;
+  double interfacePore = 0.0;  // exact
   bool valid = true;
 };
 
@@ -217,8 +217,10 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
   auto waterTerm = [&](double u) { return u > 0.0 ? u * st.waterWeight * dx / cosTheta : 0.0; };
 
   WedgeBounds b;
-  const GroundPoint first = w.ground.At(stripX(1));
-  b.interfacePoreHigh = 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
+  // The interface pore-pressure force is that of the first strip when the
+  // wedge has one, and the same test as the wedge's own tells exactly.
+  const Strip first = strip(1);
+  b.interfacePore = first.y <= first.yb ? 0.0 : 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
   bool lowerOpen = true;  // every strip so far is surely counted
   int countedLow = 0;
   int countedHigh = kMaxWedgeStrips;
@@ -381,7 +383,7 @@ ThrustBounds BoundThrust(const SlidingSetting& st, const DirectSlidingWork& w, d
   add(sinLess, b.verticalLow, b.verticalHigh);
   add(cosLess, b.horizontalLow, b.horizontalHigh);
   add(cosLess, -pw, -pw);
-  add(cosLess, -b.interfacePoreHigh, 0.0);
+  add(cosLess, -b.interfacePore, -b.interfacePore);
   add(st.sinPhiBackfill, b.poreLow + b.waterLow, b.poreHigh + b.waterHigh);
   add(st.cosPhiBackfill, -b.cohesionHigh, -b.cohesionLow);
   const double margin = 8 * kRounding * magnitude / cosInter;
@@ -409,6 +411,37 @@ bool SurelyRises(const ThrustBounds& previous, const ThrustBounds& next) {
   return next.low > threshold + 4 * kRounding * std::fabs(threshold);
 }
 
+// True when the trial at this length surely fails because the wedge surely
+// pushes nowhere: every angle's thrust is surely negative, so the scan's
+// thrust is negative too and the trial takes 1e-5 in its place. The factors
+// are then those of the trial itself, but for the interface pore-pressure
+// force of the last angle, which lies between 0 and `pruHigh`: taking 0
+// gives factors no smaller than the trial's (each step of the sum and the
+// division by a positive thrust keep the order, rounding included).
+bool SurelySlidesWithoutThrust(const SlidingSetting& st, const DirectSlidingWork& w, double length, double pw,
+                               double pruHigh) {
+  if (!(pruHigh >= 0.0 && std::isfinite(pruHigh))) return false;
+  for (int j = 0; j < w.angleCount; ++j) {
+    const ThrustBounds t = BoundThrust(st, w, length, pw, j);
+    if (!t.valid || !(t.high < 0.0)) return false;
+  }
+  const BlockLoads block = LoadsOfBlock(st, w, length);
+  const double thrust = 1e-5;
+  const double totalNormal = block.normal + thrust * st.sinDelta;
+  double thrustH = thrust * st.cosDelta;
+  if (std::fabs(thrustH) < 1e-5) thrustH = 1e-5;
+  if (!(thrustH > 0.0)) return false;
+  const double effective = totalNormal - block.water - block.pore;
+  const double reinforced =
+      (st.coefficientReinforced * block.cohesionR + effective * st.tanReinforced - block.horizontal - pw - 0.0) /
+      thrustH;
+  const double foundation =
+      (st.coefficientFoundation * block.cohesionF + effective * st.tanFoundation - block.horizontal - pw - 0.0) /
+      thrustH;
+  if (!std::isfinite(reinforced) || !std::isfinite(foundation)) return false;
+  return reinforced < st.target || foundation < st.target;
+}
+
 // True when the trial at this length surely fails: the block slides whatever
 // the exact sums are. The scan's thrust is never below the thrust of an angle
 // that the scan surely passes (each such angle's thrust surely exceeds the
@@ -433,12 +466,11 @@ bool SurelySlides(const SlidingSetting& st, const DirectSlidingWork& w, double l
     thrustLow = std::max(thrustLow, next.low);
     previous = next;
   }
-  if (!(thrustLow * st.cosDelta > 2e-5)) return false;
-
   // Pru, the interface pore-pressure force of the last angle, lies between 0
   // and its value at the first strip; 0 gives the larger factor.
   const GroundPoint first = w.ground.At(std::max(0.0, length - st.wedgeStart) + st.wedgeStrip);
   const double pruHigh = 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
+  if (!(thrustLow * st.cosDelta > 2e-5)) return SurelySlidesWithoutThrust(st, w, length, pw, pruHigh);
   const BlockLoads block = LoadsOfBlock(st, w, length);
   auto bound = [&](double coefficient, double cohesion, double tanBase) {
     const double fixed = coefficient * cohesion + (block.normal - block.water - block.pore) * tanBase -
