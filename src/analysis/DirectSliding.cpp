@@ -415,16 +415,25 @@ bool SurelyRises(const ThrustBounds& previous, const ThrustBounds& next) {
 // pushes nowhere: every angle's thrust is surely negative, so the scan's
 // thrust is negative too and the trial takes 1e-5 in its place. The factors
 // are then those of the trial itself, but for the interface pore-pressure
-// force of the last angle, which lies between 0 and `pruHigh`: taking 0
+// force of the last angle the scan reaches: taking the smallest of any angle
 // gives factors no smaller than the trial's (each step of the sum and the
 // division by a positive thrust keep the order, rounding included).
-bool SurelySlidesWithoutThrust(const SlidingSetting& st, const DirectSlidingWork& w, double length, double pw,
-                               double pruHigh) {
-  if (!(pruHigh >= 0.0 && std::isfinite(pruHigh))) return false;
+bool SurelySlidesWithoutThrust(const SlidingSetting& st, const DirectSlidingWork& w, double length, double pw) {
+  // The smallest interface pore-pressure force of any angle, with the same
+  // test and expression as the wedge's own: the last angle's is no smaller.
+  double x0 = length - st.wedgeStart;
+  if (x0 < 0.0) x0 = 0.0;
+  const double x = x0 + 1 * st.wedgeStrip;
+  const GroundPoint g = w.ground.At(x);
+  double pru = 0.0;
   for (int j = 0; j < w.angleCount; ++j) {
     const ThrustBounds t = BoundThrust(st, w, length, pw, j);
     if (!t.valid || !(t.high < 0.0)) return false;
+    const double yb = (x - length) * w.tanAngle[j];
+    const double force = g.y <= yb ? 0.0 : 0.5 * st.poreCoefficient * st.backfillWeight * (g.y * g.y);
+    if (j == 0 || force < pru) pru = force;
   }
+  if (!std::isfinite(pru)) return false;
   const BlockLoads block = LoadsOfBlock(st, w, length);
   const double thrust = 1e-5;
   const double totalNormal = block.normal + thrust * st.sinDelta;
@@ -433,10 +442,10 @@ bool SurelySlidesWithoutThrust(const SlidingSetting& st, const DirectSlidingWork
   if (!(thrustH > 0.0)) return false;
   const double effective = totalNormal - block.water - block.pore;
   const double reinforced =
-      (st.coefficientReinforced * block.cohesionR + effective * st.tanReinforced - block.horizontal - pw - 0.0) /
+      (st.coefficientReinforced * block.cohesionR + effective * st.tanReinforced - block.horizontal - pw - pru) /
       thrustH;
   const double foundation =
-      (st.coefficientFoundation * block.cohesionF + effective * st.tanFoundation - block.horizontal - pw - 0.0) /
+      (st.coefficientFoundation * block.cohesionF + effective * st.tanFoundation - block.horizontal - pw - pru) /
       thrustH;
   if (!std::isfinite(reinforced) || !std::isfinite(foundation)) return false;
   return reinforced < st.target || foundation < st.target;
@@ -470,7 +479,7 @@ bool SurelySlides(const SlidingSetting& st, const DirectSlidingWork& w, double l
   // and its value at the first strip; 0 gives the larger factor.
   const GroundPoint first = w.ground.At(std::max(0.0, length - st.wedgeStart) + st.wedgeStrip);
   const double pruHigh = 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
-  if (!(thrustLow * st.cosDelta > 2e-5)) return SurelySlidesWithoutThrust(st, w, length, pw, pruHigh);
+  if (!(thrustLow * st.cosDelta > 2e-5)) return SurelySlidesWithoutThrust(st, w, length, pw);
   const BlockLoads block = LoadsOfBlock(st, w, length);
   auto bound = [&](double coefficient, double cohesion, double tanBase) {
     const double fixed = coefficient * cohesion + (block.normal - block.water - block.pore) * tanBase -
