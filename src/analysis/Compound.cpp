@@ -2,6 +2,7 @@
 // layers, and the pullout lengths each surface asks of its layer.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "analysis/AnalysisState.h"
 #include "analysis/EngineRoutines.h"
@@ -358,6 +359,31 @@ void ComputePulloutLengths(AnalysisState& s) {
         x = x + dx;
         ++steps;
       }
+      break;
+    }
+    if (constant && constantIncrement > 0.0 && rc > 0.0) {
+      // From here on every step adds the same positive resistance, so the
+      // total only grows and the first step that reaches the target is found
+      // by halving, with the sums and x counted out bit for bit.
+      const std::int64_t remaining = kMaxPulloutSteps - steps;
+      auto reached = [&](std::int64_t n) {
+        return target <= logspiral::AddSteps(resistance, constantIncrement, n) * rc;
+      };
+      std::int64_t n = remaining;
+      if (reached(remaining)) {
+        std::int64_t lo = 1;
+        while (lo < n) {
+          const std::int64_t mid = lo + (n - lo) / 2;
+          if (reached(mid)) {
+            n = mid;
+          } else {
+            lo = mid + 1;
+          }
+        }
+      }
+      resistance = logspiral::AddSteps(resistance, constantIncrement, n);
+      x = logspiral::AddSteps(x, dx, n);
+      steps += static_cast<int>(n);
       break;
     }
   }
