@@ -9,7 +9,7 @@
 //
 //   tervane_slow_input_search [count] [seed] [digest-file]
 //   tervane_slow_input_search cases
-//   tervane_slow_input_search usual [count] [seed]
+//   tervane_slow_input_search usual [count] [seed] [digest-file]
 //
 // With a digest file, one line per accepted input (index and a digest of
 // every output byte) is written to it: two builds of the engine that write
@@ -172,7 +172,8 @@ void OnCallLimit(int) {
   _exit(3);
 }
 
-// Indices to leave out (comma-separated, from TERVANE_SEARCH_SKIP).
+// Indices to leave out (comma-separated, from TERVANE_SEARCH_SKIP); TERVANE_SEARCH_FROM
+// sets the first index to draw.
 std::vector<std::uint64_t> SkippedIndices() {
   std::vector<std::uint64_t> skip;
   const char* text = std::getenv("TERVANE_SEARCH_SKIP");
@@ -247,7 +248,7 @@ int RunCases() {
 
 // The random projects of the engine's tests (the usual ranges of the input
 // dialogs), timed the same way.
-int RunUsualProjects(std::uint64_t count, unsigned seed) {
+int RunUsualProjects(std::uint64_t count, unsigned seed, std::FILE* digests) {
   tervane::analysis::testing::RandomProjects projects(seed);
   auto state = std::make_unique<AnalysisState>();
   auto out = std::make_unique<EngineOutputs>();
@@ -264,11 +265,14 @@ int RunUsualProjects(std::uint64_t count, unsigned seed) {
     const double t = ThreadSeconds() - t0;
     alarm(0);
     total += t;
+    if (digests) std::fprintf(digests, "%llu %016llx\n", static_cast<unsigned long long>(i),
+                              static_cast<unsigned long long>(Digest(*out)));
     slowest.push_back({t, i});
     kept.push_back(in);
     std::sort(slowest.begin(), slowest.end(), [](const Timed& a, const Timed& b) { return a.seconds > b.seconds; });
     if (slowest.size() > 10) slowest.pop_back();
   }
+  if (digests) std::fclose(digests);
   std::printf("usual projects, seed %u: %llu calls, mean %.3f ms per call\n", seed,
               static_cast<unsigned long long>(count), 1e3 * total / static_cast<double>(count));
   for (const Timed& t : slowest) {
@@ -287,7 +291,8 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "cases") == 0) return RunCases();
   if (argc > 1 && std::strcmp(argv[1], "usual") == 0) {
     return RunUsualProjects(argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2000,
-                            argc > 3 ? static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)) : 1);
+                            argc > 3 ? static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)) : 1,
+                            argc > 4 ? std::fopen(argv[4], "w") : nullptr);
   }
   const std::uint64_t count = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 20000;
   const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
@@ -300,7 +305,8 @@ int main(int argc, char** argv) {
   double total = 0.0;
   const std::vector<std::uint64_t> skip = SkippedIndices();
   signal(SIGALRM, OnCallLimit);
-  for (std::uint64_t i = 0; i < count; ++i) {
+  const char* from = std::getenv("TERVANE_SEARCH_FROM");  // the first index to draw
+  for (std::uint64_t i = from ? std::strtoull(from, nullptr, 10) : 0; i < count; ++i) {
     if (std::find(skip.begin(), skip.end(), i) != skip.end()) continue;
     const ProjectInput input = DrawInput(seed, i);
     const EngineInputs in = tervane::FormEngineInputs(input, input.runMode);

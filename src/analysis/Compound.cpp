@@ -2,6 +2,7 @@
 // layers, and the pullout lengths each surface asks of its layer.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "analysis/AnalysisState.h"
 #include "analysis/EngineRoutines.h"
@@ -312,20 +313,42 @@ void ComputePulloutLengths(AnalysisState& s) {
 
   // Each step's resistance (for the toe layer both faces summed first) is
   // added to the running total. The toe layer is layer 1 lying below 1e-5.
+  //
+  // Once the ground, the surcharge and the water level take their last
+  // values at some x, they keep them at every larger x (x only grows), and
+  // so does the step's resistance: it is then worked out once.
+  const double xc = h * s.cotSlopeAngle;
+  const double a = s.crestLengthA;
+  const double b = s.crestLengthB;
+  auto settled = [&](double at) {
+    if (!(at > xc)) return false;
+    const double d = at - xc;
+    const bool ground = (a < 1e-5 && b < 1e-5) || (a < 1e-5 ? !(d < b) : !(d <= a) && !(d < a + b));
+    const bool load = !(at < xc) && !(at <= xc + s.crestLengthA) && !(at <= xc + s.crestLengthA + s.crestLengthB);
+    return ground && load && (!water || at >= s.phreaticPointX[3]);
+  };
+  bool constant = false;
+  double constantIncrement = 0.0;
   double x = crossing;
   double resistance = 0.0;
   int steps = 0;
   for (;;) {
     x = x + dx;
     ++steps;
-    const double depth = logspiral::GroundAt(s, tanBackslope, x) - z;
-    const double q = logspiral::SurchargeAt(s, x);
-    const double uw = water ? std::max(0.0, (logspiral::WaterLevelAt(s, x) - z) * waterWeight) : 0.0;
-    const double ur = std::max(0.0, depth * ru * gamma);
-    const double sigma = q + gamma * depth * verticalFactor - uw - ur;
-    const double increment = toeLayer ? (sigma * tanPhiR + cohesionR) * ciR * dx +
-                                            (sigma * tanPhiF + cohesionF) * ciF * dx
-                                      : 2 * ciR * sigma * tanPhiR * dx;
+    double increment = constantIncrement;
+    if (!constant) {
+      const double depth = logspiral::GroundAt(s, tanBackslope, x) - z;
+      const double q = logspiral::SurchargeAt(s, x);
+      const double uw = water ? std::max(0.0, (logspiral::WaterLevelAt(s, x) - z) * waterWeight) : 0.0;
+      const double ur = std::max(0.0, depth * ru * gamma);
+      const double sigma = q + gamma * depth * verticalFactor - uw - ur;
+      increment = toeLayer ? (sigma * tanPhiR + cohesionR) * ciR * dx + (sigma * tanPhiF + cohesionF) * ciF * dx
+                           : 2 * ciR * sigma * tanPhiR * dx;
+      if (settled(x)) {
+        constant = true;
+        constantIncrement = increment;
+      }
+    }
     resistance += increment;
     if (target <= resistance * rc) break;
     if (steps >= kMaxPulloutSteps) break;
@@ -336,6 +359,31 @@ void ComputePulloutLengths(AnalysisState& s) {
         x = x + dx;
         ++steps;
       }
+      break;
+    }
+    if (constant && constantIncrement > 0.0 && rc > 0.0) {
+      // From here on every step adds the same positive resistance, so the
+      // total only grows and the first step that reaches the target is found
+      // by halving, with the sums and x counted out bit for bit.
+      const std::int64_t remaining = kMaxPulloutSteps - steps;
+      auto reached = [&](std::int64_t n) {
+        return target <= logspiral::AddSteps(resistance, constantIncrement, n) * rc;
+      };
+      std::int64_t n = remaining;
+      if (reached(remaining)) {
+        std::int64_t lo = 1;
+        while (lo < n) {
+          const std::int64_t mid = lo + (n - lo) / 2;
+          if (reached(mid)) {
+            n = mid;
+          } else {
+            lo = mid + 1;
+          }
+        }
+      }
+      resistance = logspiral::AddSteps(resistance, constantIncrement, n);
+      x = logspiral::AddSteps(x, dx, n);
+      steps += static_cast<int>(n);
       break;
     }
   }

@@ -15,6 +15,8 @@
 // GroundProfile holds everything the surface needs, computed once, so the hot
 // loops of the analyses evaluate the ground without any transcendental call.
 
+#include <cmath>
+
 namespace tervane::analysis {
 
 struct AnalysisState;
@@ -79,6 +81,26 @@ class GroundProfile {
   }
 
   double CrestX() const { return crestX_; }
+
+  // Which segment PhreaticAt(x) takes, as a number that never falls as x
+  // grows: on one segment the level is an affine function of x.
+  int PhreaticPieceAt(double x) const {
+    if (x >= phreaticX_[3]) return 3;
+    if (x >= phreaticX_[2]) return 2;
+    return x >= phreaticX_[1] ? 1 : 0;
+  }
+
+  // The largest magnitudes of the phreatic segments' slopes and points' x.
+  double PhreaticSlopeBound() const {
+    double b = 0.0;
+    for (double slope : phreaticSlope_) b = b > std::fabs(slope) ? b : std::fabs(slope);
+    return b;
+  }
+  double PhreaticXBound() const {
+    double b = 0.0;
+    for (double x : phreaticX_) b = b > std::fabs(x) ? b : std::fabs(x);
+    return b;
+  }
 
   // Which formula At(x) takes, as a number that never falls as x grows: on
   // one piece the ground elevation is an affine function of x and the

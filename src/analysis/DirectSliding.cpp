@@ -46,6 +46,8 @@ struct SlidingSetting {
   double groundSlopeBound = 0.0;
   double groundXBound = 0.0;
   double phreaticBound = 0.0;
+  double phreaticSlopeBound = 0.0;
+  double phreaticXBound = 0.0;
 };
 
 void PrepareWedgeAngles(const AnalysisState& s, DirectSlidingWork& w, double stripWidth) {
@@ -167,10 +169,11 @@ struct WedgeBounds {
   double verticalHigh = 0.0;
   double horizontalHigh = 0.0;
   double poreHigh = 0.0;
+  double waterLow = 0.0;
   double waterHigh = 0.0;
   double cohesionLow = 0.0;
   double cohesionHigh = 0.0;
-  double interfacePoreHigh = 0.0;
+  double interfacePore = 0.0;  // exact
   bool valid = true;
 };
 
@@ -181,11 +184,16 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
   const double tanTheta = w.tanAngle[j];
   const double cosTheta = w.cosAngle[j];
   const double dx = st.wedgeStrip;
+  const bool water = st.phreaticGiven != 0;
   double x0 = length - st.wedgeStart;
   if (x0 < 0.0) x0 = 0.0;
   auto stripX = [&](int k) { return x0 + k * dx; };
+  // With a phreatic line, a piece is also within one of its segments.
+  auto pieceAt = [&](double x) {
+    return water ? 4 * w.ground.PieceAt(x) + w.ground.PhreaticPieceAt(x) : w.ground.PieceAt(x);
+  };
   struct Strip {
-    double x, y, q, yb;
+    double x, y, q, yb, level;
   };
   auto strip = [&](int k) {
     Strip p;
@@ -194,6 +202,7 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
     p.y = g.y;
     p.q = g.q;
     p.yb = (p.x - length) * tanTheta;
+    p.level = water ? w.ground.PhreaticAt(p.x) : 0.0;
     return p;
   };
   struct Terms {
@@ -203,22 +212,26 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
     const double weight = st.backfillWeight * h * dx + q * dx;
     return Terms{st.onePlusKv * weight, st.kh * weight, st.backfillPoreWeight * h * dx / cosTheta};
   };
+  // The water term of a strip whose level lies u above the wedge's base (a
+  // term that is not positive is not added).
+  auto waterTerm = [&](double u) { return u > 0.0 ? u * st.waterWeight * dx / cosTheta : 0.0; };
 
   WedgeBounds b;
-  const GroundPoint first = w.ground.At(stripX(1));
-  b.interfacePoreHigh = 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
+  // The interface pore-pressure force is that of the first strip when the
+  // wedge has one, and the same test as the wedge's own tells exactly.
+  const Strip first = strip(1);
+  b.interfacePore = first.y <= first.yb ? 0.0 : 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
   bool lowerOpen = true;  // every strip so far is surely counted
   int countedLow = 0;
   int countedHigh = kMaxWedgeStrips;
-  double largestYb = 0.0;
   int k = 1;
   while (k <= countedHigh) {
-    const int piece = w.ground.PieceAt(stripX(k));
+    const int piece = pieceAt(stripX(k));
     int last = k;
     int hi = countedHigh;
     while (last < hi) {
       const int mid = last + (hi - last + 1) / 2;
-      if (w.ground.PieceAt(stripX(mid)) == piece) {
+      if (pieceAt(stripX(mid)) == piece) {
         last = mid;
       } else {
         hi = mid - 1;
@@ -228,21 +241,56 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
     const int runLength = (count + kRunsPerPiece - 1) / kRunsPerPiece;
     for (int a = k; a <= last;) {
       int e = std::min(last, a + runLength - 1);
-      const Strip pa = strip(a);
-      const Strip pe = strip(e);
-      const bool ends = !(pe.y > pe.yb);  // the wedge ends at e at the latest
-      const double ha = pa.y - pa.yb;
-      const double he = pe.y - pe.yb;
-      const double margin =
-          2 * kRounding *
-          (std::fabs(pa.y) + std::fabs(pe.y) + std::fabs(pa.yb) + std::fabs(pe.yb) + st.height +
-           (st.groundSlopeBound + tanTheta) * (std::fabs(pe.x) + std::fabs(length) + st.groundXBound));
-      const double hLow = std::min(ha, he) - margin;
-      const double hHigh = std::max(ha, he) + margin;
-      largestYb = std::max(largestYb, std::max(std::fabs(pa.yb), std::fabs(pe.yb)));
+      Strip pa = strip(a);
+      Strip pe;
+      bool ends = false;
+      double ha = 0.0;
+      double he = 0.0;
+      double margin = 0.0;
+      double hLow = 0.0;
+      double hHigh = 0.0;
+      for (;;) {
+        pe = strip(e);
+        ends = !(pe.y > pe.yb);  // the wedge ends at e at the latest
+        ha = pa.y - pa.yb;
+        he = pe.y - pe.yb;
+        margin = 2 * kRounding *
+                 (std::fabs(pa.y) + std::fabs(pe.y) + std::fabs(pa.yb) + std::fabs(pe.yb) + st.height +
+                  (st.groundSlopeBound + tanTheta) * (std::fabs(pe.x) + std::fabs(length) + st.groundXBound));
+        hLow = std::min(ha, he) - margin;
+        hHigh = std::max(ha, he) + margin;
+        // While every strip so far is surely counted, a run that may hold
+        // the end of the wedge is halved until it is surely counted or one
+        // strip long, so that the lower bounds leave out a strip at most.
+        if (lowerOpen && e > a && (ends || !(hLow > 0.0))) {
+          e = a + (e - a) / 2;
+          continue;
+        }
+        break;
+      }
       if (pa.q != pe.q || !std::isfinite(hLow) || !std::isfinite(hHigh)) {
         b.valid = false;
         return b;
+      }
+      // The level above the base, as h: affine on the piece up to rounding.
+      double uLow = 0.0;
+      double uHigh = 0.0;
+      double uMean = 0.0;
+      double uMargin = 0.0;
+      if (water) {
+        const double ua = pa.level - pa.yb;
+        const double ue = pe.level - pe.yb;
+        uMargin = 2 * kRounding *
+                  (std::fabs(pa.level) + std::fabs(pe.level) + std::fabs(pa.yb) + std::fabs(pe.yb) +
+                   st.phreaticBound +
+                   (st.phreaticSlopeBound + tanTheta) * (std::fabs(pe.x) + std::fabs(length) + st.phreaticXBound));
+        uLow = std::min(ua, ue) - uMargin;
+        uHigh = std::max(ua, ue) + uMargin;
+        uMean = (ua + ue) / 2;
+        if (!std::isfinite(uLow) || !std::isfinite(uHigh)) {
+          b.valid = false;
+          return b;
+        }
       }
       if (ends) {
         countedHigh = e - 1;
@@ -253,8 +301,9 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
         const bool certain = lowerOpen && !ends && hLow > 0.0;
         if (certain) {
           // Every strip of the run is counted, and each term is a linear
-          // function of h: the run's terms add up to `strips` times the
-          // term at the mean h, which is the mean of the run's two ends.
+          // function of h that grows with it: the run's terms add up to
+          // `strips` times the term at the mean h, which is the mean of the
+          // run's two ends.
           countedLow += e - a + 1;
           const double mean = (ha + he) / 2;
           const Terms low = terms(mean - margin, pa.q);
@@ -265,12 +314,23 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
           b.verticalHigh += strips * high.vertical;
           b.horizontalHigh += strips * high.horizontal;
           b.poreHigh += strips * high.pore;
+          if (water) {
+            // The same for the water terms where every level of the run is
+            // above the base; where every one is below, none is added.
+            if (uLow > 0.0) {
+              b.waterLow += strips * waterTerm(uMean - uMargin);
+              b.waterHigh += strips * waterTerm(uMean + uMargin);
+            } else if (!(uHigh < 0.0)) {
+              b.waterHigh += strips * waterTerm(uHigh);
+            }
+          }
         } else {
           lowerOpen = false;
           const Terms t = terms(std::max(hHigh, 0.0), pa.q);
           b.verticalHigh += strips * t.vertical;
           b.horizontalHigh += strips * t.horizontal;
           b.poreHigh += strips * t.pore;
+          if (water) b.waterHigh += strips * waterTerm(uHigh);
         }
       }
       if (ends) break;
@@ -281,15 +341,14 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
   b.verticalLow *= 1 - kSumRounding;
   b.horizontalLow *= 1 - kSumRounding;
   b.poreLow *= 1 - kSumRounding;
+  b.waterLow *= 1 - kSumRounding;
   b.verticalHigh *= 1 + kSumRounding;
   b.horizontalHigh *= 1 + kSumRounding;
   b.poreHigh *= 1 + kSumRounding;
+  b.waterHigh *= 1 + kSumRounding;
   const double n = countedHigh;
   b.cohesionLow = countedLow * w.stripCohesion[j] * (1 - kSumRounding);
   b.cohesionHigh = n * w.stripCohesion[j] * (1 + kSumRounding);
-  b.waterHigh = st.phreaticGiven != 0
-                    ? n * (st.phreaticBound + largestYb) * st.waterWeight * dx / cosTheta * (1 + kSumRounding)
-                    : 0.0;
   return b;
 }
 
@@ -324,14 +383,72 @@ ThrustBounds BoundThrust(const SlidingSetting& st, const DirectSlidingWork& w, d
   add(sinLess, b.verticalLow, b.verticalHigh);
   add(cosLess, b.horizontalLow, b.horizontalHigh);
   add(cosLess, -pw, -pw);
-  add(cosLess, -b.interfacePoreHigh, 0.0);
-  add(st.sinPhiBackfill, b.poreLow, b.poreHigh + b.waterHigh);
+  add(cosLess, -b.interfacePore, -b.interfacePore);
+  add(st.sinPhiBackfill, b.poreLow + b.waterLow, b.poreHigh + b.waterHigh);
   add(st.cosPhiBackfill, -b.cohesionHigh, -b.cohesionLow);
   const double margin = 8 * kRounding * magnitude / cosInter;
   t.low = low / cosInter - margin;
   t.high = high / cosInter + margin;
   t.valid = std::isfinite(t.low) && std::isfinite(t.high);
   return t;
+}
+
+// True when BoundThrust gives sure bounds: every term of a strip grows with
+// its height, and the strips have a width.
+bool ThrustBoundsHold(const SlidingSetting& st) {
+  return st.sinPhiBackfill >= 0.0 && st.cosPhiBackfill > 0.0 && st.onePlusKv > 0.0 && st.kh >= 0.0 &&
+         st.backfillWeight > 0.0 && st.backfillPoreWeight >= 0.0 && st.wedgeStrip > 0.0 &&
+         (st.phreaticGiven == 0 || st.waterWeight >= 0.0);
+}
+
+// True when the scan surely goes on past angle j: the thrust there surely
+// exceeds the previous angle's by more than 1e-5 (`previous` bounds that
+// thrust; for the first angle it is the scan's start value exactly).
+bool SurelyRises(const ThrustBounds& previous, const ThrustBounds& next) {
+  constexpr double kRounding = 1e-12;
+  if (!previous.valid || !next.valid) return false;
+  const double threshold = previous.high + 1e-5;
+  return next.low > threshold + 4 * kRounding * std::fabs(threshold);
+}
+
+// True when the trial at this length surely fails because the wedge surely
+// pushes nowhere: every angle's thrust is surely negative, so the scan's
+// thrust is negative too and the trial takes 1e-5 in its place. The factors
+// are then those of the trial itself, but for the interface pore-pressure
+// force of the last angle the scan reaches: taking the smallest of any angle
+// gives factors no smaller than the trial's (each step of the sum and the
+// division by a positive thrust keep the order, rounding included).
+bool SurelySlidesWithoutThrust(const SlidingSetting& st, const DirectSlidingWork& w, double length, double pw) {
+  // The smallest interface pore-pressure force of any angle, with the same
+  // test and expression as the wedge's own: the last angle's is no smaller.
+  double x0 = length - st.wedgeStart;
+  if (x0 < 0.0) x0 = 0.0;
+  const double x = x0 + 1 * st.wedgeStrip;
+  const GroundPoint g = w.ground.At(x);
+  double pru = 0.0;
+  for (int j = 0; j < w.angleCount; ++j) {
+    const ThrustBounds t = BoundThrust(st, w, length, pw, j);
+    if (!t.valid || !(t.high < 0.0)) return false;
+    const double yb = (x - length) * w.tanAngle[j];
+    const double force = g.y <= yb ? 0.0 : 0.5 * st.poreCoefficient * st.backfillWeight * (g.y * g.y);
+    if (j == 0 || force < pru) pru = force;
+  }
+  if (!std::isfinite(pru)) return false;
+  const BlockLoads block = LoadsOfBlock(st, w, length);
+  const double thrust = 1e-5;
+  const double totalNormal = block.normal + thrust * st.sinDelta;
+  double thrustH = thrust * st.cosDelta;
+  if (std::fabs(thrustH) < 1e-5) thrustH = 1e-5;
+  if (!(thrustH > 0.0)) return false;
+  const double effective = totalNormal - block.water - block.pore;
+  const double reinforced =
+      (st.coefficientReinforced * block.cohesionR + effective * st.tanReinforced - block.horizontal - pw - pru) /
+      thrustH;
+  const double foundation =
+      (st.coefficientFoundation * block.cohesionF + effective * st.tanFoundation - block.horizontal - pw - pru) /
+      thrustH;
+  if (!std::isfinite(reinforced) || !std::isfinite(foundation)) return false;
+  return reinforced < st.target || foundation < st.target;
 }
 
 // True when the trial at this length surely fails: the block slides whatever
@@ -344,9 +461,8 @@ ThrustBounds BoundThrust(const SlidingSetting& st, const DirectSlidingWork& w, d
 bool SurelySlides(const SlidingSetting& st, const DirectSlidingWork& w, double length) {
   constexpr double kRounding = 1e-12;
   if (w.angleCount < 1) return false;
-  if (!(st.cosDelta > 0.0 && st.sinDelta >= 0.0 && st.sinPhiBackfill >= 0.0 && st.cosPhiBackfill > 0.0 &&
-        st.onePlusKv > 0.0 && st.kh >= 0.0 && st.backfillWeight > 0.0 && st.backfillPoreWeight >= 0.0 &&
-        st.wedgeStrip > 0.0 && st.tanReinforced >= 0.0 && st.tanFoundation >= 0.0)) {
+  if (!(ThrustBoundsHold(st) && st.cosDelta > 0.0 && st.sinDelta >= 0.0 && st.tanReinforced >= 0.0 &&
+        st.tanFoundation >= 0.0)) {
     return false;
   }
   const double pw = InterfaceWaterForce(st, w, length);
@@ -355,17 +471,15 @@ bool SurelySlides(const SlidingSetting& st, const DirectSlidingWork& w, double l
   double thrustLow = previous.low;
   for (int j = 1; j < w.angleCount; ++j) {
     const ThrustBounds next = BoundThrust(st, w, length, pw, j);
-    const double threshold = previous.high + 1e-5;
-    if (!next.valid || !(next.low > threshold + 4 * kRounding * std::fabs(threshold))) break;
+    if (!SurelyRises(previous, next)) break;
     thrustLow = std::max(thrustLow, next.low);
     previous = next;
   }
-  if (!(thrustLow * st.cosDelta > 2e-5)) return false;
-
   // Pru, the interface pore-pressure force of the last angle, lies between 0
   // and its value at the first strip; 0 gives the larger factor.
   const GroundPoint first = w.ground.At(std::max(0.0, length - st.wedgeStart) + st.wedgeStrip);
   const double pruHigh = 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
+  if (!(thrustLow * st.cosDelta > 2e-5)) return SurelySlidesWithoutThrust(st, w, length, pw);
   const BlockLoads block = LoadsOfBlock(st, w, length);
   auto bound = [&](double coefficient, double cohesion, double tanBase) {
     const double fixed = coefficient * cohesion + (block.normal - block.water - block.pore) * tanBase -
@@ -393,17 +507,39 @@ void EvaluateTrial(const SlidingSetting& st, DirectSlidingWork& w, double length
   // exceeds the previous one by no more than 1e-5 (the previous angle is the
   // critical one), or at the last angle above 2 degrees. The interface
   // pore-pressure force is that of the last angle evaluated.
-  double previous = -1e15;
-  double thrust = previous;
+  //
+  // An angle at which the thrust surely rises by more than 1e-5 (by the sure
+  // bounds of the thrusts) needs no exact thrust: only the angles where the
+  // bounds cannot decide, the critical one and the last one are summed strip
+  // by strip, in increasing order, so that the last one summed is the one the
+  // scan ends at.
+  const bool bounded = ThrustBoundsHold(st);
+  const double start = -1e15;
+  ThrustBounds previousBounds;
+  previousBounds.low = start;
+  previousBounds.high = start;
+  previousBounds.valid = true;
+  int exactIndex = -1;  // the angle whose exact thrust is `exact`
+  double exact = start;
+  double thrust = start;
   for (int j = 0; j < w.angleCount; ++j) {
+    const bool last = j + 1 == w.angleCount;
+    if (bounded && !last) {
+      const ThrustBounds next = BoundThrust(st, w, length, w.interfaceWaterForce, j);
+      const bool rises = SurelyRises(previousBounds, next);
+      previousBounds = next;
+      if (rises) continue;
+    }
+    const double previous = j == 0 ? start : exactIndex == j - 1 ? exact : WedgeThrust(st, w, length, j - 1);
     const double p = WedgeThrust(st, w, length, j);
+    exactIndex = j;
+    exact = p;
     if (p <= previous + 1e-5) {
       thrust = previous;
       w.criticalAngle = w.angle[j] + st.degree;
       break;
     }
-    previous = p;
-    if (j + 1 == w.angleCount) {
+    if (last) {
       thrust = p;
       w.criticalAngle = w.angle[j];
     }
@@ -486,6 +622,8 @@ void AnalyzeDirectSliding(AnalysisState& s) {
                                   std::fabs(std::tan(s.bottomSlopeAngleRad))});
   st.groundXBound = std::fabs(height * s.cotSlopeAngle) + std::fabs(s.crestLengthA) + std::fabs(s.crestLengthB);
   for (int k = 0; k < 4; ++k) st.phreaticBound = std::max(st.phreaticBound, std::fabs(s.phreaticPointY[k]));
+  st.phreaticSlopeBound = w.ground.PhreaticSlopeBound();
+  st.phreaticXBound = w.ground.PhreaticXBound();
   PrepareWedgeAngles(s, w, st.wedgeStrip);
 
   // First trial: a tenth of the pullout length of the lowest layer, at least a

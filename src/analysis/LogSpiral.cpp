@@ -100,6 +100,38 @@ double AddStepsUntil(double x, double step, double limit) {
   return x;
 }
 
+double AddSteps(double x, double step, std::int64_t count) {
+  constexpr std::int64_t kBinadeUnits = std::int64_t{1} << 53;
+  while (count > 0) {
+    // As in AddStepsUntil: within the binade of x each addition lands D units
+    // of the last place further on, so the additions there are counted out.
+    if (x >= 0x1p-900 && x <= 0x1p900 && step > 0.0) {
+      int e = 0;
+      std::frexp(x, &e);
+      const double unit = std::ldexp(1.0, e - 53);
+      const double ratio = step / unit;
+      if (ratio < 0x1p52) {
+        const double whole = std::floor(ratio);
+        const double rest = ratio - whole;
+        if (rest != 0.5) {
+          const std::int64_t d = static_cast<std::int64_t>(whole) + (rest > 0.5 ? 1 : 0);
+          if (d == 0) return x;  // x + step == x: no addition moves x
+          const std::int64_t m = static_cast<std::int64_t>(x / unit);
+          const std::int64_t n = std::min((kBinadeUnits - 1 - m) / d, count);
+          if (n > 0) {
+            x = static_cast<double>(m + n * d) * unit;
+            count -= n;
+            continue;
+          }
+        }
+      }
+    }
+    x = x + step;
+    --count;
+  }
+  return x;
+}
+
 void FitLogSpiral(AnalysisState& s, double a, double b, double phi, double tanPhi,
                   double tanBackslope, SpiralFit& fit) {
   const AngleTerms end = MakeAngleTerms(a - phi, tanPhi);

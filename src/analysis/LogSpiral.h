@@ -1,4 +1,6 @@
 #pragma once
+
+#include <cstdint>
 // Building blocks shared by the tieback and compound analyses: the ground,
 // surcharge and water level seen by a log-spiral surface, and fitting,
 // tracing and balancing one spiral.
@@ -136,6 +138,10 @@ class SegmentFinder {
 // operations per binade of x however many steps the march takes. A march
 // that no longer advances (x + step == x) ends where it stands.
 double AddStepsUntil(double x, double step, double limit);
+
+// x after `count` additions `x = x + step`, bit for bit, in a few operations
+// per binade of x however many the additions.
+double AddSteps(double x, double step, std::int64_t count);
 
 // Fits the spiral through the start point (currentFaceX, currentElevation)
 // with exit angle a and entry angle b for friction angle phi (tanPhi =

@@ -2,6 +2,7 @@
 // bit for bit, and the march that advances x by repeated additions gives the
 // same x as the additions one by one.
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -73,6 +74,36 @@ TEST(AddStepsUntil, EndsWhereTheStepNoLongerAdvances) {
   const double x = std::ldexp(1.0, 60);
   EXPECT_EQ(logspiral::AddStepsUntil(x, 1.0, HUGE_VAL), x);
   EXPECT_EQ(logspiral::AddStepsUntil(1.0, 0.25, NAN), 1.0);
+}
+
+// A fixed number of additions, counted out, lands on the same bits as the
+// additions one by one: across powers of two, on ties, with steps too small
+// to move x, from below zero and for no additions at all.
+TEST(AddSteps, SameAsTheAdditionsOneByOne) {
+  struct Case {
+    double x, step;
+    std::int64_t count;
+  };
+  const double unitAt1 = std::ldexp(1.0, -52);
+  const Case cases[] = {
+      {0.0, 0.06, 20000},
+      {3.7, 0.01, 0},
+      {0.999, 0.01, 7},
+      {1023.9, 0.3000000000000001, 20000},
+      {19.4342, 0.0241094, 20000},
+      {1.0, 1.5 * unitAt1, 3000},
+      {1.0, 0.4 * unitAt1, 3000},
+      {2.0 - 1000 * unitAt1, 1.3 * unitAt1, 4000},
+      {1e7, 1e-12, 100},
+      {-3.0, 0.07, 1000},
+  };
+  for (const Case& c : cases) {
+    double expected = c.x;
+    for (std::int64_t k = 0; k < c.count; ++k) expected = expected + c.step;
+    const double got = logspiral::AddSteps(c.x, c.step, c.count);
+    EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0)
+        << c.x << " + " << c.count << " x " << c.step << ": " << got << " instead of " << expected;
+  }
 }
 
 }  // namespace
