@@ -347,11 +347,29 @@ double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope)
     return (x - xp) * sa + (yp - z) * ca;
   };
 
+  // A layer above that carries no force adds 0 * arm, a zero, to the sum,
+  // which leaves it as it is (the sum starts at +0 and so is never -0), as
+  // long as the arm is finite. The arm is finite wherever the trace, the
+  // pole and the elevation are all well inside the range of a double and
+  // the angle's sine and cosine are numbers: then such a layer is passed
+  // over without finding its segment or working out its arm.
+  constexpr double kSafe = 1e300;
+  auto within = [](double v) { return std::fabs(v) < kSafe; };
+  bool finiteArms = within(xp) && within(yp);
+  for (int k = 0; k < kSurfacePoints && finiteArms; ++k) finiteArms = within(tx[k]);
+  if (!relative) {
+    finiteArms = finiteArms && within(fixedSin) && within(fixedCos);
+  } else if (!horizontal) {
+    // |angle| <= |ov| * (pi/2 + pi/2): finite for such an ov.
+    finiteArms = finiteArms && within(ov) && within(frictionTerm);
+  }
+
   const int c = s.currentLayer;
   const SegmentFinder finder(ty);
   double momentAbove = 0.0;
   for (int j = s.layerCount; j > c; --j) {
     const double zj = s.layerElevation[j];
+    if (finiteArms && s.layerTiebackForce[j] == 0.0 && within(zj)) continue;
     const int seg = finder.Find(zj);
     const double xj = (tx[seg] + tx[seg + 1]) / 2;
     momentAbove += s.layerTiebackForce[j] * arm(xj, zj);

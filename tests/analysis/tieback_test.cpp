@@ -1,6 +1,8 @@
 // Tieback forces checked against hand results: Rankine thrust on a vertical
 // face, and the critical height of a vertical cut in purely cohesive soil.
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <random>
 #include <string>
@@ -11,6 +13,7 @@
 #include "analysis/LogSpiral.h"
 #include "analysis/TiebackMove.h"
 #include "support/engine_fixtures.h"
+#include "literal_engine.h"
 
 namespace tervane::analysis {
 namespace {
@@ -199,6 +202,59 @@ TEST(TiebackLayerCrossing, SegmentSearchAgreesWithAScanFromTheStart) {
       }
     }
   }
+}
+
+
+// Layers above that carry no force are passed over in the moment sum: the
+// force stays the plain sum's bit for bit, with force angles fixed,
+// relative to the spiral and horizontal, and a layer without force whose arm
+// is not finite (an infinite elevation) still makes the force undefined, as
+// 0 times that arm does.
+TEST(TiebackMomentAbove, LayersWithoutForceChangeNothingUnlessTheirArmIsNotFinite) {
+  auto s = NewState();
+  s->slopeHeight = 6.0;
+  s->cotSlopeAngle = 0.5;
+  s->crestLengthA = 2.0;
+  s->crestLengthB = 4.0;
+  s->backslopeAngleRad = 0.3;
+  s->surchargeQ1 = 10.0;
+  s->surchargeQ2 = 5.0;
+  s->reinforcedUnitWeight = 19.0;
+  s->reinforcedDesignCohesion = 3.0;
+  s->appliedSeismicKh = 0.1;
+  s->seismicKv = 0.05;
+  s->spiralPoleX = -1.5;
+  s->spiralPoleY = 9.0;
+  s->currentLayer = 1;
+  s->layerCount = 8;
+  for (int j = 1; j <= 8; ++j) {
+    s->layerElevation[j] = 0.7 * (j - 1);
+    s->layerFaceX[j] = 0.5 * s->layerElevation[j];
+    s->layerTiebackForce[j] = j % 3 == 0 ? 0.0 : 4.0 + j;  // layers 3 and 6 carry none
+  }
+  // A falling-then-rising arc from the toe to the ground behind the crest.
+  for (int k = 0; k < kSurfacePoints; ++k) {
+    const double t = k / 50.0;
+    s->surfaceTraceX[k] = 9.0 * t;
+    s->surfaceTraceY[k] = 7.5 * t * t - 1.0 * t;
+  }
+  const double tanPhi = std::tan(0.55);
+  const double tanBackslope = std::tan(s->backslopeAngleRad);
+  struct Orientation {
+    int mode;
+    double value;
+  };
+  for (const Orientation o : {Orientation{0, 0.2}, Orientation{1, 0.5}, Orientation{1, 0.0}}) {
+    s->orientationMode = o.mode;
+    s->orientationValue = o.value;
+    const double expected = literal::ComputeTiebackForce(*s, tanPhi);
+    const double force = logspiral::ComputeTiebackForce(*s, tanPhi, tanBackslope);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(force), std::bit_cast<std::uint64_t>(expected))
+        << o.mode << " " << o.value;
+    EXPECT_TRUE(std::isfinite(force));
+  }
+  s->layerElevation[6] = INFINITY;
+  EXPECT_TRUE(std::isnan(logspiral::ComputeTiebackForce(*s, tanPhi, tanBackslope)));
 }
 
 }  // namespace
