@@ -255,8 +255,12 @@ int RunUsualProjects(std::uint64_t count, unsigned seed, std::FILE* digests) {
   std::vector<Timed> slowest;
   double total = 0.0;
   std::vector<EngineInputs> kept;
+  const char* from = std::getenv("TERVANE_SEARCH_FROM");  // the first project to run
+  const std::uint64_t first = from ? std::strtoull(from, nullptr, 10) : 0;
   for (std::uint64_t i = 0; i < count; ++i) {
     const EngineInputs in = projects.Next();
+    kept.push_back(in);
+    if (i < first) continue;  // drawn only, so that the later ones stay the same
     *state = AnalysisState{};
     currentIndex = i;
     alarm(kCallLimitSeconds);
@@ -268,13 +272,13 @@ int RunUsualProjects(std::uint64_t count, unsigned seed, std::FILE* digests) {
     if (digests) std::fprintf(digests, "%llu %016llx\n", static_cast<unsigned long long>(i),
                               static_cast<unsigned long long>(Digest(*out)));
     slowest.push_back({t, i});
-    kept.push_back(in);
     std::sort(slowest.begin(), slowest.end(), [](const Timed& a, const Timed& b) { return a.seconds > b.seconds; });
     if (slowest.size() > 10) slowest.pop_back();
   }
   if (digests) std::fclose(digests);
   std::printf("usual projects, seed %u: %llu calls, mean %.3f ms per call\n", seed,
-              static_cast<unsigned long long>(count), 1e3 * total / static_cast<double>(count));
+              static_cast<unsigned long long>(count - std::min(first, count)),
+              count > first ? 1e3 * total / static_cast<double>(count - first) : 0.0);
   for (const Timed& t : slowest) {
     const EngineInputs& in = kept[t.index];
     std::printf("%8.2f ms  #%llu run %d H %.6g i %.6g A %.6g B %.6g n %d Dmin %.4g Dmax %.4g water %d\n",

@@ -2,6 +2,7 @@
 #include "analysis/LogSpiral.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -60,6 +61,34 @@ double SkipClearSteps(double x, double step, Inside inside, ExitAt exitAt, Scale
 
 }  // namespace
 
+namespace {
+
+// The last-place unit of a positive double x in [2^-900, 2^900] and its
+// reciprocal, both powers of two taken from the exponent bits of x (what
+// frexp and ldexp give, without the calls). A division by the unit and a
+// multiplication by its reciprocal are the same real number, so they round
+// alike.
+struct Binade {
+  double unit;
+  double inverse;
+};
+Binade BinadeOf(double x) {
+  const std::uint64_t biased = std::bit_cast<std::uint64_t>(x) >> 52;
+  return {std::bit_cast<double>((biased - 52) << 52), std::bit_cast<double>((2098 - biased) << 52)};
+}
+
+// The number of units of the last place that an addition of `ratio` units
+// moves x by within its binade (rounded to nearest), or -1 on a tie. ratio
+// lies in [0, 2^52), where the truncation is the floor.
+std::int64_t UnitsPerStep(double ratio) {
+  const auto whole = static_cast<std::int64_t>(ratio);
+  const double rest = ratio - static_cast<double>(whole);
+  if (rest == 0.5) return -1;
+  return whole + (rest > 0.5 ? 1 : 0);
+}
+
+}  // namespace
+
 double AddStepsUntil(double x, double step, double limit) {
   constexpr std::int64_t kBinadeUnits = std::int64_t{1} << 53;
   while (limit > x) {
@@ -68,26 +97,58 @@ double AddStepsUntil(double x, double step, double limit) {
     // counted out; at the binade's end, on a tie and wherever the values are
     // not plain positive doubles, one real addition is made.
     if (x >= 0x1p-900 && x <= 0x1p900 && step > 0.0) {
-      int e = 0;
-      std::frexp(x, &e);
-      const double unit = std::ldexp(1.0, e - 53);
-      const double ratio = step / unit;
+      const Binade binade = BinadeOf(x);
+      const double ratio = step * binade.inverse;
       if (ratio < 0x1p52) {
-        const double whole = std::floor(ratio);
-        const double rest = ratio - whole;
-        if (rest != 0.5) {
-          const std::int64_t d = static_cast<std::int64_t>(whole) + (rest > 0.5 ? 1 : 0);
-          if (d == 0) break;  // x + step == x: the march no longer advances
-          const std::int64_t m = static_cast<std::int64_t>(x / unit);
-          std::int64_t n = (kBinadeUnits - 1 - m) / d;
-          const double limitUnits = limit / unit;
+        const std::int64_t d = UnitsPerStep(ratio);
+        if (d == 0) break;  // x + step == x: the march no longer advances
+        if (d > 0) {
+          const auto m = static_cast<std::int64_t>(x * binade.inverse);
+          const std::int64_t room = kBinadeUnits - 1 - m;
+          std::int64_t n;
+          const double limitUnits = limit * binade.inverse;
           if (limitUnits < 0x1p53) {
-            const std::int64_t target = static_cast<std::int64_t>(std::ceil(limitUnits));
+            // limitUnits > m > 0 here: the truncation, raised when not
+            // whole, is the ceiling.
+            auto target = static_cast<std::int64_t>(limitUnits);
+            if (static_cast<double>(target) != limitUnits) ++target;
             const std::int64_t needed = target <= m ? 0 : (target - m + d - 1) / d;
+            n = needed * d <= room ? needed : room / d;  // the smaller of needed and room / d
+          } else {
+            n = room / d;
+          }
+          if (n > 0) {
+            x = static_cast<double>(m + n * d) * binade.unit;
+            continue;
+          }
+        }
+      }
+    }
+    // Below zero the march shrinks |x| = M units: while each sum keeps
+    // M - D - 1 >= 2^52 units, |x| - step lies within the binade of |x|, whose
+    // unit it rounds to, D units lower, so that part is counted out too.
+    if (x <= -0x1p-900 && x >= -0x1p900 && step > 0.0) {
+      const Binade binade = BinadeOf(-x);
+      const double ratio = step * binade.inverse;
+      if (ratio < 0x1p52) {
+        const std::int64_t d = UnitsPerStep(ratio);
+        if (d == 0) break;  // x + step == x: the march no longer advances
+        if (d > 0) {
+          constexpr std::int64_t kBinadeStart = std::int64_t{1} << 52;
+          const auto m = static_cast<std::int64_t>(-x * binade.inverse);
+          const std::int64_t room = m - 1 - kBinadeStart >= 0 ? (m - 1 - kBinadeStart) / d : 0;
+          std::int64_t n = room;
+          // The march ends at the first x >= limit, that is M' <= -limit in
+          // units; a limit at or beyond the binade's lower end leaves room.
+          const double limitUnits = -limit * binade.inverse;
+          if (limitUnits > 0x1p52) {
+            // limitUnits < m < 2^53 here: the truncation is the floor.
+            const auto floorUnits = static_cast<std::int64_t>(limitUnits);
+            const std::int64_t needed = m <= floorUnits ? 0 : (m - floorUnits + d - 1) / d;
             n = std::min(n, needed);
           }
           if (n > 0) {
-            x = static_cast<double>(m + n * d) * unit;
+            x = -(static_cast<double>(m - n * d) * binade.unit);
             continue;
           }
         }
@@ -106,20 +167,16 @@ double AddSteps(double x, double step, std::int64_t count) {
     // As in AddStepsUntil: within the binade of x each addition lands D units
     // of the last place further on, so the additions there are counted out.
     if (x >= 0x1p-900 && x <= 0x1p900 && step > 0.0) {
-      int e = 0;
-      std::frexp(x, &e);
-      const double unit = std::ldexp(1.0, e - 53);
-      const double ratio = step / unit;
+      const Binade binade = BinadeOf(x);
+      const double ratio = step * binade.inverse;
       if (ratio < 0x1p52) {
-        const double whole = std::floor(ratio);
-        const double rest = ratio - whole;
-        if (rest != 0.5) {
-          const std::int64_t d = static_cast<std::int64_t>(whole) + (rest > 0.5 ? 1 : 0);
-          if (d == 0) return x;  // x + step == x: no addition moves x
-          const std::int64_t m = static_cast<std::int64_t>(x / unit);
+        const std::int64_t d = UnitsPerStep(ratio);
+        if (d == 0) return x;  // x + step == x: no addition moves x
+        if (d > 0) {
+          const auto m = static_cast<std::int64_t>(x * binade.inverse);
           const std::int64_t n = std::min((kBinadeUnits - 1 - m) / d, count);
           if (n > 0) {
-            x = static_cast<double>(m + n * d) * unit;
+            x = static_cast<double>(m + n * d) * binade.unit;
             count -= n;
             continue;
           }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,23 @@ TEST(AddStepsUntil, SameAsTheAdditionsOneByOne) {
     const double got = logspiral::AddStepsUntil(c.x, c.step, c.limit);
     EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0)
         << c.x << " + " << c.step << " up to " << c.limit << ": " << got << " instead of " << expected;
+  }
+}
+
+// Marches from below zero, across zero and within one binade below zero,
+// drawn at random, land on the same bits as the additions one by one.
+TEST(AddStepsUntil, FromBelowZeroSameAsTheAdditionsOneByOne) {
+  std::mt19937_64 random(2024);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int trial = 0; trial < 400; ++trial) {
+    const double x = -std::ldexp(1.0 + unit(random), static_cast<int>(unit(random) * 12) - 6);
+    const double step = std::ldexp(unit(random), -static_cast<int>(unit(random) * 30) - 2);
+    const double limit = trial % 3 == 0 ? x * unit(random) : x + (unit(random) * 2 - 0.5) * 3 * -x;
+    if ((limit - x) / step > 2e6) continue;
+    const double expected = AddOneByOne(x, step, limit);
+    const double got = logspiral::AddStepsUntil(x, step, limit);
+    ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0)
+        << x << " + " << step << " up to " << limit << ": " << got << " instead of " << expected;
   }
 }
 
