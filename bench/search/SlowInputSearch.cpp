@@ -191,6 +191,28 @@ struct Timed {
   std::uint64_t index;
 };
 
+// One engine call under the call limit; its thread CPU time in seconds.
+double TimedCall(AnalysisState& state, const EngineInputs& in, EngineOutputs& out, std::uint64_t index) {
+  currentIndex = index;
+  alarm(kCallLimitSeconds);
+  const double t0 = ThreadSeconds();
+  tervane::analysis::RunSlopeAnalysis(state, in, out);
+  const double t = ThreadSeconds() - t0;
+  alarm(0);
+  return t;
+}
+
+// Notes a call: its digest line (with a digest file) and its place among the
+// `keep` slowest.
+void NoteCall(std::vector<Timed>& slowest, std::size_t keep, double seconds, std::uint64_t index,
+              const EngineOutputs& out, std::FILE* digests) {
+  if (digests) std::fprintf(digests, "%llu %016llx\n", static_cast<unsigned long long>(index),
+                            static_cast<unsigned long long>(Digest(out)));
+  slowest.push_back({seconds, index});
+  std::sort(slowest.begin(), slowest.end(), [](const Timed& a, const Timed& b) { return a.seconds > b.seconds; });
+  if (slowest.size() > keep) slowest.pop_back();
+}
+
 // Fixed projects at the edges of the geometry: the default project with a
 // steep backslope over a long B, and other long or steep grounds.
 struct Case {
@@ -234,11 +256,7 @@ int RunCases() {
         continue;
       }
       std::memset(static_cast<void*>(out.get()), 0, sizeof(EngineOutputs));
-      alarm(kCallLimitSeconds);
-      const double t0 = ThreadSeconds();
-      tervane::analysis::RunSlopeAnalysis(*state, in, *out);
-      const double t = ThreadSeconds() - t0;
-      alarm(0);
+      const double t = TimedCall(*state, in, *out, 0);
       std::printf("%-45s run %d: %8.2f ms  digest %016llx\n", c.name, runMode, 1e3 * t,
                   static_cast<unsigned long long>(Digest(*out)));
     }
@@ -262,18 +280,9 @@ int RunUsualProjects(std::uint64_t count, unsigned seed, std::FILE* digests) {
     kept.push_back(in);
     if (i < first) continue;  // drawn only, so that the later ones stay the same
     *state = AnalysisState{};
-    currentIndex = i;
-    alarm(kCallLimitSeconds);
-    const double t0 = ThreadSeconds();
-    tervane::analysis::RunSlopeAnalysis(*state, in, *out);
-    const double t = ThreadSeconds() - t0;
-    alarm(0);
+    const double t = TimedCall(*state, in, *out, i);
     total += t;
-    if (digests) std::fprintf(digests, "%llu %016llx\n", static_cast<unsigned long long>(i),
-                              static_cast<unsigned long long>(Digest(*out)));
-    slowest.push_back({t, i});
-    std::sort(slowest.begin(), slowest.end(), [](const Timed& a, const Timed& b) { return a.seconds > b.seconds; });
-    if (slowest.size() > 10) slowest.pop_back();
+    NoteCall(slowest, 10, t, i, *out, digests);
   }
   if (digests) std::fclose(digests);
   std::printf("usual projects, seed %u: %llu calls, mean %.3f ms per call\n", seed,
@@ -292,6 +301,7 @@ int RunUsualProjects(std::uint64_t count, unsigned seed, std::FILE* digests) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  signal(SIGALRM, OnCallLimit);
   if (argc > 1 && std::strcmp(argv[1], "cases") == 0) return RunCases();
   if (argc > 1 && std::strcmp(argv[1], "usual") == 0) {
     return RunUsualProjects(argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2000,
@@ -308,7 +318,6 @@ int main(int argc, char** argv) {
   std::uint64_t accepted = 0;
   double total = 0.0;
   const std::vector<std::uint64_t> skip = SkippedIndices();
-  signal(SIGALRM, OnCallLimit);
   const char* from = std::getenv("TERVANE_SEARCH_FROM");  // the first index to draw
   for (std::uint64_t i = from ? std::strtoull(from, nullptr, 10) : 0; i < count; ++i) {
     if (std::find(skip.begin(), skip.end(), i) != skip.end()) continue;
@@ -318,18 +327,9 @@ int main(int argc, char** argv) {
     ++accepted;
     *state = AnalysisState{};
     std::memset(static_cast<void*>(out.get()), 0, sizeof(EngineOutputs));
-    currentIndex = i;
-    alarm(kCallLimitSeconds);
-    const double t0 = ThreadSeconds();
-    tervane::analysis::RunSlopeAnalysis(*state, in, *out);
-    const double t = ThreadSeconds() - t0;
-    alarm(0);
+    const double t = TimedCall(*state, in, *out, i);
     total += t;
-    if (digests) std::fprintf(digests, "%llu %016llx\n", static_cast<unsigned long long>(i),
-                              static_cast<unsigned long long>(Digest(*out)));
-    slowest.push_back({t, i});
-    std::sort(slowest.begin(), slowest.end(), [](const Timed& a, const Timed& b) { return a.seconds > b.seconds; });
-    if (slowest.size() > 15) slowest.pop_back();
+    NoteCall(slowest, 15, t, i, *out, digests);
   }
   if (digests) std::fclose(digests);
   std::printf("seed %llu: %llu drawn, %llu accepted, mean %.3f ms per call\n",
