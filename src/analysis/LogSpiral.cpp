@@ -87,41 +87,57 @@ std::int64_t UnitsPerStep(double ratio) {
   return whole + (rest > 0.5 ? 1 : 0);
 }
 
+// The additions of `step` to a positive x within the binade of x: each moves
+// x by d units of its last place (0 when x + step == x), x holds m units, and
+// `room` units are left before the binade ends. d is -1 (nothing to count
+// out) on a tie and wherever x or step are not plain positive doubles.
+struct MarchInBinade {
+  Binade binade{};
+  std::int64_t d = -1;
+  std::int64_t m = 0;
+  std::int64_t room = 0;
+};
+MarchInBinade MarchAbove(double x, double step) {
+  constexpr std::int64_t kBinadeUnits = std::int64_t{1} << 53;
+  MarchInBinade march;
+  if (!(x >= 0x1p-900 && x <= 0x1p900 && step > 0.0)) return march;
+  march.binade = BinadeOf(x);
+  const double ratio = step * march.binade.inverse;
+  if (!(ratio < 0x1p52)) return march;
+  march.d = UnitsPerStep(ratio);
+  if (march.d > 0) {
+    march.m = static_cast<std::int64_t>(x * march.binade.inverse);
+    march.room = kBinadeUnits - 1 - march.m;
+  }
+  return march;
+}
+
 }  // namespace
 
 double AddStepsUntil(double x, double step, double limit) {
-  constexpr std::int64_t kBinadeUnits = std::int64_t{1} << 53;
   while (limit > x) {
     // Within the binade of x every sum x + step lands D units of the last
     // place further on (rounded to nearest, no ties), so the march there is
     // counted out; at the binade's end, on a tie and wherever the values are
     // not plain positive doubles, one real addition is made.
-    if (x >= 0x1p-900 && x <= 0x1p900 && step > 0.0) {
-      const Binade binade = BinadeOf(x);
-      const double ratio = step * binade.inverse;
-      if (ratio < 0x1p52) {
-        const std::int64_t d = UnitsPerStep(ratio);
-        if (d == 0) break;  // x + step == x: the march no longer advances
-        if (d > 0) {
-          const auto m = static_cast<std::int64_t>(x * binade.inverse);
-          const std::int64_t room = kBinadeUnits - 1 - m;
-          std::int64_t n;
-          const double limitUnits = limit * binade.inverse;
-          if (limitUnits < 0x1p53) {
-            // limitUnits > m > 0 here: the truncation, raised when not
-            // whole, is the ceiling.
-            auto target = static_cast<std::int64_t>(limitUnits);
-            if (static_cast<double>(target) != limitUnits) ++target;
-            const std::int64_t needed = target <= m ? 0 : (target - m + d - 1) / d;
-            n = needed * d <= room ? needed : room / d;  // the smaller of needed and room / d
-          } else {
-            n = room / d;
-          }
-          if (n > 0) {
-            x = static_cast<double>(m + n * d) * binade.unit;
-            continue;
-          }
-        }
+    if (const MarchInBinade march = MarchAbove(x, step); march.d >= 0) {
+      const std::int64_t d = march.d, m = march.m, room = march.room;
+      if (d == 0) break;  // x + step == x: the march no longer advances
+      std::int64_t n;
+      const double limitUnits = limit * march.binade.inverse;
+      if (limitUnits < 0x1p53) {
+        // limitUnits > m > 0 here: the truncation, raised when not
+        // whole, is the ceiling.
+        auto target = static_cast<std::int64_t>(limitUnits);
+        if (static_cast<double>(target) != limitUnits) ++target;
+        const std::int64_t needed = target <= m ? 0 : (target - m + d - 1) / d;
+        n = needed * d <= room ? needed : room / d;  // the smaller of needed and room / d
+      } else {
+        n = room / d;
+      }
+      if (n > 0) {
+        x = static_cast<double>(m + n * d) * march.binade.unit;
+        continue;
       }
     }
     // Below zero the march shrinks |x| = M units: while each sum keeps
@@ -162,25 +178,16 @@ double AddStepsUntil(double x, double step, double limit) {
 }
 
 double AddSteps(double x, double step, std::int64_t count) {
-  constexpr std::int64_t kBinadeUnits = std::int64_t{1} << 53;
   while (count > 0) {
     // As in AddStepsUntil: within the binade of x each addition lands D units
     // of the last place further on, so the additions there are counted out.
-    if (x >= 0x1p-900 && x <= 0x1p900 && step > 0.0) {
-      const Binade binade = BinadeOf(x);
-      const double ratio = step * binade.inverse;
-      if (ratio < 0x1p52) {
-        const std::int64_t d = UnitsPerStep(ratio);
-        if (d == 0) return x;  // x + step == x: no addition moves x
-        if (d > 0) {
-          const auto m = static_cast<std::int64_t>(x * binade.inverse);
-          const std::int64_t n = std::min((kBinadeUnits - 1 - m) / d, count);
-          if (n > 0) {
-            x = static_cast<double>(m + n * d) * binade.unit;
-            count -= n;
-            continue;
-          }
-        }
+    if (const MarchInBinade march = MarchAbove(x, step); march.d >= 0) {
+      if (march.d == 0) return x;  // x + step == x: no addition moves x
+      const std::int64_t n = std::min(march.room / march.d, count);
+      if (n > 0) {
+        x = static_cast<double>(march.m + n * march.d) * march.binade.unit;
+        count -= n;
+        continue;
       }
     }
     x = x + step;
