@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "analysis/AnalysisState.h"
 #include "analysis/EngineRoutines.h"
@@ -20,6 +21,9 @@ namespace {
 // heights behind the slip surface); a layer that cannot be anchored within
 // that distance takes the whole march as its embedded length.
 constexpr int kMaxPulloutSteps = 20000;
+
+// The embedded length of a layer that is still to be marched out.
+constexpr double kEmbeddedLengthPending = std::numeric_limits<double>::quiet_NaN();
 
 // Tieback control for every layer, unless the tieback forces add up to more
 // than 0.1: then, from the bottom up until the available forces add up to
@@ -285,6 +289,14 @@ void ComputePulloutLengths(AnalysisState& s) {
     return;
   }
   s.lengthToSlipSurface[k] = crossing - s.layerFaceX[k];
+  s.embeddedLength[k] = kEmbeddedLengthPending;
+}
+
+namespace {
+
+double MarchEmbeddedLength(const AnalysisState& s, int k, double crossing) {
+  const double z = s.layerElevation[k];
+  const int mode = s.controllingMode[k];
   const double rc = s.coverageRatio;
   const double force = mode == 1 ? s.tiebackTr[k] : rc * s.layerStrength[k];
   const double target = force / rc;
@@ -387,7 +399,15 @@ void ComputePulloutLengths(AnalysisState& s) {
       break;
     }
   }
-  s.embeddedLength[k] = x - crossing;
+  return x - crossing;
+}
+
+}  // namespace
+
+void ResolveEmbeddedLengths(AnalysisState& s) {
+  for (int k = 1; k <= s.layerCount; ++k) {
+    if (std::isnan(s.embeddedLength[k])) s.embeddedLength[k] = MarchEmbeddedLength(s, k, s.slipSurfaceCrossingX[k]);
+  }
 }
 
 }  // namespace tervane::analysis

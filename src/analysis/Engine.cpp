@@ -374,6 +374,7 @@ bool PrepareSlopeAnalysis(AnalysisState& s, const EngineInputs& in, EngineOutput
     s.embeddedLength[k] = s.savedEmbeddedLength[k];
     s.slipSurfaceCrossingX[k] = s.savedSlipSurfaceCrossingX[k];
   }
+  ResolveEmbeddedLengths(s);
   std::copy(std::begin(s.savedSurfaceTraceX), std::end(s.savedSurfaceTraceX), s.surfaceTraceX);
   std::copy(std::begin(s.savedSurfaceTraceY), std::end(s.savedSurfaceTraceY), s.surfaceTraceY);
 

@@ -16,8 +16,13 @@ void FindCriticalTiebackSpiral(AnalysisState& s);
 // Compound slip surfaces and pullout lengths.
 void FindCompoundSurfaceThroughToe(AnalysisState& s);
 void FindCompoundSurfaceFromLayer(AnalysisState& s, int& compoundStartLayer);
-// La and Le of layer lastCompoundLayer on the spiral fitted last.
+// La of layer lastCompoundLayer on the spiral fitted last, and its crossing
+// of that spiral. Its Le is only marked as still to be worked out: of all the
+// surfaces a layer meets, only the one it keeps in the end needs its Le, and
+// every input of the march stays the same while the surfaces are searched.
 void ComputePulloutLengths(AnalysisState& s);
+// Le of every layer so marked, marched out behind the crossing it kept.
+void ResolveEmbeddedLengths(AnalysisState& s);
 
 // Direct sliding of the reinforced block along its base.
 void AnalyzeDirectSliding(AnalysisState& s);

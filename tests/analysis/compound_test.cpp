@@ -78,6 +78,7 @@ TEST_P(PulloutLengthTest, MarchesBehindTheSurfaceUntilTheForceIsAnchored) {
   s->tiebackTr[c.layer] = c.tr;
   s->lastCompoundLayer = c.layer;
   ComputePulloutLengths(*s);
+  ResolveEmbeddedLengths(*s);
 
   const double step = 0.0010000000474974513 * 6.0;
   EXPECT_NEAR(s->slipSurfaceCrossingX[c.layer], c.crossing, 1e-3);
@@ -136,11 +137,13 @@ TEST(PulloutLength, ResistanceThatNeverGrowsEndsAtTheMarchLimit) {
   s->reinforcedDesignPhi = 0.0;
   s->lastCompoundLayer = 2;
   ComputePulloutLengths(*s);
+  ResolveEmbeddedLengths(*s);
   EXPECT_NEAR(s->embeddedLength[2], 20000 * 0.0010000000474974513 * 6.0, 1e-6);
 
   // Slowly growing resistance is marched honestly up to the same limit.
   s->reinforcedDesignPhi = 1e-7;
   ComputePulloutLengths(*s);
+  ResolveEmbeddedLengths(*s);
   EXPECT_NEAR(s->embeddedLength[2], 20000 * 0.0010000000474974513 * 6.0, 1e-6);
 }
 
@@ -259,6 +262,8 @@ TEST(CompoundSearch, SearchFromALayerKeepsItsOwnRunningBest) {
   FindCompoundSurfaceFromLayer(*alone, start);
   start = 2;
   FindCompoundSurfaceFromLayer(*afterToe, start);
+  ResolveEmbeddedLengths(*alone);
+  ResolveEmbeddedLengths(*afterToe);
   for (int k = 2; k <= 5; ++k) {
     EXPECT_EQ(afterToe->lengthToSlipSurface[k], alone->lengthToSlipSurface[k]) << k;
     EXPECT_EQ(afterToe->embeddedLength[k], alone->embeddedLength[k]) << k;
