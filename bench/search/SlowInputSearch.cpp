@@ -173,7 +173,8 @@ void OnCallLimit(int) {
 }
 
 // Indices to leave out (comma-separated, from TERVANE_SEARCH_SKIP); TERVANE_SEARCH_FROM
-// sets the first index to draw.
+// sets the first index to draw and TERVANE_SEARCH_KEEP how many of the slowest
+// are listed (15).
 std::vector<std::uint64_t> SkippedIndices() {
   std::vector<std::uint64_t> skip;
   const char* text = std::getenv("TERVANE_SEARCH_SKIP");
@@ -319,6 +320,8 @@ int main(int argc, char** argv) {
   double total = 0.0;
   const std::vector<std::uint64_t> skip = SkippedIndices();
   const char* from = std::getenv("TERVANE_SEARCH_FROM");  // the first index to draw
+  const char* keepText = std::getenv("TERVANE_SEARCH_KEEP");  // how many of the slowest to list
+  const std::size_t keep = keepText ? std::strtoull(keepText, nullptr, 10) : 15;
   for (std::uint64_t i = from ? std::strtoull(from, nullptr, 10) : 0; i < count; ++i) {
     if (std::find(skip.begin(), skip.end(), i) != skip.end()) continue;
     const ProjectInput input = DrawInput(seed, i);
@@ -329,7 +332,7 @@ int main(int argc, char** argv) {
     std::memset(static_cast<void*>(out.get()), 0, sizeof(EngineOutputs));
     const double t = TimedCall(*state, in, *out, i);
     total += t;
-    NoteCall(slowest, 15, t, i, *out, digests);
+    NoteCall(slowest, keep, t, i, *out, digests);
   }
   if (digests) std::fclose(digests);
   std::printf("seed %llu: %llu drawn, %llu accepted, mean %.3f ms per call\n",
