@@ -240,7 +240,9 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
     const int count = last - k + 1;
     const int runLength = (count + kRunsPerPiece - 1) / kRunsPerPiece;
     for (int a = k; a <= last;) {
-      int e = std::min(last, a + runLength - 1);
+      // While every strip so far is surely counted, the run is first the
+      // whole rest of the piece, halved below as far as needed.
+      int e = lowerOpen ? last : std::min(last, a + runLength - 1);
       Strip pa = strip(a);
       Strip pe;
       bool ends = false;
@@ -298,7 +300,9 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
       }
       const double strips = e - a + 1;
       if (strips > 0) {
-        const bool certain = lowerOpen && !ends && hLow > 0.0;
+        // A single strip that the wedge's own test counts is counted for
+        // sure when every strip before it is.
+        const bool certain = lowerOpen && !ends && (hLow > 0.0 || e == a);
         if (certain) {
           // Every strip of the run is counted, and each term is a linear
           // function of h that grows with it: the run's terms add up to
