@@ -90,6 +90,19 @@ class GroundProfile {
     return x >= phreaticX_[1] ? 1 : 0;
   }
 
+  // On one piece of PieceAt: the magnitude of the slope of the ground, and a
+  // bound of the magnitudes the piece's formula takes from x before it
+  // multiplies by that slope (so that rounding of the elevation along the
+  // piece can be bounded without the slopes of the other pieces).
+  double PieceSlope(int piece) const {
+    if (piece == 0) return std::fabs(tanFront_);
+    if (piece <= 2) return faceByTangent_ ? std::fabs(tanFace_) : std::fabs(1.0 / cotFace_);
+    return (piece - 3) / 3 == 2 ? std::fabs(tanBack_) : 0.0;
+  }
+  double PieceOffsetBound(int piece) const {
+    return piece <= 2 ? 0.0 : std::fabs(crestX_) + std::fabs(crestA_) + std::fabs(crestB_);
+  }
+
   // The largest magnitudes of the phreatic segments' slopes and points' x.
   double PhreaticSlopeBound() const {
     double b = 0.0;

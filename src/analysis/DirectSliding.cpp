@@ -41,9 +41,9 @@ struct SlidingSetting {
   double tanFoundation = 0.0;
   double target = 0.0;
   double degree = 0.0;
-  // Bounds of the magnitudes the strips go through: the steepest part of the
-  // ground, the x of the end of the backslope and the highest phreatic point.
-  double groundSlopeBound = 0.0;
+  // Bounds of the magnitudes the strips go through: the x of the end of the
+  // backslope, the highest phreatic point, the steepest phreatic segment and
+  // the largest x of a phreatic point.
   double groundXBound = 0.0;
   double phreaticBound = 0.0;
   double phreaticSlopeBound = 0.0;
@@ -177,6 +177,21 @@ struct WedgeBounds {
   bool valid = true;
 };
 
+// The end of the next run to try after the run from strip a to strip e was
+// not surely counted, for a strip height ha at a and he at e (h is affine
+// along the run up to `margin`): the last strip where the line through the
+// two still lies twice the margin above the base, or half the run where the
+// line tells nothing better. Always below e and not below a.
+int NextRunEnd(int a, int e, double ha, double he, double margin) {
+  const int half = a + (e - a) / 2;
+  if (!(ha > he)) return half;
+  const double reach = (ha - 2 * margin) / (ha - he);  // of the run's length
+  if (!(reach < 1.0)) return half;
+  if (!(reach > 0.0)) return a;
+  const int guess = a + static_cast<int>(std::floor(reach * (e - a)));
+  return guess < e ? guess : half;
+}
+
 WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, double length, int j) {
   constexpr double kRounding = 1e-12;  // thousands of times a double's rounding
   constexpr double kSumRounding = 1e-9;  // far beyond kMaxWedgeStrips halves of the last place
@@ -237,6 +252,10 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
         hi = mid - 1;
       }
     }
+    // The slope of the ground on this piece and what its formula takes from x.
+    const int groundPiece = water ? piece / 4 : piece;
+    const double pieceSlope = w.ground.PieceSlope(groundPiece);
+    const double pieceOffset = w.ground.PieceOffsetBound(groundPiece);
     const int count = last - k + 1;
     const int runLength = (count + kRunsPerPiece - 1) / kRunsPerPiece;
     for (int a = k; a <= last;) {
@@ -251,6 +270,12 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
       double margin = 0.0;
       double hLow = 0.0;
       double hHigh = 0.0;
+      // The level above the base, as h: affine on the piece up to rounding.
+      double uLow = 0.0;
+      double uHigh = 0.0;
+      double uMean = 0.0;
+      double uMargin = 0.0;
+      int shortenings = 0;
       for (;;) {
         pe = strip(e);
         ends = !(pe.y > pe.yb);  // the wedge ends at e at the latest
@@ -258,15 +283,48 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
         he = pe.y - pe.yb;
         margin = 2 * kRounding *
                  (std::fabs(pa.y) + std::fabs(pe.y) + std::fabs(pa.yb) + std::fabs(pe.yb) + st.height +
-                  (st.groundSlopeBound + tanTheta) * (std::fabs(pe.x) + std::fabs(length) + st.groundXBound));
+                  pieceSlope * (std::fabs(pe.x) + pieceOffset) +
+                  tanTheta * (std::fabs(pe.x) + std::fabs(length) + st.groundXBound));
         hLow = std::min(ha, he) - margin;
         hHigh = std::max(ha, he) + margin;
+        double ua = 0.0;
+        double ue = 0.0;
+        if (water) {
+          ua = pa.level - pa.yb;
+          ue = pe.level - pe.yb;
+          uMargin = 2 * kRounding *
+                    (std::fabs(pa.level) + std::fabs(pe.level) + std::fabs(pa.yb) + std::fabs(pe.yb) +
+                     st.phreaticBound +
+                     (st.phreaticSlopeBound + tanTheta) * (std::fabs(pe.x) + std::fabs(length) + st.phreaticXBound));
+          uLow = std::min(ua, ue) - uMargin;
+          uHigh = std::max(ua, ue) + uMargin;
+          uMean = (ua + ue) / 2;
+        }
         // While every strip so far is surely counted, a run that may hold
-        // the end of the wedge is halved until it is surely counted or one
-        // strip long, so that the lower bounds leave out a strip at most.
-        if (lowerOpen && e > a && (ends || !(hLow > 0.0))) {
-          e = a + (e - a) / 2;
-          continue;
+        // the end of the wedge, or along which the level may cross the base,
+        // is shortened until it surely holds neither or is one strip long, so
+        // that the lower bounds leave out a strip at most and the water terms
+        // of all but a strip or so are bounded from both sides.
+        if (lowerOpen && e > a) {
+          const bool openEnd = ends || !(hLow > 0.0);
+          const bool levelCrosses = water && !(uLow > 0.0) && !(uHigh < 0.0);
+          if (openEnd || levelCrosses) {
+            // Guesses from the lines through the run's ends; halving after
+            // a few, so that a run is shortened in logarithmic time at worst.
+            ++shortenings;
+            int next = a + (e - a) / 2;
+            if (shortenings > 4) {
+              e = next;
+              continue;
+            }
+            next = e - 1;
+            if (openEnd) next = std::min(next, NextRunEnd(a, e, ha, he, margin));
+            if (levelCrosses) {
+              next = std::min(next, ua > ue ? NextRunEnd(a, e, ua, ue, uMargin) : NextRunEnd(a, e, -ua, -ue, uMargin));
+            }
+            e = next;
+            continue;
+          }
         }
         break;
       }
@@ -274,25 +332,9 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
         b.valid = false;
         return b;
       }
-      // The level above the base, as h: affine on the piece up to rounding.
-      double uLow = 0.0;
-      double uHigh = 0.0;
-      double uMean = 0.0;
-      double uMargin = 0.0;
-      if (water) {
-        const double ua = pa.level - pa.yb;
-        const double ue = pe.level - pe.yb;
-        uMargin = 2 * kRounding *
-                  (std::fabs(pa.level) + std::fabs(pe.level) + std::fabs(pa.yb) + std::fabs(pe.yb) +
-                   st.phreaticBound +
-                   (st.phreaticSlopeBound + tanTheta) * (std::fabs(pe.x) + std::fabs(length) + st.phreaticXBound));
-        uLow = std::min(ua, ue) - uMargin;
-        uHigh = std::max(ua, ue) + uMargin;
-        uMean = (ua + ue) / 2;
-        if (!std::isfinite(uLow) || !std::isfinite(uHigh)) {
-          b.valid = false;
-          return b;
-        }
+      if (water && (!std::isfinite(uLow) || !std::isfinite(uHigh))) {
+        b.valid = false;
+        return b;
       }
       if (ends) {
         countedHigh = e - 1;
@@ -621,9 +663,6 @@ void AnalyzeDirectSliding(AnalysisState& s) {
   st.tanFoundation =
       std::tan(std::atan(st.coefficientFoundation * std::tan(s.foundationDesignPhi)));
   st.target = s.currentFsDirectSliding;
-  st.groundSlopeBound = std::max({std::fabs(std::tan(s.slopeAngle * s.degreeToRadian)),
-                                  std::fabs(std::tan(s.backslopeAngleRad)),
-                                  std::fabs(std::tan(s.bottomSlopeAngleRad))});
   st.groundXBound = std::fabs(height * s.cotSlopeAngle) + std::fabs(s.crestLengthA) + std::fabs(s.crestLengthB);
   for (int k = 0; k < 4; ++k) st.phreaticBound = std::max(st.phreaticBound, std::fabs(s.phreaticPointY[k]));
   st.phreaticSlopeBound = w.ground.PhreaticSlopeBound();
