@@ -11,13 +11,14 @@
 //    wedge corners, the phreatic polyline) is 0-based: point 1 of a surface is
 //    element 0, point 51 is element 50.
 //
-// The record is large (about 0.4 MB): allocate it on the heap.
+// The record is large (about 0.7 MB): allocate it on the heap.
 
 #include <cstdint>
 
 #include "analysis/DeepSeatedWork.h"
 #include "analysis/DirectSlidingWork.h"
 #include "analysis/EngineConstants.h"
+#include "analysis/SpiralTraceTerms.h"
 
 namespace tervane::analysis {
 
@@ -166,6 +167,10 @@ struct AnalysisState {
   // ---- Working values of direct sliding and the deep-seated search ----
   DirectSlidingWork directSlidingWork;
   DeepSeatedWork deepSeatedWork;
+
+  // ---- Angle terms of recent spiral traces (a cache: what it holds never
+  // changes a result) ----
+  SpiralTraceTerms spiralTraceTerms;
 
   // ---- Work counters, reset by every engine call ----
   std::int64_t tiebackSpiralsEvaluated = 0;  // spirals fitted by the tieback searches

@@ -158,6 +158,55 @@ void LaySlices(AnalysisState& s, const BishopSetting& st, double x1, double yc, 
   }
 }
 
+// Several lanes of the vector unit for loops of plain arithmetic, chosen at
+// start-up from what the processor has. Only additions and divisions are made
+// in them, and never contracted, so every lane rounds as a plain build does.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define TERVANE_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define TERVANE_VECTOR_CLONES
+#endif
+
+// The slices of the circle in progress, padded to whole groups of lanes with
+// slices that add nothing.
+struct SliceLanes {
+  static constexpr int kLanes = 8;
+  static constexpr int kPadded = (kBishopSlices + kLanes - 1) / kLanes * kLanes;
+  explicit SliceLanes(const DeepSeatedWork& w) : count(w.sliceCount) {
+    for (int j = 0; j < kPadded; ++j) {
+      const bool slice = j < count;
+      resisting[j] = slice ? w.sliceResisting[j] : 0.0;
+      cosAlpha[j] = slice ? w.sliceCosAlpha[j] : 1.0;
+      tanPhiSinAlpha[j] = slice ? w.sliceTanPhiSinAlpha[j] : 0.0;
+    }
+  }
+  int count;
+  alignas(64) double resisting[kPadded];
+  alignas(64) double cosAlpha[kPadded];
+  alignas(64) double tanPhiSinAlpha[kPadded];
+};
+
+// The sum of the slices' resisting terms over their m_alpha at factor f, in
+// slice order; a slice whose m_alpha is below the smallest divisor adds
+// nothing. The quotients do not depend on one another, so they are worked
+// out first, side by side where the processor can (each is the same
+// correctly rounded division in any lane), and then added up in order.
+TERVANE_VECTOR_CLONES
+double ResistingSum(const SliceLanes& slices, double f) {
+  alignas(64) double m[SliceLanes::kPadded];
+  alignas(64) double quotient[SliceLanes::kPadded];
+  for (int j = 0; j < SliceLanes::kPadded; ++j) {
+    m[j] = slices.cosAlpha[j] + slices.tanPhiSinAlpha[j] / f;
+    quotient[j] = slices.resisting[j] / m[j];
+  }
+  double resisting = 0.0;
+  for (int j = 0; j < slices.count; ++j) {
+    if (m[j] < kSmallestDivisor) continue;
+    resisting += quotient[j];
+  }
+  return resisting;
+}
+
 void Evaluate(AnalysisState& s, const BishopSetting& st, double x1, double x2, double& yc,
               double& xc, double& radius, double& factor, int& mode) {
   DeepSeatedWork& w = s.deepSeatedWork;
@@ -194,6 +243,7 @@ void Evaluate(AnalysisState& s, const BishopSetting& st, double x1, double x2, d
   const double endAngle = std::acos((yc - st.height) / r);
   const double delta = (endAngle - startAngle) / 50.0;
   LaySlices(s, st, x1, yc, xc, r, startAngle, delta);
+  const SliceLanes slices(w);
 
   // The factor: iterated from the starting value, each new value the mean of
   // the last one and the one it gives, until the two agree within 1 %.
@@ -202,13 +252,7 @@ void Evaluate(AnalysisState& s, const BishopSetting& st, double x1, double x2, d
     ++iteration;
     if (iteration > 1) s.depthLimitReached = 0;
     if (w.depthLimitMet != 0) s.depthLimitReached = kDepthLimitMet;
-    double resisting = 0.0;
-    for (int j = 0; j < w.sliceCount; ++j) {
-      const double m = w.sliceCosAlpha[j] + w.sliceTanPhiSinAlpha[j] / f;
-      if (m < kSmallestDivisor) continue;
-      resisting += w.sliceResisting[j] / m;
-    }
-    const double fNew = resisting / w.drivingSum;
+    const double fNew = ResistingSum(slices, f) / w.drivingSum;
     if (std::fabs(fNew - f) <= fNew / 100.0) {
       f = (fNew + f) / 2.0;
       break;

@@ -331,23 +331,51 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
   fit.exitY = exitY;
 }
 
+namespace {
+
+// The terms of the trace of `fit`, from the cache or worked out into it.
+const SpiralTraceTerms::Slot& TraceTermsOf(SpiralTraceTerms& cache, const SpiralFit& fit) {
+  const auto start = std::bit_cast<std::uint64_t>(fit.thetaStart);
+  const auto end = std::bit_cast<std::uint64_t>(fit.thetaEnd);
+  const auto tanPhi = std::bit_cast<std::uint64_t>(fit.tanPhi);
+  std::uint64_t hash = start * 0x9E3779B97F4A7C15u;
+  hash ^= end * 0xC2B2AE3D27D4EB4Fu;
+  hash ^= tanPhi * 0x165667B19E3779F9u;
+  hash ^= hash >> 29;
+  SpiralTraceTerms::Slot& slot = cache.entries[(hash * 0xBF58476D1CE4E5B9u) >> 56];
+  static_assert(SpiralTraceTerms::kEntries == 256);
+  if (slot.used && slot.thetaStart == start && slot.thetaEnd == end && slot.tanPhi == tanPhi) return slot;
+  slot.used = true;
+  slot.thetaStart = start;
+  slot.thetaEnd = end;
+  slot.tanPhi = tanPhi;
+  const double delta = (fit.thetaEnd - fit.thetaStart) / 50;
+  double theta = fit.thetaStart;
+  for (int k = 1; k < kSurfacePoints; ++k) {
+    theta = theta + delta;
+    slot.expTerm[k] = std::exp(-theta * fit.tanPhi);
+    slot.sinTerm[k] = std::sin(theta);
+    slot.cosTerm[k] = std::cos(theta);
+  }
+  return slot;
+}
+
+}  // namespace
+
 void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit) {
   const double xp = s.spiralPoleX;
   const double yp = s.spiralPoleY;
   const double r0 = s.spiralInitialRadius;
-  const double tanPhi = fit.tanPhi;
-  const double delta = (fit.thetaEnd - fit.thetaStart) / 50;
   double* tx = s.surfaceTraceX;
   double* ty = s.surfaceTraceY;
   // The first point lies at the start angle, whose terms the fit has.
   tx[0] = xp + r0 * fit.expStart * fit.sinStart;
   ty[0] = yp - r0 * fit.expStart * fit.cosStart;
-  double theta = fit.thetaStart;
+  const SpiralTraceTerms::Slot& terms = TraceTermsOf(s.spiralTraceTerms, fit);
   for (int k = 1; k < kSurfacePoints; ++k) {
-    theta = theta + delta;
-    const double e = std::exp(-theta * tanPhi);
-    tx[k] = xp + r0 * e * std::sin(theta);
-    ty[k] = yp - r0 * e * std::cos(theta);
+    const double e = terms.expTerm[k];
+    tx[k] = xp + r0 * e * terms.sinTerm[k];
+    ty[k] = yp - r0 * e * terms.cosTerm[k];
   }
 }
 
