@@ -90,7 +90,10 @@ std::int64_t UnitsPerStep(double ratio) {
 // The additions of `step` to a positive x within the binade of x: each moves
 // x by d units of its last place (0 when x + step == x), x holds m units, and
 // `room` units are left before the binade ends. d is -1 (nothing to count
-// out) on a tie and wherever x or step are not plain positive doubles.
+// out) wherever x or step are not plain positive doubles, and on a tie
+// (step = D + 1/2 units) while m is odd. On a tie the sum rounds to the even
+// one of m + D and m + D + 1, so from an even m every addition lands on an
+// even count again, by D + 1 units when D is odd and by D when it is even.
 struct MarchInBinade {
   Binade binade{};
   std::int64_t d = -1;
@@ -104,9 +107,14 @@ MarchInBinade MarchAbove(double x, double step) {
   march.binade = BinadeOf(x);
   const double ratio = step * march.binade.inverse;
   if (!(ratio < 0x1p52)) return march;
+  const std::int64_t m = static_cast<std::int64_t>(x * march.binade.inverse);
   march.d = UnitsPerStep(ratio);
+  if (march.d < 0 && m % 2 == 0) {
+    const auto whole = static_cast<std::int64_t>(ratio);
+    march.d = whole + whole % 2;
+  }
   if (march.d > 0) {
-    march.m = static_cast<std::int64_t>(x * march.binade.inverse);
+    march.m = m;
     march.room = kBinadeUnits - 1 - march.m;
   }
   return march;

@@ -87,6 +87,38 @@ TEST(AddStepsUntil, FromBelowZeroSameAsTheAdditionsOneByOne) {
   }
 }
 
+// Steps of a whole number and a half of units of the last place tie at every
+// addition: from an odd and an even count of units, with D odd and even,
+// with half a unit (x stays where it is once even), up to and across the end
+// of the binade, and for a fixed number of additions too.
+TEST(AddStepsUntil, TiesSameAsTheAdditionsOneByOne) {
+  std::mt19937_64 random(77);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int trial = 0; trial < 600; ++trial) {
+    const int exponent = static_cast<int>(unit(random) * 20) - 10;
+    const double lastPlace = std::ldexp(1.0, exponent - 52);
+    // Every fourth start lies a few thousand units below the binade's end.
+    const auto units = trial % 4 == 0 ? (std::int64_t{1} << 52) - 1 - static_cast<std::int64_t>(unit(random) * 5000)
+                                      : static_cast<std::int64_t>(unit(random) * 0x1p52);
+    const double x = std::ldexp(1.0, exponent) + static_cast<double>(units) * lastPlace;
+    const int whole = trial % 5 == 0 ? 0 : static_cast<int>(unit(random) * 9);
+    const double step = (whole + 0.5) * lastPlace;
+    const double limit = x + unit(random) * 3000 * step;
+    // Half a unit no longer moves an even count: the march ends there.
+    double expected = x;
+    while (limit > expected && expected + step > expected) expected = expected + step;
+    const double got = logspiral::AddStepsUntil(x, step, limit);
+    ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0)
+        << x << " + " << step << " up to " << limit << ": " << got << " instead of " << expected;
+    const auto count = static_cast<std::int64_t>(unit(random) * 4000);
+    double counted = x;
+    for (std::int64_t k = 0; k < count; ++k) counted = counted + step;
+    const double added = logspiral::AddSteps(x, step, count);
+    ASSERT_EQ(std::memcmp(&added, &counted, sizeof added), 0)
+        << x << " + " << count << " x " << step << ": " << added << " instead of " << counted;
+  }
+}
+
 // A march whose step no longer changes x ends instead of running forever.
 TEST(AddStepsUntil, EndsWhereTheStepNoLongerAdvances) {
   const double x = std::ldexp(1.0, 60);
