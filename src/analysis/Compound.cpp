@@ -44,14 +44,19 @@ void AssignControllingModes(AnalysisState& s) {
   }
 }
 
-// One surface fitted, traced and balanced by the start layer.
-double EvaluateSurface(AnalysisState& s, double a, double b, double phi, double tanPhi,
-                       double tanBackslope) {
+// One surface fitted and traced.
+void TraceSurface(AnalysisState& s, double a, double b, double phi, double tanPhi, double tanBackslope) {
   SpiralFit fit;
   logspiral::FitLogSpiral(s, a, b, phi, tanPhi, tanBackslope, fit);
   s.lastCompoundStartAngle = fit.thetaStart;
   s.lastCompoundEndAngle = fit.thetaEnd;
   logspiral::TraceLogSpiral(s, fit);
+}
+
+// One surface fitted, traced and balanced by the start layer.
+double EvaluateSurface(AnalysisState& s, double a, double b, double phi, double tanPhi,
+                       double tanBackslope) {
+  TraceSurface(s, a, b, phi, tanPhi, tanBackslope);
   return logspiral::ComputeTiebackForce(s, tanPhi, tanBackslope);
 }
 
@@ -174,11 +179,22 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
       // Final fit of this iteration.
       s.spiralAngleA = a + step <= kRightAngle ? a + step : kRightAngle - step;
       if (s.spiralAngleB <= entryFloor) s.spiralAngleB = fiveDegrees;
-      const double force =
-          EvaluateSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
-
-      const bool balanced = bottomThroughToe ? force < 1e-5 : force <= capacity;
-      if (s.spiralAngleB <= entryStop || balanced || memory.noPenetration == 1) break;
+      // The force decides only whether the search goes on. Unless the search
+      // ends here whatever the force, a force surely above what stops it
+      // needs no exact value: the next iteration fits afresh, nothing reads
+      // the force in between, and the iteration that ends the search works
+      // its force out in full.
+      const bool lastIteration = s.spiralAngleB <= entryStop || memory.noPenetration == 1;
+      TraceSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
+      bool balanced = false;
+      const double low = lastIteration ? std::numeric_limits<double>::quiet_NaN()
+                                       : logspiral::TiebackForceLowerBound(s, tanPhi, tanBackslope);
+      const bool surelyGoesOn = bottomThroughToe ? low >= 1e-5 : low > capacity;
+      if (!surelyGoesOn) {
+        const double force = logspiral::ComputeTiebackForce(s, tanPhi, tanBackslope);
+        balanced = bottomThroughToe ? force < 1e-5 : force <= capacity;
+      }
+      if (lastIteration || balanced) break;
       aStart = s.spiralAngleA + step;
       bStart = s.spiralAngleB;
     }

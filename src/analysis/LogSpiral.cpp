@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace tervane::analysis::logspiral {
 
@@ -387,7 +388,11 @@ void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit) {
   }
 }
 
-double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope) {
+namespace {
+
+// The moment about the pole of the slices of the traced spiral: each slice's
+// moment (the five terms summed in order) is added to the running total.
+double SliceMoment(const AnalysisState& s, double tanBackslope) {
   const double* tx = s.surfaceTraceX;
   const double* ty = s.surfaceTraceY;
   const double xp = s.spiralPoleX;
@@ -399,9 +404,6 @@ double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope)
   const double verticalFactor = 1 + s.seismicKv;
   const double waterWeight = s.waterUnitWeight;
   const bool water = s.phreaticSurfaceGiven == 1;
-
-  // Each slice's moment (the five terms summed in order) is added to the
-  // running total.
   double moment = 0.0;
   for (int k = 0; k + 1 < kSurfacePoints; ++k) {
     const double xm = (tx[k] + tx[k + 1]) / 2;
@@ -418,70 +420,141 @@ double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope)
               kh * q * dx * (yp - yg) + (uw + ur) * (dy * (yp - ym) - dx * (xm - xp)) -
               cohesion * (dx * (yp - ym) + dy * (xm - xp));
   }
+  return moment;
+}
 
-  // Inclination of a layer force crossing the spiral at x, elevation z. With a
-  // relative orientation of exactly 0 every force is horizontal (the angle is
-  // a signed zero, which changes no sum), so the arc tangents are skipped.
-  const bool relative = s.orientationMode == 1;
-  const double ov = s.orientationValue;
-  const bool horizontal = relative && ov == 0.0;
-  double fixedSin = 0.0;
-  double fixedCos = 1.0;
-  double frictionTerm = 0.0;
-  if (!relative) {
-    fixedSin = std::sin(ov);
-    fixedCos = std::cos(ov);
-  } else if (!horizontal) {
-    frictionTerm = std::atan(tanPhi);
+constexpr double kSafe = 1e300;
+bool Within(double v) { return std::fabs(v) < kSafe; }
+
+// The lever arms about the pole of layer forces crossing the traced spiral.
+// With a relative orientation of exactly 0 every force is horizontal (the
+// angle is a signed zero, which changes no sum), so the arc tangents are
+// skipped.
+class LayerArms {
+ public:
+  LayerArms(const AnalysisState& s, double tanPhi)
+      : xp_(s.spiralPoleX),
+        yp_(s.spiralPoleY),
+        relative_(s.orientationMode == 1),
+        ov_(s.orientationValue),
+        horizontal_(relative_ && ov_ == 0.0) {
+    if (!relative_) {
+      fixedSin_ = std::sin(ov_);
+      fixedCos_ = std::cos(ov_);
+    } else if (!horizontal_) {
+      frictionTerm_ = std::atan(tanPhi);
+    }
+    // The arm is finite wherever the trace, the pole and the elevation are
+    // all well inside the range of a double and the angle's sine and cosine
+    // are numbers.
+    finite_ = Within(xp_) && Within(yp_);
+    for (int k = 0; k < kSurfacePoints && finite_; ++k) finite_ = Within(s.surfaceTraceX[k]);
+    if (!relative_) {
+      finite_ = finite_ && Within(fixedSin_) && Within(fixedCos_);
+    } else if (!horizontal_) {
+      // |angle| <= |ov| * (pi/2 + pi/2): finite for such an ov.
+      finite_ = finite_ && Within(ov_) && Within(frictionTerm_);
+    }
   }
-  auto arm = [&](double x, double z) {
-    double sa = fixedSin;
-    double ca = fixedCos;
-    if (relative && !horizontal) {
-      double d = yp - z;
+
+  // True when every arm at an elevation well inside the range of a double
+  // is finite, and the sine and cosine it takes are at most 1 in magnitude.
+  bool Finite() const { return finite_; }
+
+  // The arm of a force crossing at x, elevation z: (x - xp) * sin + (yp - z)
+  // * cos of its inclination.
+  double At(double x, double z) const {
+    double sa = fixedSin_;
+    double ca = fixedCos_;
+    if (relative_ && !horizontal_) {
+      double d = yp_ - z;
       if (std::fabs(d) < 0.0010000000474974513) d = 0.0010000000474974513;
-      const double angle = ov * (std::atan((x - xp) / d) + frictionTerm);
+      const double angle = ov_ * (std::atan((x - xp_) / d) + frictionTerm_);
       sa = std::sin(angle);
       ca = std::cos(angle);
     }
-    return (x - xp) * sa + (yp - z) * ca;
-  };
+    return (x - xp_) * sa + (yp_ - z) * ca;
+  }
+
+ private:
+  double xp_;
+  double yp_;
+  bool relative_;
+  double ov_;
+  bool horizontal_;
+  double fixedSin_ = 0.0;
+  double fixedCos_ = 1.0;
+  double frictionTerm_ = 0.0;
+  bool finite_ = false;
+};
+
+}  // namespace
+
+double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope) {
+  const double* tx = s.surfaceTraceX;
+  const double* ty = s.surfaceTraceY;
+  const double moment = SliceMoment(s, tanBackslope);
+  const LayerArms arms(s, tanPhi);
 
   // A layer above that carries no force adds 0 * arm, a zero, to the sum,
   // which leaves it as it is (the sum starts at +0 and so is never -0), as
-  // long as the arm is finite. The arm is finite wherever the trace, the
-  // pole and the elevation are all well inside the range of a double and
-  // the angle's sine and cosine are numbers: then such a layer is passed
-  // over without finding its segment or working out its arm.
-  constexpr double kSafe = 1e300;
-  auto within = [](double v) { return std::fabs(v) < kSafe; };
-  bool finiteArms = within(xp) && within(yp);
-  for (int k = 0; k < kSurfacePoints && finiteArms; ++k) finiteArms = within(tx[k]);
-  if (!relative) {
-    finiteArms = finiteArms && within(fixedSin) && within(fixedCos);
-  } else if (!horizontal) {
-    // |angle| <= |ov| * (pi/2 + pi/2): finite for such an ov.
-    finiteArms = finiteArms && within(ov) && within(frictionTerm);
-  }
-
+  // long as the arm is finite: then such a layer is passed over without
+  // finding its segment or working out its arm.
   const int c = s.currentLayer;
   const SegmentFinder finder(ty);
   double momentAbove = 0.0;
   for (int j = s.layerCount; j > c; --j) {
     const double zj = s.layerElevation[j];
-    if (finiteArms && s.layerTiebackForce[j] == 0.0 && within(zj)) continue;
+    if (arms.Finite() && s.layerTiebackForce[j] == 0.0 && Within(zj)) continue;
     const int seg = finder.Find(zj);
     const double xj = (tx[seg] + tx[seg + 1]) / 2;
-    momentAbove += s.layerTiebackForce[j] * arm(xj, zj);
+    momentAbove += s.layerTiebackForce[j] * arms.At(xj, zj);
   }
 
-  const double den = arm(s.layerFaceX[c], s.layerElevation[c]);
+  const double den = arms.At(s.layerFaceX[c], s.layerElevation[c]);
   // A force with no moment about the pole (the pole at the layer's level
   // with a horizontal force, or a spiral shrunk to its start point) can hold
   // nothing: such a spiral asks no force of the layer.
   const double force = std::fabs(den) < 1e-10 ? 0.0 : (moment - momentAbove) / den;
   s.layerTiebackForce[c] = force;
   return force;
+}
+
+double TiebackForceLowerBound(const AnalysisState& s, double tanPhi, double tanBackslope) {
+  constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  const double* tx = s.surfaceTraceX;
+  const double* ty = s.surfaceTraceY;
+  const LayerArms arms(s, tanPhi);
+  if (!arms.Finite()) return kNone;
+  const double moment = SliceMoment(s, tanBackslope);
+
+  // The arm (x - xp) * sin + (yp - z) * cos, as worked out, is at most
+  // |x - xp| + |yp - z| in magnitude (each product at most its first factor,
+  // the sum at most the sum of the magnitudes: rounding keeps the order), so
+  // the sum of the layers' moments, added up in the same order, is at most
+  // the sum of |force| times that in magnitude. The layers the force passes
+  // over add nothing to either sum.
+  const double xp = s.spiralPoleX;
+  const double yp = s.spiralPoleY;
+  const int c = s.currentLayer;
+  const SegmentFinder finder(ty);
+  double bound = 0.0;
+  for (int j = s.layerCount; j > c; --j) {
+    const double zj = s.layerElevation[j];
+    if (!Within(zj)) return kNone;
+    const double fj = s.layerTiebackForce[j];
+    if (fj == 0.0) continue;
+    const int seg = finder.Find(zj);
+    const double xj = (tx[seg] + tx[seg + 1]) / 2;
+    bound += std::fabs(fj) * (std::fabs(xj - xp) + std::fabs(yp - zj));
+  }
+  if (!std::isfinite(bound)) return kNone;
+
+  // The force is (moment - momentAbove) / den, which falls as momentAbove
+  // grows when den is positive and rises when it is negative.
+  const double den = arms.At(s.layerFaceX[c], s.layerElevation[c]);
+  if (!(std::fabs(den) >= 1e-10)) return kNone;
+  return den > 0.0 ? (moment - bound) / den : (moment + bound) / den;
 }
 
 }  // namespace tervane::analysis::logspiral

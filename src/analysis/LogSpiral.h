@@ -161,4 +161,9 @@ void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit);
 // force in layerTiebackForce(currentLayer) and returns it (may be negative).
 double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope);
 
+// A sure lower bound of the force ComputeTiebackForce would give for the
+// traced spiral, worked out without the layers' inclinations; NaN where
+// there is none. It changes nothing in the state.
+double TiebackForceLowerBound(const AnalysisState& s, double tanPhi, double tanBackslope);
+
 }  // namespace tervane::analysis::logspiral

@@ -257,5 +257,66 @@ TEST(TiebackMomentAbove, LayersWithoutForceChangeNothingUnlessTheirArmIsNotFinit
   EXPECT_TRUE(std::isnan(logspiral::ComputeTiebackForce(*s, tanPhi, tanBackslope)));
 }
 
+// The sure lower bound of a spiral's force, taken without the layers'
+// inclinations, is never above the force itself: for poles above, beside
+// and below the layer (the divisor of either sign), forces of either sign,
+// force angles fixed, relative and horizontal. Where an arm may not be
+// finite there is no bound, and the state is left as it was.
+TEST(TiebackForceBound, NeverAboveTheForce) {
+  auto s = NewState();
+  s->slopeHeight = 6.0;
+  s->cotSlopeAngle = 0.5;
+  s->crestLengthA = 2.0;
+  s->crestLengthB = 4.0;
+  s->backslopeAngleRad = 0.3;
+  s->surchargeQ1 = 10.0;
+  s->reinforcedUnitWeight = 19.0;
+  s->reinforcedDesignCohesion = 3.0;
+  s->appliedSeismicKh = 0.1;
+  s->currentLayer = 2;
+  s->layerCount = 9;
+  for (int j = 1; j <= 9; ++j) {
+    s->layerElevation[j] = 0.6 * (j - 1);
+    s->layerFaceX[j] = 0.5 * s->layerElevation[j];
+  }
+  for (int k = 0; k < kSurfacePoints; ++k) {
+    const double t = k / 50.0;
+    s->surfaceTraceX[k] = 0.3 + 9.0 * t;
+    s->surfaceTraceY[k] = 0.6 + 7.5 * t * t - 1.0 * t;
+  }
+  const double tanPhi = std::tan(0.55);
+  const double tanBackslope = std::tan(s->backslopeAngleRad);
+  std::mt19937_64 random(5);
+  std::uniform_real_distribution<double> force(-40.0, 60.0);
+  struct Pole {
+    double x, y;
+  };
+  int bounded = 0;
+  for (const Pole pole : {Pole{-1.5, 9.0}, Pole{4.0, 12.0}, Pole{8.0, 0.2}, Pole{-3.0, -2.0}, Pole{0.3, 0.6}}) {
+    for (const int mode : {0, 1, 2}) {
+      s->orientationMode = mode == 0 ? 0 : 1;
+      s->orientationValue = mode == 0 ? 0.2 : mode == 1 ? 0.7 : 0.0;
+      s->spiralPoleX = pole.x;
+      s->spiralPoleY = pole.y;
+      for (int trial = 0; trial < 50; ++trial) {
+        for (int j = 1; j <= 9; ++j) s->layerTiebackForce[j] = trial % 4 == 0 && j % 2 == 0 ? 0.0 : force(random);
+        const double low = logspiral::TiebackForceLowerBound(*s, tanPhi, tanBackslope);
+        const double exact = logspiral::ComputeTiebackForce(*s, tanPhi, tanBackslope);
+        if (std::isnan(low)) continue;
+        ++bounded;
+        EXPECT_LE(low, exact) << pole.x << " " << pole.y << " " << mode << " " << trial;
+      }
+    }
+  }
+  // Only the pole on the layer's own point has no bound (its arm is 0).
+  EXPECT_EQ(bounded, 4 * 3 * 50);
+  s->spiralPoleX = -1.5;
+  s->spiralPoleY = 9.0;
+  s->layerElevation[7] = INFINITY;
+  const double before = s->layerTiebackForce[2];
+  EXPECT_TRUE(std::isnan(logspiral::TiebackForceLowerBound(*s, tanPhi, tanBackslope)));
+  EXPECT_EQ(s->layerTiebackForce[2], before);
+}
+
 }  // namespace
 }  // namespace tervane::analysis
