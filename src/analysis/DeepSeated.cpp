@@ -7,6 +7,7 @@
 #include "analysis/AnalysisState.h"
 #include "analysis/DeepSeatedBishop.h"
 #include "analysis/DeepSeatedGround.h"
+#include "analysis/VectorLanes.h"
 #include "analysis/EngineRoutines.h"
 
 namespace tervane::analysis {
@@ -157,15 +158,6 @@ void LaySlices(AnalysisState& s, const BishopSetting& st, double x1, double yc, 
     w.drivingSum += b * st.onePlusKv * (unitWeight * h + g.q) * (sinAlpha + st.kh * (yc - ym) / r);
   }
 }
-
-// Several lanes of the vector unit for loops of plain arithmetic, chosen at
-// start-up from what the processor has. Only additions and divisions are made
-// in them, and never contracted, so every lane rounds as a plain build does.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
-#define TERVANE_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
-#else
-#define TERVANE_VECTOR_CLONES
-#endif
 
 // The slices of the circle in progress, padded to whole groups of lanes with
 // slices that add nothing.

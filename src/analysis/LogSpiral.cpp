@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "analysis/VectorLanes.h"
+
 namespace tervane::analysis::logspiral {
 
 namespace {
@@ -390,11 +392,28 @@ void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit) {
 
 namespace {
 
+// Eight lanes holding v.
+#define TERVANE_SPLAT8(v) (Lanes8{(v), (v), (v), (v), (v), (v), (v), (v)})
+
 // The moment about the pole of the slices of the traced spiral: each slice's
-// moment (the five terms summed in order) is added to the running total.
+// moment (the five terms summed in order) is added to the running total. The
+// slices' terms do not depend on one another, so they are worked out first,
+// eight side by side, and then added up in order. The ground, surcharge and
+// water level are those of GroundAt, SurchargeAt and WaterLevelAt: every
+// formula is worked out in every lane and the one each lane's x takes is
+// chosen, so that each lane holds the same bits as the plain function.
+TERVANE_VECTOR_CLONES
 double SliceMoment(const AnalysisState& s, double tanBackslope) {
-  const double* tx = s.surfaceTraceX;
-  const double* ty = s.surfaceTraceY;
+  constexpr int kSlices = kSurfacePoints - 1;
+  constexpr int kGroups = (kSlices + 7) / 8;
+  // The trace, padded with its last point for the lanes past the last slice.
+  double tx[kGroups * 8 + 1];
+  double ty[kGroups * 8 + 1];
+  for (int k = 0; k <= kGroups * 8; ++k) {
+    const int p = k < kSurfacePoints ? k : kSurfacePoints - 1;
+    tx[k] = s.surfaceTraceX[p];
+    ty[k] = s.surfaceTraceY[p];
+  }
   const double xp = s.spiralPoleX;
   const double yp = s.spiralPoleY;
   const double gamma = s.reinforcedUnitWeight;
@@ -404,24 +423,72 @@ double SliceMoment(const AnalysisState& s, double tanBackslope) {
   const double verticalFactor = 1 + s.seismicKv;
   const double waterWeight = s.waterUnitWeight;
   const bool water = s.phreaticSurfaceGiven == 1;
-  double moment = 0.0;
-  for (int k = 0; k + 1 < kSurfacePoints; ++k) {
-    const double xm = (tx[k] + tx[k + 1]) / 2;
-    const double ym = (ty[k] + ty[k + 1]) / 2;
-    const double dx = tx[k + 1] - tx[k];
-    const double dy = ty[k + 1] - ty[k];
-    const double yg = GroundAt(s, tanBackslope, xm);
-    const double h = yg - ym;
-    const double q = SurchargeAt(s, xm);
-    const double w = gamma * h * dx;
-    const double uw = water ? std::max(0.0, (WaterLevelAt(s, xm) - ym) * waterWeight) : 0.0;
-    const double ur = ru * gamma * h;
-    moment += (w + q * dx) * verticalFactor * (xm - xp) + kh * w * (yp - (ym + yg) / 2) +
-              kh * q * dx * (yp - yg) + (uw + ur) * (dy * (yp - ym) - dx * (xm - xp)) -
-              cohesion * (dx * (yp - ym) + dy * (xm - xp));
+
+  const double height = s.slopeHeight;
+  const double cot = s.cotSlopeAngle;
+  const double crestX = height * cot;
+  const double crestA = s.crestLengthA;
+  const double crestB = s.crestLengthB;
+  const int shape = crestA < 1e-5 && crestB < 1e-5 ? 0 : crestA < 1e-5 ? 1 : 2;
+  const Lanes8 level = TERVANE_SPLAT8(height);
+  const Lanes8 upper = TERVANE_SPLAT8(height + crestB * tanBackslope);
+  const double end1 = crestX + crestA;
+  const double end2 = crestX + crestA + crestB;
+  const Lanes8 zero = TERVANE_SPLAT8(0.0);
+  const Lanes8 q1 = TERVANE_SPLAT8(s.surchargeQ1);
+  const Lanes8 q2 = TERVANE_SPLAT8(s.surchargeQ2);
+  const Lanes8 q3 = TERVANE_SPLAT8(s.surchargeQ3);
+  const double* px = s.phreaticPointX;
+  const double* py = s.phreaticPointY;
+  const double* pm = s.phreaticSegmentSlope;
+
+  double terms[kGroups * 8];
+  for (int g = 0; g < kGroups; ++g) {
+    Lanes8 x0, x1, y0, y1;
+    __builtin_memcpy(&x0, tx + 8 * g, sizeof x0);
+    __builtin_memcpy(&x1, tx + 8 * g + 1, sizeof x1);
+    __builtin_memcpy(&y0, ty + 8 * g, sizeof y0);
+    __builtin_memcpy(&y1, ty + 8 * g + 1, sizeof y1);
+    const Lanes8 xm = (x0 + x1) / 2;
+    const Lanes8 ym = (y0 + y1) / 2;
+    const Lanes8 dx = x1 - x0;
+    const Lanes8 dy = y1 - y0;
+
+    const Lanes8 d = xm - crestX;
+    Lanes8 behind = level;
+    if (shape == 1) {
+      behind = d < crestB ? height + d * tanBackslope : upper;
+    } else if (shape == 2) {
+      behind = d <= crestA ? level : d < crestA + crestB ? height + (d - crestA) * tanBackslope : upper;
+    }
+    const Lanes8 yg = xm <= crestX ? xm / cot : behind;
+    const Lanes8 q = xm < crestX ? zero : xm <= end1 ? q1 : xm <= end2 ? q2 : q3;
+
+    const Lanes8 h = yg - ym;
+    const Lanes8 w = gamma * h * dx;
+    Lanes8 uw = zero;
+    if (water) {
+      const LaneMask8 first = xm < px[1];
+      const LaneMask8 second = xm < px[2];
+      const Lanes8 ax = first ? TERVANE_SPLAT8(px[0]) : second ? TERVANE_SPLAT8(px[1]) : TERVANE_SPLAT8(px[2]);
+      const Lanes8 ay = first ? TERVANE_SPLAT8(py[0]) : second ? TERVANE_SPLAT8(py[1]) : TERVANE_SPLAT8(py[2]);
+      const Lanes8 am = first ? TERVANE_SPLAT8(pm[0]) : second ? TERVANE_SPLAT8(pm[1]) : TERVANE_SPLAT8(pm[2]);
+      const Lanes8 waterLevel = xm >= px[3] ? TERVANE_SPLAT8(py[3]) : ay + (xm - ax) * am;
+      const Lanes8 head = (waterLevel - ym) * waterWeight;
+      uw = zero < head ? head : zero;
+    }
+    const Lanes8 ur = ru * gamma * h;
+    const Lanes8 term = (w + q * dx) * verticalFactor * (xm - xp) + kh * w * (yp - (ym + yg) / 2) +
+                        kh * q * dx * (yp - yg) + (uw + ur) * (dy * (yp - ym) - dx * (xm - xp)) -
+                        cohesion * (dx * (yp - ym) + dy * (xm - xp));
+    __builtin_memcpy(terms + 8 * g, &term, sizeof term);
   }
+  double moment = 0.0;
+  for (int k = 0; k < kSlices; ++k) moment += terms[k];
   return moment;
 }
+
+#undef TERVANE_SPLAT8
 
 constexpr double kSafe = 1e300;
 bool Within(double v) { return std::fabs(v) < kSafe; }

@@ -257,6 +257,69 @@ TEST(TiebackMomentAbove, LayersWithoutForceChangeNothingUnlessTheirArmIsNotFinit
   EXPECT_TRUE(std::isnan(logspiral::ComputeTiebackForce(*s, tanPhi, tanBackslope)));
 }
 
+// The slices' moment, worked out several slices side by side, holds the
+// bits of the plain sum slice by slice: for level ground behind the crest,
+// a backslope from the crest edge and a crest flat before it, slices on the
+// face, on every piece and on the breaks between them, surcharges changing
+// along the trace, a phreatic line crossing it on every segment and beyond
+// the last point, no water, and a trace point that is not a number.
+TEST(TiebackSliceMoment, SameBitsAsThePlainSum) {
+  auto s = NewState();
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int trial = 0; trial < 300; ++trial) {
+    s->slopeHeight = 2.0 + 10.0 * unit(random);
+    s->cotSlopeAngle = trial % 7 == 0 ? 0.0 : 1.5 * unit(random);
+    const int shape = trial % 3;
+    s->crestLengthA = shape == 2 ? 5.0 * unit(random) + 1e-5 : 0.0;
+    s->crestLengthB = shape == 0 ? 0.0 : 8.0 * unit(random);
+    s->backslopeAngleRad = 0.6 * unit(random) - 0.1;
+    s->surchargeQ1 = 10.0 * unit(random);
+    s->surchargeQ2 = 10.0 * unit(random);
+    s->surchargeQ3 = 10.0 * unit(random);
+    s->reinforcedUnitWeight = 18.0 + 3.0 * unit(random);
+    s->reinforcedDesignCohesion = 5.0 * unit(random);
+    s->poreWaterCoefficient = 0.2 * unit(random);
+    s->appliedSeismicKh = 0.2 * unit(random);
+    s->seismicKv = 0.2 * unit(random) - 0.1;
+    s->phreaticSurfaceGiven = trial % 4 == 0 ? 0 : 1;
+    s->waterUnitWeight = 9.81;
+    for (int k = 0; k < 4; ++k) {
+      s->phreaticPointX[k] = -2.0 + 6.0 * k * unit(random) + 3.0 * k;
+      s->phreaticPointY[k] = s->slopeHeight * unit(random);
+    }
+    for (int k = 0; k < 3; ++k) {
+      s->phreaticSegmentSlope[k] = (s->phreaticPointY[k + 1] - s->phreaticPointY[k]) /
+                                   (s->phreaticPointX[k + 1] - s->phreaticPointX[k]);
+    }
+    s->spiralPoleX = -3.0 + 4.0 * unit(random);
+    s->spiralPoleY = s->slopeHeight + 5.0 * unit(random);
+    s->currentLayer = 1;
+    s->layerCount = 1;
+    s->layerElevation[1] = 0.0;
+    s->layerFaceX[1] = 0.0;
+    s->orientationMode = 0;
+    s->orientationValue = 0.0;
+    const double reach = 25.0 * unit(random);
+    for (int k = 0; k < kSurfacePoints; ++k) {
+      const double t = k / 50.0;
+      s->surfaceTraceX[k] = -0.5 + reach * t;
+      s->surfaceTraceY[k] = s->slopeHeight * (1.2 * t * t - 0.2 * t);
+    }
+    // Points on the breaks themselves.
+    const double crestX = s->slopeHeight * s->cotSlopeAngle;
+    s->surfaceTraceX[10] = s->surfaceTraceX[11] = crestX;
+    s->surfaceTraceX[20] = s->surfaceTraceX[21] = crestX + s->crestLengthA;
+    s->surfaceTraceX[30] = s->surfaceTraceX[31] = crestX + s->crestLengthA + s->crestLengthB;
+    s->surfaceTraceX[40] = s->surfaceTraceX[41] = s->phreaticPointX[trial % 4];
+    if (trial % 50 == 0) s->surfaceTraceY[25] = NAN;
+    const double tanPhi = std::tan(0.5);
+    const double expected = literal::ComputeTiebackForce(*s, tanPhi);
+    const double force = logspiral::ComputeTiebackForce(*s, tanPhi, std::tan(s->backslopeAngleRad));
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(force), std::bit_cast<std::uint64_t>(expected)) << trial;
+  }
+}
+
 // The sure lower bound of a spiral's force, taken without the layers'
 // inclinations, is never above the force itself: for poles above, beside
 // and below the layer (the divisor of either sign), forces of either sign,
