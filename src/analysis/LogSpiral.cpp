@@ -590,7 +590,6 @@ double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope)
 double TiebackForceLowerBound(const AnalysisState& s, double tanPhi, double tanBackslope) {
   constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
   const double* tx = s.surfaceTraceX;
-  const double* ty = s.surfaceTraceY;
   const LayerArms arms(s, tanPhi);
   if (!arms.Finite()) return kNone;
   const double moment = SliceMoment(s, tanBackslope);
@@ -601,19 +600,20 @@ double TiebackForceLowerBound(const AnalysisState& s, double tanPhi, double tanB
   // the sum of the layers' moments, added up in the same order, is at most
   // the sum of |force| times that in magnitude. The layers the force passes
   // over add nothing to either sum.
+  // A layer crosses the spiral at the middle of one of its segments, which
+  // lies no farther from the pole than the farthest point of the trace.
   const double xp = s.spiralPoleX;
   const double yp = s.spiralPoleY;
+  double farthest = 0.0;
+  for (int k = 0; k < kSurfacePoints; ++k) farthest = std::max(farthest, std::fabs(tx[k] - xp));
   const int c = s.currentLayer;
-  const SegmentFinder finder(ty);
   double bound = 0.0;
   for (int j = s.layerCount; j > c; --j) {
     const double zj = s.layerElevation[j];
     if (!Within(zj)) return kNone;
     const double fj = s.layerTiebackForce[j];
     if (fj == 0.0) continue;
-    const int seg = finder.Find(zj);
-    const double xj = (tx[seg] + tx[seg + 1]) / 2;
-    bound += std::fabs(fj) * (std::fabs(xj - xp) + std::fabs(yp - zj));
+    bound += std::fabs(fj) * (farthest + std::fabs(yp - zj));
   }
   if (!std::isfinite(bound)) return kNone;
 
