@@ -41,23 +41,42 @@ struct SpiralFamily {
 // ends is above it in between), so the march goes there at once; near the
 // crossing and the piece's end it takes its steps one by one. `scale` bounds
 // the magnitudes the evaluation of exitAt(x) goes through.
+//
+// The distance to try is first 1024 steps; after a clear point it is what
+// the line through the last two clear points leaves before the margin (or
+// twice the last one where the spiral does not draw nearer), and it is
+// halved wherever the point it reaches is not clear.
 template <typename Inside, typename ExitAt, typename Scale>
 double SkipClearSteps(double x, double step, Inside inside, ExitAt exitAt, Scale scale) {
   constexpr double kRounding = 1e-12;  // thousands of times a double's rounding
-  auto clear = [&](double at) {
+  // How far the spiral lies beyond `at`, less the margin it must keep; not
+  // positive where `at` is not clear.
+  auto lead = [&](double at) {
     const double xsp = exitAt(at);
-    return inside(at) && xsp - at > 2 * kRounding * (scale(at) + std::fabs(xsp) + std::fabs(at));
+    const double margin = 2 * kRounding * (scale(at) + std::fabs(xsp) + std::fabs(at));
+    return inside(at) ? xsp - at - margin : -1.0;
   };
-  if (!clear(x)) return x;
+  double here = lead(x);
+  if (!(here > 0.0)) return x;
   double steps = 1024;
   while (steps >= 2) {
     const double next = AddStepsUntil(x, step, x + steps * step);
-    if (next > x && clear(next)) {
-      x = next;
-      steps *= 2;
-    } else {
-      steps /= 2;
+    const double there = next > x ? lead(next) : -1.0;
+    if (!(there > 0.0)) {
+      steps = std::floor(steps / 2);
+      continue;
     }
+    // The lead falls along the piece by (here - there) over these steps:
+    // the steps left before it would fall to an eighth of what it is now.
+    const double taken = steps;
+    x = next;
+    if (there < here) {
+      const double left = std::floor(0.875 * there / (here - there) * taken);
+      steps = left < 1e15 ? left : 1e15;
+    } else {
+      steps = 2 * taken;
+    }
+    here = there;
   }
   return x;
 }
