@@ -507,6 +507,137 @@ double SliceMoment(const AnalysisState& s, double tanBackslope) {
   return moment;
 }
 
+// The arc tangents of 0, 1/8, ..., 1 as the library gives them.
+struct EighthTangents {
+  EighthTangents() {
+    for (int i = 0; i <= 8; ++i) value[i] = std::atan(i / 8.0);
+  }
+  double value[9];
+};
+
+// The arms LayerArms::At gives for n forces crossing at x, elevation z,
+// each within the radius returned beside it, worked out eight side by side
+// without the library's arc tangent, sine and cosine: the arc tangent from
+// that of the nearest eighth c (atan t = atan c + atan((t - c) / (1 + t c)))
+// and a series, the sine and cosine by a reduction to a quarter turn and
+// their series. Each series is cut where what is left is below 1e-18, so
+// that the values are within some 1e-14 of the true ones; the radius
+// allows for far more than that and for the library's own last place.
+TERVANE_VECTOR_CLONES
+void ApproximateArms(int n, const double* x, const double* z, double xp, double yp, double ov, double frictionTerm,
+                     double* arm, double* radius) {
+  static const EighthTangents eighths;
+  constexpr double kHalfPi = 1.5707963267948966;
+  constexpr double kHalfPiHigh = 1.5707963267341256;  // 33 bits of pi / 2: k times it is exact
+  constexpr double kHalfPiLow = 6.077100506506192e-11;
+  const Lanes8 zero = TERVANE_SPLAT8(0.0);
+  const Lanes8 one = TERVANE_SPLAT8(1.0);
+  for (int g = 0; g * 8 < n; ++g) {
+    double xs[8];
+    double zs[8];
+    for (int lane = 0; lane < 8; ++lane) {
+      const int j = 8 * g + lane < n ? 8 * g + lane : n - 1;
+      xs[lane] = x[j];
+      zs[lane] = z[j];
+    }
+    Lanes8 xv, zv;
+    __builtin_memcpy(&xv, xs, sizeof xv);
+    __builtin_memcpy(&zv, zs, sizeof zv);
+    const Lanes8 u = xv - xp;
+    const Lanes8 v = yp - zv;
+    const Lanes8 absV = v < 0.0 ? -v : v;
+    const Lanes8 d = absV < 0.0010000000474974513 ? TERVANE_SPLAT8(0.0010000000474974513) : v;
+    const Lanes8 t = u / d;
+    // atan(t): |t| > 1 by pi/2 - atan(1/|t|), then from the nearest eighth.
+    const Lanes8 absT = t < 0.0 ? -t : t;
+    const LaneMask8 large = absT > 1.0;
+    const Lanes8 w = large ? one / absT : absT;
+    double cs[8];
+    double atanCs[8];
+    for (int lane = 0; lane < 8; ++lane) {
+      const double wl = w[lane];
+      const int i = wl >= 0.0 && wl <= 1.0 ? static_cast<int>(wl * 8 + 0.5) : 0;
+      cs[lane] = i / 8.0;
+      atanCs[lane] = eighths.value[i];
+    }
+    Lanes8 c, atanC;
+    __builtin_memcpy(&c, cs, sizeof c);
+    __builtin_memcpy(&atanC, atanCs, sizeof atanC);
+    const Lanes8 tt = (w - c) / (one + w * c);  // |tt| <= 1/16
+    const Lanes8 tt2 = tt * tt;
+    // tt - tt^3/3 + ... + tt^13/13.
+    Lanes8 series = TERVANE_SPLAT8(1.0 / 13);
+    for (int m = 5; m >= 0; --m) series = (m % 2 == 0 ? 1.0 : -1.0) / (2 * m + 1) + tt2 * series;
+    const Lanes8 quarter = atanC + tt * series;
+    const Lanes8 reduced = large ? kHalfPi - quarter : quarter;
+    const Lanes8 alpha = t < 0.0 ? -reduced : reduced;
+    const Lanes8 angle = ov * (alpha + frictionTerm);
+    // sin and cos of the angle, from r = angle - k pi/2 with |r| <= pi/4.
+    Lanes8 kq = angle / kHalfPi;
+    kq = kq < 0.0 ? kq - 0.5 : kq + 0.5;
+    long long quadrant[8];
+    double kd[8];
+    for (int lane = 0; lane < 8; ++lane) {
+      const double value = kq[lane];
+      const double whole = value < 0.0 ? -std::floor(-value) : std::floor(value);
+      kd[lane] = std::fabs(whole) < 1e6 ? whole : 0.0;
+      quadrant[lane] = static_cast<long long>(kd[lane]) & 3;
+    }
+    Lanes8 kv;
+    __builtin_memcpy(&kv, kd, sizeof kv);
+    const Lanes8 r = (angle - kv * kHalfPiHigh) - kv * kHalfPiLow;
+    const Lanes8 r2 = r * r;
+    // sin r = r - r^3/3! + ... - r^19/19!, cos r = 1 - r^2/2! + ... + r^20/20!.
+    Lanes8 sinSeries = zero;
+    Lanes8 cosSeries = zero;
+    {
+      double fs = 1.0;  // 1/(2m+1)!
+      double fc = 1.0;  // 1/(2m)!
+      double sinCoefficients[10];
+      double cosCoefficients[11];
+      for (int m = 0; m <= 10; ++m) {
+        if (m > 0) fc /= (2.0 * m - 1) * (2.0 * m);
+        cosCoefficients[m] = m % 2 == 0 ? fc : -fc;
+        if (m < 10) {
+          if (m > 0) fs /= (2.0 * m) * (2.0 * m + 1);
+          sinCoefficients[m] = m % 2 == 0 ? fs : -fs;
+        }
+      }
+      for (int m = 9; m >= 0; --m) sinSeries = sinCoefficients[m] + r2 * sinSeries;
+      for (int m = 10; m >= 0; --m) cosSeries = cosCoefficients[m] + r2 * cosSeries;
+    }
+    const Lanes8 sinR = r * sinSeries;
+    const Lanes8 cosR = cosSeries;
+    double sa[8];
+    double ca[8];
+    double rs[8];
+    for (int lane = 0; lane < 8; ++lane) {
+      const long long q = quadrant[lane];
+      const double sr = sinR[lane];
+      const double cr = cosR[lane];
+      sa[lane] = q == 0 ? sr : q == 1 ? cr : q == 2 ? -sr : -cr;
+      ca[lane] = q == 0 ? cr : q == 1 ? -sr : q == 2 ? -cr : sr;
+      // Some 1e-15 for the series and the reduction, which grows with the
+      // turns taken off, and the library's last place, each for an angle of
+      // a few 1e-15 (more for a large inclination factor): ten times that
+      // and more allowed.
+      rs[lane] = 5e-14 * (1 + std::fabs(ov)) * (1 + std::fabs(kd[lane]) + std::fabs(angle[lane]));
+      if (!(std::fabs(kd[lane]) < 1e6)) rs[lane] = HUGE_VAL;
+    }
+    Lanes8 sav, cav, rsv;
+    __builtin_memcpy(&sav, sa, sizeof sav);
+    __builtin_memcpy(&cav, ca, sizeof cav);
+    __builtin_memcpy(&rsv, rs, sizeof rsv);
+    const Lanes8 armV = u * sav + v * cav;
+    const Lanes8 absU = u < 0.0 ? -u : u;
+    const Lanes8 armR = (absU + absV) * (rsv + 1e-15) + 1e-300;
+    for (int lane = 0; lane < 8 && 8 * g + lane < n; ++lane) {
+      arm[8 * g + lane] = armV[lane];
+      radius[8 * g + lane] = armR[lane];
+    }
+  }
+}
+
 #undef TERVANE_SPLAT8
 
 constexpr double kSafe = 1e300;
@@ -547,6 +678,12 @@ class LayerArms {
   // is finite, and the sine and cosine it takes are at most 1 in magnitude.
   bool Finite() const { return finite_; }
 
+  // True when the inclination of a force depends on where it crosses the
+  // spiral (relative to it, and not horizontal).
+  bool Inclined() const { return relative_ && !horizontal_; }
+  double Orientation() const { return ov_; }
+  double FrictionTerm() const { return frictionTerm_; }
+
   // The arm of a force crossing at x, elevation z: (x - xp) * sin + (yp - z)
   // * cos of its inclination.
   double At(double x, double z) const {
@@ -576,7 +713,10 @@ class LayerArms {
 
 }  // namespace
 
-double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope) {
+namespace {
+
+// The force ComputeTiebackForce stores and returns.
+double TiebackForceOf(const AnalysisState& s, double tanPhi, double tanBackslope) {
   const double* tx = s.surfaceTraceX;
   const double* ty = s.surfaceTraceY;
   const double moment = SliceMoment(s, tanBackslope);
@@ -601,9 +741,74 @@ double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope)
   // A force with no moment about the pole (the pole at the layer's level
   // with a horizontal force, or a spiral shrunk to its start point) can hold
   // nothing: such a spiral asks no force of the layer.
-  const double force = std::fabs(den) < 1e-10 ? 0.0 : (moment - momentAbove) / den;
-  s.layerTiebackForce[c] = force;
+  return std::fabs(den) < 1e-10 ? 0.0 : (moment - momentAbove) / den;
+}
+
+}  // namespace
+
+double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope) {
+  const double force = TiebackForceOf(s, tanPhi, tanBackslope);
+  s.layerTiebackForce[s.currentLayer] = force;
   return force;
+}
+
+bool TiebackForceRange(const AnalysisState& s, double tanPhi, double tanBackslope, double& low, double& high) {
+  const double* tx = s.surfaceTraceX;
+  const LayerArms arms(s, tanPhi);
+  if (!arms.Inclined()) {
+    // Without inclinations the arms take no arc tangent: the force itself.
+    low = high = TiebackForceOf(s, tanPhi, tanBackslope);
+    return std::isfinite(low);
+  }
+  if (!arms.Finite()) return false;
+  const double moment = SliceMoment(s, tanBackslope);
+
+  // The layers that carry a force, where they cross the spiral.
+  const int c = s.currentLayer;
+  const SegmentFinder finder(s.surfaceTraceY);
+  double xs[kMaxLayers];
+  double zs[kMaxLayers];
+  double forces[kMaxLayers];
+  int n = 0;
+  for (int j = s.layerCount; j > c; --j) {
+    const double zj = s.layerElevation[j];
+    if (!Within(zj)) return false;
+    const double fj = s.layerTiebackForce[j];
+    if (fj == 0.0) continue;
+    const int seg = finder.Find(zj);
+    xs[n] = (tx[seg] + tx[seg + 1]) / 2;
+    zs[n] = zj;
+    forces[n] = fj;
+    ++n;
+  }
+  double arm[kMaxLayers];
+  double radius[kMaxLayers];
+  if (n > 0) {
+    ApproximateArms(n, xs, zs, s.spiralPoleX, s.spiralPoleY, arms.Orientation(), arms.FrictionTerm(), arm, radius);
+  }
+  // The moments above, in the same order; each differs from the plain one
+  // by at most |force| times the arm's radius, and the two sums' rounding by
+  // some n halves of the last place of the moments' magnitudes.
+  double momentAbove = 0.0;
+  double spread = 0.0;
+  double size = 0.0;
+  for (int i = 0; i < n; ++i) {
+    momentAbove += forces[i] * arm[i];
+    spread += std::fabs(forces[i]) * radius[i];
+    size += std::fabs(forces[i]) * (std::fabs(arm[i]) + radius[i]);
+  }
+  const double margin = spread * (1 + 1e-12) + 1e-13 * (size + std::fabs(momentAbove)) + 1e-300;
+  const double den = arms.At(s.layerFaceX[c], s.layerElevation[c]);
+  if (std::fabs(den) < 1e-10) {
+    low = high = 0.0;
+    return true;
+  }
+  // The force falls as the moments above grow when den is positive.
+  const double fewest = (moment - (momentAbove + margin)) / den;
+  const double most = (moment - (momentAbove - margin)) / den;
+  low = den > 0.0 ? fewest : most;
+  high = den > 0.0 ? most : fewest;
+  return std::isfinite(low) && std::isfinite(high);
 }
 
 double TiebackForceLowerBound(const AnalysisState& s, double tanPhi, double tanBackslope) {

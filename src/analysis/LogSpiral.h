@@ -161,6 +161,12 @@ void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit);
 // force in layerTiebackForce(currentLayer) and returns it (may be negative).
 double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope);
 
+// Sure bounds of the force ComputeTiebackForce would give for the traced
+// spiral, some 1e-11 of the moments apart, with arms worked out without the
+// library's arc tangent, sine and cosine (the force itself where the arms
+// need none); false where there are none. It changes nothing in the state.
+bool TiebackForceRange(const AnalysisState& s, double tanPhi, double tanBackslope, double& low, double& high);
+
 // A sure lower bound of the force ComputeTiebackForce would give for the
 // traced spiral, worked out without the layers' inclinations; NaN where
 // there is none. It changes nothing in the state.

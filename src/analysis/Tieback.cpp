@@ -60,9 +60,17 @@ class TiebackSearch {
         exitAngles_(phi, tanPhi_, false),
         entryAngles_(phi, tanPhi_, true) {}
 
-  // The force of spiral (a, b); faceExit when it leaves through the face
-  // (then no force is computed).
-  double Evaluate(double a, double b, bool& faceExit) {
+  // Sure bounds of the force of a spiral, and whether they are the force
+  // itself.
+  struct Force {
+    double low = 0.0;
+    double high = 0.0;
+    bool exact = true;
+  };
+
+  // The force of spiral (a, b), within sure bounds; faceExit when it leaves
+  // through the face (then no force is computed, and it is taken as 0).
+  Force Evaluate(double a, double b, bool& faceExit) {
     for (const Entry& e : entries_) {
       if (e.used && e.a == a && e.b == b) {
         faceExit = e.faceExit;
@@ -75,9 +83,36 @@ class TiebackSearch {
     e.a = a;
     e.b = b;
     e.faceExit = !Fit(a, b);
-    e.force = e.faceExit ? 0.0 : Balance();
+    e.force = e.faceExit ? Force{} : BalanceWithin();
     faceExit = e.faceExit;
     return e.force;
+  }
+
+  // The force itself of spiral (a, b), which Evaluate has bounded: fitted
+  // and balanced afresh where its bounds are not the force.
+  double Exact(double a, double b) {
+    for (Entry& e : entries_) {
+      if (e.used && e.a == a && e.b == b) {
+        if (!e.force.exact) {
+          Refit(a, b);
+          const double force = Balance();
+          e.force = Force{force, force, true};
+        }
+        return e.force.low;
+      }
+    }
+    Refit(a, b);
+    return Balance();
+  }
+
+  // Whether the bounds decided a move: while they mostly do not, the
+  // forces are worked out in full at once.
+  void NoteMove(bool decided) {
+    if (decided) {
+      ++decided_;
+    } else {
+      ++undecided_;
+    }
   }
 
   // The spiral (a, b) fitted, traced and balanced, whatever its exit.
@@ -93,12 +128,16 @@ class TiebackSearch {
     bool faceExit = false;
     double a = 0.0;
     double b = 0.0;
-    double force = 0.0;
+    Force force;
   };
 
-  // True when the spiral leaves on the ground behind the crest.
+  // True when the spiral leaves on the ground behind the crest. A refit of
+  // a spiral already counted is not counted again.
   bool Fit(double a, double b) {
     ++s_.tiebackSpiralsEvaluated;
+    return Refit(a, b);
+  }
+  bool Refit(double a, double b) {
     logspiral::FitLogSpiral(s_, entryAngles_.Get(b), exitAngles_.Get(a), tanPhi_, tanBackslope_,
                             fit_);
     return !(fit_.exitX < crestX_);
@@ -106,6 +145,23 @@ class TiebackSearch {
   double Balance() {
     logspiral::TraceLogSpiral(s_, fit_);
     return logspiral::ComputeTiebackForce(s_, tanPhi_, tanBackslope_);
+  }
+  // Bounds from arms worked out without the library's arc tangent, sine and
+  // cosine, where the forces' inclinations need them, while such bounds
+  // decide most moves; else the force.
+  Force BalanceWithin() {
+    if (s_.orientationMode == 1 && s_.orientationValue != 0.0 && undecided_ <= decided_ / 4 + 4) {
+      logspiral::TraceLogSpiral(s_, fit_);
+      Force f;
+      if (logspiral::TiebackForceRange(s_, tanPhi_, tanBackslope_, f.low, f.high)) {
+        f.exact = false;
+        return f;
+      }
+      const double force = logspiral::ComputeTiebackForce(s_, tanPhi_, tanBackslope_);
+      return Force{force, force, true};
+    }
+    const double force = Balance();
+    return Force{force, force, true};
   }
 
   AnalysisState& s_;
@@ -117,6 +173,8 @@ class TiebackSearch {
   SpiralFit fit_;
   Entry entries_[kEntries];
   int next_ = 0;
+  int decided_ = 0;
+  int undecided_ = 0;
 };
 
 }  // namespace
@@ -155,14 +213,23 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
 
     // Centre: a spiral leaving through the face raises the exit angle by one
     // degree, and the neighbours are tried only once it exceeds 90 degrees.
+    // Each value is held within sure bounds (a fixed value exactly) with the
+    // spiral it belongs to; the move is made from the bounds where they
+    // decide it, else from the values themselves.
+    struct Value {
+      TiebackSearch::Force force;
+      double a = 0.0;
+      double b = 0.0;
+    };
+    auto fixed = [](double v) { return Value{TiebackSearch::Force{v, v, true}}; };
     bool faceExit = false;
-    double t0 = search.Evaluate(a, b, faceExit);
+    Value t0{search.Evaluate(a, b, faceExit), a, b};
     bool endIteration = false;
     if (faceExit) {
       if (halvings == 2) restartFlag = true;
       a = a + kDegree;
       if (a <= kRightAngle) endIteration = true;
-      t0 = -9e10;
+      t0 = fixed(-9e10);
     }
 
     if (!endIteration) {
@@ -170,19 +237,38 @@ void FindCriticalTiebackSpiral(AnalysisState& s) {
       // through the face, otherwise the force.
       auto neighbour = [&](bool admissible, double na, double nb, double notAdmissible,
                            double throughFace) {
-        if (!admissible) return notAdmissible;
+        if (!admissible) return fixed(notAdmissible);
         bool exits = false;
-        const double force = search.Evaluate(na, nb, exits);
-        if (!exits) return force;
+        const TiebackSearch::Force force = search.Evaluate(na, nb, exits);
+        if (!exits) return Value{force, na, nb};
         if (halvings == 2) restartFlag = true;
-        return throughFace;
+        return fixed(throughFace);
       };
-      const double t1 = neighbour(bPlus - admissibleOffset <= a, a, bPlus, -5e10, -6e10);
-      const double t2 = neighbour(b - admissibleOffset <= aMinus, aMinus, b, -3e10, -4e10);
-      const double t3 = neighbour(aPlus <= kRightAngle, aPlus, b, -1e11, -2e11);
-      const double t4 = neighbour(bMinus > 0, a, bMinus, -7e10, -8e10);
+      Value t[5];
+      t[0] = t0;
+      t[1] = neighbour(bPlus - admissibleOffset <= a, a, bPlus, -5e10, -6e10);
+      t[2] = neighbour(b - admissibleOffset <= aMinus, aMinus, b, -3e10, -4e10);
+      t[3] = neighbour(aPlus <= kRightAngle, aPlus, b, -1e11, -2e11);
+      t[4] = neighbour(bMinus > 0, a, bMinus, -7e10, -8e10);
 
-      const TiebackMove move = ChooseTiebackMove(t0, t1, t2, t3, t4);
+      double low[5];
+      double high[5];
+      for (int i = 0; i < 5; ++i) {
+        low[i] = t[i].force.low;
+        high[i] = t[i].force.high;
+      }
+      TiebackMove move = TiebackMove::kNone;
+      const bool bounded = !(t[0].force.exact && t[1].force.exact && t[2].force.exact && t[3].force.exact &&
+                             t[4].force.exact);
+      const bool sure = SureTiebackMove(low, high, move);
+      if (bounded) search.NoteMove(sure);
+      if (!sure) {
+        double value[5];
+        for (int i = 0; i < 5; ++i) {
+          value[i] = t[i].force.exact ? t[i].force.low : search.Exact(t[i].a, t[i].b);
+        }
+        move = ChooseTiebackMove(value[0], value[1], value[2], value[3], value[4]);
+      }
       if (move == TiebackMove::kRaiseExit) {
         a = aPlus;
       } else if (move == TiebackMove::kLowerExit) {

@@ -32,4 +32,35 @@ inline TiebackMove ChooseTiebackMove(double t0, double t1, double t2, double t3,
   return TiebackMove::kNone;
 }
 
+// The move ChooseTiebackMove makes for any five values within the bounds
+// low..high given for each (in the order t0..t4), where every such five
+// values make the same move: then true with that move, else false. A bound
+// that is exact gives the value itself.
+inline bool SureTiebackMove(const double (&low)[5], const double (&high)[5], TiebackMove& move) {
+  // The largest of the five lies between the largest lower and the largest
+  // upper bound.
+  double bestLow = low[0];
+  double bestHigh = high[0];
+  for (int i = 1; i < 5; ++i) {
+    if (low[i] > bestLow) bestLow = low[i];
+    if (high[i] > bestHigh) bestHigh = high[i];
+  }
+  if (!std::isfinite(bestLow) || !std::isfinite(bestHigh)) return false;
+  // Room for the rounding of the differences, far beyond a last place.
+  const double slack = 1e-15 * (std::fabs(bestLow) + std::fabs(bestHigh) + 1.0);
+  const int order[4] = {3, 2, 1, 4};
+  const TiebackMove moves[5] = {TiebackMove::kNone, TiebackMove::kRaiseEntry, TiebackMove::kLowerExit,
+                                TiebackMove::kRaiseExit, TiebackMove::kLowerEntry};
+  for (const int i : order) {
+    if (!(low[i] <= high[i])) return false;
+    if (low[i] >= bestHigh - 1e-7 + slack) {
+      move = moves[i];  // surely within 1e-7 of the largest
+      return true;
+    }
+    if (!(high[i] < bestLow - 1e-7 - slack)) return false;  // it may be or not
+  }
+  move = TiebackMove::kNone;
+  return true;
+}
+
 }  // namespace tervane::analysis

@@ -166,6 +166,50 @@ TEST(TiebackPatternSearch, MoveGoesToTheFirstNeighbourWithinTheTolerance) {
   }
 }
 
+// A move decided from bounds of the five values is the move every five
+// values within them make: values drawn about the table's cases and about
+// near ties at the tolerance, bounds of several widths around them, and
+// values drawn within the bounds again. Exact bounds decide nearly every
+// move (not a value on the tolerance itself), and bounds too wide to tell
+// decide none.
+TEST(TiebackPatternSearch, MoveFromBoundsIsTheMoveOfEveryValueWithinThem) {
+  std::mt19937_64 random(21);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  int decided = 0;
+  int decidedExactly = 0;
+  for (int trial = 0; trial < 20000; ++trial) {
+    double centre[5];
+    const double base = 100.0 * unit(random);
+    for (double& v : centre) {
+      const int kind = static_cast<int>(unit(random) * 4);
+      v = kind == 0 ? base : kind == 1 ? base - 1e-7 * (0.9 + 0.2 * unit(random)) : kind == 2 ? base - 3.0 * unit(random)
+                                                                                              : -5e10;
+    }
+    const double width = trial % 4 == 0 ? 0.0 : std::ldexp(1.0, -static_cast<int>(unit(random) * 40) - 10);
+    double low[5];
+    double high[5];
+    for (int i = 0; i < 5; ++i) {
+      low[i] = centre[i] - width * unit(random);
+      high[i] = centre[i] + width * unit(random);
+    }
+    TiebackMove move = TiebackMove::kNone;
+    if (!SureTiebackMove(low, high, move)) continue;
+    ++decided;
+    if (width == 0.0) ++decidedExactly;
+    for (int draw = 0; draw < 20; ++draw) {
+      double t[5];
+      for (int i = 0; i < 5; ++i) t[i] = draw == 0 ? low[i] : draw == 1 ? high[i] : low[i] + (high[i] - low[i]) * unit(random);
+      ASSERT_EQ(ChooseTiebackMove(t[0], t[1], t[2], t[3], t[4]), move) << trial << " " << draw;
+    }
+  }
+  EXPECT_GT(decided, 10000);
+  EXPECT_GT(decidedExactly, 4500);  // of some 5000: all but values on the tolerance itself
+  const double wide[5] = {0.0, -1.0, -1.0, -1.0, -1.0};
+  const double wider[5] = {1.0, 1.0, 1.0, 1.0, 1.0};
+  TiebackMove move = TiebackMove::kNone;
+  EXPECT_FALSE(SureTiebackMove(wide, wider, move));
+}
+
 // Where a layer meets a traced spiral: the first segment of 1..49 (from the
 // start) whose rise spans its elevation, else the last. The search by
 // halving must give exactly the answer of a scan from the start, whatever
@@ -318,6 +362,63 @@ TEST(TiebackSliceMoment, SameBitsAsThePlainSum) {
     const double force = logspiral::ComputeTiebackForce(*s, tanPhi, std::tan(s->backslopeAngleRad));
     ASSERT_EQ(std::bit_cast<std::uint64_t>(force), std::bit_cast<std::uint64_t>(expected)) << trial;
   }
+}
+
+// The force's sure bounds, with arms worked out without the library's arc
+// tangent, sine and cosine, hold the force and lie close about it: for
+// poles all around the layers (arc tangents of every size and sign, the
+// clamp of the vertical distance), inclinations from none to three times
+// the angle, forces of either sign, and fixed inclinations (the force
+// itself). Where an arm may not be finite there are none.
+TEST(TiebackForceRange, HoldsTheForceClosely) {
+  auto s = NewState();
+  s->slopeHeight = 6.0;
+  s->cotSlopeAngle = 0.5;
+  s->crestLengthA = 2.0;
+  s->crestLengthB = 4.0;
+  s->backslopeAngleRad = 0.3;
+  s->surchargeQ1 = 10.0;
+  s->reinforcedUnitWeight = 19.0;
+  s->reinforcedDesignCohesion = 3.0;
+  s->currentLayer = 2;
+  s->layerCount = 30;
+  for (int j = 1; j <= 30; ++j) {
+    s->layerElevation[j] = 0.2 * (j - 1);
+    s->layerFaceX[j] = 0.5 * s->layerElevation[j];
+  }
+  for (int k = 0; k < kSurfacePoints; ++k) {
+    const double t = k / 50.0;
+    s->surfaceTraceX[k] = 0.2 + 9.0 * t;
+    s->surfaceTraceY[k] = 0.2 + 7.5 * t * t - 1.0 * t;
+  }
+  const double tanBackslope = std::tan(s->backslopeAngleRad);
+  std::mt19937_64 random(9);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  int inclined = 0;
+  for (int trial = 0; trial < 3000; ++trial) {
+    s->orientationMode = trial % 10 == 0 ? 0 : 1;
+    s->orientationValue = trial % 10 == 0 ? 0.3 : trial % 7 == 0 ? 3.0 * unit(random) : unit(random);
+    s->spiralPoleX = -20.0 + 40.0 * unit(random);
+    s->spiralPoleY = trial % 13 == 0 ? s->layerElevation[1 + trial % 30] : -10.0 + 30.0 * unit(random);
+    const double tanPhi = std::tan(0.9 * unit(random));
+    for (int j = 1; j <= 30; ++j) s->layerTiebackForce[j] = j % 5 == 0 ? 0.0 : -20.0 + 80.0 * unit(random);
+    double low = 0.0;
+    double high = 0.0;
+    const bool bounded = logspiral::TiebackForceRange(*s, tanPhi, tanBackslope, low, high);
+    const double exact = logspiral::ComputeTiebackForce(*s, tanPhi, tanBackslope);
+    ASSERT_TRUE(bounded) << trial;
+    EXPECT_LE(low, exact) << trial;
+    EXPECT_GE(high, exact) << trial;
+    EXPECT_LE(high - low, 1e-9 * (1 + std::fabs(exact))) << trial;
+    if (low != high) ++inclined;
+  }
+  EXPECT_GT(inclined, 2000);
+  s->orientationMode = 1;
+  s->orientationValue = 0.5;
+  s->layerElevation[7] = INFINITY;
+  double low = 0.0;
+  double high = 0.0;
+  EXPECT_FALSE(logspiral::TiebackForceRange(*s, 0.5, tanBackslope, low, high));
 }
 
 // The sure lower bound of a spiral's force, taken without the layers'
