@@ -187,9 +187,20 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
       const bool lastIteration = s.spiralAngleB <= entryStop || memory.noPenetration == 1;
       TraceSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
       bool balanced = false;
-      const double low = lastIteration ? std::numeric_limits<double>::quiet_NaN()
-                                       : logspiral::TiebackForceLowerBound(s, tanPhi, tanBackslope);
-      const bool surelyGoesOn = bottomThroughToe ? low >= 1e-5 : low > capacity;
+      auto above = [&](double low) { return bottomThroughToe ? low >= 1e-5 : low > capacity; };
+      bool surelyGoesOn = false;
+      if (!lastIteration) {
+        // First by the arms' largest magnitudes, then, where the forces are
+        // inclined along the surface, by arms worked out without the
+        // library's arc tangent, sine and cosine.
+        surelyGoesOn = above(logspiral::TiebackForceLowerBound(s, tanPhi, tanBackslope));
+        double low = 0.0;
+        double high = 0.0;
+        if (!surelyGoesOn && s.orientationMode == 1 && s.orientationValue != 0.0 &&
+            logspiral::TiebackForceRange(s, tanPhi, tanBackslope, low, high)) {
+          surelyGoesOn = above(low);
+        }
+      }
       if (!surelyGoesOn) {
         const double force = logspiral::ComputeTiebackForce(s, tanPhi, tanBackslope);
         balanced = bottomThroughToe ? force < 1e-5 : force <= capacity;
