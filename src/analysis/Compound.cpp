@@ -154,26 +154,80 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
         a = aStart;
         const double thetaS = b - kRightAngle - phi;
         const double entryTerm = std::exp(-thetaS * tanPhi) * std::cos(thetaS);
+        // The running best within sure bounds: exact, or the bounds of the
+        // force of surface (bestA, bestB), which is worked out in full only
+        // where a comparison needs it and when the scan ends (nothing
+        // changes the soil or the forces of the layers in between).
+        double bestLow = memory.runningBest;
+        double bestHigh = memory.runningBest;
+        bool bestExact = true;
+        double bestA = 0.0;
+        double bestB = 0.0;
+        auto resolveBest = [&]() {
+          if (bestExact) return;
+          const double force = EvaluateSurface(s, bestA, bestB, phi, tanPhi, tanBackslope);
+          memory.runningBest = bestLow = bestHigh = force;
+          bestExact = true;
+        };
+        const bool inclined = s.orientationMode == 1 && s.orientationValue != 0.0;
         for (;;) {
           a = a - step;
           if (phi >= a) break;
           const double thetaE = a - phi;
           if (std::exp(-thetaE * tanPhi) * std::cos(thetaE) < entryTerm) break;
           s.spiralAngleA = a - b < 2 * step - kRightAngle ? b - kRightAngle + 2 * step : a;
-          // The replaced value needs no spiral: the final fit below fits,
-          // traces and balances afresh.
-          const double force =
-              bottomThroughToe
-                  ? 1e-5
-                  : EvaluateSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
-          if (force > memory.runningBest) {
-            memory.runningBest = force;
+          if (bottomThroughToe || !inclined) {
+            // The replaced value needs no spiral: the final fit below fits,
+            // traces and balances afresh.
+            const double force =
+                bottomThroughToe
+                    ? 1e-5
+                    : EvaluateSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
+            if (force > memory.runningBest) {
+              memory.runningBest = force;
+              a = s.spiralAngleA;
+              continue;
+            }
+            a = s.spiralAngleA;
+            break;
+          }
+          // With the forces inclined along the surface, the force's bounds
+          // from arms worked out without the library's arc tangent, sine and
+          // cosine decide most comparisons.
+          TraceSurface(s, s.spiralAngleA, s.spiralAngleB, phi, tanPhi, tanBackslope);
+          double low = 0.0;
+          double high = 0.0;
+          bool exact = false;
+          if (!logspiral::TiebackForceRange(s, tanPhi, tanBackslope, low, high)) {
+            low = high = logspiral::ComputeTiebackForce(s, tanPhi, tanBackslope);
+            exact = true;
+          }
+          bool rises = false;
+          if (low > bestHigh) {
+            rises = true;
+          } else if (high <= bestLow) {
+            rises = false;
+          } else {
+            // The surface is still the one traced: its force, then the best's.
+            if (!exact) low = high = logspiral::ComputeTiebackForce(s, tanPhi, tanBackslope);
+            exact = true;
+            resolveBest();
+            rises = low > memory.runningBest;
+          }
+          if (rises) {
+            bestLow = low;
+            bestHigh = high;
+            bestExact = exact;
+            bestA = s.spiralAngleA;
+            bestB = s.spiralAngleB;
+            if (exact) memory.runningBest = low;
             a = s.spiralAngleA;
             continue;
           }
           a = s.spiralAngleA;
           break;
         }
+        resolveBest();
       }
 
       // Final fit of this iteration.
