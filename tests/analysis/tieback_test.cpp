@@ -364,6 +364,31 @@ TEST(TiebackSliceMoment, SameBitsAsThePlainSum) {
   }
 }
 
+// A slope with a crest flat and a backslope, `layers` layers `spacing`
+// apart from the toe up (layer 2 the current one) and a falling-then-rising
+// trace from the current layer's face point.
+void LayeredSlopeWithTrace(AnalysisState& s, int layers, double spacing) {
+  s.slopeHeight = 6.0;
+  s.cotSlopeAngle = 0.5;
+  s.crestLengthA = 2.0;
+  s.crestLengthB = 4.0;
+  s.backslopeAngleRad = 0.3;
+  s.surchargeQ1 = 10.0;
+  s.reinforcedUnitWeight = 19.0;
+  s.reinforcedDesignCohesion = 3.0;
+  s.currentLayer = 2;
+  s.layerCount = layers;
+  for (int j = 1; j <= layers; ++j) {
+    s.layerElevation[j] = spacing * (j - 1);
+    s.layerFaceX[j] = 0.5 * s.layerElevation[j];
+  }
+  for (int k = 0; k < kSurfacePoints; ++k) {
+    const double t = k / 50.0;
+    s.surfaceTraceX[k] = s.layerFaceX[2] + 9.0 * t;
+    s.surfaceTraceY[k] = s.layerElevation[2] + 7.5 * t * t - 1.0 * t;
+  }
+}
+
 // The force's sure bounds, with arms worked out without the library's arc
 // tangent, sine and cosine, hold the force and lie close about it: for
 // poles all around the layers (arc tangents of every size and sign, the
@@ -372,25 +397,7 @@ TEST(TiebackSliceMoment, SameBitsAsThePlainSum) {
 // itself). Where an arm may not be finite there are none.
 TEST(TiebackForceRange, HoldsTheForceClosely) {
   auto s = NewState();
-  s->slopeHeight = 6.0;
-  s->cotSlopeAngle = 0.5;
-  s->crestLengthA = 2.0;
-  s->crestLengthB = 4.0;
-  s->backslopeAngleRad = 0.3;
-  s->surchargeQ1 = 10.0;
-  s->reinforcedUnitWeight = 19.0;
-  s->reinforcedDesignCohesion = 3.0;
-  s->currentLayer = 2;
-  s->layerCount = 30;
-  for (int j = 1; j <= 30; ++j) {
-    s->layerElevation[j] = 0.2 * (j - 1);
-    s->layerFaceX[j] = 0.5 * s->layerElevation[j];
-  }
-  for (int k = 0; k < kSurfacePoints; ++k) {
-    const double t = k / 50.0;
-    s->surfaceTraceX[k] = 0.2 + 9.0 * t;
-    s->surfaceTraceY[k] = 0.2 + 7.5 * t * t - 1.0 * t;
-  }
+  LayeredSlopeWithTrace(*s, 30, 0.2);
   const double tanBackslope = std::tan(s->backslopeAngleRad);
   std::mt19937_64 random(9);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
@@ -428,26 +435,8 @@ TEST(TiebackForceRange, HoldsTheForceClosely) {
 // finite there is no bound, and the state is left as it was.
 TEST(TiebackForceBound, NeverAboveTheForce) {
   auto s = NewState();
-  s->slopeHeight = 6.0;
-  s->cotSlopeAngle = 0.5;
-  s->crestLengthA = 2.0;
-  s->crestLengthB = 4.0;
-  s->backslopeAngleRad = 0.3;
-  s->surchargeQ1 = 10.0;
-  s->reinforcedUnitWeight = 19.0;
-  s->reinforcedDesignCohesion = 3.0;
+  LayeredSlopeWithTrace(*s, 9, 0.6);
   s->appliedSeismicKh = 0.1;
-  s->currentLayer = 2;
-  s->layerCount = 9;
-  for (int j = 1; j <= 9; ++j) {
-    s->layerElevation[j] = 0.6 * (j - 1);
-    s->layerFaceX[j] = 0.5 * s->layerElevation[j];
-  }
-  for (int k = 0; k < kSurfacePoints; ++k) {
-    const double t = k / 50.0;
-    s->surfaceTraceX[k] = 0.3 + 9.0 * t;
-    s->surfaceTraceY[k] = 0.6 + 7.5 * t * t - 1.0 * t;
-  }
   const double tanPhi = std::tan(0.55);
   const double tanBackslope = std::tan(s->backslopeAngleRad);
   std::mt19937_64 random(5);
