@@ -402,6 +402,7 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
 struct ThrustBounds {
   double low = 0.0;
   double high = 0.0;
+  double interfacePore = 0.0;  // the wedge's interface pore-pressure force, exact
   bool valid = false;
 };
 
@@ -435,6 +436,7 @@ ThrustBounds BoundThrust(const SlidingSetting& st, const DirectSlidingWork& w, d
   const double margin = 8 * kRounding * magnitude / cosInter;
   t.low = low / cosInter - margin;
   t.high = high / cosInter + margin;
+  t.interfacePore = b.interfacePore;
   t.valid = std::isfinite(t.low) && std::isfinite(t.high);
   return t;
 }
@@ -515,21 +517,36 @@ bool SurelySlides(const SlidingSetting& st, const DirectSlidingWork& w, double l
   ThrustBounds previous = BoundThrust(st, w, length, pw, 0);
   if (!previous.valid) return false;
   double thrustLow = previous.low;
+  // The scan ends at the angle the bounds show surely not to rise by more
+  // than 1e-5 (the sum of a larger thrust rounds no lower), or at the last
+  // angle after every one before surely rose: that angle is the last the
+  // scan evaluates, whose interface pore-pressure force Pru is then known.
+  bool endKnown = w.angleCount == 1;
+  double pruKnown = previous.interfacePore;
   for (int j = 1; j < w.angleCount; ++j) {
     const ThrustBounds next = BoundThrust(st, w, length, pw, j);
-    if (!SurelyRises(previous, next)) break;
+    if (!SurelyRises(previous, next)) {
+      endKnown = next.valid && previous.valid && next.high <= previous.low + 1e-5;
+      pruKnown = next.interfacePore;
+      break;
+    }
     thrustLow = std::max(thrustLow, next.low);
     previous = next;
+    if (j + 1 == w.angleCount) {
+      endKnown = true;
+      pruKnown = next.interfacePore;
+    }
   }
-  // Pru, the interface pore-pressure force of the last angle, lies between 0
-  // and its value at the first strip; 0 gives the larger factor.
+  // Otherwise Pru, the interface pore-pressure force of the last angle, lies
+  // between 0 and its value at the first strip; 0 gives the larger factor.
   const GroundPoint first = w.ground.At(std::max(0.0, length - st.wedgeStart) + st.wedgeStrip);
   const double pruHigh = 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
+  const double pru = endKnown && std::isfinite(pruKnown) ? pruKnown : 0.0;
   if (!(thrustLow * st.cosDelta > 2e-5)) return SurelySlidesWithoutThrust(st, w, length, pw);
   const BlockLoads block = LoadsOfBlock(st, w, length);
   auto bound = [&](double coefficient, double cohesion, double tanBase) {
     const double fixed = coefficient * cohesion + (block.normal - block.water - block.pore) * tanBase -
-                         block.horizontal - pw;
+                         block.horizontal - pw - pru;
     const double fixedMagnitude = std::fabs(coefficient * cohesion) +
                                   (std::fabs(block.normal) + std::fabs(block.water) + std::fabs(block.pore)) *
                                       std::fabs(tanBase) +

@@ -757,5 +757,33 @@ TEST(DirectSliding, AgreesBitForBitWithTheStepByStepAnalysis) {
   EXPECT_GT(converged, 200);
 }
 
+// The same on steep, high backslopes behind vertical and inclined faces,
+// with pore pressures or a phreatic line: wedges many strips long, pieces
+// of very different slopes, large interface pore-pressure forces, and the
+// level crossing the wedges' bases.
+TEST(DirectSliding, AgreesBitForBitOnSteepHighBackslopes) {
+  std::mt19937_64 random(20261211);
+  for (int i = 0; i < 24; ++i) {
+    auto s = RandomSlope(random);
+    s->slopeHeight = std::uniform_real_distribution<double>(1.0, 5.0)(random);
+    s->crestLengthB = std::uniform_real_distribution<double>(1.0, 6.0)(random);
+    s->backslopeAngleRad = std::uniform_real_distribution<double>(60.0, 89.5)(random) * testing::kRunDegree;
+    if (i % 2 == 0) {
+      s->phreaticSurfaceGiven = 0;
+      s->poreWaterCoefficient = std::uniform_real_distribution<double>(0.1, 0.5)(random);
+    }
+    const LiteralSlidingResult expected = LiteralDirectSliding(*s);
+    AnalyzeDirectSliding(*s);
+    const DirectSlidingWork& w = s->directSlidingWork;
+    ASSERT_EQ(s->directSlidingLength, expected.length) << "case " << i;
+    ASSERT_EQ(w.trialCount, expected.trials) << "case " << i;
+    ASSERT_EQ(w.interfacePoreForce, expected.interfacePoreForce) << "case " << i;
+    ASSERT_EQ(w.activeThrust, expected.activeThrust) << "case " << i;
+    ASSERT_EQ(w.criticalAngle, expected.criticalAngle) << "case " << i;
+    ASSERT_EQ(w.factorReinforced, expected.factorReinforced) << "case " << i;
+    ASSERT_EQ(w.factorFoundation, expected.factorFoundation) << "case " << i;
+  }
+}
+
 }  // namespace
 }  // namespace tervane::analysis
