@@ -42,12 +42,14 @@ struct SpiralFamily {
 // crossing and the piece's end it takes its steps one by one. `scale` bounds
 // the magnitudes the evaluation of exitAt(x) goes through.
 //
-// The distance to try is first 1024 steps; after a clear point it is what
-// the line through the last two clear points leaves before the margin (or
-// twice the last one where the spiral does not draw nearer), and it is
-// halved wherever the point it reaches is not clear.
+// The distance to try is first 4 steps (most clear stretches near the
+// crossing are short); after a clear point it is what the line through the
+// last two clear points leaves before the margin (or, where the spiral does
+// not draw nearer, what is left of the piece, whose end lies near `end`, or
+// twice the last distance if that is more), and it is halved wherever the
+// point it reaches is not clear.
 template <typename Inside, typename ExitAt, typename Scale>
-double SkipClearSteps(double x, double step, Inside inside, ExitAt exitAt, Scale scale) {
+double SkipClearSteps(double x, double step, double end, Inside inside, ExitAt exitAt, Scale scale) {
   constexpr double kRounding = 1e-12;  // thousands of times a double's rounding
   // How far the spiral lies beyond `at`, less the margin it must keep; not
   // positive where `at` is not clear.
@@ -58,7 +60,7 @@ double SkipClearSteps(double x, double step, Inside inside, ExitAt exitAt, Scale
   };
   double here = lead(x);
   if (!(here > 0.0)) return x;
-  double steps = 1024;
+  double steps = 4;
   while (steps >= 2) {
     const double next = AddStepsUntil(x, step, x + steps * step);
     const double there = next > x ? lead(next) : -1.0;
@@ -74,7 +76,8 @@ double SkipClearSteps(double x, double step, Inside inside, ExitAt exitAt, Scale
       const double left = std::floor(0.875 * there / (here - there) * taken);
       steps = left < 1e15 ? left : 1e15;
     } else {
-      steps = 2 * taken;
+      const double rest = std::floor((end - x) / step) - 2;
+      steps = rest > 2 * taken && rest < 1e15 ? rest : 2 * taken;
     }
     here = there;
   }
@@ -286,7 +289,7 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
         if (dd < crestA + crestB) {
           const double xsp = f.ExitX(h + (dd - crestA) * tanBackslope);
           if (xsp > x) {
-            x = SkipClearSteps(x, step, onBackslope, exitOnBackslope, scale);
+            x = SkipClearSteps(x, step, xc + crestA + crestB, onBackslope, exitOnBackslope, scale);
             continue;
           }
           xm = (x + xsp) / 2;
@@ -329,7 +332,7 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
         }
         const double xsp = f.ExitX(h + dd * tanBackslope);
         if (xsp > x) {
-          x = SkipClearSteps(x, step, onBackslope, exitOnBackslope, scale);
+          x = SkipClearSteps(x, step, xc + crestB, onBackslope, exitOnBackslope, scale);
           continue;
         }
         xm = (x + xsp) / 2;
