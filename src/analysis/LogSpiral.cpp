@@ -375,8 +375,8 @@ const SpiralTraceTerms::Slot& TraceTermsOf(SpiralTraceTerms& cache, const Spiral
   hash ^= end * 0xC2B2AE3D27D4EB4Fu;
   hash ^= tanPhi * 0x165667B19E3779F9u;
   hash ^= hash >> 29;
-  SpiralTraceTerms::Slot& slot = cache.entries[(hash * 0xBF58476D1CE4E5B9u) >> 56];
-  static_assert(SpiralTraceTerms::kEntries == 256);
+  SpiralTraceTerms::Slot& slot = cache.entries[(hash * 0xBF58476D1CE4E5B9u) >> 54];
+  static_assert(SpiralTraceTerms::kEntries == 1024);
   if (slot.used && slot.thetaStart == start && slot.thetaEnd == end && slot.tanPhi == tanPhi) return slot;
   slot.used = true;
   slot.thetaStart = start;
@@ -395,7 +395,7 @@ const SpiralTraceTerms::Slot& TraceTermsOf(SpiralTraceTerms& cache, const Spiral
 
 }  // namespace
 
-void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit) {
+void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, bool keepTerms) {
   const double xp = s.spiralPoleX;
   const double yp = s.spiralPoleY;
   const double r0 = s.spiralInitialRadius;
@@ -404,6 +404,17 @@ void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit) {
   // The first point lies at the start angle, whose terms the fit has.
   tx[0] = xp + r0 * fit.expStart * fit.sinStart;
   ty[0] = yp - r0 * fit.expStart * fit.cosStart;
+  if (!keepTerms) {
+    const double delta = (fit.thetaEnd - fit.thetaStart) / 50;
+    double theta = fit.thetaStart;
+    for (int k = 1; k < kSurfacePoints; ++k) {
+      theta = theta + delta;
+      const double e = std::exp(-theta * fit.tanPhi);
+      tx[k] = xp + r0 * e * std::sin(theta);
+      ty[k] = yp - r0 * e * std::cos(theta);
+    }
+    return;
+  }
   const SpiralTraceTerms::Slot& terms = TraceTermsOf(s.spiralTraceTerms, fit);
   for (int k = 1; k < kSurfacePoints; ++k) {
     const double e = terms.expTerm[k];

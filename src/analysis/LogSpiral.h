@@ -155,7 +155,10 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
                   double tanPhi, double tanBackslope, SpiralFit& fit);
 
 // Traces 51 points of the spiral fitted last into surfaceTraceX/Y.
-void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit);
+// With keepTerms the angle terms are taken from, and kept in, the state's
+// cache (for searches that come back to the same pairs of angles from other
+// start points); without, they are worked out afresh.
+void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, bool keepTerms = true);
 
 // Balances the traced spiral by the force of layer currentLayer; stores that
 // force in layerTiebackForce(currentLayer) and returns it (may be negative).

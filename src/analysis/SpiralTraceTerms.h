@@ -12,7 +12,7 @@
 namespace tervane::analysis {
 
 struct SpiralTraceTerms {
-  static constexpr int kEntries = 256;
+  static constexpr int kEntries = 1024;
   struct Slot {
     bool used = false;
     // The key, compared bit for bit (a signed zero or a NaN is a key of its
