@@ -11,7 +11,7 @@
 //    wedge corners, the phreatic polyline) is 0-based: point 1 of a surface is
 //    element 0, point 51 is element 50.
 //
-// The record is large (about 1.9 MB): allocate it on the heap.
+// The record is large (about 1.6 MB): allocate it on the heap.
 
 #include <cstdint>
 
