@@ -731,27 +731,35 @@ TEST(DirectSliding, TrialWhoseFactorEqualsTheTargetPasses) {
   EXPECT_NE(equal.length, above.length);
 }
 
+// The analysis of slope s against the step-by-step analysis: the length,
+// the wedge, the trials and the working values of the last trial, bit for
+// bit.
+void ExpectSameAsTheStepByStepAnalysis(AnalysisState& s, int i) {
+  const LiteralSlidingResult expected = LiteralDirectSliding(s);
+  AnalyzeDirectSliding(s);
+  ASSERT_EQ(s.directSlidingLength, expected.length) << "case " << i;
+  for (int k = 0; k < 3; ++k) {
+    ASSERT_EQ(s.directSlidingWedgeX[k], expected.wedgeX[k]) << "case " << i << " point " << k;
+    ASSERT_EQ(s.directSlidingWedgeY[k], expected.wedgeY[k]) << "case " << i << " point " << k;
+  }
+  ASSERT_EQ(s.directSlidingWork.trialCount, expected.trials) << "case " << i;
+  ASSERT_EQ(s.effectiveSlidingCoefficientFoundation, expected.coefficientFoundation);
+  const DirectSlidingWork& w = s.directSlidingWork;
+  ASSERT_EQ(w.interfaceWaterForce, expected.interfaceWaterForce) << "case " << i;
+  ASSERT_EQ(w.interfacePoreForce, expected.interfacePoreForce) << "case " << i;
+  ASSERT_EQ(w.activeThrust, expected.activeThrust) << "case " << i;
+  ASSERT_EQ(w.criticalAngle, expected.criticalAngle) << "case " << i;
+  ASSERT_EQ(w.factorReinforced, expected.factorReinforced) << "case " << i;
+  ASSERT_EQ(w.factorFoundation, expected.factorFoundation) << "case " << i;
+}
+
 TEST(DirectSliding, AgreesBitForBitWithTheStepByStepAnalysis) {
   std::mt19937_64 random(20261210);
   int converged = 0;
   for (int i = 0; i < 300; ++i) {
     auto s = RandomSlope(random);
-    const LiteralSlidingResult expected = LiteralDirectSliding(*s);
-    AnalyzeDirectSliding(*s);
-    ASSERT_EQ(s->directSlidingLength, expected.length) << "case " << i;
-    for (int k = 0; k < 3; ++k) {
-      ASSERT_EQ(s->directSlidingWedgeX[k], expected.wedgeX[k]) << "case " << i << " point " << k;
-      ASSERT_EQ(s->directSlidingWedgeY[k], expected.wedgeY[k]) << "case " << i << " point " << k;
-    }
-    ASSERT_EQ(s->directSlidingWork.trialCount, expected.trials) << "case " << i;
-    ASSERT_EQ(s->effectiveSlidingCoefficientFoundation, expected.coefficientFoundation);
-    const DirectSlidingWork& w = s->directSlidingWork;
-    ASSERT_EQ(w.interfaceWaterForce, expected.interfaceWaterForce) << "case " << i;
-    ASSERT_EQ(w.interfacePoreForce, expected.interfacePoreForce) << "case " << i;
-    ASSERT_EQ(w.activeThrust, expected.activeThrust) << "case " << i;
-    ASSERT_EQ(w.criticalAngle, expected.criticalAngle) << "case " << i;
-    ASSERT_EQ(w.factorReinforced, expected.factorReinforced) << "case " << i;
-    ASSERT_EQ(w.factorFoundation, expected.factorFoundation) << "case " << i;
+    ExpectSameAsTheStepByStepAnalysis(*s, i);
+    if (HasFatalFailure()) return;
     if (s->directSlidingWork.exit == DirectSlidingExit::kConverged) ++converged;
   }
   EXPECT_GT(converged, 200);
@@ -772,16 +780,8 @@ TEST(DirectSliding, AgreesBitForBitOnSteepHighBackslopes) {
       s->phreaticSurfaceGiven = 0;
       s->poreWaterCoefficient = std::uniform_real_distribution<double>(0.1, 0.5)(random);
     }
-    const LiteralSlidingResult expected = LiteralDirectSliding(*s);
-    AnalyzeDirectSliding(*s);
-    const DirectSlidingWork& w = s->directSlidingWork;
-    ASSERT_EQ(s->directSlidingLength, expected.length) << "case " << i;
-    ASSERT_EQ(w.trialCount, expected.trials) << "case " << i;
-    ASSERT_EQ(w.interfacePoreForce, expected.interfacePoreForce) << "case " << i;
-    ASSERT_EQ(w.activeThrust, expected.activeThrust) << "case " << i;
-    ASSERT_EQ(w.criticalAngle, expected.criticalAngle) << "case " << i;
-    ASSERT_EQ(w.factorReinforced, expected.factorReinforced) << "case " << i;
-    ASSERT_EQ(w.factorFoundation, expected.factorFoundation) << "case " << i;
+    ExpectSameAsTheStepByStepAnalysis(*s, i);
+    if (HasFatalFailure()) return;
   }
 }
 
