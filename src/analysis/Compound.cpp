@@ -172,7 +172,7 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
           memory.runningBest = bestLow = bestHigh = force;
           bestExact = true;
         };
-        const bool inclined = s.orientationMode == 1 && s.orientationValue != 0.0;
+        const bool inclined = logspiral::ForcesInclined(s);
         for (;;) {
           a = a - step;
           if (phi >= a) break;
@@ -253,7 +253,7 @@ void RunCompoundSearch(AnalysisState& s, int start, bool throughToe) {
         surelyGoesOn = above(logspiral::TiebackForceLowerBound(s, tanPhi, tanBackslope));
         double low = 0.0;
         double high = 0.0;
-        if (!surelyGoesOn && s.orientationMode == 1 && s.orientationValue != 0.0 &&
+        if (!surelyGoesOn && logspiral::ForcesInclined(s) &&
             logspiral::TiebackForceRange(s, tanPhi, tanBackslope, low, high)) {
           surelyGoesOn = above(low);
         }

@@ -366,6 +366,19 @@ void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& e
 
 namespace {
 
+// The exponential, sine and cosine of the polar angles of points 1..50 of
+// the trace of `fit`, the angles added up step by step from the start angle.
+void WorkOutTraceTerms(const SpiralFit& fit, double* expTerm, double* sinTerm, double* cosTerm) {
+  const double delta = (fit.thetaEnd - fit.thetaStart) / 50;
+  double theta = fit.thetaStart;
+  for (int k = 1; k < kSurfacePoints; ++k) {
+    theta = theta + delta;
+    expTerm[k] = std::exp(-theta * fit.tanPhi);
+    sinTerm[k] = std::sin(theta);
+    cosTerm[k] = std::cos(theta);
+  }
+}
+
 // The terms of the trace of `fit`, from the cache or worked out into it.
 const SpiralTraceTerms::Slot& TraceTermsOf(SpiralTraceTerms& cache, const SpiralFit& fit) {
   const auto start = std::bit_cast<std::uint64_t>(fit.thetaStart);
@@ -382,14 +395,7 @@ const SpiralTraceTerms::Slot& TraceTermsOf(SpiralTraceTerms& cache, const Spiral
   slot.thetaStart = start;
   slot.thetaEnd = end;
   slot.tanPhi = tanPhi;
-  const double delta = (fit.thetaEnd - fit.thetaStart) / 50;
-  double theta = fit.thetaStart;
-  for (int k = 1; k < kSurfacePoints; ++k) {
-    theta = theta + delta;
-    slot.expTerm[k] = std::exp(-theta * fit.tanPhi);
-    slot.sinTerm[k] = std::sin(theta);
-    slot.cosTerm[k] = std::cos(theta);
-  }
+  WorkOutTraceTerms(fit, slot.expTerm, slot.sinTerm, slot.cosTerm);
   return slot;
 }
 
@@ -404,22 +410,24 @@ void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, bool keepTerms) {
   // The first point lies at the start angle, whose terms the fit has.
   tx[0] = xp + r0 * fit.expStart * fit.sinStart;
   ty[0] = yp - r0 * fit.expStart * fit.cosStart;
-  if (!keepTerms) {
-    const double delta = (fit.thetaEnd - fit.thetaStart) / 50;
-    double theta = fit.thetaStart;
-    for (int k = 1; k < kSurfacePoints; ++k) {
-      theta = theta + delta;
-      const double e = std::exp(-theta * fit.tanPhi);
-      tx[k] = xp + r0 * e * std::sin(theta);
-      ty[k] = yp - r0 * e * std::cos(theta);
-    }
-    return;
+  double freshExp[kSurfacePoints];
+  double freshSin[kSurfacePoints];
+  double freshCos[kSurfacePoints];
+  const double* expTerm = freshExp;
+  const double* sinTerm = freshSin;
+  const double* cosTerm = freshCos;
+  if (keepTerms) {
+    const SpiralTraceTerms::Slot& kept = TraceTermsOf(s.spiralTraceTerms, fit);
+    expTerm = kept.expTerm;
+    sinTerm = kept.sinTerm;
+    cosTerm = kept.cosTerm;
+  } else {
+    WorkOutTraceTerms(fit, freshExp, freshSin, freshCos);
   }
-  const SpiralTraceTerms::Slot& terms = TraceTermsOf(s.spiralTraceTerms, fit);
   for (int k = 1; k < kSurfacePoints; ++k) {
-    const double e = terms.expTerm[k];
-    tx[k] = xp + r0 * e * terms.sinTerm[k];
-    ty[k] = yp - r0 * e * terms.cosTerm[k];
+    const double e = expTerm[k];
+    tx[k] = xp + r0 * e * sinTerm[k];
+    ty[k] = yp - r0 * e * cosTerm[k];
   }
 }
 
@@ -668,11 +676,11 @@ class LayerArms {
         yp_(s.spiralPoleY),
         relative_(s.orientationMode == 1),
         ov_(s.orientationValue),
-        horizontal_(relative_ && ov_ == 0.0) {
+        inclined_(ForcesInclined(s)) {
     if (!relative_) {
       fixedSin_ = std::sin(ov_);
       fixedCos_ = std::cos(ov_);
-    } else if (!horizontal_) {
+    } else if (inclined_) {
       frictionTerm_ = std::atan(tanPhi);
     }
     // The arm is finite wherever the trace, the pole and the elevation are
@@ -682,7 +690,7 @@ class LayerArms {
     for (int k = 0; k < kSurfacePoints && finite_; ++k) finite_ = Within(s.surfaceTraceX[k]);
     if (!relative_) {
       finite_ = finite_ && Within(fixedSin_) && Within(fixedCos_);
-    } else if (!horizontal_) {
+    } else if (inclined_) {
       // |angle| <= |ov| * (pi/2 + pi/2): finite for such an ov.
       finite_ = finite_ && Within(ov_) && Within(frictionTerm_);
     }
@@ -692,9 +700,7 @@ class LayerArms {
   // is finite, and the sine and cosine it takes are at most 1 in magnitude.
   bool Finite() const { return finite_; }
 
-  // True when the inclination of a force depends on where it crosses the
-  // spiral (relative to it, and not horizontal).
-  bool Inclined() const { return relative_ && !horizontal_; }
+  bool Inclined() const { return inclined_; }
   double Orientation() const { return ov_; }
   double FrictionTerm() const { return frictionTerm_; }
 
@@ -703,7 +709,7 @@ class LayerArms {
   double At(double x, double z) const {
     double sa = fixedSin_;
     double ca = fixedCos_;
-    if (relative_ && !horizontal_) {
+    if (inclined_) {
       double d = yp_ - z;
       if (std::fabs(d) < 0.0010000000474974513) d = 0.0010000000474974513;
       const double angle = ov_ * (std::atan((x - xp_) / d) + frictionTerm_);
@@ -718,7 +724,7 @@ class LayerArms {
   double yp_;
   bool relative_;
   double ov_;
-  bool horizontal_;
+  bool inclined_;
   double fixedSin_ = 0.0;
   double fixedCos_ = 1.0;
   double frictionTerm_ = 0.0;

@@ -164,6 +164,13 @@ void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, bool keepTerms = tru
 // force in layerTiebackForce(currentLayer) and returns it (may be negative).
 double ComputeTiebackForce(AnalysisState& s, double tanPhi, double tanBackslope);
 
+// True when the layer forces are inclined along the spiral (relative to it,
+// by a factor other than 0): then their arms take an arc tangent, a sine and
+// a cosine each.
+inline bool ForcesInclined(const AnalysisState& s) {
+  return s.orientationMode == 1 && s.orientationValue != 0.0;
+}
+
 // Sure bounds of the force ComputeTiebackForce would give for the traced
 // spiral, some 1e-11 of the moments apart, with arms worked out without the
 // library's arc tangent, sine and cosine (the force itself where the arms

@@ -150,7 +150,7 @@ class TiebackSearch {
   // cosine, where the forces' inclinations need them, while such bounds
   // decide most moves; else the force.
   Force BalanceWithin() {
-    if (s_.orientationMode == 1 && s_.orientationValue != 0.0 && undecided_ <= decided_ / 4 + 4) {
+    if (logspiral::ForcesInclined(s_) && undecided_ <= decided_ / 4 + 4) {
       logspiral::TraceLogSpiral(s_, fit_);
       Force f;
       if (logspiral::TiebackForceRange(s_, tanPhi_, tanBackslope_, f.low, f.high)) {
