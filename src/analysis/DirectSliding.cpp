@@ -154,14 +154,13 @@ double WedgeThrust(const SlidingSetting& st, DirectSlidingWork& w, double length
 // Sure bounds of a wedge's sums over its counted strips, from a few strips
 // only. The strips are taken piece by piece of the ground (on a piece the
 // height h of a strip is an affine function of its x, up to rounding) and
-// in runs of strips within a piece. Every term of a strip is a linear
-// function of h that grows with it, so a run whose strips are all surely
-// counted adds up to its length times the term at its mean h; a run that
-// may hold the end of the wedge adds at most its length times the term at
-// its largest h, and is not counted in the lower bounds, nor is anything
-// after it. The sums themselves are added up strip by strip, which rounds
-// each by at most n halves of the last place for n strips: that is allowed
-// for too.
+// in runs of strips within a piece, each run surely counted: a run that may
+// hold the end of the wedge is shortened until it does not or is a single
+// strip, which the wedge's own test counts or ends the wedge at. Every term
+// of a strip is a linear function of h that grows with it, so a run adds up
+// to its length times the term at its mean h. The sums themselves are added
+// up strip by strip, which rounds each by at most n halves of the last place
+// for n strips: that is allowed for too.
 struct WedgeBounds {
   double verticalLow = 0.0;
   double horizontalLow = 0.0;
@@ -195,7 +194,6 @@ int NextRunEnd(int a, int e, double ha, double he, double margin) {
 WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, double length, int j) {
   constexpr double kRounding = 1e-12;  // thousands of times a double's rounding
   constexpr double kSumRounding = 1e-9;  // far beyond kMaxWedgeStrips halves of the last place
-  constexpr int kRunsPerPiece = 128;
   const double tanTheta = w.tanAngle[j];
   const double cosTheta = w.cosAngle[j];
   const double dx = st.wedgeStrip;
@@ -236,14 +234,12 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
   // wedge has one, and the same test as the wedge's own tells exactly.
   const Strip first = strip(1);
   b.interfacePore = first.y <= first.yb ? 0.0 : 0.5 * st.poreCoefficient * st.backfillWeight * (first.y * first.y);
-  bool lowerOpen = true;  // every strip so far is surely counted
-  int countedLow = 0;
-  int countedHigh = kMaxWedgeStrips;
+  int counted = kMaxWedgeStrips;  // the strips before the wedge's end
   int k = 1;
-  while (k <= countedHigh) {
+  while (k <= counted) {
     const int piece = pieceAt(stripX(k));
     int last = k;
-    int hi = countedHigh;
+    int hi = counted;
     while (last < hi) {
       const int mid = last + (hi - last + 1) / 2;
       if (pieceAt(stripX(mid)) == piece) {
@@ -256,12 +252,10 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
     const int groundPiece = water ? piece / 4 : piece;
     const double pieceSlope = w.ground.PieceSlope(groundPiece);
     const double pieceOffset = w.ground.PieceOffsetBound(groundPiece);
-    const int count = last - k + 1;
-    const int runLength = (count + kRunsPerPiece - 1) / kRunsPerPiece;
     for (int a = k; a <= last;) {
-      // While every strip so far is surely counted, the run is first the
-      // whole rest of the piece, halved below as far as needed.
-      int e = lowerOpen ? last : std::min(last, a + runLength - 1);
+      // The run is first the whole rest of the piece, shortened below as
+      // far as needed.
+      int e = last;
       Strip pa = strip(a);
       Strip pe;
       bool ends = false;
@@ -300,12 +294,11 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
           uHigh = std::max(ua, ue) + uMargin;
           uMean = (ua + ue) / 2;
         }
-        // While every strip so far is surely counted, a run that may hold
-        // the end of the wedge, or along which the level may cross the base,
-        // is shortened until it surely holds neither or is one strip long, so
-        // that the lower bounds leave out a strip at most and the water terms
-        // of all but a strip or so are bounded from both sides.
-        if (lowerOpen && e > a) {
+        // A run that may hold the end of the wedge, or along which the level
+        // may cross the base, is shortened until it surely holds neither or
+        // is one strip long, so that the water terms of all but a strip or
+        // so are bounded from both sides.
+        if (e > a) {
           const bool openEnd = ends || !(hLow > 0.0);
           const bool levelCrosses = water && !(uLow > 0.0) && !(uHigh < 0.0);
           if (openEnd || levelCrosses) {
@@ -336,50 +329,36 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
         b.valid = false;
         return b;
       }
+      // A run of more than one strip ends here surely counted; a single
+      // strip is counted by the wedge's own test, or ends the wedge.
       if (ends) {
-        countedHigh = e - 1;
-        e = e - 1;
+        counted = e - 1;
+        break;
       }
+      // Every strip of the run is counted, and each term is a linear
+      // function of h that grows with it: the run's terms add up to
+      // `strips` times the term at the mean h, which is the mean of the
+      // run's two ends.
       const double strips = e - a + 1;
-      if (strips > 0) {
-        // A single strip that the wedge's own test counts is counted for
-        // sure when every strip before it is.
-        const bool certain = lowerOpen && !ends && (hLow > 0.0 || e == a);
-        if (certain) {
-          // Every strip of the run is counted, and each term is a linear
-          // function of h that grows with it: the run's terms add up to
-          // `strips` times the term at the mean h, which is the mean of the
-          // run's two ends.
-          countedLow += e - a + 1;
-          const double mean = (ha + he) / 2;
-          const Terms low = terms(mean - margin, pa.q);
-          const Terms high = terms(mean + margin, pa.q);
-          b.verticalLow += strips * low.vertical;
-          b.horizontalLow += strips * low.horizontal;
-          b.poreLow += strips * low.pore;
-          b.verticalHigh += strips * high.vertical;
-          b.horizontalHigh += strips * high.horizontal;
-          b.poreHigh += strips * high.pore;
-          if (water) {
-            // The same for the water terms where every level of the run is
-            // above the base; where every one is below, none is added.
-            if (uLow > 0.0) {
-              b.waterLow += strips * waterTerm(uMean - uMargin);
-              b.waterHigh += strips * waterTerm(uMean + uMargin);
-            } else if (!(uHigh < 0.0)) {
-              b.waterHigh += strips * waterTerm(uHigh);
-            }
-          }
-        } else {
-          lowerOpen = false;
-          const Terms t = terms(std::max(hHigh, 0.0), pa.q);
-          b.verticalHigh += strips * t.vertical;
-          b.horizontalHigh += strips * t.horizontal;
-          b.poreHigh += strips * t.pore;
-          if (water) b.waterHigh += strips * waterTerm(uHigh);
+      const double mean = (ha + he) / 2;
+      const Terms low = terms(mean - margin, pa.q);
+      const Terms high = terms(mean + margin, pa.q);
+      b.verticalLow += strips * low.vertical;
+      b.horizontalLow += strips * low.horizontal;
+      b.poreLow += strips * low.pore;
+      b.verticalHigh += strips * high.vertical;
+      b.horizontalHigh += strips * high.horizontal;
+      b.poreHigh += strips * high.pore;
+      if (water) {
+        // The same for the water terms where every level of the run is
+        // above the base; where every one is below, none is added.
+        if (uLow > 0.0) {
+          b.waterLow += strips * waterTerm(uMean - uMargin);
+          b.waterHigh += strips * waterTerm(uMean + uMargin);
+        } else if (!(uHigh < 0.0)) {
+          b.waterHigh += strips * waterTerm(uHigh);
         }
       }
-      if (ends) break;
       a = e + 1;
     }
     k = last + 1;
@@ -392,9 +371,8 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
   b.horizontalHigh *= 1 + kSumRounding;
   b.poreHigh *= 1 + kSumRounding;
   b.waterHigh *= 1 + kSumRounding;
-  const double n = countedHigh;
-  b.cohesionLow = countedLow * w.stripCohesion[j] * (1 - kSumRounding);
-  b.cohesionHigh = n * w.stripCohesion[j] * (1 + kSumRounding);
+  b.cohesionLow = counted * w.stripCohesion[j] * (1 - kSumRounding);
+  b.cohesionHigh = counted * w.stripCohesion[j] * (1 + kSumRounding);
   return b;
 }
 
