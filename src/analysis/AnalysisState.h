@@ -171,6 +171,7 @@ struct AnalysisState {
   // ---- Angle terms of recent spiral traces (a cache: what it holds never
   // changes a result) ----
   SpiralTraceTerms spiralTraceTerms;
+  RecentTraceTerms compoundTraceTerms;
 
   // ---- Work counters, reset by every engine call ----
   std::int64_t tiebackSpiralsEvaluated = 0;  // spirals fitted by the tieback searches

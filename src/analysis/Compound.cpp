@@ -50,10 +50,7 @@ void TraceSurface(AnalysisState& s, double a, double b, double phi, double tanPh
   logspiral::FitLogSpiral(s, a, b, phi, tanPhi, tanBackslope, fit);
   s.lastCompoundStartAngle = fit.thetaStart;
   s.lastCompoundEndAngle = fit.thetaEnd;
-  // The friction angle of a compound surface changes from layer to layer,
-  // and its angles with every iteration: its angle terms are seldom met
-  // again, and are not kept.
-  logspiral::TraceLogSpiral(s, fit, false);
+  logspiral::TraceLogSpiral(s, fit, logspiral::TraceTermsKept::kRecent);
 }
 
 // One surface fitted, traced and balanced by the start layer.

@@ -379,29 +379,57 @@ void WorkOutTraceTerms(const SpiralFit& fit, double* expTerm, double* sinTerm, d
   }
 }
 
-// The terms of the trace of `fit`, from the cache or worked out into it.
-const SpiralTraceTerms::Slot& TraceTermsOf(SpiralTraceTerms& cache, const SpiralFit& fit) {
-  const auto start = std::bit_cast<std::uint64_t>(fit.thetaStart);
-  const auto end = std::bit_cast<std::uint64_t>(fit.thetaEnd);
-  const auto tanPhi = std::bit_cast<std::uint64_t>(fit.tanPhi);
-  std::uint64_t hash = start * 0x9E3779B97F4A7C15u;
-  hash ^= end * 0xC2B2AE3D27D4EB4Fu;
-  hash ^= tanPhi * 0x165667B19E3779F9u;
-  hash ^= hash >> 29;
-  SpiralTraceTerms::Slot& slot = cache.entries[(hash * 0xBF58476D1CE4E5B9u) >> 54];
-  static_assert(SpiralTraceTerms::kEntries == 1024);
-  if (slot.used && slot.thetaStart == start && slot.thetaEnd == end && slot.tanPhi == tanPhi) return slot;
+// The cache key of the trace of `fit`.
+struct TraceKey {
+  std::uint64_t thetaStart;
+  std::uint64_t thetaEnd;
+  std::uint64_t tanPhi;
+  bool Matches(const TraceTermsSlot& slot) const {
+    return slot.used && slot.thetaStart == thetaStart && slot.thetaEnd == thetaEnd && slot.tanPhi == tanPhi;
+  }
+};
+TraceKey KeyOf(const SpiralFit& fit) {
+  return {std::bit_cast<std::uint64_t>(fit.thetaStart), std::bit_cast<std::uint64_t>(fit.thetaEnd),
+          std::bit_cast<std::uint64_t>(fit.tanPhi)};
+}
+
+// Fills `slot` with the terms of the trace of `fit`.
+const TraceTermsSlot& FillSlot(TraceTermsSlot& slot, const TraceKey& key, const SpiralFit& fit) {
   slot.used = true;
-  slot.thetaStart = start;
-  slot.thetaEnd = end;
-  slot.tanPhi = tanPhi;
+  slot.thetaStart = key.thetaStart;
+  slot.thetaEnd = key.thetaEnd;
+  slot.tanPhi = key.tanPhi;
   WorkOutTraceTerms(fit, slot.expTerm, slot.sinTerm, slot.cosTerm);
   return slot;
 }
 
+// The terms of the trace of `fit`, from the cache or worked out into it.
+const TraceTermsSlot& TraceTermsOf(SpiralTraceTerms& cache, const SpiralFit& fit) {
+  const TraceKey key = KeyOf(fit);
+  std::uint64_t hash = key.thetaStart * 0x9E3779B97F4A7C15u;
+  hash ^= key.thetaEnd * 0xC2B2AE3D27D4EB4Fu;
+  hash ^= key.tanPhi * 0x165667B19E3779F9u;
+  hash ^= hash >> 29;
+  TraceTermsSlot& slot = cache.entries[(hash * 0xBF58476D1CE4E5B9u) >> 54];
+  static_assert(SpiralTraceTerms::kEntries == 1024);
+  if (key.Matches(slot)) return slot;
+  return FillSlot(slot, key, fit);
+}
+
+// The same from the last few traces, the oldest of which gives way.
+const TraceTermsSlot& TraceTermsOf(RecentTraceTerms& recent, const SpiralFit& fit) {
+  const TraceKey key = KeyOf(fit);
+  for (const TraceTermsSlot& slot : recent.entries) {
+    if (key.Matches(slot)) return slot;
+  }
+  TraceTermsSlot& slot = recent.entries[recent.next];
+  recent.next = (recent.next + 1) % RecentTraceTerms::kEntries;
+  return FillSlot(slot, key, fit);
+}
+
 }  // namespace
 
-void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, bool keepTerms) {
+void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, TraceTermsKept kept) {
   const double xp = s.spiralPoleX;
   const double yp = s.spiralPoleY;
   const double r0 = s.spiralInitialRadius;
@@ -410,24 +438,12 @@ void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, bool keepTerms) {
   // The first point lies at the start angle, whose terms the fit has.
   tx[0] = xp + r0 * fit.expStart * fit.sinStart;
   ty[0] = yp - r0 * fit.expStart * fit.cosStart;
-  double freshExp[kSurfacePoints];
-  double freshSin[kSurfacePoints];
-  double freshCos[kSurfacePoints];
-  const double* expTerm = freshExp;
-  const double* sinTerm = freshSin;
-  const double* cosTerm = freshCos;
-  if (keepTerms) {
-    const SpiralTraceTerms::Slot& kept = TraceTermsOf(s.spiralTraceTerms, fit);
-    expTerm = kept.expTerm;
-    sinTerm = kept.sinTerm;
-    cosTerm = kept.cosTerm;
-  } else {
-    WorkOutTraceTerms(fit, freshExp, freshSin, freshCos);
-  }
+  const TraceTermsSlot& terms = kept == TraceTermsKept::kSearches ? TraceTermsOf(s.spiralTraceTerms, fit)
+                                                                  : TraceTermsOf(s.compoundTraceTerms, fit);
   for (int k = 1; k < kSurfacePoints; ++k) {
-    const double e = expTerm[k];
-    tx[k] = xp + r0 * e * sinTerm[k];
-    ty[k] = yp - r0 * e * cosTerm[k];
+    const double e = terms.expTerm[k];
+    tx[k] = xp + r0 * e * terms.sinTerm[k];
+    ty[k] = yp - r0 * e * terms.cosTerm[k];
   }
 }
 

@@ -154,11 +154,13 @@ void FitLogSpiral(AnalysisState& s, double a, double b, double phi, double tanPh
 void FitLogSpiral(AnalysisState& s, const AngleTerms& start, const AngleTerms& end,
                   double tanPhi, double tanBackslope, SpiralFit& fit);
 
+// Where a trace's angle terms are looked up and kept: the tieback searches'
+// cache (they come back to the same pairs of angles from other start
+// points), or the compound searches' last few traces.
+enum class TraceTermsKept { kSearches, kRecent };
+
 // Traces 51 points of the spiral fitted last into surfaceTraceX/Y.
-// With keepTerms the angle terms are taken from, and kept in, the state's
-// cache (for searches that come back to the same pairs of angles from other
-// start points); without, they are worked out afresh.
-void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, bool keepTerms = true);
+void TraceLogSpiral(AnalysisState& s, const SpiralFit& fit, TraceTermsKept kept = TraceTermsKept::kSearches);
 
 // Balances the traced spiral by the force of layer currentLayer; stores that
 // force in layerTiebackForce(currentLayer) and returns it (may be negative).

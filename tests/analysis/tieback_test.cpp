@@ -364,6 +364,54 @@ TEST(TiebackSliceMoment, SameBitsAsThePlainSum) {
   }
 }
 
+// A trace is the same point for point whether its angle terms are worked
+// out, found among the searches' traces or among the last few: angle pairs
+// traced again from other poles, after the recent ones gave way, and pairs
+// that differ in the friction term alone.
+TEST(TiebackTrace, KeptAngleTermsTraceTheSamePoints) {
+  auto s = NewState();
+  struct Pair {
+    double thetaStart, thetaEnd, tanPhi;
+  };
+  const Pair pairs[] = {{-0.4, 1.1, 0.7}, {-0.3, 1.2, 0.7}, {-0.2, 1.3, 0.7},
+                        {-0.1, 1.4, 0.7}, {0.0, 1.5, 0.7},  {-0.4, 1.1, 0.6}};
+  const int order[] = {0, 1, 2, 3, 0, 4, 5, 1, 0, 0, 5, 2, 3, 4, 1};
+  const logspiral::TraceTermsKept caches[] = {logspiral::TraceTermsKept::kSearches,
+                                               logspiral::TraceTermsKept::kRecent};
+  for (const auto kept : caches) {
+    int step = 0;
+    for (const int i : order) {
+      ++step;
+      s->spiralPoleX = -1.0 + 0.37 * step;
+      s->spiralPoleY = 8.0 - 0.21 * step;
+      s->spiralInitialRadius = 5.0 + 0.13 * step;
+      logspiral::SpiralFit fit;
+      fit.thetaStart = pairs[i].thetaStart;
+      fit.thetaEnd = pairs[i].thetaEnd;
+      fit.tanPhi = pairs[i].tanPhi;
+      fit.expStart = std::exp(-fit.thetaStart * fit.tanPhi);
+      fit.sinStart = std::sin(fit.thetaStart);
+      fit.cosStart = std::cos(fit.thetaStart);
+      logspiral::TraceLogSpiral(*s, fit, kept);
+      double x[kSurfacePoints];
+      double y[kSurfacePoints];
+      std::copy(s->surfaceTraceX, s->surfaceTraceX + kSurfacePoints, x);
+      std::copy(s->surfaceTraceY, s->surfaceTraceY + kSurfacePoints, y);
+      literal::Fit plain;
+      plain.thetaS = fit.thetaStart;
+      plain.thetaE = fit.thetaEnd;
+      plain.tanPhi = fit.tanPhi;
+      literal::TraceLogSpiral(*s, plain);
+      for (int k = 0; k < kSurfacePoints; ++k) {
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(x[k]), std::bit_cast<std::uint64_t>(s->surfaceTraceX[k]))
+            << step << " " << k;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(y[k]), std::bit_cast<std::uint64_t>(s->surfaceTraceY[k]))
+            << step << " " << k;
+      }
+    }
+  }
+}
+
 // A slope with a crest flat and a backslope, `layers` layers `spacing`
 // apart from the toe up (layer 2 the current one) and a falling-then-rising
 // trace from the current layer's face point.
