@@ -7,8 +7,8 @@
 #include "analysis/AnalysisState.h"
 #include "analysis/DeepSeatedBishop.h"
 #include "analysis/DeepSeatedGround.h"
-#include "analysis/VectorLanes.h"
 #include "analysis/EngineRoutines.h"
+#include "analysis/VectorLanes.h"
 
 namespace tervane::analysis {
 

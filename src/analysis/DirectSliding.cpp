@@ -305,12 +305,11 @@ WedgeBounds BoundWedge(const SlidingSetting& st, const DirectSlidingWork& w, dou
             // Guesses from the lines through the run's ends; halving after
             // a few, so that a run is shortened in logarithmic time at worst.
             ++shortenings;
-            int next = a + (e - a) / 2;
             if (shortenings > 4) {
-              e = next;
+              e = a + (e - a) / 2;
               continue;
             }
-            next = e - 1;
+            int next = e - 1;
             if (openEnd) next = std::min(next, NextRunEnd(a, e, ha, he, margin));
             if (levelCrosses) {
               next = std::min(next, ua > ue ? NextRunEnd(a, e, ua, ue, uMargin) : NextRunEnd(a, e, -ua, -ue, uMargin));

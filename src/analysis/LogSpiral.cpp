@@ -747,10 +747,6 @@ class LayerArms {
   bool finite_ = false;
 };
 
-}  // namespace
-
-namespace {
-
 // The force ComputeTiebackForce stores and returns.
 double TiebackForceOf(const AnalysisState& s, double tanPhi, double tanBackslope) {
   const double* tx = s.surfaceTraceX;

@@ -150,17 +150,14 @@ class TiebackSearch {
   // cosine, where the forces' inclinations need them, while such bounds
   // decide most moves; else the force.
   Force BalanceWithin() {
-    if (logspiral::ForcesInclined(s_) && undecided_ <= decided_ / 4 + 4) {
-      logspiral::TraceLogSpiral(s_, fit_);
-      Force f;
-      if (logspiral::TiebackForceRange(s_, tanPhi_, tanBackslope_, f.low, f.high)) {
-        f.exact = false;
-        return f;
-      }
-      const double force = logspiral::ComputeTiebackForce(s_, tanPhi_, tanBackslope_);
-      return Force{force, force, true};
+    logspiral::TraceLogSpiral(s_, fit_);
+    Force f;
+    if (logspiral::ForcesInclined(s_) && undecided_ <= decided_ / 4 + 4 &&
+        logspiral::TiebackForceRange(s_, tanPhi_, tanBackslope_, f.low, f.high)) {
+      f.exact = false;
+      return f;
     }
-    const double force = Balance();
+    const double force = logspiral::ComputeTiebackForce(s_, tanPhi_, tanBackslope_);
     return Force{force, force, true};
   }
 
